@@ -1,0 +1,87 @@
+#include "common/NumberText.h"
+
+#include <cmath>
+#include <cstdio>
+#include <limits>
+
+std::string numberWithSign(long long value) {
+    return value < 0 ? std::to_string(value) : " " + std::to_string(value);
+}
+
+std::string numberPlain(long long value) {
+    return std::to_string(value);
+}
+
+double roundHalfEven(double value) {
+    return std::nearbyint(value); // the default rounding mode rounds halves to even
+}
+
+namespace {
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// Reads "[sign]digits[.digits]" or "[sign].digits" from the start of text; false when
+// there is no digit.
+bool readDecimal(std::string_view text, double& value) {
+    size_t pos = 0;
+    bool negative = false;
+    if (pos < text.size() && (text[pos] == '-' || text[pos] == '+')) {
+        negative = text[pos] == '-';
+        ++pos;
+    }
+    bool anyDigit = false;
+    double result = 0.0;
+    while (pos < text.size() && isDigit(text[pos])) {
+        result = result * 10.0 + (text[pos] - '0');
+        anyDigit = true;
+        ++pos;
+    }
+    if (pos < text.size() && text[pos] == '.') {
+        ++pos;
+        double scale = 0.1;
+        while (pos < text.size() && isDigit(text[pos])) {
+            result += (text[pos] - '0') * scale;
+            scale /= 10.0;
+            anyDigit = true;
+            ++pos;
+        }
+    }
+    value = negative ? -result : result;
+    return anyDigit;
+}
+} // namespace
+
+std::int32_t textToNumber(std::string_view text) {
+    size_t start = 0;
+    while (start < text.size() && (text[start] == ' ' || text[start] == '\t')) {
+        ++start;
+    }
+    double value = 0.0;
+    if (!readDecimal(text.substr(start), value)) {
+        return 0;
+    }
+    const double rounded = roundHalfEven(value);
+    constexpr double low = std::numeric_limits<std::int32_t>::min();
+    constexpr double high = std::numeric_limits<std::int32_t>::max();
+    if (!(rounded >= low)) {
+        return std::numeric_limits<std::int32_t>::min();
+    }
+    if (rounded > high) {
+        return std::numeric_limits<std::int32_t>::max();
+    }
+    return static_cast<std::int32_t>(rounded);
+}
+
+std::string formatPercent(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.2f", value);
+    return buffer;
+}
+
+std::string percentText(long long correct, long long total) {
+    if (total == 0) {
+        return formatPercent(0.0);
+    }
+    return formatPercent(static_cast<double>(correct) / static_cast<double>(total) * 100.0);
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Packs a date written month-day-year (fields split at "-" or "/") into the 16 bits of a
+// score record: (year - 1980) x 512 + month x 32 + day. A year field that is not four
+// characters long gets 2000 added; an empty text gives 0.
+std::uint16_t packDate(std::string_view text);
+
+// Today's date as the program writes it: two-digit month, "-", two-digit day, "-",
+// four-digit year.
+std::string dateText(int year, int month, int day);

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+// One test result, stored as 8 little-endian bytes without padding.
+struct ScoreRecord {
+    std::uint16_t date = 0;     // packed: bits 0-4 day, 5-8 month, 9-15 year - 1980
+    std::uint8_t kind = 0;      // OperationKind 1 to 7
+    std::uint8_t timeLimit = 0; // minutes of an on-screen test; 0 for a printed test
+    std::int16_t problems = 0;
+    std::int16_t correct = 0;
+
+    bool operator==(const ScoreRecord&) const = default;
+};
+
+constexpr std::size_t scoreRecordBytes = 8;
+constexpr std::size_t maxScoreRecords = 1000;
+constexpr std::int32_t defaultStoredValue = 12;
+
+// What changed in this run besides the four stored values.
+enum class ChangeState : int {
+    Unchanged = 0,
+    ScoresChanged = 1,
+    LearnChoiceChanged = -1,
+};
+
+// The current child's stored values and score history. One instance lives for the run.
+struct StudentRecord {
+    std::string studentName;
+    std::filesystem::path path;
+
+    std::int32_t addSubHigh = 0;
+    std::int32_t mulDivHigh = 0;
+    std::int32_t addSubPerMin = 0;
+    std::int32_t mulDivPerMin = 0;
+    std::int32_t addSubLow = 0;
+    std::int32_t mulDivLow = 0;
+    std::int32_t mixedLow = 0;
+    std::int32_t mixedHigh = 0;
+    std::int32_t lastLearnOp = 0;
+    std::int32_t lastLearnNumber = 0;
+
+    // The four stored values exactly as read, before the defaults of 12 were applied.
+    std::int32_t loadedAddSubHigh = 0;
+    std::int32_t loadedMulDivHigh = 0;
+    std::int32_t loadedAddSubPerMin = 0;
+    std::int32_t loadedMulDivPerMin = 0;
+
+    std::vector<ScoreRecord> history; // oldest first, at most maxScoreRecords
+    ChangeState changeState = ChangeState::Unchanged;
+
+    // True when the file as loaded held a record count (it was at least 39 bytes long and
+    // began with the magic); a save then writes the count and records back.
+    bool loadedWithCount = false;
+};
+
+// True when any of the four stored values differs from its loaded copy.
+bool storedValuesChanged(const StudentRecord& student);
+
+// Adds one result; false (and nothing changed) when the history is full.
+bool appendScore(StudentRecord& student, std::uint16_t date, int kind, int timeLimit, int problems,
+                 int correct);
+
+// Notes the choice confirmed in the Learn options dialog.
+void noteLearnChoice(StudentRecord& student, int operation, int number);
+
+// mixedHigh becomes the larger of the two high ends (mixedLow is left as it is).
+void updateMixedHigh(StudentRecord& student);

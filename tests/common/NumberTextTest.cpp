@@ -1,0 +1,60 @@
+#include "common/NumberText.h"
+#include "common/OperationKind.h"
+
+#include <gtest/gtest.h>
+
+TEST(NumberText, SignPlaceIsABlankOrAMinus) {
+    EXPECT_EQ(numberWithSign(12), " 12");
+    EXPECT_EQ(numberWithSign(0), " 0");
+    EXPECT_EQ(numberWithSign(-3), "-3");
+    EXPECT_EQ(numberPlain(12), "12");
+    EXPECT_EQ(numberPlain(-3), "-3");
+}
+
+TEST(NumberText, TextToNumberReadsTheNumberAtTheStart) {
+    EXPECT_EQ(textToNumber(" 12"), 12);
+    EXPECT_EQ(textToNumber("   7 apples"), 7);
+    EXPECT_EQ(textToNumber("-4"), -4);
+    EXPECT_EQ(textToNumber("abc"), 0);
+    EXPECT_EQ(textToNumber(""), 0);
+    EXPECT_EQ(textToNumber("  "), 0);
+    EXPECT_EQ(textToNumber("x12"), 0);
+    EXPECT_EQ(textToNumber(".5"), 0); // a half goes to the even neighbour 0
+}
+
+TEST(NumberText, HalvesGoToTheEvenNeighbour) {
+    EXPECT_EQ(textToNumber("2.5"), 2);
+    EXPECT_EQ(textToNumber("3.5"), 4);
+    EXPECT_EQ(textToNumber("7.5"), 8);
+    EXPECT_EQ(textToNumber("6.5"), 6);
+    EXPECT_EQ(textToNumber("6.51"), 7);
+    EXPECT_EQ(textToNumber("-2.5"), -2);
+    EXPECT_EQ(roundHalfEven(12.5), 12.0);
+    EXPECT_EQ(roundHalfEven(37.5), 38.0);
+}
+
+TEST(NumberText, HugeNumbersAreHeldAtThe32BitEnds) {
+    EXPECT_EQ(textToNumber("99999999999999999999"), 2147483647);
+    EXPECT_EQ(textToNumber("-99999999999999999999"), -2147483647 - 1);
+}
+
+TEST(NumberText, PercentMaskHasTwoDecimals) {
+    EXPECT_EQ(percentText(17, 20), "85.00");
+    EXPECT_EQ(percentText(2, 3), "66.67");
+    EXPECT_EQ(percentText(10, 10), "100.00");
+    EXPECT_EQ(percentText(70, 65), "107.69");
+    EXPECT_EQ(percentText(0, 5), "0.00");
+    EXPECT_EQ(percentText(3, 0), "0.00");
+    EXPECT_EQ(formatPercent(0.5), "0.50");
+}
+
+TEST(OperationKind, NamesOfTheSevenKinds) {
+    EXPECT_EQ(opName(OperationKind::Add), "Add");
+    EXPECT_EQ(opName(OperationKind::Mixed), "Mixed");
+    EXPECT_EQ(opName(OperationKind::AddSub), "Add/Sub");
+    EXPECT_EQ(opName(OperationKind::MultDiv), "Mult/Div");
+    EXPECT_EQ(opName(0), "");
+    EXPECT_EQ(opName(8), "");
+    EXPECT_FALSE(isOperationKind(0));
+    EXPECT_TRUE(isOperationKind(7));
+}
