@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QPointer>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+// Answers a window opened with exec(): polls until a modal window other than `previous`
+// is active, then calls `answer` with it. Call before the action that opens the window.
+inline void whenModalOpens(std::function<void(QWidget*)> answer, QWidget* previous = nullptr,
+                           int timeoutMs = 5000) {
+    auto* timer = new QTimer(qApp);
+    auto clock = std::make_shared<QElapsedTimer>();
+    clock->start();
+    QPointer<QWidget> before(previous);
+    QObject::connect(timer, &QTimer::timeout, [timer, clock, before, answer, timeoutMs]() {
+        QWidget* modal = QApplication::activeModalWidget();
+        if (modal != nullptr && modal != before.data() && modal->isVisible()) {
+            timer->stop();
+            timer->deleteLater();
+            answer(modal);
+        } else if (clock->elapsed() > timeoutMs) {
+            timer->stop();
+            timer->deleteLater();
+        }
+    });
+    timer->start(10);
+}
+
+// Saves a window as a PNG under the build's shots folder (TB_SHOTS_DIR), so it can be
+// looked at and compared with its layout.
+inline void saveShot(QWidget* window, const QString& name) {
+    const QString folder = qEnvironmentVariable("TB_SHOTS_DIR", QDir::tempPath());
+    QDir().mkpath(folder);
+    window->grab().save(folder + "/" + name + ".png");
+}
