@@ -35,10 +35,13 @@ static void initResources() {
 }
 
 MainWindow::MainWindow(AppContext& context, const std::filesystem::path& dataFolderPath)
-    : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                           Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+    : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                               Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
       context_(context) {
     setWindowTitle(QStringLiteral("Tallyburrow"));
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    setCentralWidget(client_);
     setFixedSize(clientWidth, clientHeight);
     initResources();
     QIcon icon;
@@ -54,7 +57,7 @@ MainWindow::MainWindow(AppContext& context, const std::filesystem::path& dataFol
 }
 
 QPushButton* MainWindow::addToolbarButton(int id, const char* text, int x) {
-    auto* button = new QPushButton(QString::fromUtf8(text), this);
+    auto* button = new QPushButton(QString::fromUtf8(text), client_);
     button->setObjectName(QString::number(id));
     button->setGeometry(x, 2, toolbarButtonWidth, toolbarButtonHeight);
     button->setFocusPolicy(Qt::StrongFocus);
@@ -63,7 +66,7 @@ QPushButton* MainWindow::addToolbarButton(int id, const char* text, int x) {
 }
 
 QLabel* MainWindow::addPracticeLabel(int id, const QRect& rect, Qt::Alignment alignment) {
-    auto* label = new QLabel(this);
+    auto* label = new QLabel(client_);
     label->setObjectName(QString::number(id));
     label->setGeometry(rect);
     label->setAlignment(alignment);
@@ -72,7 +75,7 @@ QLabel* MainWindow::addPracticeLabel(int id, const QRect& rect, Qt::Alignment al
 
 void MainWindow::buildControls() {
     using namespace MainControlId;
-    toolbarPanel_ = new QLabel(this);
+    toolbarPanel_ = new QLabel(client_);
     toolbarPanel_->setObjectName(QString::number(toolbarPanel));
     toolbarPanel_->setGeometry(0, 0, 638, 30);
     toolbarPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -102,12 +105,12 @@ void MainWindow::buildControls() {
     controls_.answerLabel = addPracticeLabel(answerLabel, QRect(460, 120, 160, 60), left);
     controls_.answerLabel->setFocusPolicy(Qt::ClickFocus);
 
-    controls_.nextButton = new QPushButton(this);
+    controls_.nextButton = new QPushButton(client_);
     controls_.nextButton->setObjectName(QString::number(nextButton));
     controls_.nextButton->setGeometry(440, 320, 180, 30);
     connect(controls_.nextButton, &QPushButton::clicked, this,
             [this]() { command(MainCommand::enter); });
-    controls_.showAnswerButton = new QPushButton(this);
+    controls_.showAnswerButton = new QPushButton(client_);
     controls_.showAnswerButton->setObjectName(QString::number(showAnswerButton));
     controls_.showAnswerButton->setGeometry(440, 360, 180, 30);
     connect(controls_.showAnswerButton, &QPushButton::clicked, this,
@@ -116,14 +119,14 @@ void MainWindow::buildControls() {
     controls_.statusLabel = addPracticeLabel(statusLabel, QRect(20, 345, 180, 20), left);
     controls_.titleLabel = addPracticeLabel(titleLabel, QRect(20, 370, 250, 20), left);
 
-    auto* box = new AnswerBox(this);
+    auto* box = new AnswerBox(client_);
     box->setObjectName(QString::number(answerBox));
     box->setGeometry(460, 120, 160, 60);
     box->setFrame(false);
     box->setAccessibleName(QStringLiteral("Answer"));
     controls_.answerBox = box;
 
-    controls_.happyImage = new QLabel(this);
+    controls_.happyImage = new QLabel(client_);
     controls_.happyImage->setObjectName(QString::number(happyImage));
     controls_.happyImage->setGeometry(60, 260, 70, 60);
     controls_.happyImage->setAlignment(Qt::AlignCenter);

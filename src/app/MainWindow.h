@@ -4,8 +4,8 @@
 #include "practice/PracticeControls.h"
 
 #include <QFont>
+#include <QMainWindow>
 #include <QPoint>
-#include <QWidget>
 
 #include <filesystem>
 #include <functional>
@@ -16,8 +16,9 @@ class QLineEdit;
 class QPushButton;
 
 // The program's one top-level window: the toolbar and the practice area. Its life is the
-// program's run.
-class MainWindow : public QWidget {
+// program's run. A main window (not a bare widget), so assistive technology reads it as a
+// frame.
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Builds and initialises the window; the data folder is created or read at once and the
@@ -52,6 +53,7 @@ private:
 
     AppContext& context_;
     PracticeControls controls_;
+    QWidget* client_ = nullptr; // the 640 x 400 client area holding every control
     QLabel* toolbarPanel_ = nullptr;
     QFont problemFont_;
     QFont instructionFont_;
