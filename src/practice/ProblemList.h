@@ -16,7 +16,7 @@ struct Problem {
     bool operator==(const Problem&) const = default;
 };
 
-// Our own random generator, fully specified so that the same seed gives the same numbers
+// Our own random generator, fully defined here so that the same seed gives the same numbers
 // on every platform and compiler: SplitMix64 for the raw 64-bit values, and an unbiased
 // rejection mapping onto a range. Printed test pages rely on this: never change it.
 class RandomGenerator {

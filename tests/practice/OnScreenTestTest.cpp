@@ -17,7 +17,7 @@ protected:
 
 TEST_F(OnScreenTest, OneMinuteAddTestFinishesAtTheTwelfthEnter) {
     test(1, 1, 12);
-    EXPECT_EQ(screen.statusWidth, 30);
+    EXPECT_EQ(screen.statusWidth, narrowStatusWidth);
     EXPECT_EQ(text(ControlId::NextButton), "Enter --> Begin");
     EXPECT_FALSE(screen.timeBar);
     enter();

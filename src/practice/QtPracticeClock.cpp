@@ -1,0 +1,21 @@
+#include "practice/QtPracticeClock.h"
+
+#include <QDate>
+#include <QTime>
+
+QtPracticeClock::QtPracticeClock() {
+    sinceStart.start();
+}
+
+double QtPracticeClock::secondsSinceMidnight() const {
+    return QTime::currentTime().msecsSinceStartOfDay() / 1000.0;
+}
+
+double QtPracticeClock::monotonicSeconds() const {
+    return static_cast<double>(sinceStart.nsecsElapsed()) / 1e9;
+}
+
+CalendarDate QtPracticeClock::today() const {
+    const QDate date = QDate::currentDate();
+    return {date.year(), date.month(), date.day()};
+}

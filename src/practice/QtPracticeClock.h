@@ -1,0 +1,18 @@
+#pragma once
+
+#include "practice/PracticeClock.h"
+
+#include <QElapsedTimer>
+
+// The system's clocks: the local time of day and date, and a monotonic timer.
+class QtPracticeClock : public PracticeClock {
+public:
+    QtPracticeClock();
+
+    double secondsSinceMidnight() const override;
+    double monotonicSeconds() const override;
+    CalendarDate today() const override;
+
+private:
+    QElapsedTimer sinceStart;
+};

@@ -1,0 +1,194 @@
+#include "practice/QtPracticeScreen.h"
+#include "PracticeAreaForTest.h"
+#include "practice/PracticeEngine.h"
+#include "practice/QtPracticeClock.h"
+#include "support/ModalHelpers.h"
+
+#include <QProgressBar>
+#include <QtTest>
+
+#include <memory>
+
+namespace {
+struct WrongAnswerCall {
+    QString text;
+    QString caption;
+    int x = 0;
+    int y = 0;
+};
+} // namespace
+
+class QtPracticeScreenTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<PracticeAreaForTest> area;
+    std::unique_ptr<QtPracticeScreen> screen;
+    std::unique_ptr<QtPracticeClock> clock;
+    std::unique_ptr<StudentRecord> student;
+    std::unique_ptr<PracticeEngine> engine;
+    QList<WrongAnswerCall> wrongAnswers;
+    QList<ResultsSummary> results;
+    QList<int> commands;
+
+    PracticeControls& controls() { return area->controls; }
+    QString problemText() {
+        return controls().firstOperandLabel->text() + controls().operatorLabel->text() +
+               controls().secondOperandLabel->text() + controls().equalsLabel->text();
+    }
+
+private slots:
+    void initTestCase() {
+        QFont font = QApplication::font(); // the program's default: sans, 10 points
+        font.setPointSize(10);
+        QApplication::setFont(font);
+    }
+
+    void init() {
+        area = std::make_unique<PracticeAreaForTest>();
+        wrongAnswers.clear();
+        results.clear();
+        commands.clear();
+        screen = std::make_unique<QtPracticeScreen>(
+            controls(),
+            [this](const std::string& text, const std::string& caption, int x, int y) {
+                wrongAnswers.append(
+                    {QString::fromStdString(text), QString::fromStdString(caption), x, y});
+            },
+            [this](const ResultsSummary& summary) { results.append(summary); });
+        clock = std::make_unique<QtPracticeClock>();
+        student = std::make_unique<StudentRecord>();
+        student->addSubLow = student->mulDivLow = student->mixedLow = 1;
+        student->addSubHigh = student->mulDivHigh = student->mixedHigh = 12;
+        engine =
+            std::make_unique<PracticeEngine>(*screen, *clock, *student, ScreenPoint{10, 20},
+                                             [this](int command) { commands.append(command); });
+        screen->attach(*engine);
+        area->widget()->show();
+        QApplication::setActiveWindow(area->widget());
+        QVERIFY(QTest::qWaitForWindowActive(area->widget()));
+    }
+
+    void cleanup() {
+        engine.reset();
+        screen.reset();
+        area.reset();
+    }
+
+    void learnRunDrivenByKeysAndClicks() {
+        engine->beforeToolbarCommand(PracticeCommand::learn);
+        engine->startLearn(3, 7, false);
+        QVERIFY(controls().nextButton->isVisible());
+        QCOMPARE(controls().nextButton->text(), QString("Enter --> Begin"));
+        QVERIFY(!controls().answerBox->isVisible());
+
+        QTest::mouseClick(controls().nextButton, Qt::LeftButton);
+        QCOMPARE(problemText(), QString("7 x 1 = "));
+        QCOMPARE(controls().titleLabel->text(), QString("Learning for number 7  (Mult)"));
+        QVERIFY(controls().answerBox->isVisible());
+        QVERIFY(controls().answerBox->hasFocus());
+        QCOMPARE(controls().showAnswerButton->text(), QString("Space --> Answer"));
+
+        QTest::keyClick(controls().answerBox, Qt::Key_7);
+        QVERIFY(controls().happyImage->isVisible());
+        QCOMPARE(controls().statusLabel->text(), QString("Correct answer - very good..."));
+        saveShot(area->widget(), "practice_learn");
+
+        QTest::mouseClick(controls().nextButton, Qt::LeftButton);
+        QCOMPARE(problemText(), QString("7 x 2 = "));
+        QVERIFY(!controls().happyImage->isVisible());
+        controls().answerBox->setFocus();
+        QTest::keyClicks(controls().answerBox, "15");
+        QCOMPARE(wrongAnswers.size(), 1);
+        QCOMPARE(wrongAnswers[0].text, QString("\r\n  Correct answer is:  14"));
+        QCOMPARE(wrongAnswers[0].caption, QString("*** WRONG ANSWER ***"));
+        QCOMPARE(wrongAnswers[0].x, 360);
+        QCOMPARE(wrongAnswers[0].y, 270);
+        QCOMPARE(problemText(), QString("7 x 3 = "));
+        QCOMPARE(controls().answerBox->text(), QString());
+
+        QTest::mouseClick(controls().showAnswerButton, Qt::LeftButton);
+        QCOMPARE(controls().answerLabel->text(), QString("21"));
+        QVERIFY(!controls().answerBox->isVisible());
+        saveShot(area->widget(), "practice_learn_answer");
+    }
+
+    void lettersAreRefusedByTheAnswerBox() {
+        engine->beforeToolbarCommand(PracticeCommand::learn);
+        engine->startLearn(1, 7, false);
+        QTest::mouseClick(controls().nextButton, Qt::LeftButton);
+        QTest::keyClicks(controls().answerBox, "x");
+        QCOMPARE(controls().answerBox->text(), QString());
+        QVERIFY(wrongAnswers.isEmpty());
+    }
+
+    void settingTheSameTextStillReportsAChange() {
+        engine->beforeToolbarCommand(PracticeCommand::learn);
+        engine->startLearn(1, 7, false);
+        QTest::mouseClick(controls().nextButton, Qt::LeftButton);
+        controls().happyImage->show();
+        screen->setText(ControlId::AnswerBox, ""); // already empty
+        QVERIFY(!controls().happyImage->isVisible());
+    }
+
+    void testTimeBarAndTimers() {
+        engine->beforeToolbarCommand(PracticeCommand::test);
+        QCOMPARE(controls().statusLabel->size(), QSize(40, 20));
+        QVERIFY(controls().statusLabel->fontMetrics().horizontalAdvance("Time:") <= 40);
+        engine->startTest(1, 2, 24);
+        QTest::mouseClick(controls().nextButton, Qt::LeftButton);
+        auto* bar = area->widget()->findChild<QProgressBar*>("329");
+        QVERIFY(bar != nullptr);
+        QCOMPARE(bar, screen->timeBar());
+        QCOMPARE(bar->geometry(), QRect(60, 345, 300, 20));
+        QCOMPARE(bar->maximum(), 120);
+        QCOMPARE(bar->accessibleName(), QString("Time used"));
+        QVERIFY(bar->isVisible());
+        QVERIFY(screen->testTimer().isActive());
+        QCOMPARE(screen->testTimer().interval(), 1000);
+        QCOMPARE(controls().statusLabel->text(), QString("Time:"));
+        screen->setTimeBarPosition(500);
+        QCOMPARE(bar->value(), 120);
+        saveShot(area->widget(), "practice_test");
+
+        engine->cmdEscape();
+        QVERIFY(area->widget()->findChild<QProgressBar*>("329") == nullptr);
+        QVERIFY(!screen->testTimer().isActive());
+        QVERIFY(controls().toolbarButtons[0]->hasFocus());
+        QVERIFY(controls().toolbarButtons[0]->isDefault());
+        QCOMPARE(screen->focusedControl(), ControlId::LearnButton);
+        QTest::keyClick(controls().toolbarButtons[0], Qt::Key_Tab);
+        QCOMPARE(screen->focusedControl(), ControlId::DrillButton);
+    }
+
+    void flashCardsTickFromTheFlashTimer() {
+        engine->beforeToolbarCommand(PracticeCommand::drill);
+        engine->startDrill(1, 1);
+        QVERIFY(!controls().answerBox->isEnabled());
+        QTest::mouseClick(controls().nextButton, Qt::LeftButton);
+        QCOMPARE(controls().nextButton->text(), QString("Stop"));
+        QVERIFY(screen->flashTimer().isActive());
+        QCOMPARE(screen->flashTimer().interval(), 1000);
+        const int firstSlot = engine->state().problemIndex;
+        screen->startFlashTimer(5); // a short period, so the test waits no real second
+        QTRY_VERIFY_WITH_TIMEOUT(engine->state().problemIndex != firstSlot, 1000);
+        QCOMPARE(screen->flashTimer().interval(), 1000); // the tick started the next card
+        saveShot(area->widget(), "practice_flash");
+        QTest::mouseClick(controls().nextButton, Qt::LeftButton); // Stop
+        QVERIFY(!screen->flashTimer().isActive());
+        QCOMPARE(problemText(), QString());
+    }
+
+    void clockReadsTheSystemClocks() {
+        const CalendarDate today = clock->today();
+        QCOMPARE(today.year, QDate::currentDate().year());
+        const double first = clock->monotonicSeconds();
+        QTest::qWait(20);
+        QVERIFY(clock->monotonicSeconds() > first);
+        QVERIFY(clock->secondsSinceMidnight() >= 0.0);
+        QVERIFY(clock->secondsSinceMidnight() < 86400.0);
+    }
+};
+
+QTEST_MAIN(QtPracticeScreenTest)
+#include "QtPracticeScreenTest.moc"
