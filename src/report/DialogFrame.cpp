@@ -1,0 +1,21 @@
+#include "report/DialogFrame.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
+void applyDialogFrame(QDialog& dialog, QSize clientSize) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint);
+    dialog.setFixedSize(clientSize);
+    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+        const QRect available = screen->availableGeometry();
+        dialog.move(available.center() - QPoint(clientSize.width() / 2, clientSize.height() / 2));
+    }
+}
+
+void placeControl(QWidget& control, const QString& name, int x, int y, int width, int height) {
+    control.setObjectName(name);
+    control.setGeometry(x, y, width, height);
+}
