@@ -14,6 +14,11 @@ QString idName(SaveScoreControl id) {
 
 // The problems box starts with the number of problems on a printed page.
 constexpr char problemsOnAPage[] = "70";
+
+// A line edit's frame and inner margins, both sides together.
+constexpr int lineEditChrome = 10;
+// Room of the "Correct out of:" label before the problems box, less a small gap.
+constexpr int correctLabelRoom = 165 - 75 - 2;
 } // namespace
 
 // Controls are created in the order of the layout, which is also their Tab order.
@@ -32,6 +37,8 @@ void SaveScoreDialog::createFields(const std::string& todayText) {
     date_ = new QLineEdit(QString::fromStdString(todayText), this);
     placeControl(*date_, idName(SaveScoreControl::TestDate), 20, 20, 75, 20);
     date_->setAccessibleName("Test date");
+    date_->setCursorPosition(0);
+    condenseToFit(*date_, date_->text(), date_->width() - lineEditChrome);
 
     kind_ = new QComboBox(this);
     kind_->setEditable(true);
@@ -58,13 +65,15 @@ void SaveScoreDialog::createLabelsAndButtons() {
     const struct {
         const char* text;
         QRect rect;
-    } labels[] = {{"Test date", {105, 20, 120, 15}},
-                  {"Problem types", {105, 60, 120, 15}},
-                  {"Correct out of:", {75, 100, 90, 15}}};
+        int room;
+    } labels[] = {{"Test date", {105, 20, 120, 15}, 120},
+                  {"Problem types", {105, 60, 120, 15}, 120},
+                  {"Correct out of:", {75, 100, 90, 15}, correctLabelRoom}};
     for (const auto& label : labels) {
         auto* widget = new QLabel(label.text, this);
         placeControl(*widget, QString("label %1").arg(label.text), label.rect.x(), label.rect.y(),
                      label.rect.width(), label.rect.height());
+        condenseToFit(*widget, widget->text(), label.room);
     }
 
     auto* ok = new QPushButton("&Ok", this);

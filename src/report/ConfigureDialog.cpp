@@ -10,6 +10,11 @@ namespace {
 QString idName(ConfigureControl id) {
     return QString::number(static_cast<int>(id));
 }
+
+// Room a label has before the box to its right covers it, less a small gap.
+constexpr int perMinLabelRoom = 200 - 20 - 2;
+constexpr int rangeLabelRoom = 190 - 20 - 2;
+constexpr int folderLabelRoom = 90 - 10 - 2;
 } // namespace
 
 // Controls are created in the order of the layout, which is also their Tab order; a label
@@ -27,8 +32,8 @@ ConfigureDialog::ConfigureDialog(StudentRecord& student, const std::string& data
 void ConfigureDialog::createAddSubSection() {
     const ConfigureTexts texts = configureTexts(student_);
     addLabel("Add and Sub", {10, 10, 200, 20});
-    addLabel("Number of problems per min:", {20, 30, 190, 20});
-    addLabel("Number Range to work with:", {20, 50, 190, 20});
+    addLabel("Number of problems per min:", {20, 30, 190, 20}, perMinLabelRoom);
+    addLabel("Number Range to work with:", {20, 50, 190, 20}, rangeLabelRoom);
     addSubPerMin_ = addNumberBox(ConfigureControl::AddSubPerMin, texts.addSubPerMin,
                                  "Add and Sub problems per minute", {200, 30, 40, 20});
     addSubLow_ = addNumberBox(ConfigureControl::AddSubLow, texts.addSubLow,
@@ -41,8 +46,8 @@ void ConfigureDialog::createAddSubSection() {
 void ConfigureDialog::createMulDivSection() {
     const ConfigureTexts texts = configureTexts(student_);
     addLabel("Mult and Div", {10, 90, 200, 20});
-    addLabel("Number of problems per min:", {20, 110, 190, 20});
-    addLabel("Number Range to work with:", {20, 130, 190, 20});
+    addLabel("Number of problems per min:", {20, 110, 190, 20}, perMinLabelRoom);
+    addLabel("Number Range to work with:", {20, 130, 190, 20}, rangeLabelRoom);
     mulDivPerMin_ = addNumberBox(ConfigureControl::MulDivPerMin, texts.mulDivPerMin,
                                  "Mult and Div problems per minute", {200, 110, 40, 20});
     mulDivLow_ = addNumberBox(ConfigureControl::MulDivLow, texts.mulDivLow,
@@ -53,7 +58,7 @@ void ConfigureDialog::createMulDivSection() {
 }
 
 void ConfigureDialog::createFolderAndButtons(const std::string& dataFolderText) {
-    addLabel("Data Folder:", {10, 200, 80, 30});
+    addLabel("Data Folder:", {10, 200, 80, 30}, folderLabelRoom);
     auto* folder = new QLineEdit(QString::fromStdString(dataFolderText), this);
     placeControl(*folder, idName(ConfigureControl::DataFolder), 90, 200, 300, 25);
     folder->setReadOnly(true);
@@ -79,10 +84,11 @@ QLineEdit* ConfigureDialog::addNumberBox(ConfigureControl id, const std::string&
     return box;
 }
 
-void ConfigureDialog::addLabel(const char* text, QRect rect) {
+void ConfigureDialog::addLabel(const char* text, QRect rect, int visibleWidth) {
     auto* label = new QLabel(text, this);
     placeControl(*label, QString("label %1").arg(text), rect.x(), rect.y(), rect.width(),
                  rect.height());
+    condenseToFit(*label, label->text(), visibleWidth > 0 ? visibleWidth : rect.width());
 }
 
 ConfigureTexts ConfigureDialog::typedTexts() const {

@@ -1,6 +1,9 @@
 #include "report/DialogFrame.h"
 
+#include "report/StretchToFit.h"
+
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -18,4 +21,19 @@ void applyDialogFrame(QDialog& dialog, QSize clientSize) {
 void placeControl(QWidget& control, const QString& name, int x, int y, int width, int height) {
     control.setObjectName(name);
     control.setGeometry(x, y, width, height);
+}
+
+void condenseToFit(QWidget& control, const QString& text, int visibleWidth) {
+    const QFont font = control.font();
+    const auto widthAt = [&font, &text](int stretch) {
+        QFont condensed = font;
+        condensed.setStretch(stretch);
+        return QFontMetrics(condensed).horizontalAdvance(text);
+    };
+    const int stretch = stretchToFit(widthAt, visibleWidth);
+    if (stretch != fullStretch) {
+        QFont condensed = font;
+        condensed.setStretch(stretch);
+        control.setFont(condensed);
+    }
 }

@@ -44,6 +44,7 @@ const std::string today = "03-15-2006";
 class SaveScoreDialogTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void showsTheLayout();
     void tabOrderFollowsTheLayout();
     void printedScoreUnderMulDivIsStored();
@@ -53,6 +54,13 @@ private slots:
     void cancelAndEscapeRecordNothing();
     void fullHistoryTakesNothing();
 };
+
+// The program's default font: the platform's sans face at 10 points.
+void SaveScoreDialogTest::initTestCase() {
+    QFont font = QApplication::font();
+    font.setPointSize(10);
+    QApplication::setFont(font);
+}
 
 void SaveScoreDialogTest::showsTheLayout() {
     StudentRecord student;

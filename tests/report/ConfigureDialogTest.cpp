@@ -38,6 +38,7 @@ const std::string folderText = "/home/child/.local/share/Quillbyte/Tallyburrow";
 class ConfigureDialogTest : public QObject {
     Q_OBJECT
 private slots:
+    void initTestCase();
     void showsTheLayoutAndValues();
     void tabVisitsBoxesInLayoutOrder();
     void okStoresTypedNumbers();
@@ -45,6 +46,13 @@ private slots:
     void cancelAndEscapeChangeNothing();
     void lowEndsReopenAsOne();
 };
+
+// The program's default font: the platform's sans face at 10 points.
+void ConfigureDialogTest::initTestCase() {
+    QFont font = QApplication::font();
+    font.setPointSize(10);
+    QApplication::setFont(font);
+}
 
 void ConfigureDialogTest::showsTheLayoutAndValues() {
     StudentRecord student = newChild();
