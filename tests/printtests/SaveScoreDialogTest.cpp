@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -100,6 +101,10 @@ void SaveScoreDialogTest::showsTheLayout() {
     QCOMPARE(button(&dialog, 1)->geometry(), QRect(120, 150, 60, 30));
     QCOMPARE(button(&dialog, 2)->text(), QString("&Cancel"));
     QCOMPARE(button(&dialog, 2)->geometry(), QRect(185, 150, 60, 30));
+    const QLabel* correctLabel = dialog.findChild<QLabel*>("label Correct out of:");
+    QVERIFY(QFontMetrics(correctLabel->font()).horizontalAdvance(correctLabel->text()) <= 90);
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY((dialog.geometry().center() - screenCentre).manhattanLength() <= 2);
     saveShot(&dialog, "save-test-score");
 }
 

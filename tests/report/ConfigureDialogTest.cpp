@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -90,6 +91,21 @@ void ConfigureDialogTest::showsTheLayoutAndValues() {
     QCOMPARE(dialog.findChild<QLabel*>("label Mult and Div")->geometry(), QRect(10, 90, 200, 20));
     QCOMPARE(dialog.findChildren<QLabel*>("label thru").size(), 2);
     QCOMPARE(dialog.findChild<QLabel*>("label Data Folder:")->geometry(), QRect(10, 200, 80, 30));
+    // Each label's text ends before the box that covers the rest of its rectangle.
+    const struct {
+        const char* name;
+        int room;
+    } labels[] = {{"label Number of problems per min:", 180},
+                  {"label Number Range to work with:", 170},
+                  {"label Data Folder:", 80}};
+    for (const auto& label : labels) {
+        for (const QLabel* widget : dialog.findChildren<QLabel*>(label.name)) {
+            QVERIFY2(QFontMetrics(widget->font()).horizontalAdvance(widget->text()) <= label.room,
+                     label.name);
+        }
+    }
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY((dialog.geometry().center() - screenCentre).manhattanLength() <= 2);
     saveShot(&dialog, "configure-program");
 }
 
