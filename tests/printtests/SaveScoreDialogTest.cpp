@@ -51,7 +51,6 @@ private slots:
     void printedScoreUnderMulDivIsStored();
     void typedKindMatchesAnItem();
     void unknownOrMissingKindStoresKindZero();
-    void emptiedDateAndOddNumbersAreStoredAsTyped();
     void cancelAndEscapeRecordNothing();
     void fullHistoryTakesNothing();
 };
@@ -177,31 +176,6 @@ void SaveScoreDialogTest::unknownOrMissingKindStoresKindZero() {
     QCOMPARE(student.history[0].kind, std::uint8_t{0});
     QCOMPARE(student.history[1].kind, std::uint8_t{0});
     QCOMPARE(student.history[1].correct, std::int16_t{5});
-}
-
-void SaveScoreDialogTest::emptiedDateAndOddNumbersAreStoredAsTyped() {
-    StudentRecord student;
-    whenModalOpens([](QWidget* dialog) {
-        QTest::keyClick(box(dialog, 235), Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClick(box(dialog, 235), Qt::Key_Delete);
-        typeInto(box(dialog, 331), "70");
-        typeInto(box(dialog, 324), "65");
-        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
-    });
-    showSaveScoreDialog(nullptr, student, today);
-    whenModalOpens([](QWidget* dialog) {
-        typeInto(box(dialog, 235), "3/15/06");
-        typeInto(box(dialog, 331), "abc");
-        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
-    });
-    showSaveScoreDialog(nullptr, student, today);
-    QCOMPARE(student.history.size(), std::size_t{2});
-    QCOMPARE(student.history[0].date, std::uint16_t{0});
-    QCOMPARE(student.history[0].correct, std::int16_t{70});
-    QCOMPARE(student.history[0].problems, std::int16_t{65});
-    QCOMPARE(student.history[1].date, std::uint16_t{13423});
-    QCOMPARE(student.history[1].correct, std::int16_t{0});
-    QCOMPARE(student.history[1].problems, std::int16_t{70});
 }
 
 void SaveScoreDialogTest::cancelAndEscapeRecordNothing() {
