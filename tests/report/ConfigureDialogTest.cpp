@@ -1,0 +1,204 @@
+#include "report/ConfigureDialog.h"
+#include "support/ModalHelpers.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QtTest>
+
+namespace {
+StudentRecord newChild() {
+    StudentRecord student;
+    student.addSubHigh = student.mulDivHigh = 12;
+    student.addSubPerMin = student.mulDivPerMin = 12;
+    student.loadedAddSubHigh = student.loadedMulDivHigh = 12;
+    student.loadedAddSubPerMin = student.loadedMulDivPerMin = 12;
+    student.addSubLow = student.mulDivLow = student.mixedLow = 1;
+    student.mixedHigh = 12;
+    return student;
+}
+
+QLineEdit* box(QWidget* dialog, int id) {
+    return dialog->findChild<QLineEdit*>(QString::number(id));
+}
+
+QPushButton* button(QWidget* dialog, int id) {
+    return dialog->findChild<QPushButton*>(QString::number(id));
+}
+
+// Replaces the text of the focused box as a child would: select all, then type.
+void typeInto(QLineEdit* edit, const QString& text) {
+    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(edit, text);
+}
+
+const std::string folderText = "/home/child/.local/share/Quillbyte/Tallyburrow";
+} // namespace
+
+class ConfigureDialogTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void showsTheLayoutAndValues();
+    void tabVisitsBoxesInLayoutOrder();
+    void okStoresTypedNumbers();
+    void enterConfirmsLikeOk();
+    void cancelAndEscapeChangeNothing();
+    void lowEndsReopenAsOne();
+};
+
+// The program's default font: the platform's sans face at 10 points.
+void ConfigureDialogTest::initTestCase() {
+    QFont font = QApplication::font();
+    font.setPointSize(10);
+    QApplication::setFont(font);
+}
+
+void ConfigureDialogTest::showsTheLayoutAndValues() {
+    StudentRecord student = newChild();
+    student.mulDivHigh = 10;
+    ConfigureDialog dialog(student, folderText, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QCOMPARE(dialog.windowTitle(), QString("Configure Program"));
+    QCOMPARE(dialog.size(), QSize(400, 300));
+    QCOMPARE(dialog.minimumSize(), dialog.maximumSize());
+    QVERIFY(!(dialog.windowFlags() & Qt::WindowMaximizeButtonHint));
+
+    const struct {
+        int id;
+        QRect rect;
+        QString text;
+    } boxes[] = {{311, {200, 30, 40, 20}, " 12"},
+                 {312, {190, 50, 30, 20}, "1"},
+                 {313, {250, 50, 30, 20}, " 12"},
+                 {314, {200, 110, 40, 20}, " 12"},
+                 {315, {190, 130, 30, 20}, "1"},
+                 {316, {250, 130, 30, 20}, " 10"},
+                 {325, {90, 200, 300, 25}, QString::fromStdString(folderText)}};
+    for (const auto& expected : boxes) {
+        QLineEdit* edit = box(&dialog, expected.id);
+        QVERIFY2(edit != nullptr, qPrintable(QString::number(expected.id)));
+        QCOMPARE(edit->geometry(), expected.rect);
+        QCOMPARE(edit->text(), expected.text);
+        QCOMPARE(edit->isReadOnly(), expected.id == 325);
+    }
+    QCOMPARE(button(&dialog, 1)->text(), QString("&Ok"));
+    QCOMPARE(button(&dialog, 1)->geometry(), QRect(260, 260, 60, 30));
+    QCOMPARE(button(&dialog, 2)->text(), QString("&Cancel"));
+    QCOMPARE(button(&dialog, 2)->geometry(), QRect(330, 260, 60, 30));
+    QCOMPARE(dialog.findChild<QLabel*>("label Mult and Div")->geometry(), QRect(10, 90, 200, 20));
+    QCOMPARE(dialog.findChildren<QLabel*>("label thru").size(), 2);
+    QCOMPARE(dialog.findChild<QLabel*>("label Data Folder:")->geometry(), QRect(10, 200, 80, 30));
+    // Each label's text ends before the box that covers the rest of its rectangle.
+    const struct {
+        const char* name;
+        int room;
+    } labels[] = {{"label Number of problems per min:", 180},
+                  {"label Number Range to work with:", 170},
+                  {"label Data Folder:", 80}};
+    for (const auto& label : labels) {
+        for (const QLabel* widget : dialog.findChildren<QLabel*>(label.name)) {
+            QVERIFY2(QFontMetrics(widget->font()).horizontalAdvance(widget->text()) <= label.room,
+                     label.name);
+        }
+    }
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY((dialog.geometry().center() - screenCentre).manhattanLength() <= 2);
+    saveShot(&dialog, "configure-program");
+}
+
+void ConfigureDialogTest::tabVisitsBoxesInLayoutOrder() {
+    StudentRecord student = newChild();
+    ConfigureDialog dialog(student, folderText, nullptr);
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
+    const QStringList order = {"311", "312", "313", "314", "315", "316", "325", "1", "2", "311"};
+    box(&dialog, 311)->setFocus();
+    for (int i = 1; i < order.size(); ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget()->objectName(), order[i]);
+    }
+}
+
+void ConfigureDialogTest::okStoresTypedNumbers() {
+    StudentRecord student = newChild();
+    student.changeState = ChangeState::ScoresChanged;
+    whenModalOpens([](QWidget* dialog) {
+        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        typeInto(box(dialog, 311), "abc");
+        typeInto(box(dialog, 312), "7.5");
+        typeInto(box(dialog, 313), "6.5");
+        typeInto(box(dialog, 314), "2.5");
+        typeInto(box(dialog, 316), "15");
+        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+    });
+    showConfigureDialog(nullptr, student, folderText);
+    QCOMPARE(student.addSubPerMin, 0);
+    QCOMPARE(student.addSubLow, 8);
+    QCOMPARE(student.addSubHigh, 6);
+    QCOMPARE(student.mulDivPerMin, 2);
+    QCOMPARE(student.mulDivLow, 1);
+    QCOMPARE(student.mulDivHigh, 15);
+    QCOMPARE(student.mixedHigh, 15);
+    QCOMPARE(student.changeState, ChangeState::ScoresChanged);
+    QVERIFY(storedValuesChanged(student));
+}
+
+void ConfigureDialogTest::enterConfirmsLikeOk() {
+    StudentRecord student = newChild();
+    whenModalOpens([](QWidget* dialog) {
+        typeInto(box(dialog, 313), "20");
+        QTest::keyClick(box(dialog, 313), Qt::Key_Return);
+    });
+    showConfigureDialog(nullptr, student, folderText);
+    QCOMPARE(student.addSubHigh, 20);
+    QCOMPARE(student.mixedHigh, 20);
+}
+
+void ConfigureDialogTest::cancelAndEscapeChangeNothing() {
+    const StudentRecord before = [] {
+        StudentRecord s = newChild();
+        s.addSubLow = 4;
+        s.mixedHigh = 12;
+        return s;
+    }();
+    StudentRecord student = before;
+    whenModalOpens([](QWidget* dialog) {
+        typeInto(box(dialog, 311), "30");
+        typeInto(box(dialog, 316), "99");
+        QTest::mouseClick(button(dialog, 2), Qt::LeftButton);
+    });
+    showConfigureDialog(nullptr, student, folderText);
+    whenModalOpens([](QWidget* dialog) {
+        typeInto(box(dialog, 313), "3");
+        QTest::keyClick(box(dialog, 313), Qt::Key_Escape);
+    });
+    showConfigureDialog(nullptr, student, folderText);
+    QCOMPARE(student.addSubPerMin, before.addSubPerMin);
+    QCOMPARE(student.addSubHigh, before.addSubHigh);
+    QCOMPARE(student.mulDivHigh, before.mulDivHigh);
+    QCOMPARE(student.addSubLow, 4);
+    QCOMPARE(student.mixedHigh, before.mixedHigh);
+}
+
+void ConfigureDialogTest::lowEndsReopenAsOne() {
+    StudentRecord student = newChild();
+    student.addSubLow = 5;
+    student.mulDivLow = 3;
+    QString lowTexts;
+    whenModalOpens([&](QWidget* dialog) {
+        lowTexts = box(dialog, 312)->text() + "," + box(dialog, 315)->text();
+        QTest::keyClick(button(dialog, 1), Qt::Key_Space);
+    });
+    showConfigureDialog(nullptr, student, folderText);
+    QCOMPARE(lowTexts, QString("1,1"));
+    QCOMPARE(student.addSubLow, 1);
+    QCOMPARE(student.mulDivLow, 1);
+    QCOMPARE(student.addSubHigh, 12);
+    QVERIFY(!storedValuesChanged(student));
+}
+
+QTEST_MAIN(ConfigureDialogTest)
+#include "ConfigureDialogTest.moc"

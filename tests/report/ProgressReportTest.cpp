@@ -1,0 +1,269 @@
+#include "report/ProgressReport.h"
+#include "report/TabStopDelegate.h"
+#include "support/ModalHelpers.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QtTest>
+
+namespace {
+ScoreRecord score(std::uint16_t date, int kind, int problems, int correct) {
+    ScoreRecord r;
+    r.date = date;
+    r.kind = static_cast<std::uint8_t>(kind);
+    r.problems = static_cast<std::int16_t>(problems);
+    r.correct = static_cast<std::int16_t>(correct);
+    return r;
+}
+
+StudentRecord childWithHistory() {
+    StudentRecord student;
+    student.history = {score(13423, 4, 20, 18), score(13424, 1, 10, 7),  score(13430, 7, 70, 63),
+                       score(0, 5, 3, 2),       score(13455, 2, 65, 70), score(13460, 3, 0, 0),
+                       score(13461, 0, 70, 50), score(13462, 6, 40, 39)};
+    return student;
+}
+
+template <typename T> T* control(QWidget* window, int id) {
+    return window->findChild<T*>(QString::number(id));
+}
+
+// Leftmost x (in list coordinates) of a dark pixel of row `row` between x0 and x1, or -1.
+int firstInkX(QListWidget* list, int row, int x0, int x1) {
+    const QImage image = list->grab().toImage();
+    const QRect rect = list->visualItemRect(list->item(row));
+    const QPoint offset = list->viewport()->mapTo(list, QPoint(0, 0));
+    for (int x = x0; x < x1; ++x) {
+        for (int y = rect.top(); y <= rect.bottom(); ++y) {
+            if (qGray(image.pixel(x, y + offset.y())) < 128) {
+                return x;
+            }
+        }
+    }
+    return -1;
+}
+} // namespace
+
+class ProgressReportTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void showsTheLayout();
+    void firstRowIsSelectedAndFocused();
+    void optionButtonsRefillTheRows();
+    void resultsLineUpUnderTheirHeadings();
+    void everyOpeningStartsInPercent();
+    void enterEscapeAndCancelClose();
+    void emptyHistoryShowsNoRows();
+    void aThousandRowsScroll();
+};
+
+// The program's default font: the platform's sans face at 10 points.
+void ProgressReportTest::initTestCase() {
+    QFont font = QApplication::font();
+    font.setPointSize(10);
+    QApplication::setFont(font);
+}
+
+void ProgressReportTest::showsTheLayout() {
+    const StudentRecord student = childWithHistory();
+    ProgressReportWindow window(student, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.windowTitle(), QString("Report Progress"));
+    QCOMPARE(window.size(), QSize(660, 450));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(window.windowFlags() & Qt::WindowMinimizeButtonHint);
+    QVERIFY(window.windowFlags() & Qt::WindowSystemMenuHint);
+    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
+
+    const QStringList headings = {"Date", "Add ", "Sub ",    "Mult",
+                                  "Div ", "Mix ", "Add/Sub", "Mul/Div"};
+    for (int i = 0; i < headings.size(); ++i) {
+        auto* heading = window.findChild<QLabel*>("heading " + headings[i].trimmed());
+        QVERIFY2(heading != nullptr, qPrintable(headings[i]));
+        QCOMPARE(heading->text(), headings[i]);
+        QCOMPARE(heading->geometry(), QRect(80 * i, 0, 80, 20));
+        QCOMPARE(heading->alignment(), Qt::AlignCenter);
+        QCOMPARE(heading->frameShadow(), QFrame::Sunken);
+    }
+    auto* list = control<QListWidget>(&window, 326);
+    QVERIFY(list != nullptr);
+    QCOMPARE(list->geometry(), QRect(0, 20, 660, 375));
+    QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QVERIFY(!list->isSortingEnabled());
+    QCOMPARE(control<QRadioButton>(&window, 327)->geometry(), QRect(150, 400, 120, 20));
+    QCOMPARE(control<QRadioButton>(&window, 327)->text(), QString("Percent correct"));
+    QCOMPARE(control<QRadioButton>(&window, 328)->geometry(), QRect(150, 420, 120, 20));
+    QCOMPARE(control<QRadioButton>(&window, 328)->text(), QString("Correct / Total"));
+    QCOMPARE(control<QPushButton>(&window, 2)->geometry(), QRect(400, 405, 75, 30));
+    QCOMPARE(control<QPushButton>(&window, 2)->text(), QString("&Cancel"));
+    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
+    QVERIFY((window.geometry().center() - screenCentre).manhattanLength() <= 2);
+    saveShot(&window, "report-progress-percent");
+    QTest::mouseClick(control<QRadioButton>(&window, 328), Qt::LeftButton);
+    saveShot(&window, "report-progress-correct-of-total");
+}
+
+void ProgressReportTest::firstRowIsSelectedAndFocused() {
+    const StudentRecord student = childWithHistory();
+    ProgressReportWindow window(student, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* list = window.scoreList();
+    QCOMPARE(list->count(), 8);
+    QCOMPARE(list->currentRow(), 0);
+    QVERIFY(list->item(0)->isSelected());
+    QCOMPARE(QApplication::focusWidget(), list);
+    QTest::keyClick(list, Qt::Key_Down);
+    QCOMPARE(list->currentRow(), 1);
+    QCOMPARE(list->selectedItems().size(), 1);
+}
+
+void ProgressReportTest::optionButtonsRefillTheRows() {
+    const StudentRecord student = childWithHistory();
+    ProgressReportWindow window(student, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* list = window.scoreList();
+    QCOMPARE(list->item(0)->text(), QString("\t03-15-2006\t\t\t\t90.00\t\t\t"));
+    QCOMPARE(list->item(2)->text(), QString("\t03-22-2006\t\t\t\t\t\t\t90.00"));
+    QCOMPARE(list->item(3)->text(), QString("\t00-00-1980\t\t\t\t\t66.67\t\t"));
+    QCOMPARE(list->item(4)->text(), QString("\t04-15-2006\t\t107.69\t\t\t\t\t"));
+    QCOMPARE(list->item(5)->text(), QString("\t04-20-2006\t\t\t0.00\t\t\t\t"));
+    QCOMPARE(list->item(6)->text(), QString("\t04-21-2006\t\t\t\t\t\t\t"));
+
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::mouseClick(control<QRadioButton>(&window, 328), Qt::LeftButton);
+    QCOMPARE(list->item(0)->text(), QString("\t03-15-2006\t\t\t\t 18 / 20\t\t\t"));
+    QCOMPARE(list->item(5)->text(), QString("\t04-20-2006\t\t\t 0 / 0\t\t\t\t"));
+    QCOMPARE(list->count(), 8);
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(QApplication::focusWidget(), list);
+
+    QTest::mouseClick(control<QRadioButton>(&window, 327), Qt::LeftButton);
+    QCOMPARE(list->item(0)->text(), QString("\t03-15-2006\t\t\t\t90.00\t\t\t"));
+    QVERIFY(control<QRadioButton>(&window, 327)->isChecked());
+    QVERIFY(!control<QRadioButton>(&window, 328)->isChecked());
+}
+
+void ProgressReportTest::resultsLineUpUnderTheirHeadings() {
+    const StudentRecord student = childWithHistory();
+    ProgressReportWindow window(student, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* list = window.scoreList();
+    list->clearSelection(); // dark text on a light row
+    list->setCurrentRow(-1);
+
+    const QList<int>& stops = window.tabStopDelegate()->stopPixels();
+    QCOMPARE(stops.size(), 8);
+    const int viewportLeft = list->viewport()->mapTo(list, QPoint(0, 0)).x();
+    const int dateInk = firstInkX(list, 0, 0, 80);
+    QVERIFY2(dateInk >= viewportLeft + 4 && dateInk <= viewportLeft + 8,
+             qPrintable(QString::number(dateInk)));
+    // The search starts 10 pixels into each heading: a long date may run past its own
+    // heading, and a result that started before its stop would already be inked there.
+    // Row of each kind: Div (0), Add (1), Mul/Div (2), Mix (3), Sub (4), Mult (5), Add/Sub (7).
+    const int rowOfKind[] = {-1, 1, 4, 5, 0, 3, 7, 2};
+    for (int kind = 1; kind <= 7; ++kind) {
+        const int headingLeft = 80 * kind;
+        const int ink = firstInkX(list, rowOfKind[kind], headingLeft + 10, headingLeft + 80);
+        QVERIFY2(ink >= headingLeft + 19 && ink <= headingLeft + 24,
+                 qPrintable(QString("kind %1 starts at %2").arg(kind).arg(ink)));
+    }
+}
+
+void ProgressReportTest::everyOpeningStartsInPercent() {
+    const StudentRecord student = childWithHistory();
+    QString firstRowSeen;
+    bool percentChecked = false;
+    whenModalOpens([](QWidget* window) {
+        QTest::mouseClick(control<QRadioButton>(window, 328), Qt::LeftButton);
+        QTest::keyClick(window, Qt::Key_Escape);
+    });
+    showProgressReport(nullptr, student);
+    whenModalOpens([&](QWidget* window) {
+        QCOMPARE(window->windowModality(), Qt::WindowModal);
+        percentChecked = control<QRadioButton>(window, 327)->isChecked() &&
+                         !control<QRadioButton>(window, 328)->isChecked();
+        firstRowSeen = control<QListWidget>(window, 326)->item(0)->text();
+        QTest::keyClick(window, Qt::Key_Escape);
+    });
+    showProgressReport(nullptr, student);
+    QVERIFY(percentChecked);
+    QCOMPARE(firstRowSeen, QString("\t03-15-2006\t\t\t\t90.00\t\t\t"));
+}
+
+void ProgressReportTest::enterEscapeAndCancelClose() {
+    const StudentRecord student = childWithHistory();
+    {
+        ProgressReportWindow window(student, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(window.scoreList(), Qt::Key_Return);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(window.result(), 1);
+    }
+    {
+        ProgressReportWindow window(student, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::keyClick(window.scoreList(), Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+    }
+    {
+        ProgressReportWindow window(student, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        QTest::mouseClick(control<QPushButton>(&window, 2), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+    }
+    bool closedByEnter = false;
+    whenModalOpens([&](QWidget* window) {
+        QTest::keyClick(control<QRadioButton>(window, 328), Qt::Key_Enter);
+        closedByEnter = !window->isVisible();
+    });
+    showProgressReport(nullptr, student);
+    QVERIFY(closedByEnter);
+}
+
+void ProgressReportTest::emptyHistoryShowsNoRows() {
+    const StudentRecord student;
+    ProgressReportWindow window(student, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(window.scoreList()->count(), 0);
+    QVERIFY(window.scoreList()->selectedItems().isEmpty());
+    QVERIFY(!window.scoreList()->verticalScrollBar()->isEnabled());
+    QTest::mouseClick(control<QRadioButton>(&window, 328), Qt::LeftButton);
+    QCOMPARE(window.scoreList()->count(), 0);
+    saveShot(&window, "report-progress-empty");
+}
+
+void ProgressReportTest::aThousandRowsScroll() {
+    StudentRecord student;
+    for (int i = 0; i < 1000; ++i) {
+        student.history.push_back(score(static_cast<std::uint16_t>(13423 + i % 16), 1 + i % 7, 70,
+                                        static_cast<std::int16_t>(i % 71)));
+    }
+    ProgressReportWindow window(student, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    auto* list = window.scoreList();
+    QCOMPARE(list->count(), 1000);
+    QCOMPARE(list->currentRow(), 0);
+    QCOMPARE(list->item(999)->text(), QString("\t03-22-2006\t\t\t\t\t\t7.14\t"));
+    QVERIFY(list->verticalScrollBar()->isEnabled());
+    QTest::keyClick(list, Qt::Key_End);
+    QCOMPARE(list->currentRow(), 999);
+    QVERIFY(list->verticalScrollBar()->value() > 0);
+    saveShot(&window, "report-progress-thousand-end");
+}
+
+QTEST_MAIN(ProgressReportTest)
+#include "ProgressReportTest.moc"
