@@ -12,6 +12,8 @@
 #include <algorithm>
 
 namespace {
+constexpr double fittingStep = 0.5;
+
 template <typename Control>
 Control* placeControl(QWidget* parent, int id, const QString& text, const QRect& rect) {
     auto* control = new Control(text, parent);
@@ -19,18 +21,42 @@ Control* placeControl(QWidget* parent, int id, const QString& text, const QRect&
     control->setGeometry(rect);
     return control;
 }
+
+QFont inheritedFont(const QWidget* control) {
+    const QWidget* parent = control->parentWidget();
+    return parent != nullptr ? parent->font() : QFont();
+}
 } // namespace
 
 QString controlName(int id) {
     return QString::number(id);
 }
 
+void fitFontToWidth(QWidget* control) {
+    QFont font = inheritedFont(control);
+    control->setFont(font);
+    if (font.pointSizeF() <= 0) {
+        return; // a font set in pixels is left as it is
+    }
+    while (control->sizeHint().width() > control->width() &&
+           font.pointSizeF() - fittingStep >= minimumFittedPointSize) {
+        font.setPointSizeF(font.pointSizeF() - fittingStep);
+        control->setFont(font);
+    }
+}
+
+void setFittedText(QLabel* label, const QString& text) {
+    label->setText(text);
+    fitFontToWidth(label);
+}
+
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect) {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(name);
     label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label->setGeometry(rect);
+    setFittedText(label, text);
     return label;
 }
 
@@ -39,11 +65,15 @@ QPushButton* addButton(QWidget* parent, int id, const QString& text, const QRect
 }
 
 QRadioButton* addOptionButton(QWidget* parent, int id, const QString& text, const QRect& rect) {
-    return placeControl<QRadioButton>(parent, id, text, rect);
+    auto* option = placeControl<QRadioButton>(parent, id, text, rect);
+    fitFontToWidth(option);
+    return option;
 }
 
 QCheckBox* addCheckBox(QWidget* parent, int id, const QString& text, const QRect& rect) {
-    return placeControl<QCheckBox>(parent, id, text, rect);
+    auto* box = placeControl<QCheckBox>(parent, id, text, rect);
+    fitFontToWidth(box);
+    return box;
 }
 
 QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleName,

@@ -30,5 +30,14 @@ QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleNam
 // Ok (1, the default button: accepts) and Cancel (2: rejects).
 void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect);
 
+// Shows a label's new text, shrinking its font where needed so the whole text fits.
+void setFittedText(QLabel* label, const QString& text);
+
+// Texts are measured in the program's font, which can be wider than the one the rectangles
+// were laid out for: a label, check box or option button whose text would be cut off at its
+// rectangle gets a smaller font (down to minimumFittedPointSize) instead.
+constexpr double minimumFittedPointSize = 7.0;
+void fitFontToWidth(QWidget* control);
+
 // The objectName of a control with a number.
 QString controlName(int id);

@@ -61,7 +61,7 @@ private:
     void showCount() {
         shownCount_ = testProblemCount(selectedMinutes(), options_.checkedKind(),
                                        student_.addSubPerMin, student_.mulDivPerMin);
-        count_->setText(QString::fromStdString(problemCountText(shownCount_)));
+        setFittedText(count_, QString::fromStdString(problemCountText(shownCount_)));
     }
 
     const StudentRecord& student_;

@@ -85,9 +85,12 @@ private:
     }
 
     void addText(const std::string& text, const QColor& colour) {
-        QLabel* label =
-            addLabel(this, controlName(static_cast<int>(MessageControlId::Text)),
-                     QString::fromStdString(withLineFeeds(text)), toQRect(layout_.label));
+        // Sized by measuring the text, so it is not refitted like the labels of the dialogs.
+        auto* label = new QLabel(QString::fromStdString(withLineFeeds(text)), this);
+        label->setObjectName(controlName(static_cast<int>(MessageControlId::Text)));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setGeometry(toQRect(layout_.label));
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, colour);
         label->setPalette(palette);

@@ -2,8 +2,10 @@
 
 #include "support/ModalHelpers.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QLabel>
 #include <QPointer>
 #include <QTest>
 
@@ -52,4 +54,25 @@ inline bool hasOptionDialogFrame(const QWidget* window) {
            flags.testFlag(Qt::WindowMinimizeButtonHint) &&
            !flags.testFlag(Qt::WindowMaximizeButtonHint) &&
            !flags.testFlag(Qt::WindowContextHelpButtonHint);
+}
+
+// True when every label, check box and option button shows its whole text inside its
+// rectangle; the first one that does not is named in `cutOff`.
+inline bool allTextsFit(const QWidget* window, QString& cutOff) {
+    QList<QWidget*> texts;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        texts.append(label);
+    }
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        if (!button->inherits("QPushButton")) {
+            texts.append(button);
+        }
+    }
+    for (QWidget* text : texts) {
+        if (text->sizeHint().width() > text->width()) {
+            cutOff = text->objectName();
+            return false;
+        }
+    }
+    return true;
 }

@@ -23,6 +23,8 @@ StudentRecord newChild() {
 void LearnOptionsDialogTest::newChildSeesAddAndNoNumber() {
     answerModal([](QWidget* window) {
         saveShot(window, "learn_options");
+        QString cutOff;
+        QVERIFY2(allTextsFit(window, cutOff), qPrintable(cutOff));
         QCOMPARE(window->windowTitle(), QString("Learn Math Tables"));
         QCOMPARE(window->size(), QSize(300, 240));
         QVERIFY(hasOptionDialogFrame(window));

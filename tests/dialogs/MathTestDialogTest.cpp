@@ -40,6 +40,8 @@ void chooseMinutes(QWidget* window, const QString& minutes) {
 void MathTestDialogTest::opensWithTenMinutesOfAdd() {
     answerModal([](QWidget* window) {
         saveShot(window, "math_test");
+        QString cutOff;
+        QVERIFY2(allTextsFit(window, cutOff), qPrintable(cutOff));
         QCOMPARE(window->windowTitle(), QString("Math Test"));
         QCOMPARE(window->size(), QSize(300, 300));
         QVERIFY(hasOptionDialogFrame(window));
@@ -78,6 +80,8 @@ void MathTestDialogTest::countFollowsMinutesAndKind() {
     answerModal([](QWidget* window) {
         chooseMinutes(window, "30");
         QCOMPARE(countText(window), QString("Number of problems = 360"));
+        auto* count = control<QLabel>(window, 323);
+        QVERIFY(count->sizeHint().width() <= count->width());
         click(control<QRadioButton>(window, 345));
         QCOMPARE(countText(window), QString("Number of problems = 360"));
         pressKey(window, Qt::Key_Return);

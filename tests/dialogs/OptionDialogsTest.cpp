@@ -23,6 +23,8 @@ struct ExpectedOption {
 void OptionDialogsTest::drillOpensWithAddAndTwoSeconds() {
     answerModal([](QWidget* window) {
         saveShot(window, "drill_options");
+        QString cutOff;
+        QVERIFY2(allTextsFit(window, cutOff), qPrintable(cutOff));
         QCOMPARE(window->windowTitle(), QString("Drill Math Tables"));
         QCOMPARE(window->size(), QSize(360, 220));
         QVERIFY(hasOptionDialogFrame(window));

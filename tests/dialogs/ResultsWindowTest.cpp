@@ -25,6 +25,8 @@ void ResultsWindowTest::showsScoreAndWrongAnswers() {
     bool answered = false;
     answerModal([&answered](QWidget* window) {
         saveShot(window, "results");
+        QString cutOff;
+        QVERIFY2(allTextsFit(window, cutOff), qPrintable(cutOff));
         QCOMPARE(window->windowTitle(), QString("Test 4 Results"));
         QCOMPARE(window->size(), QSize(240, 340));
         QVERIFY(hasOptionDialogFrame(window));
