@@ -1,0 +1,40 @@
+#include "dialogs/DialogSetup.h"
+
+#include "dialogs/ScreenRect.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QScreen>
+
+namespace {
+QScreen* screenOf(const QWidget& dialog) {
+    const QWidget* owner = dialog.parentWidget();
+    QScreen* screen = owner != nullptr ? owner->screen() : nullptr;
+    return screen != nullptr ? screen : QGuiApplication::primaryScreen();
+}
+
+void centreOnScreen(QDialog& dialog) {
+    QScreen* screen = screenOf(dialog);
+    if (screen == nullptr) {
+        return;
+    }
+    const QRect area = screen->availableGeometry();
+    const ScreenRect place = centredIn(ScreenRect{area.x(), area.y(), area.width(), area.height()},
+                                       dialog.width(), dialog.height());
+    dialog.move(place.x, place.y);
+}
+} // namespace
+
+void setUpDialogFrame(QDialog& dialog, const QString& caption, int clientWidth, int clientHeight) {
+    dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                          Qt::WindowCloseButtonHint);
+    dialog.setWindowTitle(caption);
+    dialog.setFixedSize(clientWidth, clientHeight);
+}
+
+int runCentredWindowModal(QDialog& dialog) {
+    centreOnScreen(dialog);
+    dialog.setWindowModality(Qt::WindowModal);
+    return dialog.exec();
+}

@@ -1,0 +1,77 @@
+#include "dialogs/MessageLayout.h"
+
+#include <algorithm>
+
+namespace {
+constexpr int minimumWidth = 220;
+constexpr int minimumHeight = 120;
+constexpr int buttonHeight = 30;
+constexpr int buttonsFromBottom = 70;
+constexpr int labelTop = 5;
+constexpr int rightMargin = 10;
+constexpr int narrowMargin = 10;
+constexpr int wideMargin = 50;
+constexpr int widerStylesAbove = 6;
+constexpr int buttonSetModulus = 16;
+constexpr int setOkCancel = 1;
+constexpr int setYesNoCancel = 3;
+constexpr int setYesNo = 4;
+
+int buttonSet(int style) {
+    return style % buttonSetModulus;
+}
+
+MessageButton button(MessageControlId id, const char* text, int x, int width, int y, int result,
+                     bool isDefault) {
+    return MessageButton{id, text, ScreenRect{x, y, width, buttonHeight}, result, isDefault};
+}
+
+ScreenRect placeWindow(const MessagePlacement& placement, int width, int height) {
+    if (placement.x != 0 || placement.y != 0) {
+        return ScreenRect{std::max(placement.x, 0), std::max(placement.y, 0), width, height};
+    }
+    return centredIn(placement.owner.value_or(placement.screen), width, height);
+}
+} // namespace
+
+std::vector<MessageButton> messageButtons(int style, int windowHeight) {
+    const int y = windowHeight - buttonsFromBottom;
+    using Id = MessageControlId;
+    switch (buttonSet(style)) {
+    case setYesNoCancel:
+        return {button(Id::First, "&Yes", 10, 60, y, messageResultYes, true),
+                button(Id::Second, "&No", 75, 60, y, messageResultNo, false),
+                button(Id::Third, "Cancel", 140, 60, y, messageResultCancel, false)};
+    case setYesNo:
+        return {button(Id::First, "&Yes", 10, 60, y, messageResultYes, true),
+                button(Id::Second, "&No", 75, 60, y, messageResultNo, false)};
+    case setOkCancel:
+        return {button(Id::First, "&Ok", 10, 60, y, messageResultOk, true),
+                button(Id::Second, "&Cancel", 75, 60, y, messageResultCancel, false)};
+    default:
+        return {button(Id::SingleOk, "&Ok", 30, 80, y, messageResultOk, true)};
+    }
+}
+
+int messageEscapeResult(int style) {
+    return buttonSet(style) == setOkCancel ? messageResultCancel : messageResultNo;
+}
+
+MessageLayout layoutMessage(const std::vector<int>& lineWidths, int style, int lineHeight,
+                            const MessagePlacement& placement) {
+    const int lineCount = std::max(1, static_cast<int>(lineWidths.size()));
+    const int widest =
+        lineWidths.empty() ? 0 : *std::max_element(lineWidths.begin(), lineWidths.end());
+    MessageLayout layout;
+    layout.margin = style > widerStylesAbove ? wideMargin : narrowMargin;
+    const int labelHeight = lineCount * std::max(lineHeight, messageLineHeight);
+    layout.label = ScreenRect{layout.margin, labelTop, widest, labelHeight};
+
+    const int width = std::max(minimumWidth, layout.margin + widest + rightMargin);
+    const int height =
+        std::max({minimumHeight, lineCount * 20 + 55, labelTop + labelHeight + buttonsFromBottom});
+    layout.window = placeWindow(placement, width, height);
+    layout.buttons = messageButtons(style, height);
+    layout.escapeResult = messageEscapeResult(style);
+    return layout;
+}

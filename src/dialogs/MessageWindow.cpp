@@ -1,0 +1,143 @@
+#include "dialogs/MessageWindow.h"
+
+#include "dialogs/DialogControls.h"
+#include "dialogs/MessageLayout.h"
+#include "dialogs/MessageText.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFontMetrics>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+constexpr int roomBelowButtons = 10;
+
+QRect toQRect(const ScreenRect& rect) {
+    return QRect(rect.x, rect.y, rect.width, rect.height);
+}
+
+ScreenRect toScreenRect(const QRect& rect) {
+    return ScreenRect{rect.x(), rect.y(), rect.width(), rect.height()};
+}
+
+std::vector<int> lineWidths(const std::string& text, const QFontMetrics& metrics) {
+    std::vector<int> widths;
+    for (const std::string& line : messageLines(text)) {
+        widths.push_back(metrics.horizontalAdvance(QString::fromStdString(line)));
+    }
+    return widths;
+}
+
+MessagePlacement placementOver(QWidget* owner, int x, int y) {
+    MessagePlacement placement;
+    placement.x = x;
+    placement.y = y;
+    if (owner != nullptr) {
+        placement.owner = toScreenRect(owner->frameGeometry());
+    }
+    QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
+    if (screen != nullptr) {
+        placement.screen = toScreenRect(screen->geometry());
+    }
+    return placement;
+}
+
+class MessageWindow : public QDialog {
+public:
+    MessageWindow(QWidget* owner, const std::string& text, int style, const std::string& caption,
+                  int x, int y, const QColor& colour)
+        : QDialog(owner) {
+        setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                       Qt::WindowStaysOnTopHint);
+        setWindowTitle(QString::fromStdString(caption));
+        setWhiteBackground();
+        const QFontMetrics metrics(font());
+        layout_ = layoutMessage(lineWidths(text, metrics), style, metrics.lineSpacing(),
+                                placementOver(owner, x, y));
+        addText(text, colour);
+        addButtons();
+        escapeResult_ = layout_.escapeResult;
+        setFixedSize(layout_.window.width, layout_.window.height);
+        move(layout_.window.x, layout_.window.y);
+    }
+
+    void reject() override { done(escapeResult_); }
+
+protected:
+    void showEvent(QShowEvent* event) override {
+        QDialog::showEvent(event);
+        fitOuterSize();
+        QTimer::singleShot(0, this, [this]() { fitOuterSize(); });
+    }
+
+private:
+    void setWhiteBackground() {
+        QPalette palette = this->palette();
+        palette.setColor(QPalette::Window, Qt::white);
+        setPalette(palette);
+        setAutoFillBackground(true);
+    }
+
+    void addText(const std::string& text, const QColor& colour) {
+        // Sized by measuring the text, so it is not refitted like the labels of the dialogs.
+        auto* label = new QLabel(QString::fromStdString(withLineFeeds(text)), this);
+        label->setObjectName(controlName(static_cast<int>(MessageControlId::Text)));
+        label->setTextFormat(Qt::PlainText);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        label->setGeometry(toQRect(layout_.label));
+        QPalette palette = label->palette();
+        palette.setColor(QPalette::WindowText, colour);
+        label->setPalette(palette);
+    }
+
+    void addButtons() {
+        for (const MessageButton& spec : layout_.buttons) {
+            auto* button = addButton(this, static_cast<int>(spec.id),
+                                     QString::fromStdString(spec.text), toQRect(spec.rect));
+            const int result = spec.result;
+            connect(button, &QPushButton::clicked, this, [this, result]() { done(result); });
+            if (spec.isDefault) {
+                button->setDefault(true);
+                button->setFocus();
+            }
+        }
+    }
+
+    // The layout gives the outer size, frame and caption bar included; once the platform
+    // reports its frame, the client area shrinks by it, but never so far that it cuts off
+    // the buttons.
+    void fitOuterSize() {
+        const QSize frame = frameGeometry().size() - geometry().size();
+        if (frame.width() <= 0 && frame.height() <= 0) {
+            return;
+        }
+        const int buttonsBottom =
+            layout_.buttons.front().rect.y + layout_.buttons.front().rect.height;
+        const int clientWidth = layout_.window.width - frame.width();
+        const int clientHeight =
+            std::max(layout_.window.height - frame.height(), buttonsBottom + roomBelowButtons);
+        setFixedSize(clientWidth, clientHeight);
+        move(layout_.window.x, layout_.window.y);
+    }
+
+    MessageLayout layout_;
+    int escapeResult_ = messageResultNo;
+};
+} // namespace
+
+int showMessage(const std::string& text, int style, const std::string& caption, int beep, int x,
+                int y, std::optional<QColor> colour) {
+    QWidget* owner = QApplication::activeWindow();
+    MessageWindow window(owner, text, style, caption, x, y, colour.value_or(QColor(Qt::black)));
+    window.setWindowModality(owner != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+    if (beep != 0) {
+        QApplication::beep();
+    }
+    return window.exec();
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+#include "practice/ResultsSummary.h"
+
+class QWidget;
+
+// Shows the score of an on-screen test and its wrong answers over owner, and returns when
+// the window is closed. The window changes nothing.
+void showResultsWindow(QWidget* owner, const ResultsSummary& summary);
