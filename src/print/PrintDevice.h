@@ -53,8 +53,8 @@ public:
     virtual int textExtent(const std::string& text) const = 0;
     // How many leading characters of text fit within extent dots.
     virtual int fitCount(const std::string& text, int extent) const = 0;
-    // Draws text with its cell's top-left corner at (x, y) of the printable area, black on
-    // an opaque white cell.
+    // Draws text in black with its cell's top-left corner at (x, y) of the printable area,
+    // leaving what lies under the cell visible.
     virtual void drawText(int x, int y, const std::string& text) = 0;
 
     // Document and pages; false when the printer refused.

@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include <algorithm>
 #include <utility>
 
 namespace {
@@ -73,7 +74,9 @@ void PrintTestDialog::buildControls() {
     addLabel(this, "Problem types", {105, 80, 120, 15}, "problemTypesLabel");
 
     answers = new QCheckBox("Answers to last page printed", this);
-    placeControl(answers, answersCheck, {20, 120, 190, 15});
+    // Wider than laid out only when the default font needs it, so the text is never cut.
+    const int answersWidth = std::clamp(answers->sizeHint().width(), 190, 260);
+    placeControl(answers, answersCheck, {20, 120, answersWidth, 15});
 
     auto* ok = new QPushButton("&Ok", this);
     placeControl(ok, okButton, {120, 170, 60, 30});
