@@ -195,6 +195,29 @@ private slots:
         QCOMPARE(settings.highestTestId, 2);
     }
 
+    void cancelledPrinterDialogKeepsTheRaisedTestId() {
+        Settings settings;
+        settings.highestTestId = 11;
+        StudentRecord student;
+        bool printerDialogShown = false;
+        bool closed = false;
+        whenModalOpens([&](QWidget* dialog) {
+            whenModalOpens(
+                [&](QWidget* printerDialog) {
+                    printerDialogShown = true;
+                    QTest::keyClick(printerDialog, Qt::Key_Escape);
+                },
+                dialog);
+            QTest::keyClick(dialog, Qt::Key_Return);
+            closed = !dialog->isVisible();
+        });
+        showPrintTestDialog(nullptr, settings, student);
+        QVERIFY(printerDialogShown);
+        QVERIFY(closed);
+        QCOMPARE(settings.highestTestId, 12);
+        QVERIFY(settings.settingsDirty);
+    }
+
     void escapeCancelsWithoutPrinting() {
         Settings settings;
         const auto request = runDialog(settings, [](QWidget* dialog) {

@@ -123,6 +123,27 @@ TEST(TestPage, ShortListFillsTheGridPassAfterPassReproducibly) {
     }
 }
 
+TEST(TestPage, CellsFollowTheListRowByRowAndEachPassIsReshuffledWithTheTestNumber) {
+    const StudentRecord student = studentWithRanges(0, 12, 1, 5);
+    RandomGenerator random;
+    auto list =
+        buildProblemList(OperationKind::Div, PracticeMode::PrintedTest, student, 0, random, 9);
+    ASSERT_EQ(list.size(), 10u);
+    std::vector<Problem> expected;
+    for (int pass = 0; pass < 7; ++pass) {
+        expected.insert(expected.end(), list.begin(), list.end());
+        random.seed(9);
+        shuffleProblemList(list, random);
+    }
+    FakePrintDevice device;
+    const auto page = printPage(device, 9, false, OperationKind::Div, student);
+    ASSERT_EQ(page.size(), 1u + 70u * 4u);
+    for (std::size_t cell = 0; cell < 70; ++cell) {
+        EXPECT_EQ(std::stoi(page[1 + cell * 4 + 1].text), expected[cell].first) << cell;
+        EXPECT_EQ(std::stoi(page[1 + cell * 4 + 2].text), expected[cell].second) << cell;
+    }
+}
+
 TEST(TestPage, GridRowsAndColumnsAreOnTheirAnchors) {
     FakePrintDevice device;
     const auto page =
