@@ -1,0 +1,230 @@
+#include "print/QtPrintDevice.h"
+
+#include "print/Utf8Text.h"
+
+#include <QFontMetrics>
+#include <QMessageBox>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinterInfo>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+constexpr std::size_t maxDocumentNameLength = 63;
+constexpr int boldWeight = 700;
+
+QString toQString(const std::string& text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Positions in a QString where each code point starts, followed by its length.
+std::vector<qsizetype> codePointStarts(const QString& text) {
+    std::vector<qsizetype> starts;
+    for (qsizetype pos = 0; pos < text.size(); ++pos) {
+        starts.push_back(pos);
+        if (text.at(pos).isHighSurrogate() && pos + 1 < text.size() &&
+            text.at(pos + 1).isLowSurrogate()) {
+            ++pos;
+        }
+    }
+    starts.push_back(text.size());
+    return starts;
+}
+} // namespace
+
+QtPrintDevice::QtPrintDevice() = default;
+
+QtPrintDevice::QtPrintDevice(const PdfFile& output) : toPdfFile(true) {
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(output.fileName);
+    printer.setPageSize(QPageSize(QPageSize::Letter));
+}
+
+std::string QtPrintDevice::defaultPrinterName() {
+    if (toPdfFile) {
+        return printer.outputFileName().toStdString();
+    }
+    return QPrinterInfo::defaultPrinter().printerName().toStdString();
+}
+
+void QtPrintDevice::attachPrinter(const std::string& name) {
+    if (!toPdfFile) {
+        printer.setPrinterName(toQString(name));
+    }
+}
+
+std::string QtPrintDevice::choosePrinter(int copies) {
+    printer.setCopyCount(std::max(copies, 1));
+    if (toPdfFile) {
+        return printer.outputFileName().toStdString();
+    }
+    QPrintDialog dialog(&printer, nullptr);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return "";
+    }
+    QString name = printer.printerName();
+    if (name.isEmpty()) {
+        name =
+            printer.outputFileName().isEmpty() ? QStringLiteral("PDF") : printer.outputFileName();
+    }
+    return name.toStdString();
+}
+
+bool QtPrintDevice::canSetCopies() const {
+    return true;
+}
+
+void QtPrintDevice::setCopies(int copies) {
+    printer.setCopyCount(copies);
+}
+
+bool QtPrintDevice::canDuplex() const {
+    if (printer.outputFormat() != QPrinter::NativeFormat) {
+        return false;
+    }
+    const auto modes = QPrinterInfo(printer).supportedDuplexModes();
+    return modes.contains(QPrinter::DuplexLongSide) || modes.contains(QPrinter::DuplexShortSide);
+}
+
+void QtPrintDevice::setDuplex(int mode) {
+    switch (mode) {
+    case 2:
+        printer.setDuplex(QPrinter::DuplexLongSide);
+        break;
+    case 3:
+        printer.setDuplex(QPrinter::DuplexShortSide);
+        break;
+    default:
+        printer.setDuplex(QPrinter::DuplexNone);
+        break;
+    }
+}
+
+QRect QtPrintDevice::paperDots() const {
+    return printer.paperRect(QPrinter::DevicePixel).toRect();
+}
+
+QRect QtPrintDevice::pageDots() const {
+    return printer.pageRect(QPrinter::DevicePixel).toRect();
+}
+
+int QtPrintDevice::dpiX() const {
+    return printer.resolution();
+}
+
+int QtPrintDevice::dpiY() const {
+    return printer.resolution();
+}
+
+int QtPrintDevice::physicalWidth() const {
+    return paperDots().width();
+}
+
+int QtPrintDevice::physicalHeight() const {
+    return paperDots().height();
+}
+
+int QtPrintDevice::offsetX() const {
+    return pageDots().left() - paperDots().left();
+}
+
+int QtPrintDevice::offsetY() const {
+    return pageDots().top() - paperDots().top();
+}
+
+int QtPrintDevice::printableHeight() const {
+    return pageDots().height();
+}
+
+void QtPrintDevice::selectFont(const DeviceFont& wanted) {
+    font = QFont(toQString(wanted.face));
+    font.setPixelSize(std::max(wanted.height, 1));
+    font.setWeight(wanted.weight >= boldWeight ? QFont::Bold : QFont::Normal);
+    font.setItalic(wanted.italic);
+    font.setUnderline(wanted.underline);
+}
+
+void QtPrintDevice::restoreOriginalFont() {
+    font = QFont();
+}
+
+DeviceTextMetrics QtPrintDevice::textMetrics() const {
+    const QFontMetrics metrics(font, const_cast<QPrinter*>(&printer));
+    return {metrics.height(), metrics.leading(), metrics.averageCharWidth()};
+}
+
+int QtPrintDevice::textExtent(const std::string& text) const {
+    const QFontMetrics metrics(font, const_cast<QPrinter*>(&printer));
+    return metrics.horizontalAdvance(toQString(text));
+}
+
+int QtPrintDevice::fitCount(const std::string& text, int extent) const {
+    const QFontMetrics metrics(font, const_cast<QPrinter*>(&printer));
+    const QString whole = toQString(text);
+    const auto starts = codePointStarts(whole);
+    // Widths grow with every character, so the count that fits is found by halving.
+    std::size_t low = 0;
+    std::size_t high = starts.size() - 1;
+    while (low < high) {
+        const std::size_t middle = (low + high + 1) / 2;
+        if (metrics.horizontalAdvance(whole.left(starts[middle])) <= extent) {
+            low = middle;
+        } else {
+            high = middle - 1;
+        }
+    }
+    return static_cast<int>(low);
+}
+
+void QtPrintDevice::drawText(int x, int y, const std::string& text) {
+    if (!painter.isActive()) {
+        return;
+    }
+    painter.setFont(font);
+    const QFontMetrics metrics(font, &printer);
+    painter.drawText(QPoint(x, y + metrics.ascent()), toQString(text));
+}
+
+bool QtPrintDevice::beginDocument(const std::string& name) {
+    printer.setDocName(toQString(firstCharacters(name, maxDocumentNameLength)));
+    if (!painter.begin(&printer)) {
+        return false;
+    }
+    // Text is drawn without filling its cells: the rules of the test pages lie partly inside
+    // the cell of the line above them, and a white cell would wipe them out.
+    painter.setPen(Qt::black);
+    painter.setBackgroundMode(Qt::TransparentMode);
+    pagesBegun = 0;
+    return true;
+}
+
+bool QtPrintDevice::beginPage() {
+    if (!painter.isActive()) {
+        return false;
+    }
+    // The painter opened the first page when the document began.
+    return pagesBegun++ == 0 || printer.newPage();
+}
+
+void QtPrintDevice::endPage() {}
+
+void QtPrintDevice::endDocument() {
+    if (painter.isActive()) {
+        painter.end();
+    }
+}
+
+void QtPrintDevice::releaseContext() {
+    font = QFont();
+}
+
+void QtPrintDevice::showError(const std::string& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Printer Error"), toQString(text),
+                    QMessageBox::Ok);
+    box.exec();
+}

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "print/PrintDevice.h"
+
+#include <QFont>
+#include <QPainter>
+#include <QPrinter>
+#include <QString>
+
+// The print device on a real printer: a high-resolution QPrinter drawn with a QPainter.
+// Device dots are the printer's device pixels.
+class QtPrintDevice : public PrintDevice {
+public:
+    // Output straight into a PDF file on Letter paper, with no printer dialog. Only tests
+    // use it, to read back what was printed.
+    struct PdfFile {
+        QString fileName;
+    };
+
+    QtPrintDevice();
+    explicit QtPrintDevice(const PdfFile& output);
+
+    std::string defaultPrinterName() override;
+    void attachPrinter(const std::string& name) override;
+    std::string choosePrinter(int copies) override;
+    bool canSetCopies() const override;
+    void setCopies(int copies) override;
+    bool canDuplex() const override;
+    void setDuplex(int mode) override;
+
+    int dpiX() const override;
+    int dpiY() const override;
+    int physicalWidth() const override;
+    int physicalHeight() const override;
+    int offsetX() const override;
+    int offsetY() const override;
+    int printableHeight() const override;
+
+    void selectFont(const DeviceFont& font) override;
+    void restoreOriginalFont() override;
+    DeviceTextMetrics textMetrics() const override;
+    int textExtent(const std::string& text) const override;
+    int fitCount(const std::string& text, int extent) const override;
+    void drawText(int x, int y, const std::string& text) override;
+
+    bool beginDocument(const std::string& name) override;
+    bool beginPage() override;
+    void endPage() override;
+    void endDocument() override;
+    void releaseContext() override;
+
+    void showError(const std::string& text) override;
+
+private:
+    QRect paperDots() const;
+    QRect pageDots() const;
+
+    QPrinter printer{QPrinter::HighResolution};
+    QPainter painter;
+    QFont font;
+    bool toPdfFile = false;
+    int pagesBegun = 0;
+};

@@ -1,0 +1,108 @@
+#pragma once
+
+#include "print/PrintDevice.h"
+#include "print/Utf8Text.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+// A printer with fixed metrics that records what is drawn: 600 dots per inch, Letter paper
+// (5100 x 6600 dots) with its printable area 150 dots from the left and 120 from the top
+// and a strip of 120 at the bottom, every character 60 dots wide, and a character cell one
+// fifth taller than the font's character height.
+class FakePrintDevice : public PrintDevice {
+public:
+    struct Drawn {
+        int x = 0;
+        int y = 0;
+        std::string text;
+        DeviceFont font;
+    };
+
+    static constexpr int charWidth = 60;
+    static constexpr int defaultFontHeight = 50;
+
+    // Set by a test.
+    std::string systemDefaultPrinter = "Office Laser";
+    std::string dialogAnswer = "Office Laser"; // "" stands for Cancel
+    bool copiesFieldDeclared = true;
+    bool duplexDeclared = false;
+    bool documentFails = false;
+    bool pagesFail = false;
+    int externalLeading = 0;
+
+    // Recorded.
+    std::vector<Drawn> drawn;
+    std::vector<DeviceFont> selectedFonts;
+    std::vector<std::string> events;
+    std::vector<std::string> errors;
+    std::string attachedPrinter;
+    int dialogCopies = -1; // copies preset in the dialog, -1 when it never opened
+    int jobCopies = 0;
+    int duplexMode = 0;
+
+    std::string defaultPrinterName() override { return systemDefaultPrinter; }
+    void attachPrinter(const std::string& name) override {
+        attachedPrinter = name;
+        events.push_back("attach " + name);
+    }
+    std::string choosePrinter(int copies) override {
+        dialogCopies = copies;
+        if (!dialogAnswer.empty()) {
+            attachedPrinter = dialogAnswer;
+        }
+        return dialogAnswer;
+    }
+    bool canSetCopies() const override { return copiesFieldDeclared; }
+    void setCopies(int copies) override { jobCopies = copies; }
+    bool canDuplex() const override { return duplexDeclared; }
+    void setDuplex(int mode) override { duplexMode = mode; }
+
+    int dpiX() const override { return 600; }
+    int dpiY() const override { return 600; }
+    int physicalWidth() const override { return 5100; }
+    int physicalHeight() const override { return 6600; }
+    int offsetX() const override { return 150; }
+    int offsetY() const override { return 120; }
+    int printableHeight() const override { return 6360; }
+
+    void selectFont(const DeviceFont& font) override {
+        current = font;
+        selectedFonts.push_back(font);
+    }
+    void restoreOriginalFont() override {
+        current = DeviceFont{"", defaultFontHeight};
+        events.push_back("restore font");
+    }
+    DeviceTextMetrics textMetrics() const override {
+        return {current.height + current.height / 5, externalLeading, charWidth};
+    }
+    int textExtent(const std::string& text) const override {
+        return charWidth * static_cast<int>(characterCount(text));
+    }
+    int fitCount(const std::string& text, int extent) const override {
+        return std::min(static_cast<int>(characterCount(text)), std::max(extent, 0) / charWidth);
+    }
+    void drawText(int x, int y, const std::string& text) override {
+        drawn.push_back({x, y, text, current});
+    }
+
+    bool beginDocument(const std::string& name) override {
+        events.push_back("begin document " + name);
+        documentOpen = !documentFails;
+        return documentOpen;
+    }
+    bool beginPage() override {
+        events.push_back("begin page");
+        return documentOpen && !pagesFail;
+    }
+    void endPage() override { events.push_back("end page"); }
+    void endDocument() override { events.push_back("end document"); }
+    void releaseContext() override { events.push_back("release"); }
+    void showError(const std::string& text) override { errors.push_back(text); }
+
+private:
+    DeviceFont current{"", defaultFontHeight};
+    bool documentOpen = false;
+};

@@ -1,0 +1,136 @@
+#include "print/QtPrintDevice.h"
+#include "print/cTPrint.h"
+#include "support/ModalHelpers.h"
+#include "support/TempFolder.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSpinBox>
+#include <QtTest>
+
+namespace {
+
+// The text of a PDF as poppler lays it out.
+QString pdfText(const QString& fileName) {
+    QProcess process;
+    process.start("pdftotext", {"-layout", fileName, "-"});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QString pdfInfo(const QString& fileName) {
+    QProcess process;
+    process.start("pdfinfo", {fileName});
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+// Answers the next error box after checking its caption, text and icon.
+void expectPrinterError(const QString& text, bool* seen) {
+    whenModalOpens([text, seen](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        QVERIFY(box != nullptr);
+        QCOMPARE(box->windowTitle(), QString("Printer Error"));
+        QCOMPARE(box->text(), text);
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        QCOMPARE(box->standardButtons(), QMessageBox::StandardButtons(QMessageBox::Ok));
+        *seen = true;
+        box->button(QMessageBox::Ok)->click();
+    });
+}
+
+} // namespace
+
+class QtPrintDeviceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void measuresLetterPaperAndCourierInInches() {
+        TempFolder folder;
+        QtPrintDevice device(QtPrintDevice::PdfFile{
+            QString::fromStdString((folder.path() / "measure.pdf").string())});
+        cTPrint printer(device);
+        double width = 0;
+        double height = 0;
+        printer.GetPageSize(width, height);
+        QCOMPARE(width, 8.5);
+        QCOMPARE(height, 11.0);
+        printer.SetFont("Courier New", 12);
+        // Courier's characters are 0.6 of the 1/6 inch size: 0.1 inch each.
+        QVERIFY(qAbs(printer.TextWidth("0123456789") - 1.0) < 0.01);
+        QCOMPARE(printer.FitText("0123456789", 0.55), std::string("01234"));
+        QCOMPARE(printer.FitText("0123456789", -0.35), std::string("789"));
+        double avgWidth = 0;
+        double lineHeight = 0;
+        printer.GetCharSize(avgWidth, lineHeight);
+        QVERIFY(qAbs(avgWidth - 0.1) < 0.005);
+        QVERIFY(lineHeight > 1.0 / 6 && lineHeight < 0.25);
+    }
+
+    void printsTextAndPagesIntoAPdf() {
+        TempFolder folder;
+        const QString fileName = QString::fromStdString((folder.path() / "pages.pdf").string());
+        QtPrintDevice device(QtPrintDevice::PdfFile{fileName});
+        cTPrint printer(device);
+        QVERIFY(!printer.ChoosePrinter().empty());
+        printer.SetFont("Courier New", 12);
+        printer.BeginDocument(std::string(63, 'T') + "cut off");
+        printer.BeginPage();
+        printer.PrintText("Hello worksheet", 1.0, 1.0);
+        printer.PrintText("second line \xC3\xA4\xC3\xB6"); // with two umlauts
+        printer.PrintText("cut at the paper edge XYZ", 6.5, 3.0);
+        printer.FinishPage();
+        printer.BeginPage();
+        printer.PrintText("page two", 1.0, 1.0);
+        printer.FinishPage();
+        printer.FinishDocument();
+
+        const QString text = pdfText(fileName);
+        QVERIFY2(text.contains("Hello worksheet"), qPrintable(text));
+        QVERIFY(text.contains(QString::fromUtf8("second line \xC3\xA4\xC3\xB6")));
+        QVERIFY(text.contains("cut at the paper edg"));
+        QVERIFY(!text.contains("XYZ"));
+        QVERIFY(text.contains("page two"));
+        QCOMPARE(text.count('\f'), 2);
+        const QString info = pdfInfo(fileName);
+        QVERIFY2(info.contains(QRegularExpression("Title:\\s+T{63}\\n")), qPrintable(info));
+    }
+
+    void failingJobReportsDocumentThenPageErrors() {
+        TempFolder folder;
+        const auto missing = folder.path() / "no such folder" / "job.pdf";
+        QtPrintDevice device(QtPrintDevice::PdfFile{QString::fromStdString(missing.string())});
+        cTPrint printer(device);
+        bool documentError = false;
+        bool pageError = false;
+        expectPrinterError("Document printing error", &documentError);
+        printer.BeginDocument("Math Test");
+        QVERIFY(documentError);
+        expectPrinterError("Page printing error", &pageError);
+        printer.BeginPage();
+        QVERIFY(pageError);
+        printer.PrintText("not drawn anywhere", 1, 1);
+        printer.FinishPage();
+        printer.FinishDocument();
+    }
+
+    void printerDialogPresetsCopiesAndCancelGivesNoPrinter() {
+        QtPrintDevice device;
+        cTPrint printer(device);
+        printer.SetCopies(3);
+        int shownCopies = -1;
+        whenModalOpens([&shownCopies](QWidget* dialog) {
+            if (auto* copies = dialog->findChild<QSpinBox*>("copies")) {
+                shownCopies = copies->value();
+            }
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QCOMPARE(printer.ChoosePrinter(), std::string());
+        QCOMPARE(shownCopies, 3);
+    }
+};
+
+QTEST_MAIN(QtPrintDeviceTest)
+#include "QtPrintDeviceTest.moc"

@@ -1,0 +1,233 @@
+#include "printtests/PrintTestDialog.h"
+#include "support/ModalHelpers.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QtTest>
+
+#include <optional>
+
+namespace {
+
+struct PrintRequest {
+    int testNumber = 0;
+    int copies = 0;
+    bool withAnswers = false;
+    OperationKind kind = OperationKind::None;
+    std::int32_t highestTestIdAtPrinting = 0;
+};
+
+template <typename T> T* control(QWidget* dialog, int id) {
+    return dialog->findChild<T*>(QString::number(id));
+}
+
+// Opens the dialog with a recording print step and lets `drive` work it like a child.
+std::optional<PrintRequest> runDialog(Settings& settings, std::function<void(QWidget*)> drive) {
+    std::optional<PrintRequest> request;
+    whenModalOpens(drive);
+    showPrintTestDialog(
+        nullptr, settings, [&](int testNumber, int copies, bool withAnswers, OperationKind kind) {
+            request = PrintRequest{testNumber, copies, withAnswers, kind, settings.highestTestId};
+        });
+    return request;
+}
+
+void typeInto(QWidget* dialog, int id, const QString& text) {
+    auto* box = control<QLineEdit>(dialog, id);
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClicks(box, text);
+}
+
+} // namespace
+
+class PrintTestDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        // The program's own default: the platform's sans face at 10 points.
+        QFont font = QApplication::font();
+        font.setPointSize(10);
+        QApplication::setFont(font);
+    }
+
+    void opensWithTheNextTestIdAndTheLayout() {
+        Settings settings;
+        settings.highestTestId = 11;
+        runDialog(settings, [](QWidget* dialog) {
+            QCOMPARE(dialog->windowTitle(), QString("Print Test Pages"));
+            QCOMPARE(dialog->size(), QSize(300, 220));
+            QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+            QCOMPARE(control<QLineEdit>(dialog, 231)->text(), QString(" 12"));
+            QCOMPARE(control<QLineEdit>(dialog, 231)->geometry(), QRect(20, 20, 40, 20));
+            QCOMPARE(control<QLineEdit>(dialog, 232)->text(), QString());
+            QCOMPARE(control<QLineEdit>(dialog, 232)->geometry(), QRect(20, 50, 40, 20));
+            auto* types = control<QComboBox>(dialog, 233);
+            QStringList items;
+            for (int i = 0; i < types->count(); ++i) {
+                items << types->itemText(i);
+            }
+            QCOMPARE(items,
+                     QStringList({"Add", "Sub", "Mul", "Div", "Mixed", "Add/Sub", "Mul/Div"}));
+            QCOMPARE(types->currentText(), QString("Add"));
+            QVERIFY(types->isEditable());
+            QCOMPARE(types->geometry().topLeft(), QPoint(20, 80));
+            auto* answers = control<QCheckBox>(dialog, 234);
+            QCOMPARE(answers->text(), QString("Answers to last page printed"));
+            QCOMPARE(answers->geometry().topLeft(), QPoint(20, 120));
+            QVERIFY(answers->width() >= 190);
+            QVERIFY(answers->width() >= answers->sizeHint().width());
+            QVERIFY(!answers->isChecked());
+            QCOMPARE(control<QPushButton>(dialog, 1)->text(), QString("&Ok"));
+            QCOMPARE(control<QPushButton>(dialog, 1)->geometry(), QRect(120, 170, 60, 30));
+            QCOMPARE(control<QPushButton>(dialog, 2)->text(), QString("&Cancel"));
+            QCOMPARE(control<QPushButton>(dialog, 2)->geometry(), QRect(185, 170, 60, 30));
+            QStringList labels;
+            for (auto* label : dialog->findChildren<QLabel*>()) {
+                labels << label->text();
+            }
+            labels.sort();
+            QCOMPARE(labels, QStringList({"Number of copies", "Problem types", "Test ID"}));
+            saveShot(dialog, "print_test_pages");
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+    }
+
+    void okPrintsWithTheChoicesAndRaisesTheTestIdFirst() {
+        Settings settings;
+        settings.highestTestId = 11;
+        const auto request = runDialog(settings, [](QWidget* dialog) {
+            typeInto(dialog, 232, "3");
+            QTest::keyClick(control<QLineEdit>(dialog, 232), Qt::Key_Tab);
+            auto* types = control<QComboBox>(dialog, 233);
+            QVERIFY(types->hasFocus());
+            QTest::keyClick(types, Qt::Key_Down);
+            QTest::keyClick(types, Qt::Key_Down);
+            QTest::keyClick(types, Qt::Key_Down);
+            QCOMPARE(types->currentText(), QString("Div"));
+            QTest::keyClick(types, Qt::Key_Tab);
+            QTest::keyClick(control<QCheckBox>(dialog, 234), Qt::Key_Space);
+            QTest::keyClick(control<QCheckBox>(dialog, 234), Qt::Key_Return);
+        });
+        QVERIFY(request.has_value());
+        QCOMPARE(request->testNumber, 12);
+        QCOMPARE(request->copies, 3);
+        QVERIFY(request->withAnswers);
+        QCOMPARE(request->kind, OperationKind::Div);
+        QCOMPARE(request->highestTestIdAtPrinting, 12);
+        QCOMPARE(settings.highestTestId, 12);
+        QVERIFY(settings.settingsDirty);
+        QCOMPARE(settings.testIdBeingPrinted, 12);
+    }
+
+    void smallerTestIdLeavesTheHighestAlone() {
+        Settings settings;
+        settings.highestTestId = 20;
+        const auto request = runDialog(settings, [](QWidget* dialog) {
+            typeInto(dialog, 231, "5");
+            QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
+        });
+        QVERIFY(request.has_value());
+        QCOMPARE(request->testNumber, 5);
+        QCOMPARE(request->copies, 0);
+        QCOMPARE(request->kind, OperationKind::Add);
+        QCOMPARE(settings.highestTestId, 20);
+        QVERIFY(!settings.settingsDirty);
+    }
+
+    void typedKindIsMatchedWithoutRegardToCase() {
+        Settings settings;
+        const auto request = runDialog(settings, [](QWidget* dialog) {
+            auto* types = control<QComboBox>(dialog, 233);
+            types->setFocus();
+            types->lineEdit()->selectAll();
+            QTest::keyClicks(types, "mul/div");
+            QTest::keyClick(types, Qt::Key_Return);
+        });
+        QVERIFY(request.has_value());
+        QCOMPARE(request->kind, OperationKind::MultDiv);
+        QCOMPARE(request->testNumber, 1);
+    }
+
+    void unknownKindIsRefusedAndTheDialogStays() {
+        Settings settings;
+        settings.highestTestId = 4;
+        QString message;
+        bool stillOpen = false;
+        const auto request = runDialog(settings, [&](QWidget* dialog) {
+            auto* types = control<QComboBox>(dialog, 233);
+            types->setFocus();
+            types->lineEdit()->selectAll();
+            QTest::keyClicks(types, "Times");
+            whenModalOpens(
+                [&](QWidget* box) {
+                    message = qobject_cast<QMessageBox*>(box)->text();
+                    QTest::keyClick(box, Qt::Key_Return);
+                },
+                dialog);
+            QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
+            stillOpen = dialog->isVisible();
+            QCOMPARE(types->count(), 7);
+            QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
+        });
+        QVERIFY(stillOpen);
+        QVERIFY2(message.contains("\"Times\" is not a problem type"), qPrintable(message));
+        QVERIFY(!request.has_value());
+        QCOMPARE(settings.highestTestId, 4);
+        QVERIFY(!settings.settingsDirty);
+    }
+
+    void emptyTestIdPrintsTestZero() {
+        Settings settings;
+        settings.highestTestId = 2;
+        const auto request = runDialog(settings, [](QWidget* dialog) {
+            typeInto(dialog, 231, "");
+            QTest::keyClick(control<QLineEdit>(dialog, 231), Qt::Key_Backspace);
+            QTest::keyClick(dialog, Qt::Key_Return);
+        });
+        QVERIFY(request.has_value());
+        QCOMPARE(request->testNumber, 0);
+        QCOMPARE(settings.highestTestId, 2);
+    }
+
+    void cancelledPrinterDialogKeepsTheRaisedTestId() {
+        Settings settings;
+        settings.highestTestId = 11;
+        StudentRecord student;
+        bool printerDialogShown = false;
+        bool closed = false;
+        whenModalOpens([&](QWidget* dialog) {
+            whenModalOpens(
+                [&](QWidget* printerDialog) {
+                    printerDialogShown = true;
+                    QTest::keyClick(printerDialog, Qt::Key_Escape);
+                },
+                dialog);
+            QTest::keyClick(dialog, Qt::Key_Return);
+            closed = !dialog->isVisible();
+        });
+        showPrintTestDialog(nullptr, settings, student);
+        QVERIFY(printerDialogShown);
+        QVERIFY(closed);
+        QCOMPARE(settings.highestTestId, 12);
+        QVERIFY(settings.settingsDirty);
+    }
+
+    void escapeCancelsWithoutPrinting() {
+        Settings settings;
+        const auto request = runDialog(settings, [](QWidget* dialog) {
+            typeInto(dialog, 231, "99");
+            QTest::keyClick(dialog, Qt::Key_Escape);
+        });
+        QVERIFY(!request.has_value());
+        QCOMPARE(settings.highestTestId, 0);
+    }
+};
+
+QTEST_MAIN(PrintTestDialogTest)
+#include "PrintTestDialogTest.moc"

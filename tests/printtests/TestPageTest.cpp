@@ -1,0 +1,188 @@
+#include "printtests/TestPage.h"
+#include "print/FakePrintDevice.h"
+#include "print/cTPrint.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+namespace {
+
+using Drawn = FakePrintDevice::Drawn;
+
+StudentRecord studentWithRanges(int addSubLow, int addSubHigh, int mulDivLow, int mulDivHigh) {
+    StudentRecord student;
+    student.addSubLow = addSubLow;
+    student.addSubHigh = addSubHigh;
+    student.mulDivLow = mulDivLow;
+    student.mulDivHigh = mulDivHigh;
+    student.mixedLow = std::min(addSubLow, mulDivLow);
+    student.mixedHigh = std::max(addSubHigh, mulDivHigh);
+    return student;
+}
+
+std::vector<Drawn> printPage(FakePrintDevice& device, int testNumber, bool withAnswers,
+                             OperationKind kind, const StudentRecord& student, int copies = 1) {
+    cTPrint printer(device);
+    RandomGenerator random;
+    printTestPage(printer, testNumber, copies, withAnswers, kind, student, random);
+    return device.drawn;
+}
+
+bool sameText(const Drawn& a, const Drawn& b) {
+    return a.x == b.x && a.y == b.y && a.text == b.text;
+}
+
+TEST(TestPage, HeadingIsCentredOnLetterWidth) {
+    EXPECT_EQ(testPageHeading(12, OperationKind::MultDiv), "Test No. 12 - Mult/Div");
+    FakePrintDevice device;
+    const auto drawn =
+        printPage(device, 12, false, OperationKind::MultDiv, studentWithRanges(0, 12, 1, 12));
+    ASSERT_FALSE(drawn.empty());
+    EXPECT_EQ(drawn[0].text, "Test No. 12 - Mult/Div");
+    EXPECT_EQ(drawn[0].x, 1890 - 150); // (8.5 - 2.2) / 2 = 3.15 inch
+    EXPECT_EQ(drawn[0].y, 450 - 120);  // 0.75 inch
+    EXPECT_EQ(drawn[0].font, (DeviceFont{"Courier New", 100, 400, false, false}));
+}
+
+TEST(TestPage, OneDocumentOfOnePageNamedMathTest) {
+    FakePrintDevice device;
+    printPage(device, 5, false, OperationKind::Add, studentWithRanges(0, 12, 1, 12));
+    EXPECT_EQ(device.events,
+              (std::vector<std::string>{"begin document Math Test", "begin page", "end page",
+                                        "end document", "restore font", "release"}));
+    EXPECT_EQ(device.drawn.size(), 1u + 70u * 3u); // heading, then three texts per problem
+}
+
+TEST(TestPage, SameTestNumberGivesTheSamePageAndTheKeyAddsOnlyAnswers) {
+    const StudentRecord student = studentWithRanges(0, 12, 1, 12);
+    FakePrintDevice plainDevice;
+    FakePrintDevice keyDevice;
+    const auto plain = printPage(plainDevice, 5, false, OperationKind::Add, student);
+    const auto key = printPage(keyDevice, 5, true, OperationKind::Add, student);
+    ASSERT_EQ(plain.size(), 1u + 70u * 3u);
+    ASSERT_EQ(key.size(), 1u + 70u * 4u);
+    EXPECT_TRUE(sameText(plain[0], key[0]));
+    for (std::size_t cell = 0; cell < 70; ++cell) {
+        for (std::size_t line = 0; line < 3; ++line) {
+            ASSERT_TRUE(sameText(plain[1 + cell * 3 + line], key[1 + cell * 4 + line]))
+                << "cell " << cell << " line " << line;
+        }
+        const Drawn& answer = key[1 + cell * 4 + 3];
+        EXPECT_NE(answer.text.find_first_of("0123456789"), std::string::npos);
+    }
+}
+
+TEST(TestPage, AnswersAreRightForTheProblemsShown) {
+    FakePrintDevice device;
+    const auto key =
+        printPage(device, 77, true, OperationKind::Add, studentWithRanges(3, 9, 1, 12));
+    for (std::size_t cell = 0; cell < 70; ++cell) {
+        const int first = std::stoi(key[1 + cell * 4].text);
+        const int second = std::stoi(key[1 + cell * 4 + 2].text.substr(2));
+        EXPECT_EQ(std::stoi(key[1 + cell * 4 + 3].text), first + second);
+    }
+}
+
+TEST(TestPage, OtherTestNumbersGiveOtherPages) {
+    const StudentRecord student = studentWithRanges(0, 12, 1, 12);
+    FakePrintDevice first;
+    FakePrintDevice second;
+    const auto pageFive = printPage(first, 5, false, OperationKind::Add, student);
+    const auto pageSix = printPage(second, 6, false, OperationKind::Add, student);
+    ASSERT_EQ(pageFive.size(), pageSix.size());
+    int differing = 0;
+    for (std::size_t i = 1; i < pageFive.size(); ++i) {
+        differing += pageFive[i].text != pageSix[i].text ? 1 : 0;
+    }
+    EXPECT_GT(differing, 20);
+}
+
+TEST(TestPage, ShortListFillsTheGridPassAfterPassReproducibly) {
+    const StudentRecord student = studentWithRanges(0, 12, 1, 5); // Div 1..5: 10 problems
+    FakePrintDevice first;
+    FakePrintDevice again;
+    const auto page = printPage(first, 9, true, OperationKind::Div, student);
+    const auto repeated = printPage(again, 9, true, OperationKind::Div, student);
+    ASSERT_EQ(page.size(), 1u + 70u * 4u);
+    ASSERT_EQ(repeated.size(), page.size());
+    for (std::size_t i = 0; i < page.size(); ++i) {
+        ASSERT_TRUE(sameText(page[i], repeated[i])) << "text " << i;
+    }
+    // Each pass runs through all ten problems once: every one appears in every run of ten
+    // cells, seven times in all.
+    for (std::size_t pass = 0; pass < 7; ++pass) {
+        std::map<std::string, int> seen;
+        for (std::size_t cell = pass * 10; cell < pass * 10 + 10; ++cell) {
+            const std::string problem = page[1 + cell * 4 + 1].text + "/" +
+                                        page[1 + cell * 4 + 2].text + page[1 + cell * 4 + 3].text;
+            ++seen[problem];
+        }
+        EXPECT_EQ(seen.size(), 10u) << "pass " << pass;
+    }
+}
+
+TEST(TestPage, CellsFollowTheListRowByRowAndEachPassIsReshuffledWithTheTestNumber) {
+    const StudentRecord student = studentWithRanges(0, 12, 1, 5);
+    RandomGenerator random;
+    auto list =
+        buildProblemList(OperationKind::Div, PracticeMode::PrintedTest, student, 0, random, 9);
+    ASSERT_EQ(list.size(), 10u);
+    std::vector<Problem> expected;
+    for (int pass = 0; pass < 7; ++pass) {
+        expected.insert(expected.end(), list.begin(), list.end());
+        random.seed(9);
+        shuffleProblemList(list, random);
+    }
+    FakePrintDevice device;
+    const auto page = printPage(device, 9, false, OperationKind::Div, student);
+    ASSERT_EQ(page.size(), 1u + 70u * 4u);
+    for (std::size_t cell = 0; cell < 70; ++cell) {
+        EXPECT_EQ(std::stoi(page[1 + cell * 4 + 1].text), expected[cell].first) << cell;
+        EXPECT_EQ(std::stoi(page[1 + cell * 4 + 2].text), expected[cell].second) << cell;
+    }
+}
+
+TEST(TestPage, GridRowsAndColumnsAreOnTheirAnchors) {
+    FakePrintDevice device;
+    const auto page =
+        printPage(device, 3, false, OperationKind::Div, studentWithRanges(0, 12, 1, 9));
+    for (std::size_t cell = 0; cell < 70; ++cell) {
+        const Drawn& equals = page[1 + cell * 4 + 3];
+        const double colX = 1.2 + 1.0 * static_cast<double>(cell % 7);
+        const double rowY = 1.5 + 0.9 * static_cast<double>(cell / 7);
+        EXPECT_EQ(equals.x, static_cast<int>((colX + 0.125) * 600 + 0.5) - 150);
+        EXPECT_EQ(equals.y, static_cast<int>((rowY + 0.12) * 600 + 0.5) - 120);
+    }
+}
+
+TEST(TestPage, EmptyListPrintsTheHeadingAlone) {
+    FakePrintDevice device;
+    const auto page =
+        printPage(device, 4, true, OperationKind::Sub, studentWithRanges(9, 3, 1, 12));
+    ASSERT_EQ(page.size(), 1u);
+    EXPECT_EQ(page[0].text, "Test No. 4 - Sub");
+    EXPECT_EQ(device.events.back(), "release");
+}
+
+TEST(TestPage, CancelledPrinterChoicePrintsNothing) {
+    FakePrintDevice device;
+    device.dialogAnswer = "";
+    printPage(device, 4, false, OperationKind::Add, studentWithRanges(0, 12, 1, 12));
+    EXPECT_TRUE(device.drawn.empty());
+    EXPECT_TRUE(device.events.empty());
+}
+
+TEST(TestPage, CopiesGoToThePrinterAndAreAtLeastOne) {
+    FakePrintDevice none;
+    printPage(none, 1, false, OperationKind::Add, studentWithRanges(0, 12, 1, 12), 0);
+    EXPECT_EQ(none.dialogCopies, 1);
+    FakePrintDevice three;
+    printPage(three, 1, false, OperationKind::Add, studentWithRanges(0, 12, 1, 12), 3);
+    EXPECT_EQ(three.dialogCopies, 3);
+    EXPECT_EQ(three.jobCopies, 3);
+    EXPECT_EQ(std::count(three.events.begin(), three.events.end(), "begin page"), 1);
+}
+
+} // namespace
