@@ -1,0 +1,31 @@
+#pragma once
+
+#include "practice/ProblemList.h"
+#include "practice/WrongAnswer.h"
+
+#include <string>
+
+// The texts of the practice area.
+namespace PracticeText {
+inline constexpr char begin[] = "Enter --> Begin";
+inline constexpr char next[] = "Enter --> Next";
+inline constexpr char stop[] = "Stop";
+inline constexpr char showAnswer[] = "Space --> Answer";
+inline constexpr char correct[] = "Correct answer - very good...";
+inline constexpr char equals[] = " = ";
+inline constexpr char time[] = "Time:";
+inline constexpr char wrongCaption[] = "*** WRONG ANSWER ***";
+} // namespace PracticeText
+
+// "Learning for number 7  (Mult)"
+std::string learnTitle(int learnNumber, int kind);
+// "Drill Mode - Mixed"
+std::string drillTitle(int kind);
+// "  (3 correct out of 4)"
+std::string countLine(int correctCount, int askedCount);
+// "Test Mode - Add  (3 correct out of 4)"
+std::string testTitle(int kind, int correctCount, int askedCount);
+// CR LF "  Correct answer is: " " 14"
+std::string wrongAnswerBody(int answer);
+// " 7  x  8  =  54" and " 56"
+WrongAnswer wrongAnswerEntry(const Problem& problem, const std::string& typed);

@@ -1,0 +1,130 @@
+#include "records/GreetingDialog.h"
+
+#include "common/Version.h"
+#include "records/StudentName.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace {
+constexpr int clientWidth = 300;
+constexpr int clientHeight = 370;
+
+QLabel* addLabel(QWidget* parent, const char* text, const QRect& rect, const char* name) {
+    auto* label = new QLabel(QString::fromUtf8(text), parent);
+    label->setObjectName(name);
+    label->setGeometry(rect);
+    return label;
+}
+
+QPushButton* addButton(QWidget* parent, const char* text, const QRect& rect, int id) {
+    auto* button = new QPushButton(QString::fromUtf8(text), parent);
+    button->setObjectName(QString::number(id));
+    button->setGeometry(rect);
+    button->setAutoDefault(false);
+    return button;
+}
+
+std::vector<std::string> sortedNames(std::vector<std::string> names) {
+    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
+        return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) <
+               0;
+    });
+    return names;
+}
+} // namespace
+
+GreetingDialog::GreetingDialog(QWidget* owner, const std::vector<std::string>& studentNames,
+                               std::function<void()> showHelp)
+    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      showHelp_(std::move(showHelp)) {
+    setWindowTitle(QStringLiteral("Tallyburrow - Ver ") + QString::fromLatin1(appVersionText));
+    setFixedSize(clientWidth, clientHeight);
+    buildControls();
+    for (const std::string& name : sortedNames(studentNames)) {
+        nameList_->addItem(QString::fromStdString(name));
+    }
+    if (nameList_->count() > 0) {
+        nameList_->setCurrentRow(0);
+        nameList_->setFocus();
+    } else {
+        nameBox_->setFocus();
+    }
+    okButton_->setDefault(true);
+}
+
+void GreetingDialog::buildControls() {
+    addLabel(this, "Greetings - Glad you're here", QRect(10, 15, 200, 20), "greetingLabel");
+    addLabel(this, "Please give me your name...", QRect(20, 35, 200, 20), "askNameLabel");
+    nameList_ = new QListWidget(this);
+    nameList_->setObjectName(QString::number(NameList));
+    nameList_->setGeometry(20, 60, 250, 80);
+    nameList_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    nameList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    nameList_->setAccessibleName(QStringLiteral("Please give me your name..."));
+    auto* newKidLabel = addLabel(
+        this, "I am a new kid here, and my name is:", QRect(20, 155, 250, 20), "newKidLabel");
+    nameBox_ = new QLineEdit(this);
+    nameBox_->setObjectName(QString::number(NameBox));
+    nameBox_->setGeometry(50, 180, 230, 25);
+    newKidLabel->setBuddy(nameBox_);
+    auto* rule = new QFrame(this);
+    rule->setObjectName("rule");
+    rule->setGeometry(10, 230, 280, 1);
+    rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    auto* hint = addLabel(this,
+                          "Click Ok and then one of the three mode buttons in the top toolbar... "
+                          "[Learn-Drill-Test]",
+                          QRect(20, 250, 260, 60), "hintLabel");
+    hint->setWordWrap(true);
+    hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    auto* helpButton = addButton(this, "&Help", QRect(20, 320, 70, 30), HelpButton);
+    okButton_ = addButton(this, "&Ok", QRect(150, 320, 70, 30), OkButton);
+    auto* cancelButton = addButton(this, "&Cancel", QRect(220, 320, 70, 30), CancelButton);
+
+    connect(okButton_, &QPushButton::clicked, this, &GreetingDialog::confirm);
+    connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+    connect(helpButton, &QPushButton::clicked, this, &GreetingDialog::openHelp);
+    connect(nameList_, &QListWidget::itemDoubleClicked, this, &GreetingDialog::confirm);
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    connect(f1, &QShortcut::activated, this, &GreetingDialog::openHelp);
+}
+
+void GreetingDialog::confirm() {
+    std::string typed = nameBox_->text().toStdString();
+    if (typed.empty() && nameList_->currentItem() != nullptr &&
+        nameList_->currentItem()->isSelected()) {
+        typed = nameList_->currentItem()->text().toStdString();
+    }
+    const std::string name = studentNameFromInput(typed);
+    if (name.empty()) {
+        nameBox_->setFocus();
+        return;
+    }
+    const std::string problem = studentNameProblem(name);
+    if (!problem.empty()) {
+        QMessageBox::warning(this, windowTitle(),
+                             QString::fromStdString(problem) +
+                                 QStringLiteral("\nPlease type your name again."));
+        nameBox_->setFocus();
+        nameBox_->selectAll();
+        return;
+    }
+    confirmedName_ = name;
+    accept();
+}
+
+void GreetingDialog::openHelp() {
+    okButton_->setFocus();
+    if (showHelp_) {
+        showHelp_();
+    }
+}

@@ -1,0 +1,308 @@
+#include "app/MainWindow.h"
+#include "app/MainControlId.h"
+#include "records/StudentFile.h"
+
+#include "support/ModalHelpers.h"
+#include "support/TempFolder.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QtTest>
+
+#include <memory>
+
+namespace fs = std::filesystem;
+
+namespace {
+template <typename T> T* control(QWidget* window, int id) {
+    return window->findChild<T*>(QString::number(id));
+}
+
+void createHelpFile(const fs::path& folder) {
+    fs::create_directories(folder);
+    writeBytes(folder / "tallyburrow.ahp", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+}
+
+// A running program: the window with the greeting answered by typing a name.
+struct Run {
+    AppContext context;
+    std::unique_ptr<MainWindow> window;
+
+    Run(const fs::path& folder, const QString& typedName, bool saveShots = false) {
+        whenModalOpens([typedName, saveShots](QWidget* greeting) {
+            if (saveShots) {
+                saveShot(greeting, QStringLiteral("greeting"));
+            }
+            if (!typedName.isEmpty()) {
+                QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), typedName);
+            }
+            QTest::keyClick(greeting, Qt::Key_Return);
+        });
+        window = std::make_unique<MainWindow>(context, folder);
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
+        QTRY_VERIFY(!context.student.studentName.empty());
+        window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+    }
+};
+
+void answerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr) {
+    whenModalOpens([button, text](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        if (text != nullptr) {
+            *text = box->windowTitle() + "|" + box->text();
+        }
+        box->button(button)->click();
+    });
+}
+} // namespace
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void layoutMatchesTheTable();
+    void newChildGetsAFileAndQuitWrites35Bytes();
+    void secondRunListsTheChildAndPreselectsTheFirstName();
+    void cancellingTheGreetingEndsWithoutAnyFile();
+    void namesThatCannotBeFileNamesAreRefused();
+    void lettersReachTheWindowWhileTheAnswerBoxHasFocus();
+    void quitAsksWhenOnlyTheHistoryChanged();
+    void quitSavesWithoutAskingWhenARangeChanged();
+    void missingHelpFileIsReportedOnceAtStartUp();
+};
+
+void MainWindowTest::layoutMatchesTheTable() {
+    TempFolder temp;
+    createHelpFile(temp.path());
+    Run run(temp.path(), QStringLiteral("Ann.B"), true);
+    MainWindow* window = run.window.get();
+    QCOMPARE(window->size(), QSize(640, 400));
+    QCOMPARE(window->minimumSize(), window->maximumSize());
+    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(window->windowTitle(), QStringLiteral("Tallyburrow (ver 1.90) - Ann"));
+
+    const struct {
+        int id;
+        const char* text;
+        QRect rect;
+    } buttons[] = {{201, "&Learn", {2, 2, 80, 25}},    {202, "&Drill", {82, 2, 80, 25}},
+                   {203, "&Test", {162, 2, 80, 25}},   {204, "&Report", {280, 2, 80, 25}},
+                   {205, "&Config", {360, 2, 80, 25}}, {206, "&Quit", {440, 2, 80, 25}},
+                   {207, "&Help", {558, 2, 80, 25}}};
+    for (const auto& b : buttons) {
+        auto* button = control<QPushButton>(window, b.id);
+        QVERIFY2(button != nullptr, b.text);
+        QCOMPARE(button->text(), QString::fromUtf8(b.text));
+        QCOMPARE(button->geometry(), b.rect);
+        QVERIFY(button->isVisible());
+    }
+    const struct {
+        int id;
+        QRect rect;
+        bool visible;
+    } practice[] = {{101, {30, 120, 100, 60}, true},   {103, {150, 120, 60, 60}, true},
+                    {102, {230, 120, 100, 60}, true},  {104, {350, 120, 60, 60}, true},
+                    {105, {460, 120, 160, 60}, true},  {107, {440, 320, 180, 30}, false},
+                    {108, {440, 360, 180, 30}, false}, {109, {20, 345, 180, 20}, true},
+                    {110, {20, 370, 250, 20}, true},   {106, {460, 120, 160, 60}, false},
+                    {112, {60, 260, 70, 60}, false},   {200, {0, 0, 638, 30}, true}};
+    for (const auto& p : practice) {
+        auto* widget = control<QWidget>(window, p.id);
+        QVERIFY2(widget != nullptr, qPrintable(QString::number(p.id)));
+        QCOMPARE(widget->geometry(), p.rect);
+        QCOMPARE(widget->isVisible(), p.visible);
+        if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && p.id != 112) {
+            QVERIFY(label->text().isEmpty());
+        }
+    }
+    for (int id : {101, 102, 103, 104, 105, 106}) {
+        const QFont font = control<QWidget>(window, id)->font();
+        QCOMPARE(font.pointSize(), 40);
+        QVERIFY(font.bold());
+    }
+    for (int id : {107, 108}) {
+        const QFont font = control<QWidget>(window, id)->font();
+        QCOMPARE(font.pointSize(), 15);
+        QVERIFY(font.bold() && font.italic());
+    }
+    QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
+    QVERIFY(!control<QLabel>(window, 112)->pixmap().isNull());
+    QVERIFY(!window->windowIcon().isNull());
+    saveShot(window, QStringLiteral("main-window"));
+}
+
+void MainWindowTest::newChildGetsAFileAndQuitWrites35Bytes() {
+    TempFolder temp;
+    const fs::path folder = temp.path() / "missing" / "parents" / "Tallyburrow";
+    createHelpFile(folder);
+    Run run(folder, QStringLiteral("Ann.B"));
+    const fs::path file = folder / "Ann.sbk";
+    QVERIFY(fs::exists(file));
+    QCOMPARE(fs::file_size(file), 0u);
+    QCOMPARE(readText(folder / "tallyburrow.ini"), std::string(" 0 \r\n"));
+
+    QTest::keyClick(run.window.get(), Qt::Key_Q);
+    QTRY_VERIFY(!run.window->isVisible());
+    const std::vector<unsigned char> expected = {
+        'T', 'a', 'l', 'l', 'y', 'b', 'u', 'r', 'r', 'o', 'w', 12, 0, 0, 0, 12, 0, 0,
+        0,   12,  0,   0,   0,   12,  0,   0,   0,   0,   0,   0,  0, 0, 0, 0,  0};
+    QCOMPARE(readBytes(file), expected);
+}
+
+void MainWindowTest::secondRunListsTheChildAndPreselectsTheFirstName() {
+    TempFolder temp;
+    createHelpFile(temp.path());
+    for (const char* name : {"zed.sbk", "Ann.sbk", "bob.sbk"}) {
+        writeBytes(temp.path() / name, {});
+    }
+    QStringList listed;
+    QString selected;
+    whenModalOpens([&](QWidget* greeting) {
+        auto* list = greeting->findChild<QListWidget*>(QStringLiteral("250"));
+        for (int i = 0; i < list->count(); ++i) {
+            listed << list->item(i)->text();
+        }
+        selected = list->currentItem() ? list->currentItem()->text() : QString();
+        QTest::keyClick(greeting, Qt::Key_Return);
+    });
+    AppContext context;
+    MainWindow window(context, temp.path());
+    window.show();
+    QTRY_VERIFY(!context.student.studentName.empty());
+    QCOMPARE(listed, (QStringList{"Ann", "bob", "zed"}));
+    QCOMPARE(selected, QStringLiteral("Ann"));
+    QCOMPARE(QString::fromStdString(context.student.studentName), QStringLiteral("Ann"));
+}
+
+void MainWindowTest::cancellingTheGreetingEndsWithoutAnyFile() {
+    TempFolder temp;
+    createHelpFile(temp.path());
+    whenModalOpens([](QWidget* greeting) {
+        QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), "Newkid");
+        QTest::keyClick(greeting, Qt::Key_Escape);
+    });
+    AppContext context;
+    MainWindow window(context, temp.path());
+    window.show();
+    QTRY_VERIFY(!window.isVisible());
+    QVERIFY(!fs::exists(temp.path() / "Newkid.sbk"));
+    QVERIFY(context.student.studentName.empty());
+}
+
+void MainWindowTest::namesThatCannotBeFileNamesAreRefused() {
+    TempFolder temp;
+    createHelpFile(temp.path());
+    QString warning;
+    bool stayedOpen = false;
+    whenModalOpens([&](QWidget* greeting) {
+        auto* box = greeting->findChild<QLineEdit*>(QStringLiteral("251"));
+        QTest::keyClicks(box, "sub/evil");
+        whenModalOpens(
+            [&, greeting, box](QWidget* message) {
+                warning = qobject_cast<QMessageBox*>(message)->text();
+                qobject_cast<QMessageBox*>(message)->accept();
+                QTimer::singleShot(0, [&, greeting, box]() {
+                    stayedOpen = greeting->isVisible();
+                    box->clear();
+                    QTest::keyClicks(box, "Eve");
+                    QTest::keyClick(greeting, Qt::Key_Return);
+                });
+            },
+            greeting);
+        QTest::keyClick(greeting, Qt::Key_Return);
+    });
+    AppContext context;
+    MainWindow window(context, temp.path());
+    window.show();
+    QTRY_VERIFY(!context.student.studentName.empty());
+    QVERIFY(stayedOpen);
+    QVERIFY(warning.contains(QStringLiteral("cannot contain")));
+    QCOMPARE(context.student.studentName, std::string("Eve"));
+    QVERIFY(!fs::exists(temp.path() / "sub"));
+    QVERIFY(fs::exists(temp.path() / "Eve.sbk"));
+}
+
+void MainWindowTest::lettersReachTheWindowWhileTheAnswerBoxHasFocus() {
+    TempFolder temp;
+    createHelpFile(temp.path());
+    Run run(temp.path(), QStringLiteral("Kim"));
+    auto* box = control<QLineEdit>(run.window.get(), MainControlId::answerBox);
+    box->show();
+    box->setFocus();
+    QTest::keyClicks(box, "12x");
+    QCOMPARE(box->text(), QStringLiteral("12"));
+    QTest::keyClick(box, Qt::Key_Q); // Quit, with nothing changed beyond the new file
+    QTRY_VERIFY(!run.window->isVisible());
+}
+
+void MainWindowTest::quitAsksWhenOnlyTheHistoryChanged() {
+    TempFolder temp;
+    createHelpFile(temp.path());
+    {
+        StudentRecord existing;
+        loadStudentFile(existing, temp.path(), "Lee");
+        saveStudentFile(existing);
+    }
+    const auto before = readBytes(temp.path() / "Lee.sbk");
+    Run run(temp.path(), QStringLiteral("Lee"));
+    appendScore(run.context.student, 13423, 1, 1, 12, 10);
+
+    QString asked;
+    answerNextMessageBox(QMessageBox::Cancel, &asked);
+    QTest::keyClick(run.window.get(), Qt::Key_Q);
+    QTRY_COMPARE(asked, QStringLiteral("Quit Program|Data has changed... Save it before quiting?"));
+    QVERIFY(run.window->isVisible());
+
+    run.window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(run.window.get()));
+    answerNextMessageBox(QMessageBox::No);
+    QTest::keyClick(run.window.get(), Qt::Key_Q);
+    QTRY_VERIFY(!run.window->isVisible());
+    QCOMPARE(readBytes(temp.path() / "Lee.sbk"), before);
+
+    run.window->show();
+    answerNextMessageBox(QMessageBox::Yes);
+    run.window->close();
+    QTRY_VERIFY(!run.window->isVisible());
+    QCOMPARE(readBytes(temp.path() / "Lee.sbk").size(), 35u + 4u + 8u);
+}
+
+void MainWindowTest::quitSavesWithoutAskingWhenARangeChanged() {
+    TempFolder temp;
+    createHelpFile(temp.path());
+    {
+        StudentRecord existing;
+        loadStudentFile(existing, temp.path(), "Max");
+        saveStudentFile(existing);
+    }
+    Run run(temp.path(), QStringLiteral("Max"));
+    run.context.student.addSubPerMin = 20;
+    QTest::keyClick(run.window.get(), Qt::Key_Q);
+    QTRY_VERIFY(!run.window->isVisible());
+    StudentRecord reloaded;
+    loadStudentFile(reloaded, temp.path(), "Max");
+    QCOMPARE(reloaded.addSubPerMin, 20);
+}
+
+void MainWindowTest::missingHelpFileIsReportedOnceAtStartUp() {
+    TempFolder temp;
+    QStringList boxes;
+    whenModalOpens([&](QWidget* modal) {
+        auto* box = qobject_cast<QMessageBox*>(modal);
+        QVERIFY(box != nullptr);
+        boxes << box->windowTitle() + "|" + box->text();
+        QCOMPARE(box->icon(), QMessageBox::Critical);
+        box->accept();
+    });
+    Run run(temp.path(), QStringLiteral("Sam"));
+    QCOMPARE(boxes, (QStringList{"Helpfile not found|Help is unavailable"}));
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "MainWindowTest.moc"
