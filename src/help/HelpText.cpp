@@ -38,3 +38,7 @@ int displayOffset(const std::string& text, int byteOffset) {
     }
     return offset;
 }
+
+std::string topicPrintText(const std::string& text) {
+    return windows1252ToUtf8(untilNul(text));
+}
