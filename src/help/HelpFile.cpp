@@ -1,0 +1,90 @@
+#include "help/HelpFile.h"
+
+#include <algorithm>
+#include <fstream>
+#include <iterator>
+
+namespace {
+
+// Reads the help file's bytes in order; a read past the end yields zero bytes, so missing
+// bytes of a number count as 0 and missing bytes of a text as NUL characters.
+class ByteReader {
+public:
+    explicit ByteReader(const std::vector<unsigned char>& bytes) : bytes_(bytes) {}
+
+    std::uint32_t readUnsigned(int width) {
+        std::uint32_t value = 0;
+        for (int index = 0; index < width; ++index) {
+            value |= static_cast<std::uint32_t>(nextByte()) << (8 * index);
+        }
+        return value;
+    }
+
+    std::string readString() {
+        const auto length = readUnsigned(2);
+        std::string text(length, '\0');
+        for (char& byte : text) {
+            byte = static_cast<char>(nextByte());
+        }
+        return text;
+    }
+
+private:
+    unsigned char nextByte() { return position_ < bytes_.size() ? bytes_[position_++] : 0; }
+
+    const std::vector<unsigned char>& bytes_;
+    std::size_t position_ = 0;
+};
+
+HelpLoadResult noContent() {
+    return HelpLoadResult{{}, HelpNotice{noHelpContentText, helpNoticeTitle}};
+}
+
+} // namespace
+
+bool HelpFile::exists(const std::filesystem::path& path) {
+    std::error_code error;
+    return std::filesystem::is_regular_file(path, error);
+}
+
+std::int64_t HelpFile::countLimitForSize(std::size_t fileSize) {
+    const auto bodySize = fileSize > 4 ? fileSize - 4 : 0;
+    return std::max<std::int64_t>(1, static_cast<std::int64_t>(bodySize / 8));
+}
+
+HelpLoadResult HelpFile::parse(const std::vector<unsigned char>& bytes) {
+    ByteReader reader(bytes);
+    const auto count = static_cast<std::int32_t>(reader.readUnsigned(4));
+    if (count <= 0) {
+        return noContent();
+    }
+    const auto topicCount =
+        static_cast<std::size_t>(std::min<std::int64_t>(count, countLimitForSize(bytes.size())));
+    HelpLoadResult result;
+    result.topics.resize(topicCount);
+    for (auto& topic : result.topics) {
+        topic.text = reader.readString();
+    }
+    for (auto& topic : result.topics) {
+        topic.title = reader.readString();
+    }
+    for (auto& topic : result.topics) {
+        topic.level = static_cast<std::int32_t>(reader.readUnsigned(4));
+    }
+    return result;
+}
+
+HelpLoadResult HelpFile::load(const std::filesystem::path& path) {
+    if (!exists(path)) {
+        return HelpLoadResult{{}, HelpNotice{noHelpAvailableText, helpNoticeTitle}};
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return noContent();
+    }
+    const std::vector<unsigned char> bytes(std::istreambuf_iterator<char>(in), {});
+    if (in.bad()) {
+        return noContent();
+    }
+    return parse(bytes);
+}
