@@ -97,12 +97,12 @@ private:
     }
 
     void addButtons() {
-        for (const MessageButton& spec : layout_.buttons) {
-            auto* button = addButton(this, static_cast<int>(spec.id),
-                                     QString::fromStdString(spec.text), toQRect(spec.rect));
-            const int result = spec.result;
+        for (const MessageButton& planned : layout_.buttons) {
+            auto* button = addButton(this, static_cast<int>(planned.id),
+                                     QString::fromStdString(planned.text), toQRect(planned.rect));
+            const int result = planned.result;
             connect(button, &QPushButton::clicked, this, [this, result]() { done(result); });
-            if (spec.isDefault) {
+            if (planned.isDefault) {
                 button->setDefault(true);
                 button->setFocus();
             }

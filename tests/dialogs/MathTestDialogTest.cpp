@@ -93,21 +93,6 @@ void MathTestDialogTest::countFollowsMinutesAndKind() {
     QCOMPARE(choice->problemCount, 360);
 }
 
-void MathTestDialogTest::mixedHalvesGoToEven() {
-    answerModal([](QWidget* window) {
-        click(control<QRadioButton>(window, 345));
-        chooseMinutes(window, "1");
-        QCOMPARE(countText(window), QString("Number of problems = 12"));
-        chooseMinutes(window, "3");
-        QCOMPARE(countText(window), QString("Number of problems = 38"));
-        click(control<QPushButton>(window, 1));
-    });
-    const auto choice = askMathTest(nullptr, testMinutes, withRates(10, 15));
-    QVERIFY(choice.has_value());
-    QCOMPARE(choice->minutes, 3);
-    QCOMPARE(choice->problemCount, 38);
-}
-
 void MathTestDialogTest::multUsesTheMultDivRate() {
     answerModal([](QWidget* window) {
         click(control<QRadioButton>(window, 343));

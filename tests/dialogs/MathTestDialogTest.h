@@ -8,7 +8,6 @@ class MathTestDialogTest : public QObject {
 private slots:
     void opensWithTenMinutesOfAdd();
     void countFollowsMinutesAndKind();
-    void mixedHalvesGoToEven();
     void multUsesTheMultDivRate();
     void escapeGivesNothing();
 };

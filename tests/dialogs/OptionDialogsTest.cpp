@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 
 namespace {
 const std::vector<std::string> drillSeconds{"1", "2", "3", "4", "5", "6", "7", "8", "9", "10"};
@@ -146,4 +147,26 @@ void OptionDialogsTest::testOptionsEscapeIsClosed() {
     QCOMPARE(askTestOptions(nullptr), TestOptionsChoice::Closed);
     answerModal([](QWidget* window) { window->close(); });
     QCOMPARE(askTestOptions(nullptr), TestOptionsChoice::Closed);
+}
+
+void OptionDialogsTest::dialogsBlockOnlyTheirOwnerAndAreCentred() {
+    QWidget owner;
+    owner.setGeometry(10, 10, 400, 300);
+    owner.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&owner));
+    QWidget* parent = nullptr;
+    Qt::WindowModality modality = Qt::NonModal;
+    QPoint centre;
+    answerModal([&](QWidget* window) {
+        parent = window->parentWidget();
+        modality = window->windowModality();
+        centre = window->geometry().center();
+        pressKey(window, Qt::Key_Escape);
+    });
+    QVERIFY(!askDrillOptions(&owner, drillSeconds).has_value());
+    QCOMPARE(parent, &owner);
+    QCOMPARE(modality, Qt::WindowModal);
+    const QPoint screenCentre = owner.screen()->availableGeometry().center();
+    QVERIFY2((centre - screenCentre).manhattanLength() <= 6,
+             qPrintable(QString("%1,%2").arg(centre.x()).arg(centre.y())));
 }

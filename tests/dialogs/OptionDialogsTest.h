@@ -14,4 +14,5 @@ private slots:
     void testOptionsShowsThreeButtons();
     void testOptionsButtonsReturnTheirChoice();
     void testOptionsEscapeIsClosed();
+    void dialogsBlockOnlyTheirOwnerAndAreCentred();
 };
