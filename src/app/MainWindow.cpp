@@ -3,12 +3,27 @@
 #include "app/AnswerBox.h"
 #include "app/MainControlId.h"
 #include "common/Version.h"
+#include "dialogs/DrillOptionsDialog.h"
+#include "dialogs/LearnOptionsDialog.h"
+#include "dialogs/MathTestDialog.h"
+#include "dialogs/MessageWindow.h"
+#include "dialogs/ResultsWindow.h"
+#include "dialogs/TestOptionsDialog.h"
+#include "help/HelpInstall.h"
+#include "help/HelpLocation.h"
+#include "help/ShowHelp.h"
+#include "printtests/PrintTestDialog.h"
+#include "printtests/SaveScoreDialog.h"
 #include "records/GreetingDialog.h"
+#include "records/PackDate.h"
 #include "records/StudentFile.h"
+#include "report/ConfigureDialog.h"
+#include "report/ProgressReport.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDate>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -23,6 +38,14 @@ constexpr int toolbarButtonHeight = 25;
 constexpr int problemFontPoints = 40;
 constexpr int instructionFontPoints = 15;
 const QEvent::Type msgGreet = static_cast<QEvent::Type>(QEvent::User + 100);
+constexpr int wrongAnswerStyle = 64;
+const QColor wrongAnswerColour(255, 0, 0);
+
+// Seconds per flash card offered by Drill, and minutes offered by Test.
+const std::vector<std::string> drillTimeChoices = {"1", "2", "3", "4", "5",
+                                                   "6", "7", "8", "9", "10"};
+const std::vector<std::string> testTimeChoices = {"1", "2",  "3",  "4",  "5",  "6",  "7", "8",
+                                                  "9", "10", "12", "15", "20", "25", "30"};
 
 QString qText(const std::string& text) {
     return QString::fromStdString(text);
@@ -141,12 +164,26 @@ void MainWindow::initialise(const std::filesystem::path& dataFolderPath) {
     addAccelerators();
     centreOnScreen();
     initDataFolder(dataFolderPath, context_.data, context_.settings);
+    installHelpFileIfMissing(context_.data.helpPath, installedHelpFilePath());
     if (!helpFileExists(context_.data)) {
         QMessageBox::critical(nullptr, QStringLiteral("Helpfile not found"),
                               QStringLiteral("Help is unavailable"));
     }
     startPosition_ = pos();
+    startPracticeEngine();
     QCoreApplication::postEvent(this, new QEvent(msgGreet));
+}
+
+void MainWindow::startPracticeEngine() {
+    auto showWrongAnswer = [](const std::string& text, const std::string& caption, int x, int y) {
+        showMessage(text, wrongAnswerStyle, caption, 1, x, y, wrongAnswerColour);
+    };
+    auto showResults = [this](const ResultsSummary& summary) { showResultsWindow(this, summary); };
+    screen_ = std::make_unique<QtPracticeScreen>(controls_, showWrongAnswer, showResults, this);
+    engine_ = std::make_unique<PracticeEngine>(*screen_, clock_, context_.student,
+                                               ScreenPoint{startPosition_.x(), startPosition_.y()},
+                                               [this](int id) { command(id); });
+    screen_->attach(*engine_);
 }
 
 void MainWindow::setColours() {
@@ -175,14 +212,14 @@ void MainWindow::setFonts() {
 }
 
 void MainWindow::addAccelerators() {
-    using namespace MainCommand;
+    namespace cmd = MainCommand;
     const std::pair<QKeySequence, int> accelerators[] = {
-        {QKeySequence(Qt::Key_Return), enter},  {QKeySequence(Qt::Key_Enter), enter},
-        {QKeySequence(Qt::Key_Space), space},   {QKeySequence(Qt::Key_L), learn},
-        {QKeySequence(Qt::Key_D), drill},       {QKeySequence(Qt::Key_T), test},
-        {QKeySequence(Qt::Key_R), report},      {QKeySequence(Qt::Key_C), config},
-        {QKeySequence(Qt::Key_Q), quit},        {QKeySequence(Qt::Key_H), help},
-        {QKeySequence(Qt::Key_Escape), escape}, {QKeySequence(Qt::Key_F1), help},
+        {QKeySequence(Qt::Key_Return), cmd::enter},  {QKeySequence(Qt::Key_Enter), cmd::enter},
+        {QKeySequence(Qt::Key_Space), cmd::space},   {QKeySequence(Qt::Key_L), cmd::learn},
+        {QKeySequence(Qt::Key_D), cmd::drill},       {QKeySequence(Qt::Key_T), cmd::test},
+        {QKeySequence(Qt::Key_R), cmd::report},      {QKeySequence(Qt::Key_C), cmd::config},
+        {QKeySequence(Qt::Key_Q), cmd::quit},        {QKeySequence(Qt::Key_H), cmd::help},
+        {QKeySequence(Qt::Key_Escape), cmd::escape}, {QKeySequence(Qt::Key_F1), cmd::help},
     };
     for (const auto& [keys, id] : accelerators) {
         auto* shortcut = new QShortcut(keys, this);
@@ -206,7 +243,7 @@ void MainWindow::customEvent(QEvent* event) {
 }
 
 void MainWindow::greet() {
-    clearPracticeArea();
+    engine_->resetPractice();
     GreetingDialog greeting(this, context_.data.studentNames, [this]() { openHelp(""); });
     greeting.setWindowModality(Qt::WindowModal);
     if (greeting.exec() != QDialog::Accepted) {
@@ -221,23 +258,23 @@ void MainWindow::greet() {
     activateWindow();
 }
 
-void MainWindow::clearPracticeArea() {
-    for (QLabel* label : {controls_.firstOperandLabel, controls_.operatorLabel,
-                          controls_.secondOperandLabel, controls_.equalsLabel,
-                          controls_.answerLabel, controls_.statusLabel, controls_.titleLabel}) {
-        label->clear();
-    }
-    controls_.answerBox->clear();
-    controls_.nextButton->setText(QString());
-    controls_.showAnswerButton->setText(QString());
-    controls_.answerBox->hide();
-    controls_.nextButton->hide();
-    controls_.showAnswerButton->hide();
-    controls_.happyImage->hide();
-}
-
 void MainWindow::command(int id) {
     switch (id) {
+    case MainCommand::learn:
+        learn();
+        break;
+    case MainCommand::drill:
+        drill();
+        break;
+    case MainCommand::test:
+        test();
+        break;
+    case MainCommand::report:
+        report();
+        break;
+    case MainCommand::config:
+        configure();
+        break;
     case MainCommand::quit:
         close();
         break;
@@ -245,26 +282,94 @@ void MainWindow::command(int id) {
         openHelp("Tallyburrow help");
         break;
     case MainCommand::escape:
-        clearPracticeArea();
-        controls_.toolbarButtons[0]->setFocus();
-        controls_.toolbarButtons[0]->setDefault(true);
+        engine_->cmdEscape();
+        break;
+    case MainCommand::enter:
+        engine_->cmdEnter();
+        break;
+    case MainCommand::space:
+        engine_->cmdSpace();
+        break;
+    case MainCommand::next:
+        engine_->cmdNext();
+        break;
+    case MainCommand::showAnswer:
+        engine_->cmdShowAnswer();
         break;
     default:
         break;
     }
 }
 
-void MainWindow::openHelp(const std::string& caption) {
-    (void)caption;
-    if (!helpFileExists(context_.data)) {
-        QMessageBox::information(nullptr, QStringLiteral("Help File"),
-                                 QStringLiteral("No help available"));
+void MainWindow::learn() {
+    engine_->beforeToolbarCommand(MainCommand::learn);
+    const auto choice = askLearnOptions(this, context_.student, engine_->state().showAllAnswers);
+    if (choice) {
+        engine_->startLearn(choice->operation, choice->number, choice->showAllAnswers);
+    } else {
+        engine_->setMode(PracticeMode::None);
     }
+}
+
+void MainWindow::drill() {
+    engine_->beforeToolbarCommand(MainCommand::drill);
+    const auto choice = askDrillOptions(this, drillTimeChoices);
+    if (choice) {
+        engine_->startDrill(choice->kind, choice->flashCards ? choice->secondsPerCard : 0);
+    } else {
+        engine_->setMode(PracticeMode::None);
+    }
+}
+
+void MainWindow::test() {
+    engine_->beforeToolbarCommand(MainCommand::test);
+    switch (askTestOptions(this)) {
+    case TestOptionsChoice::TestOnComputer:
+        engine_->setMode(PracticeMode::Test);
+        if (const auto choice = askMathTest(this, testTimeChoices, context_.student)) {
+            engine_->startTest(choice->kind, choice->minutes, choice->problemCount);
+        } else {
+            engine_->setMode(PracticeMode::None);
+        }
+        break;
+    case TestOptionsChoice::PrintTestPages:
+        engine_->setMode(PracticeMode::PrintedTest);
+        showPrintTestDialog(this, context_.settings, context_.student);
+        engine_->setMode(PracticeMode::None);
+        break;
+    case TestOptionsChoice::ReportPrintedTest: {
+        const QDate today = QDate::currentDate();
+        showSaveScoreDialog(this, context_.student,
+                            dateText(today.year(), today.month(), today.day()));
+        engine_->setMode(PracticeMode::None);
+        break;
+    }
+    case TestOptionsChoice::Closed:
+        break;
+    }
+}
+
+void MainWindow::report() {
+    engine_->beforeToolbarCommand(MainCommand::report);
+    showProgressReport(this, context_.student);
+    controls_.toolbarButtons[0]->setDefault(true);
+}
+
+void MainWindow::configure() {
+    engine_->beforeToolbarCommand(MainCommand::config);
+    showConfigureDialog(this, context_.student,
+                        QString::fromStdU16String(context_.data.folder.u16string()).toStdString());
+}
+
+void MainWindow::openHelp(const std::string& caption) {
+    ShowHelp(QString::fromStdU16String(context_.data.helpPath.u16string()).toStdString(), caption,
+             nullptr);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (endingAtOnce_ || quitSequence()) {
         event->accept();
+        emit ended();
     } else {
         event->ignore();
     }

@@ -2,6 +2,9 @@
 
 #include "app/AppContext.h"
 #include "practice/PracticeControls.h"
+#include "practice/PracticeEngine.h"
+#include "practice/QtPracticeClock.h"
+#include "practice/QtPracticeScreen.h"
 
 #include <QFont>
 #include <QMainWindow>
@@ -9,7 +12,9 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
@@ -26,11 +31,17 @@ public:
     MainWindow(AppContext& context, const std::filesystem::path& dataFolderPath);
 
     AppContext& context() { return context_; }
+    const PracticeEngine& engine() const { return *engine_; }
     const PracticeControls& practiceControls() const { return controls_; }
     QPoint startPosition() const { return startPosition_; }
 
     // Carries out one command of the window (toolbar buttons, accelerators).
     void command(int id);
+
+signals:
+    // The window has closed for good: the program ends, also when the help window (which
+    // has no owner) is still open.
+    void ended();
 
 protected:
     void customEvent(QEvent* event) override;
@@ -46,7 +57,12 @@ private:
     void addAccelerators();
     void centreOnScreen();
     void greet();
-    void clearPracticeArea();
+    void startPracticeEngine();
+    void learn();
+    void drill();
+    void test();
+    void report();
+    void configure();
     void openHelp(const std::string& caption);
     bool quitSequence();
     bool saveStudentOrAsk();
@@ -58,5 +74,8 @@ private:
     QFont problemFont_;
     QFont instructionFont_;
     QPoint startPosition_;
+    std::unique_ptr<QtPracticeScreen> screen_;
+    QtPracticeClock clock_;
+    std::unique_ptr<PracticeEngine> engine_;
     bool endingAtOnce_ = false;
 };

@@ -17,6 +17,8 @@ int main(int argc, char* argv[]) {
 
     AppContext context;
     MainWindow window(context, defaultDataFolder());
+    QObject::connect(&window, &MainWindow::ended, &app, &QCoreApplication::quit,
+                     Qt::QueuedConnection);
     window.show();
     return QApplication::exec();
 }

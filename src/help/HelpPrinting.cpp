@@ -1,5 +1,9 @@
 #include "help/HelpPrinting.h"
 
+#include "help/HelpPrint.h"
+#include "print/QtPrintDevice.h"
+
 void printHelpTopic(const HelpTopic& topic) {
-    (void)topic; // printing arrives with the print engine
+    QtPrintDevice device;
+    PrintTopic(device, topic);
 }

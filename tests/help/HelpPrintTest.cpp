@@ -78,8 +78,16 @@ TEST(HelpPrint, WordWiderThanThePageIsBrokenNotDropped) {
 TEST(HelpPrint, TabsAndASingleLastCharacter) {
     FakePrintDevice device;
     PrintTopic(device, topicWith("a\tb\r\nabcdefgh\tx\r\n\r\nz"));
-    EXPECT_EQ(bodyTexts(device),
-              (std::vector<std::string>{"a       b", "abcdefgh        x", "", "z"}));
+    // The empty line draws nothing but still takes its line: "z" stands two lines lower.
+    EXPECT_EQ(bodyTexts(device), (std::vector<std::string>{"a       b", "abcdefgh        x", "z"}));
+    std::vector<int> rows;
+    for (const auto& drawn : device.drawn) {
+        if (drawn.x == bodyX && drawn.y > 30) {
+            rows.push_back(drawn.y);
+        }
+    }
+    ASSERT_EQ(rows.size(), 3u);
+    EXPECT_EQ(rows[2] - rows[1], 2 * (rows[1] - rows[0]));
 }
 
 TEST(HelpPrint, LongTopicGoesOnTwoPagesTwoSidedWhenPossible) {
