@@ -47,7 +47,8 @@ constexpr bool isToolbarButton(ControlId id) {
 }
 
 // Widths of statusLabel: room for the texts of Learn and Drill, or for "Time:" beside the
-// time bar of a test. The narrow width reaches up to the bar (x 60), since 30 pixels cut
-// the colon off with a 10-point sans face.
-constexpr int wideStatusWidth = 180;
+// time bar of a test. With a 10-point sans face 180 pixels cut the dots off "Correct answer
+// - very good..." and 30 pixels cut the colon off "Time:", so the wide width is 200 and the
+// narrow one reaches up to the bar (x 60).
+constexpr int wideStatusWidth = 200;
 constexpr int narrowStatusWidth = 40;
