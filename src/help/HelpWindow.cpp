@@ -62,7 +62,7 @@ int topicOfNode(const QTreeWidgetItem* node) {
 
 HelpWindow::HelpWindow(std::vector<HelpTopic> helpTopics, const QString& caption,
                        SearchState& searchState, TopicPrinter topicPrinter)
-    : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+    : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                            Qt::WindowCloseButtonHint),
       topics(std::move(helpTopics)), search(searchState), printer(std::move(topicPrinter)),
@@ -226,13 +226,13 @@ void HelpWindow::applyLayout() {
 }
 
 void HelpWindow::resizeEvent(QResizeEvent* event) {
-    QWidget::resizeEvent(event);
+    QMainWindow::resizeEvent(event);
     layout = resizedHelpLayout(layout, width(), height());
     applyLayout();
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {
-    QWidget::closeEvent(event);
+    QMainWindow::closeEvent(event);
     emit closed();
 }
 
@@ -318,7 +318,7 @@ bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
     } else if (watched == bar) {
         return handleBarMouse(event);
     }
-    return QWidget::eventFilter(watched, event);
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void HelpWindow::textPaneGainsFocus() {

@@ -4,7 +4,7 @@
 #include "help/HelpLayout.h"
 #include "help/HelpSearch.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <functional>
 #include <vector>
@@ -17,8 +17,9 @@ class QTreeWidget;
 class QTreeWidgetItem;
 
 // The help window: topic tree, heading, text pane, the bar between them and a status bar.
+// A main window (not a bare widget), so assistive technology reads it as a frame.
 // It shows the topics it is given; the search state is shared with later openings.
-class HelpWindow : public QWidget {
+class HelpWindow : public QMainWindow {
     Q_OBJECT
 public:
     enum class ControlId {
