@@ -1,23 +1,13 @@
 #include "practice/ProblemList.h"
-
-#include <gtest/gtest.h>
+#include "PracticeFixture.h"
+#include "practice/PracticeTexts.h"
 
 #include <algorithm>
 #include <set>
-#include <tuple>
 
 namespace {
-
-StudentRecord studentWithRange(int low, int high) {
-    StudentRecord student;
-    student.addSubLow = low;
-    student.addSubHigh = high;
-    student.mulDivLow = low;
-    student.mulDivHigh = high;
-    student.mixedLow = low;
-    student.mixedHigh = high;
-    return student;
-}
+constexpr int intMin = -2147483647 - 1;
+constexpr int intMax = 2147483647;
 
 std::vector<Problem> build(OperationKind kind, PracticeMode mode, const StudentRecord& student,
                            int learnNumber = 0, std::uint64_t seed = 1) {
@@ -32,55 +22,57 @@ std::vector<Problem> learnTable(int operation, int first, std::vector<int> secon
     }
     return list;
 }
-
-bool sameProblems(std::vector<Problem> left, std::vector<Problem> right) {
-    auto key = [](const Problem& p) { return std::tie(p.operation, p.first, p.second); };
-    auto less = [&](const Problem& a, const Problem& b) { return key(a) < key(b); };
-    std::sort(left.begin(), left.end(), less);
-    std::sort(right.begin(), right.end(), less);
-    return left == right;
-}
-
 } // namespace
 
-TEST(ProblemList, CountsForRangeOneToTwelve) {
-    const StudentRecord student = studentWithRange(1, 12);
-    const std::vector<std::pair<OperationKind, std::size_t>> expected = {
-        {OperationKind::Add, 144},    {OperationKind::Sub, 78},    {OperationKind::Mult, 144},
-        {OperationKind::Div, 35},     {OperationKind::Mixed, 401}, {OperationKind::AddSub, 222},
-        {OperationKind::MultDiv, 179}};
-    for (auto [kind, count] : expected) {
-        EXPECT_EQ(build(kind, PracticeMode::Drill, student).size(), count) << opName(kind);
-        EXPECT_EQ(build(kind, PracticeMode::Test, student).size(), count) << opName(kind);
+TEST(ProblemList, CountsByKindAndRange) {
+    struct Case {
+        int kind;
+        int low;
+        int high;
+        std::size_t count;
+    };
+    for (const Case c :
+         {Case{1, 1, 12, 144}, Case{2, 1, 12, 78}, Case{3, 1, 12, 144}, Case{4, 1, 12, 35},
+          Case{5, 1, 12, 401}, Case{6, 1, 12, 222}, Case{7, 1, 12, 179}, Case{0, 1, 12, 0},
+          Case{8, 1, 12, 0}, Case{1, 5, 4, 0}, // an empty range
+          Case{4, 0, 3, 8},                    // 0/1 0/2 0/3 1/1 2/1 2/2 3/1 3/3
+          Case{1, intMax - 3, intMax, 16}}) {  // no overflow
+        const StudentRecord student = studentWithRange(c.low, c.high);
+        const auto kind = static_cast<OperationKind>(c.kind);
+        EXPECT_EQ(build(kind, PracticeMode::Drill, student).size(), c.count) << c.kind;
+        EXPECT_EQ(build(kind, PracticeMode::Test, student).size(), c.count) << c.kind;
     }
 }
 
-TEST(ProblemList, KindOutsideOneToSevenGivesEmptyList) {
-    const StudentRecord student = studentWithRange(1, 12);
-    EXPECT_TRUE(build(OperationKind::None, PracticeMode::Drill, student).empty());
-    EXPECT_TRUE(build(static_cast<OperationKind>(8), PracticeMode::Drill, student).empty());
-    EXPECT_TRUE(build(static_cast<OperationKind>(-1), PracticeMode::Learn, student, 3).empty());
-}
-
 TEST(ProblemList, LearnKeepsTheNaturalOrder) {
-    const StudentRecord student = studentWithRange(1, 12);
-    EXPECT_EQ(build(OperationKind::Add, PracticeMode::Learn, student, 7),
-              learnTable(1, 7, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
-    EXPECT_EQ(build(OperationKind::Sub, PracticeMode::Learn, student, 5),
-              learnTable(2, 5, {1, 2, 3, 4, 5}));
-    EXPECT_EQ(build(OperationKind::Div, PracticeMode::Learn, student, 12),
-              learnTable(4, 12, {1, 2, 3, 4, 6, 12}));
-}
-
-TEST(ProblemList, LearnOfAMixIsOrderedByOperationFirst) {
-    const StudentRecord student = studentWithRange(1, 2);
-    const std::vector<Problem> expected = {{2, 1, 3}, {2, 2, 3}, {2, 1, 4}, {2, 2, 4}};
-    EXPECT_EQ(build(OperationKind::MultDiv, PracticeMode::Learn, student, 2), expected);
+    struct Case {
+        int kind;
+        int low;
+        int high;
+        int number;
+        std::vector<Problem> list;
+    };
+    const Case cases[] = {
+        {1, 1, 12, 7, learnTable(1, 7, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})},
+        {2, 1, 12, 5, learnTable(2, 5, {1, 2, 3, 4, 5})},
+        {4, 1, 12, 12, learnTable(4, 12, {1, 2, 3, 4, 6, 12})},     // never 12 / 5
+        {7, 1, 2, 2, {{2, 1, 3}, {2, 2, 3}, {2, 1, 4}, {2, 2, 4}}}, // by operation first
+        {4, 0, 3, 0, learnTable(4, 0, {1, 2, 3})}, // 0 / b is shown, 0 never divides
+        {2, 0, 3, 2, learnTable(2, 2, {0, 1, 2})}, // a - 0 is shown
+        {1, 5, 4, 5, {}},                          // an empty range
+        {2, 1, 12, 0, {}},                         // no b is at most 0
+        {-1, 1, 12, 3, {}}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(build(static_cast<OperationKind>(c.kind), PracticeMode::Learn,
+                        studentWithRange(c.low, c.high), c.number),
+                  c.list)
+            << c.kind << " of " << c.number;
+    }
 }
 
 TEST(ProblemList, SubNeverNegativeAndDivAlwaysExact) {
-    const StudentRecord student = studentWithRange(1, 12);
-    for (const Problem& p : build(OperationKind::Mixed, PracticeMode::Drill, student)) {
+    for (const Problem& p :
+         build(OperationKind::Mixed, PracticeMode::Drill, studentWithRange(1, 12))) {
         if (p.operation == 2) {
             EXPECT_GE(p.first, p.second);
         }
@@ -89,73 +81,45 @@ TEST(ProblemList, SubNeverNegativeAndDivAlwaysExact) {
             EXPECT_EQ(p.first % p.second, 0) << p.first << " / " << p.second;
         }
     }
-    const auto div = build(OperationKind::Div, PracticeMode::Learn, student, 12);
-    EXPECT_EQ(std::count(div.begin(), div.end(), Problem{12, 5, 4}), 0);
-}
-
-TEST(ProblemList, LowEndZeroNeverDividesByZero) {
-    const StudentRecord student = studentWithRange(0, 3);
-    const auto div = build(OperationKind::Div, PracticeMode::Learn, student, 0);
-    EXPECT_EQ(div, learnTable(4, 0, {1, 2, 3})); // 0 / b is shown, 0 never divides
-    const auto sub = build(OperationKind::Sub, PracticeMode::Learn, student, 2);
-    EXPECT_EQ(sub, learnTable(2, 2, {0, 1, 2})); // a - 0 is shown
-    // Div over 0..3: 0/1 0/2 0/3 1/1 2/1 2/2 3/1 3/3
-    EXPECT_EQ(build(OperationKind::Div, PracticeMode::Drill, student).size(), 8u);
-}
-
-TEST(ProblemList, EmptyRangesGiveEmptyLists) {
-    EXPECT_TRUE(build(OperationKind::Add, PracticeMode::Drill, studentWithRange(5, 4)).empty());
-    EXPECT_TRUE(build(OperationKind::Add, PracticeMode::Learn, studentWithRange(5, 4), 5).empty());
-    // Learn Sub of 0 with a range starting at 1: no b is at most 0.
-    EXPECT_TRUE(build(OperationKind::Sub, PracticeMode::Learn, studentWithRange(1, 12), 0).empty());
 }
 
 TEST(ProblemList, HugeRangesAreCutToTheCeiling) {
-    const StudentRecord student = studentWithRange(-2147483647 - 1, 2147483647);
-    const auto add = build(OperationKind::Add, PracticeMode::Learn, student, 1);
+    const auto add =
+        build(OperationKind::Add, PracticeMode::Learn, studentWithRange(intMin, intMax), 1);
     ASSERT_EQ(add.size(), static_cast<std::size_t>(maxOperandValues));
-    EXPECT_EQ(add.front().second, -2147483647 - 1);
-    EXPECT_EQ(add.back().second, -2147483647 - 1 + maxOperandValues - 1);
-
-    const StudentRecord top = studentWithRange(2147483647 - 3, 2147483647);
-    EXPECT_EQ(build(OperationKind::Add, PracticeMode::Drill, top).size(), 16u); // no overflow
+    EXPECT_EQ(add.front().second, intMin);
+    EXPECT_EQ(add.back().second, intMin + maxOperandValues - 1);
     const auto mixed =
         build(OperationKind::Mixed, PracticeMode::Drill, studentWithRange(1, 100000));
     EXPECT_LE(mixed.size(), 4u * maxOperandValues * maxOperandValues);
-    EXPECT_EQ(std::count_if(mixed.begin(), mixed.end(),
-                            [](const Problem& p) {
-                                return p.first > maxOperandValues || p.second > maxOperandValues;
-                            }),
-              0);
+    EXPECT_TRUE(std::none_of(mixed.begin(), mixed.end(), [](const Problem& p) {
+        return p.first > maxOperandValues || p.second > maxOperandValues;
+    }));
 }
 
-TEST(ProblemList, ShuffleKeepsEveryProblemOnce) {
+TEST(ProblemList, ShuffledOrdersFollowTheSeed) {
     const StudentRecord student = studentWithRange(1, 12);
-    const auto shuffled = build(OperationKind::Mixed, PracticeMode::Drill, student);
-    EXPECT_EQ(shuffled.size(), 401u);
-    const auto all = build(OperationKind::Mixed, PracticeMode::Test, student, 0, 99);
-    EXPECT_TRUE(sameProblems(shuffled, all));
-    EXPECT_NE(shuffled, all); // different seeds, different orders
-}
-
-TEST(ProblemList, SameSeedSameOrder) {
-    const StudentRecord student = studentWithRange(1, 12);
-    const auto first = build(OperationKind::Add, PracticeMode::PrintedTest, student, 0, 4711);
-    const auto second = build(OperationKind::Add, PracticeMode::PrintedTest, student, 0, 4711);
-    EXPECT_EQ(first, second);
-    const auto moment =
-        build(OperationKind::Add, PracticeMode::Drill, student, 0, seedFromTimeOfDay(3600.25));
-    const auto later =
-        build(OperationKind::Add, PracticeMode::Drill, student, 0, seedFromTimeOfDay(3600.5));
-    EXPECT_NE(moment, later); // a moment apart, different orders
+    auto shuffled = build(OperationKind::Mixed, PracticeMode::Drill, student);
+    auto other = build(OperationKind::Mixed, PracticeMode::Test, student, 0, 99);
+    EXPECT_NE(shuffled, other); // different seeds, different orders
+    const auto key = [](const Problem& p) { return std::tie(p.operation, p.first, p.second); };
+    const auto less = [&](const Problem& a, const Problem& b) { return key(a) < key(b); };
+    std::sort(shuffled.begin(), shuffled.end(), less);
+    std::sort(other.begin(), other.end(), less);
+    EXPECT_EQ(shuffled, other); // every problem once in both
+    EXPECT_EQ(build(OperationKind::Add, PracticeMode::PrintedTest, student, 0, 4711),
+              build(OperationKind::Add, PracticeMode::PrintedTest, student, 0, 4711));
+    EXPECT_NE(
+        build(OperationKind::Add, PracticeMode::Drill, student, 0, seedFromTimeOfDay(3600.25)),
+        build(OperationKind::Add, PracticeMode::Drill, student, 0, seedFromTimeOfDay(3600.5)));
 }
 
 // Printed test pages are rebuilt from their Test ID: this order must never change.
 TEST(ProblemList, GoldenOrderForTestIdSeven) {
-    const StudentRecord student = studentWithRange(1, 3);
     const std::vector<Problem> golden = {{2, 1, 1}, {2, 3, 1}, {1, 3, 1}, {3, 1, 1}, {3, 3, 1},
                                          {1, 1, 1}, {3, 2, 1}, {1, 2, 1}, {2, 2, 1}};
-    EXPECT_EQ(build(OperationKind::Add, PracticeMode::PrintedTest, student, 0, 7), golden);
+    EXPECT_EQ(build(OperationKind::Add, PracticeMode::PrintedTest, studentWithRange(1, 3), 0, 7),
+              golden);
 }
 
 TEST(RandomGenerator, FollowsTheSplitMix64Sequence) {
@@ -171,23 +135,16 @@ TEST(RandomGenerator, RandomIntStaysInRangeAndReachesBothEnds) {
     random.seed(42);
     std::set<int> seen;
     for (int i = 0; i < 2000; ++i) {
-        const int value = random.randomInt(3, 9);
-        ASSERT_GE(value, 3);
-        ASSERT_LE(value, 9);
-        seen.insert(value);
+        seen.insert(random.randomInt(3, 9));
     }
-    EXPECT_EQ(seen.size(), 7u);
+    EXPECT_EQ(seen, (std::set<int>{3, 4, 5, 6, 7, 8, 9}));
     EXPECT_EQ(random.randomInt(5, 5), 5);
     EXPECT_EQ(random.randomInt(5, 2), 5);
-    // The full int range must not overflow the span: both signs come up.
-    bool negative = false;
-    bool positive = false;
+    std::set<bool> negative; // the full int range must not overflow the span
     for (int i = 0; i < 64; ++i) {
-        const int wide = random.randomInt(-2147483647 - 1, 2147483647);
-        negative = negative || wide < 0;
-        positive = positive || wide > 0;
+        negative.insert(random.randomInt(intMin, intMax) < 0);
     }
-    EXPECT_TRUE(negative && positive);
+    EXPECT_EQ(negative.size(), 2u);
 }
 
 TEST(RandomGenerator, SeedFromTimeOfDayKeepsTheFraction) {
@@ -203,7 +160,6 @@ TEST(ShuffleProblemList, OneEntryUnchangedAndOneDrawPerSlot) {
     std::vector<Problem> one = {{4, 5, 1}};
     shuffleProblemList(one, random);
     EXPECT_EQ(one, (std::vector<Problem>{{4, 5, 1}}));
-
     std::vector<Problem> empty;
     shuffleProblemList(empty, random);
     EXPECT_TRUE(empty.empty());
@@ -222,23 +178,32 @@ TEST(ShuffleProblemList, OneEntryUnchangedAndOneDrawPerSlot) {
 }
 
 TEST(CorrectAnswer, EachOperationAndItsLimits) {
-    EXPECT_EQ(correctAnswer({7, 8, 1}), 15);
-    EXPECT_EQ(correctAnswer({7, 8, 2}), -1);
-    EXPECT_EQ(correctAnswer({7, 8, 3}), 56);
-    EXPECT_EQ(correctAnswer({56, 8, 4}), 7);
-    EXPECT_EQ(correctAnswer({5, 2, 4}), 2); // 2.5 rounds to the even neighbour
-    EXPECT_EQ(correctAnswer({7, 2, 4}), 4); // 3.5 rounds to the even neighbour
-    EXPECT_EQ(correctAnswer({7, 0, 4}), 0);
-    EXPECT_EQ(correctAnswer({7, 8, 0}), 0);
-    EXPECT_EQ(correctAnswer({2147483647, 2, 3}), 2147483647);
-    EXPECT_EQ(correctAnswer({-2147483647 - 1, 1, 2}), -2147483647 - 1);
+    const std::pair<Problem, int> cases[] = {
+        {{7, 8, 1}, 15}, {{7, 8, 2}, -1}, {{7, 8, 3}, 56},          {{56, 8, 4}, 7},
+        {{5, 2, 4}, 2},  {{7, 2, 4}, 4}, // halves round to the even neighbour
+        {{7, 0, 4}, 0},  {{7, 8, 0}, 0},  {{intMax, 2, 3}, intMax}, {{intMin, 1, 2}, intMin}};
+    for (const auto& [problem, answer] : cases) {
+        EXPECT_EQ(correctAnswer(problem), answer) << problem.first << " " << problem.operation;
+    }
+    const std::string operators[] = {"", " + ", " - ", " x ", " / ", ""};
+    for (int operation = 0; operation <= 5; ++operation) {
+        EXPECT_EQ(operatorText(operation), operators[operation]);
+    }
 }
 
-TEST(OperatorText, FourOperatorsWithTheirBlanks) {
-    EXPECT_EQ(operatorText(1), " + ");
-    EXPECT_EQ(operatorText(2), " - ");
-    EXPECT_EQ(operatorText(3), " x ");
-    EXPECT_EQ(operatorText(4), " / ");
-    EXPECT_EQ(operatorText(0), "");
-    EXPECT_EQ(operatorText(5), "");
+TEST(PracticeTexts, TitleCountAndWrongAnswerLinesWithTheirBlanks) {
+    EXPECT_EQ(learnTitle(7, 1), "Learning for number 7  (Add)");
+    EXPECT_EQ(learnTitle(7, 3), "Learning for number 7  (Mult)");
+    EXPECT_EQ(learnTitle(-2, 2), "Learning for number-2  (Sub)");
+    EXPECT_EQ(drillTitle(5), "Drill Mode - Mixed");
+    EXPECT_EQ(drillTitle(7), "Drill Mode - Mult/Div");
+    EXPECT_EQ(countLine(3, 4), "  (3 correct out of 4)");
+    EXPECT_EQ(testTitle(1, 3, 4), "Test Mode - Add  (3 correct out of 4)");
+    EXPECT_EQ(testTitle(6, 0, 0), "Test Mode - Add/Sub  (0 correct out of 0)");
+    EXPECT_EQ(wrongAnswerBody(14), "\r\n  Correct answer is:  14");
+    EXPECT_EQ(wrongAnswerBody(-1), "\r\n  Correct answer is: -1");
+    const WrongAnswer entry = wrongAnswerEntry(Problem{7, 8, 3}, "54");
+    EXPECT_EQ(entry.problemText, " 7  x  8  =  54");
+    EXPECT_EQ(entry.correctText, " 56");
+    EXPECT_EQ(wrongAnswerEntry(Problem{12, 4, 4}, "").problemText, " 12  /  4  =  ");
 }
