@@ -7,7 +7,11 @@
 #include <QDialog>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QTest>
+
+#include <functional>
+#include <vector>
 
 // Answers the next modal window once it is active, as a child meets it. If the answer leaves it
 // open (a failed check returns early), the window is rejected so the test goes on and reports the
@@ -74,5 +78,38 @@ inline bool allTextsFit(const QWidget* window, QString& cutOff) {
             return false;
         }
     }
+    return true;
+}
+
+// A control as the layout gives it: its objectName (its number, or a name for a label without
+// one), its text (nullptr: not checked) and its rectangle.
+struct ExpectedControl {
+    const char* name;
+    const char* text;
+    QRect rect;
+};
+
+// Compares the controls of a window with their layout; the first difference fails the test.
+inline void checkControls(QWidget* window, std::initializer_list<ExpectedControl> expected) {
+    for (const ExpectedControl& e : expected) {
+        QWidget* widget = window->findChild<QWidget*>(e.name);
+        QVERIFY2(widget != nullptr, e.name);
+        QCOMPARE(widget->geometry(), e.rect);
+        if (e.text != nullptr) {
+            QCOMPARE(widget->property("text").toString(), QString(e.text));
+        }
+    }
+}
+
+// The widget test classes; main runs each of them.
+inline std::vector<std::function<int(int, char**)>>& widgetTests() {
+    static std::vector<std::function<int(int, char**)>> tests;
+    return tests;
+}
+template <typename Test> bool registerWidgetTest() {
+    widgetTests().push_back([](int argc, char** argv) {
+        Test test;
+        return QTest::qExec(&test, argc, argv);
+    });
     return true;
 }

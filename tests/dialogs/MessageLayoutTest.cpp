@@ -5,20 +5,26 @@
 
 namespace {
 constexpr int information = 64;
-constexpr int question = 32;
 
-const ScreenRect screen{0, 0, 1024, 768};
-
-MessagePlacement at(int x, int y) {
+MessageLayout layoutAt(const std::vector<int>& widths, int style, int x = 5, int y = 5,
+                       int lineHeight = messageLineHeight) {
     MessagePlacement placement;
     placement.x = x;
     placement.y = y;
-    placement.screen = screen;
-    return placement;
+    placement.screen = ScreenRect{0, 0, 1024, 768};
+    return layoutMessage(widths, style, lineHeight, placement);
 }
 
-MessageLayout layoutAt(const std::vector<int>& widths, int style, int x = 5, int y = 5) {
-    return layoutMessage(widths, style, messageLineHeight, at(x, y));
+// "9991 &Yes 10,50 60x30 =6 default": id, text, rectangle, result and default look.
+std::vector<std::string> described(const std::vector<MessageButton>& buttons) {
+    std::vector<std::string> texts;
+    for (const MessageButton& b : buttons) {
+        texts.push_back(std::to_string(static_cast<int>(b.id)) + " " + b.text + " " +
+                        std::to_string(b.rect.x) + "," + std::to_string(b.rect.y) + " " +
+                        std::to_string(b.rect.width) + "x" + std::to_string(b.rect.height) + " =" +
+                        std::to_string(b.result) + (b.isDefault ? " default" : ""));
+    }
+    return texts;
 }
 } // namespace
 
@@ -32,114 +38,80 @@ TEST(MessageText, SplitsAtCarriageReturnLineFeedOnly) {
               "Percent correct = 85.00\n 17 Correct out of 20");
 }
 
-TEST(MessageLayout, OneShortLineGetsTheSmallestWindowWithOkAt30) {
-    const MessageLayout layout = layoutAt({100}, information);
-    EXPECT_EQ(layout.window.width, 220);
-    EXPECT_EQ(layout.window.height, 120);
-    EXPECT_EQ(layout.margin, 50);
-    EXPECT_EQ(layout.label, (ScreenRect{50, 5, 100, 15}));
-    ASSERT_EQ(layout.buttons.size(), 1u);
-    EXPECT_EQ(layout.buttons[0].id, MessageControlId::SingleOk);
-    EXPECT_EQ(layout.buttons[0].text, "&Ok");
-    EXPECT_EQ(layout.buttons[0].rect, (ScreenRect{30, 50, 80, 30}));
-    EXPECT_TRUE(layout.buttons[0].isDefault);
-}
-
-TEST(MessageLayout, WidthFollowsTheWidestLineAndHeightTheLineCount) {
-    const MessageLayout three = layoutAt({120, 300, 40}, information);
-    EXPECT_EQ(three.window.width, 360);  // 50 + 300 + 10
-    EXPECT_EQ(three.window.height, 120); // 3 x 20 + 55 = 115 is below the smallest height
-    EXPECT_EQ(three.label, (ScreenRect{50, 5, 300, 45}));
-
-    const MessageLayout six = layoutAt({10, 10, 10, 10, 10, 10}, information);
-    EXPECT_EQ(six.window.height, 175); // 6 x 20 + 55
-    EXPECT_EQ(six.buttons[0].rect.y, 105);
-    EXPECT_LE(six.label.y + six.label.height, six.buttons[0].rect.y);
-}
-
-TEST(MessageLayout, NarrowMarginUpToStyleSix) {
-    EXPECT_EQ(layoutAt({300}, 6).margin, 10);
-    EXPECT_EQ(layoutAt({300}, 6).window.width, 320); // 10 + 300 + 10
-    EXPECT_EQ(layoutAt({300}, 7).margin, 50);
-    EXPECT_EQ(layoutAt({300}, 0).label.x, 10);
-}
-
-TEST(MessageLayout, TallerFontLinesKeepTheTextAboveTheButtons) {
-    // With the worked line height the sizes are exactly the plain arithmetic.
+TEST(MessageLayout, SizeFollowsTheWidestLineTheLineCountAndTheMargin) {
+    struct Case {
+        std::vector<int> widths;
+        int style;
+        int lineHeight;
+        ScreenRect window; // at (5, 5)
+        ScreenRect label;
+    };
+    const Case cases[] = {
+        {{100}, information, 15, {5, 5, 220, 120}, {50, 5, 100, 15}},
+        {{120, 300, 40}, information, 15, {5, 5, 360, 120}, {50, 5, 300, 45}}, // 115 is too low
+        {{10, 10, 10, 10, 10, 10}, information, 15, {5, 5, 220, 175}, {50, 5, 10, 90}},
+        {{300}, 6, 15, {5, 5, 320, 120}, {10, 5, 300, 15}}, // the narrow margin up to style 6
+        {{300}, 7, 15, {5, 5, 360, 120}, {50, 5, 300, 15}},
+        {{300}, 0, 15, {5, 5, 320, 120}, {10, 5, 300, 15}},
+        {{50, 50, 50}, information, 18, {5, 5, 220, 129}, {50, 5, 50, 54}}, // 5 + 54 + 70
+        {{50, 50}, information, 17, {5, 5, 220, 120}, {50, 5, 50, 34}}};
+    for (const Case& c : cases) {
+        const MessageLayout layout = layoutAt(c.widths, c.style, 5, 5, c.lineHeight);
+        EXPECT_EQ(layout.window, c.window) << c.widths.size() << " lines, style " << c.style;
+        EXPECT_EQ(layout.label, c.label) << c.widths.size() << " lines, style " << c.style;
+        EXPECT_EQ(layout.margin, c.label.x);
+        ASSERT_FALSE(layout.buttons.empty());
+        EXPECT_EQ(layout.buttons[0].rect.y, c.window.height - 70);
+        EXPECT_LE(c.label.y + c.label.height, layout.buttons[0].rect.y); // text above buttons
+    }
     for (int lines = 1; lines <= 12; ++lines) {
-        const MessageLayout layout = layoutAt(std::vector<int>(lines, 50), information);
-        EXPECT_EQ(layout.window.height, std::max(120, lines * 20 + 55)) << lines;
-    }
-    const MessageLayout tall = layoutMessage({50, 50, 50}, information, 18, at(5, 5));
-    EXPECT_EQ(tall.label.height, 54);
-    EXPECT_EQ(tall.window.height, 129); // 5 + 54 + 70
-    EXPECT_EQ(tall.label.y + tall.label.height, tall.buttons[0].rect.y);
-
-    const MessageLayout twoLines = layoutMessage({50, 50}, information, 17, at(5, 5));
-    EXPECT_EQ(twoLines.label.height, 34);
-    EXPECT_EQ(twoLines.window.height, 120);
-}
-
-TEST(MessageLayout, ButtonSetsFollowStyleModSixteen) {
-    const auto yesNoCancel = messageButtons(question + 3, 120);
-    ASSERT_EQ(yesNoCancel.size(), 3u);
-    EXPECT_EQ(yesNoCancel[0].text, "&Yes");
-    EXPECT_EQ(yesNoCancel[0].rect, (ScreenRect{10, 50, 60, 30}));
-    EXPECT_EQ(yesNoCancel[0].result, messageResultYes);
-    EXPECT_TRUE(yesNoCancel[0].isDefault);
-    EXPECT_EQ(yesNoCancel[1].id, MessageControlId::Second);
-    EXPECT_EQ(yesNoCancel[1].text, "&No");
-    EXPECT_EQ(yesNoCancel[1].rect, (ScreenRect{75, 50, 60, 30}));
-    EXPECT_EQ(yesNoCancel[1].result, messageResultNo);
-    EXPECT_FALSE(yesNoCancel[1].isDefault);
-    EXPECT_EQ(yesNoCancel[2].id, MessageControlId::Third);
-    EXPECT_EQ(yesNoCancel[2].text, "Cancel");
-    EXPECT_EQ(yesNoCancel[2].rect, (ScreenRect{140, 50, 60, 30}));
-    EXPECT_EQ(yesNoCancel[2].result, messageResultCancel);
-
-    const auto yesNo = messageButtons(4, 150);
-    ASSERT_EQ(yesNo.size(), 2u);
-    EXPECT_EQ(yesNo[0].result, messageResultYes);
-    EXPECT_EQ(yesNo[1].result, messageResultNo);
-    EXPECT_EQ(yesNo[1].rect.y, 80);
-
-    const auto okCancel = messageButtons(16 + 1, 120);
-    ASSERT_EQ(okCancel.size(), 2u);
-    EXPECT_EQ(okCancel[0].text, "&Ok");
-    EXPECT_EQ(okCancel[0].result, messageResultOk);
-    EXPECT_EQ(okCancel[1].text, "&Cancel");
-    EXPECT_EQ(okCancel[1].result, messageResultCancel);
-
-    for (int style : {0, 2, 5, 64, 48 + 15}) {
-        const auto single = messageButtons(style, 120);
-        ASSERT_EQ(single.size(), 1u) << style;
-        EXPECT_EQ(single[0].id, MessageControlId::SingleOk);
-        EXPECT_EQ(single[0].result, messageResultOk);
+        EXPECT_EQ(layoutAt(std::vector<int>(lines, 50), information).window.height,
+                  std::max(120, lines * 20 + 55))
+            << lines;
     }
 }
 
-TEST(MessageLayout, EscapeGivesNoExceptInTheOkCancelSet) {
-    EXPECT_EQ(messageEscapeResult(64), messageResultNo);
-    EXPECT_EQ(messageEscapeResult(32 + 3), messageResultNo);
-    EXPECT_EQ(messageEscapeResult(4), messageResultNo);
-    EXPECT_EQ(messageEscapeResult(1), messageResultCancel);
+TEST(MessageLayout, ButtonSetsAndEscapeFollowStyleModSixteen) {
+    struct Case {
+        int style;
+        int height;
+        std::vector<std::string> buttons;
+        int escape;
+    };
+    const std::vector<std::string> singleOk{"9994 &Ok 30,50 80x30 =1 default"};
+    const Case cases[] = {
+        {32 + 3,
+         120,
+         {"9991 &Yes 10,50 60x30 =6 default", "9992 &No 75,50 60x30 =7",
+          "9993 Cancel 140,50 60x30 =2"},
+         messageResultNo},
+        {4, 150, {"9991 &Yes 10,80 60x30 =6 default", "9992 &No 75,80 60x30 =7"}, messageResultNo},
+        {16 + 1,
+         120,
+         {"9991 &Ok 10,50 60x30 =1 default", "9992 &Cancel 75,50 60x30 =2"},
+         messageResultCancel},
+        {0, 120, singleOk, messageResultNo},
+        {2, 120, singleOk, messageResultNo},
+        {5, 120, singleOk, messageResultNo},
+        {64, 120, singleOk, messageResultNo},
+        {48 + 15, 120, singleOk, messageResultNo}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(described(messageButtons(c.style, c.height)), c.buttons) << c.style;
+        EXPECT_EQ(messageEscapeResult(c.style), c.escape) << c.style;
+    }
 }
 
-TEST(MessageLayout, GivenPointIsHeldOnTheScreen) {
+TEST(MessageLayout, PlacementHoldsAGivenPointOnTheScreenOrCentres) {
     EXPECT_EQ(layoutAt({100}, information, -20, 40).window, (ScreenRect{0, 40, 220, 120}));
     EXPECT_EQ(layoutAt({100}, information, 350, 250).window, (ScreenRect{350, 250, 220, 120}));
     EXPECT_EQ(layoutAt({100}, information, 0, 30).window, (ScreenRect{0, 30, 220, 120}));
     EXPECT_EQ(layoutAt({100}, information, -5, -5).window, (ScreenRect{0, 0, 220, 120}));
-}
-
-TEST(MessageLayout, NoPointCentresOverTheOwnerOrElseTheScreen) {
-    MessagePlacement overOwner = at(0, 0);
+    EXPECT_EQ(layoutAt({100}, information, 0, 0).window, (ScreenRect{402, 324, 220, 120}));
+    MessagePlacement overOwner;
+    overOwner.screen = ScreenRect{0, 0, 1024, 768};
     overOwner.owner = ScreenRect{100, 50, 501, 400};
     EXPECT_EQ(layoutMessage({100}, information, 15, overOwner).window,
               (ScreenRect{241, 190, 220, 120})); // 100 + 281 / 2 rounded, 50 + 140
-
-    EXPECT_EQ(layoutMessage({100}, information, 15, at(0, 0)).window,
-              (ScreenRect{402, 324, 220, 120}));
 }
 
 TEST(ScreenRect, CentredInRoundsHalvesAwayFromTheCorner) {

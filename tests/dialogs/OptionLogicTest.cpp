@@ -1,5 +1,6 @@
 #include "dialogs/LearnNumberList.h"
 #include "dialogs/ProblemCount.h"
+#include "dialogs/ResultsText.h"
 #include "dialogs/TimeChoice.h"
 
 #include <gtest/gtest.h>
@@ -7,18 +8,7 @@
 #include <limits>
 
 namespace {
-StudentRecord newChild() {
-    StudentRecord student;
-    student.addSubLow = 1;
-    student.addSubHigh = 12;
-    student.mulDivLow = 1;
-    student.mulDivHigh = 12;
-    student.mixedLow = 1;
-    student.mixedHigh = 12;
-    student.addSubPerMin = 12;
-    student.mulDivPerMin = 12;
-    return student;
-}
+constexpr int intMax = std::numeric_limits<int>::max();
 
 std::vector<std::string> numberTexts(int low, int high) {
     std::vector<std::string> texts;
@@ -29,82 +19,51 @@ std::vector<std::string> numberTexts(int low, int high) {
 }
 } // namespace
 
-TEST(LearnNumberList, NewChildGetsAddOverTheAddSubRangeWithNothingSelected) {
-    const LearnListSetup setup = learnListSetup(newChild());
-    EXPECT_EQ(setup.operation, 1);
-    EXPECT_EQ(setup.entries, numberTexts(1, 12));
-    EXPECT_EQ(setup.selectedIndex, -1);
-}
-
-TEST(LearnNumberList, RemembersOperationAndNumber) {
-    StudentRecord student = newChild();
-    student.addSubHigh = 20;
-    student.mulDivHigh = 9;
-    student.lastLearnOp = 3;
-    student.lastLearnNumber = 7;
-    const LearnListSetup mult = learnListSetup(student);
-    EXPECT_EQ(mult.operation, 3);
-    EXPECT_EQ(mult.entries, numberTexts(1, 9));
-    EXPECT_EQ(mult.selectedIndex, 6);
-
-    student.lastLearnOp = 2;
-    const LearnListSetup sub = learnListSetup(student);
-    EXPECT_EQ(sub.operation, 2);
-    EXPECT_EQ(sub.entries, numberTexts(1, 20));
-    EXPECT_EQ(sub.selectedIndex, 6);
-
-    student.lastLearnOp = 4;
-    student.mulDivLow = 5;
-    const LearnListSetup div = learnListSetup(student);
-    EXPECT_EQ(div.entries, numberTexts(5, 9));
-    EXPECT_EQ(div.selectedIndex, 2); // 7 - 5
-}
-
-TEST(LearnNumberList, NumberOutsideTheRangeSelectsNothing) {
-    StudentRecord student = newChild();
-    student.lastLearnOp = 1;
-    for (int number : {0, 13, -1, 1000}) {
-        student.lastLearnNumber = number;
-        EXPECT_EQ(learnListSetup(student).selectedIndex, -1) << number;
+TEST(LearnNumberList, RangeOfTheRememberedOperationAndTheNumberSelected) {
+    struct Case {
+        int lastOp;
+        int lastNumber;
+        int addSubLow, addSubHigh, mulDivLow, mulDivHigh;
+        int operation; // checked
+        int low, high; // of the list
+        int selected;
+    };
+    const Case cases[] = {
+        {0, 0, 1, 12, 1, 12, 1, 1, 12, -1}, // a new child
+        {3, 7, 1, 20, 1, 9, 3, 1, 9, 6},
+        {2, 7, 1, 20, 1, 9, 2, 1, 20, 6},
+        {4, 7, 1, 20, 5, 9, 4, 5, 9, 2},
+        {1, 12, 1, 12, 1, 12, 1, 1, 12, 11},
+        {1, 13, 1, 12, 1, 12, 1, 1, 12, -1}, // outside the range: nothing selected
+        {1, -1, 1, 12, 1, 12, 1, 1, 12, -1},
+        {1, 1000, 1, 12, 1, 12, 1, 1, 12, -1},
+        {7, 3, 1, 12, 1, 12, 1, 1, 12, 2}, // not a Learn operation: Add
+        {1, 3, 10, 5, 1, 12, 1, 10, 5, -1},
+        {1, 5000, 1, intMax, 1, 12, 1, 1, maxLearnNumbers, -1}}; // cut to a short list
+    for (const Case& c : cases) {
+        StudentRecord student;
+        student.lastLearnOp = c.lastOp;
+        student.lastLearnNumber = c.lastNumber;
+        student.addSubLow = c.addSubLow;
+        student.addSubHigh = c.addSubHigh;
+        student.mulDivLow = c.mulDivLow;
+        student.mulDivHigh = c.mulDivHigh;
+        const LearnListSetup setup = learnListSetup(student);
+        EXPECT_EQ(setup.operation, c.operation) << c.lastOp << " " << c.lastNumber;
+        EXPECT_EQ(setup.entries, numberTexts(c.low, c.high)) << c.lastOp << " " << c.lastNumber;
+        EXPECT_EQ(setup.selectedIndex, c.selected) << c.lastOp << " " << c.lastNumber;
     }
-    student.lastLearnNumber = 12;
-    EXPECT_EQ(learnListSetup(student).selectedIndex, 11);
+    StudentRecord widest;
+    widest.addSubLow = std::numeric_limits<int>::min();
+    widest.addSubHigh = intMax;
+    EXPECT_EQ(learnListSetup(widest).entries.front(), "-2147483648");
 }
 
-TEST(LearnNumberList, DamagedValuesGiveAShortDefinedList) {
-    StudentRecord student = newChild();
-    student.lastLearnOp = 7; // not a Learn operation
-    student.lastLearnNumber = 3;
-    EXPECT_EQ(learnListSetup(student).operation, 1);
-    EXPECT_EQ(learnListSetup(student).selectedIndex, 2);
-
-    student.lastLearnOp = 1;
-    student.addSubLow = 10;
-    student.addSubHigh = 5;
-    EXPECT_TRUE(learnListSetup(student).entries.empty());
-    EXPECT_EQ(learnListSetup(student).selectedIndex, -1);
-
-    student.addSubLow = 1;
-    student.addSubHigh = std::numeric_limits<std::int32_t>::max();
-    student.lastLearnNumber = 5000;
-    const LearnListSetup huge = learnListSetup(student);
-    EXPECT_EQ(huge.entries.size(), static_cast<std::size_t>(maxLearnNumbers));
-    EXPECT_EQ(huge.entries.back(), " 1000");
-    EXPECT_EQ(huge.selectedIndex, -1);
-
-    student.addSubLow = std::numeric_limits<std::int32_t>::min();
-    student.addSubHigh = std::numeric_limits<std::int32_t>::max();
-    EXPECT_EQ(learnListSetup(student).entries.front(), "-2147483648");
-}
-
-TEST(TimeChoice, PreselectionStaysInsideTheList) {
+TEST(TimeChoice, PreselectionAndFlashCardSeconds) {
     EXPECT_EQ(preselectedTimeIndex(10, 1), 1);
     EXPECT_EQ(preselectedTimeIndex(15, 9), 9);
     EXPECT_EQ(preselectedTimeIndex(5, 9), 4);
     EXPECT_EQ(preselectedTimeIndex(0, 1), -1);
-}
-
-TEST(TimeChoice, FlashCardSecondsOnlyWhenTheBoxIsChecked) {
     EXPECT_EQ(drillSecondsPerCard(false, "2"), 0);
     EXPECT_EQ(drillSecondsPerCard(true, "2"), 2);
     EXPECT_EQ(drillSecondsPerCard(true, "10"), 10);
@@ -113,35 +72,34 @@ TEST(TimeChoice, FlashCardSecondsOnlyWhenTheBoxIsChecked) {
 }
 
 TEST(ProblemCount, MinutesTimesTheRateOfTheKind) {
-    EXPECT_EQ(testProblemCount(10, 1, 12, 12), 120);
-    EXPECT_EQ(testProblemCount(30, 1, 12, 12), 360);
-    EXPECT_EQ(testProblemCount(30, 5, 12, 12), 360);
-    for (int kind : {1, 2, 6}) {
-        EXPECT_EQ(testProblemCount(5, kind, 9, 7), 45) << kind;
+    struct Case {
+        int minutes, kind, addSubPerMin, mulDivPerMin, count;
+    };
+    for (const Case c :
+         {Case{10, 1, 12, 12, 120}, Case{30, 1, 12, 12, 360}, Case{30, 5, 12, 12, 360},
+          Case{5, 1, 9, 7, 45}, Case{5, 2, 9, 7, 45}, Case{5, 6, 9, 7, 45}, Case{5, 3, 9, 7, 35},
+          Case{5, 4, 9, 7, 35}, Case{5, 7, 9, 7, 35},
+          // Mixed: the mean of the rates, a half to the even neighbour
+          Case{1, 5, 10, 15, 12}, Case{3, 5, 10, 15, 38}, Case{5, 5, 10, 15, 62},
+          Case{7, 5, 10, 15, 88}, Case{2, 5, 10, 15, 25},
+          // odd rates
+          Case{10, 1, 0, 12, 0}, Case{10, 3, 12, -4, 0}, Case{0, 1, 12, 12, 0},
+          Case{30, 1, intMax, intMax, intMax}, Case{30, 5, intMax, intMax, intMax}}) {
+        EXPECT_EQ(testProblemCount(c.minutes, c.kind, c.addSubPerMin, c.mulDivPerMin), c.count)
+            << c.minutes << " minutes of kind " << c.kind;
     }
-    for (int kind : {3, 4, 7}) {
-        EXPECT_EQ(testProblemCount(5, kind, 9, 7), 35) << kind;
-    }
-}
-
-TEST(ProblemCount, MixedRoundsAHalfToEven) {
-    EXPECT_EQ(testProblemCount(1, 5, 10, 15), 12); // 12.5
-    EXPECT_EQ(testProblemCount(3, 5, 10, 15), 38); // 37.5
-    EXPECT_EQ(testProblemCount(5, 5, 10, 15), 62); // 62.5
-    EXPECT_EQ(testProblemCount(7, 5, 10, 15), 88); // 87.5
-    EXPECT_EQ(testProblemCount(2, 5, 10, 15), 25);
-}
-
-TEST(ProblemCount, OddRatesGiveADefinedCount) {
-    EXPECT_EQ(testProblemCount(10, 1, 0, 12), 0);
-    EXPECT_EQ(testProblemCount(10, 3, 12, -4), 0);
-    EXPECT_EQ(testProblemCount(0, 1, 12, 12), 0);
-    const int most = std::numeric_limits<int>::max();
-    EXPECT_EQ(testProblemCount(30, 1, most, most), most);
-    EXPECT_EQ(testProblemCount(30, 5, most, most), most);
-}
-
-TEST(ProblemCount, LabelText) {
     EXPECT_EQ(problemCountText(120), "Number of problems = 120");
     EXPECT_EQ(problemCountText(0), "Number of problems = 0");
+}
+
+TEST(ResultsText, CaptionAndScoreLines) {
+    EXPECT_EQ(resultsCaption(4), "Test 4 Results");
+    EXPECT_EQ(resultsCaption(0), "Test 0 Results");
+    EXPECT_EQ(resultsCaption(999), "Test 999 Results");
+    EXPECT_EQ(resultsScoreText(17, 20), "Percent correct = 85.00\r\n 17 Correct out of 20");
+    EXPECT_EQ(resultsScoreText(2, 3), "Percent correct = 66.67\r\n 2 Correct out of 3");
+    EXPECT_EQ(resultsScoreText(5, 20), "Percent correct = 25.00\r\n 5 Correct out of 20");
+    EXPECT_EQ(resultsScoreText(12, 12), "Percent correct = 100.00\r\n 12 Correct out of 12");
+    EXPECT_EQ(resultsScoreText(0, 20), "Percent correct = 0.00\r\n 0 Correct out of 20");
+    EXPECT_EQ(resultsScoreText(0, 0), "Percent correct = 0.00\r\n 0 Correct out of 0");
 }
