@@ -12,17 +12,10 @@
 
 namespace {
 
-// The text of a PDF as poppler lays it out.
-QString pdfText(const QString& fileName) {
+// What a poppler tool prints about a PDF: its text as laid out, or its information.
+QString poppler(const QString& tool, const QStringList& arguments) {
     QProcess process;
-    process.start("pdftotext", {"-layout", fileName, "-"});
-    process.waitForFinished(30000);
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-QString pdfInfo(const QString& fileName) {
-    QProcess process;
-    process.start("pdfinfo", {fileName});
+    process.start(tool, arguments);
     process.waitForFinished(30000);
     return QString::fromUtf8(process.readAllStandardOutput());
 }
@@ -87,14 +80,14 @@ private slots:
         printer.FinishPage();
         printer.FinishDocument();
 
-        const QString text = pdfText(fileName);
+        const QString text = poppler("pdftotext", {"-layout", fileName, "-"});
         QVERIFY2(text.contains("Hello worksheet"), qPrintable(text));
         QVERIFY(text.contains(QString::fromUtf8("second line \xC3\xA4\xC3\xB6")));
         QVERIFY(text.contains("cut at the paper edg"));
         QVERIFY(!text.contains("XYZ"));
         QVERIFY(text.contains("page two"));
         QCOMPARE(text.count('\f'), 2);
-        const QString info = pdfInfo(fileName);
+        const QString info = poppler("pdfinfo", {fileName});
         QVERIFY2(info.contains(QRegularExpression("Title:\\s+T{63}\\n")), qPrintable(info));
     }
 

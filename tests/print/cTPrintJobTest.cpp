@@ -7,10 +7,14 @@ namespace {
 
 using Events = std::vector<std::string>;
 
-TEST(PrinterChoice, DefaultPrinterIsTrimmedAttachedAndMeasured) {
+class Job : public ::testing::Test {
+protected:
     FakePrintDevice device;
+    cTPrint printer{device};
+};
+
+TEST_F(Job, PrinterChoiceDefaultPrinterIsTrimmedAttachedAndMeasured) {
     device.systemDefaultPrinter = "  Office Laser  ";
-    cTPrint printer(device);
     EXPECT_EQ(printer.AttachDefaultPrinter(), "Office Laser");
     EXPECT_EQ(device.attachedPrinter, "Office Laser");
     double avgWidth = 0;
@@ -19,9 +23,7 @@ TEST(PrinterChoice, DefaultPrinterIsTrimmedAttachedAndMeasured) {
     EXPECT_DOUBLE_EQ(lineHeight, 0.1); // the device's own font: a 60-dot cell
 }
 
-TEST(PrinterChoice, OperationsNeedingThePrinterAttachTheDefaultOnce) {
-    FakePrintDevice device;
-    cTPrint printer(device);
+TEST_F(Job, PrinterChoiceOperationsNeedingThePrinterAttachTheDefaultOnce) {
     printer.SetMargins(1, 1, 1, 1);
     printer.SetPosition(2, 2);
     EXPECT_TRUE(device.events.empty());
@@ -30,74 +32,52 @@ TEST(PrinterChoice, OperationsNeedingThePrinterAttachTheDefaultOnce) {
     EXPECT_EQ(device.events, (Events{"attach Office Laser"}));
 }
 
-TEST(PrinterChoice, CancelledDialogReturnsEmptyAndAttachesNothing) {
-    FakePrintDevice device;
+TEST_F(Job, PrinterChoiceCancelledDialogReturnsEmptyAndAttachesNothing) {
     device.dialogAnswer = "";
-    cTPrint printer(device);
     EXPECT_EQ(printer.ChoosePrinter(), "");
     EXPECT_EQ(device.attachedPrinter, "");
     EXPECT_EQ(printer.CanDuplex(), 0);
-}
-
-TEST(PrinterChoice, CancelAfterAnAttachedPrinterStillReturnsEmpty) {
-    FakePrintDevice device;
-    cTPrint printer(device);
-    printer.AttachDefaultPrinter();
-    device.dialogAnswer = "";
+    printer.AttachDefaultPrinter(); // also after a printer was attached
     EXPECT_EQ(printer.ChoosePrinter(), "");
 }
 
-TEST(Copies, MoreThanOneCopyIsPresetAndForcedIntoTheJob) {
-    FakePrintDevice device;
-    device.dialogAnswer = "Hall Printer";
-    cTPrint printer(device);
-    printer.SetCopies(3);
-    EXPECT_EQ(printer.ChoosePrinter(), "Hall Printer");
-    EXPECT_EQ(device.dialogCopies, 3);
-    EXPECT_EQ(device.jobCopies, 3);
+// More than one copy is preset in the dialog and forced into the job when the driver has
+// a copies field; one copy leaves the count to the dialog.
+TEST(Copies, PresetInTheDialogAndForcedIntoTheJob) {
+    const struct {
+        int copies;
+        bool fieldDeclared;
+        int jobCopies;
+    } cases[] = {{3, true, 3}, {1, true, 0}, {4, false, 0}};
+    for (const auto& c : cases) {
+        FakePrintDevice device;
+        device.dialogAnswer = "Hall Printer";
+        device.copiesFieldDeclared = c.fieldDeclared;
+        cTPrint printer(device);
+        printer.SetCopies(c.copies);
+        EXPECT_EQ(printer.ChoosePrinter(), "Hall Printer");
+        EXPECT_EQ(device.dialogCopies, c.copies);
+        EXPECT_EQ(device.jobCopies, c.jobCopies) << c.copies;
+    }
 }
 
-TEST(Copies, OneCopyLeavesTheCountToTheDialog) {
-    FakePrintDevice device;
-    cTPrint printer(device);
-    printer.SetCopies(1);
-    printer.ChoosePrinter();
-    EXPECT_EQ(device.dialogCopies, 1);
-    EXPECT_EQ(device.jobCopies, 0);
+// Without a declared duplex, or before any printer choice, duplex is 0 and not set.
+TEST(Duplex, UndeclaredOrUnchosenReportsZeroAndChangesNothing) {
+    for (const bool declared : {false, true}) {
+        FakePrintDevice device;
+        device.duplexDeclared = declared;
+        cTPrint printer(device);
+        if (!declared) {
+            printer.ChoosePrinter();
+        }
+        EXPECT_EQ(printer.CanDuplex(), 0);
+        printer.SetDuplex(2);
+        EXPECT_EQ(device.duplexMode, 0);
+    }
 }
 
-TEST(Copies, DriverWithoutCopiesFieldKeepsItsOwnCount) {
-    FakePrintDevice device;
-    device.copiesFieldDeclared = false;
-    cTPrint printer(device);
-    printer.SetCopies(4);
-    printer.ChoosePrinter();
-    EXPECT_EQ(device.dialogCopies, 4);
-    EXPECT_EQ(device.jobCopies, 0);
-}
-
-TEST(Duplex, UndeclaredDuplexReportsZeroAndChangesNothing) {
-    FakePrintDevice device;
-    cTPrint printer(device);
-    printer.ChoosePrinter();
-    EXPECT_EQ(printer.CanDuplex(), 0);
-    printer.SetDuplex(2);
-    EXPECT_EQ(device.duplexMode, 0);
-}
-
-TEST(Duplex, NoJobSettingsOnAFreshObject) {
-    FakePrintDevice device;
+TEST_F(Job, DuplexDeclaredDuplexIsSetAndTheFontSelectedAgain) {
     device.duplexDeclared = true;
-    cTPrint printer(device);
-    EXPECT_EQ(printer.CanDuplex(), 0);
-    printer.SetDuplex(3);
-    EXPECT_EQ(device.duplexMode, 0);
-}
-
-TEST(Duplex, DeclaredDuplexIsSetAndTheFontSelectedAgain) {
-    FakePrintDevice device;
-    device.duplexDeclared = true;
-    cTPrint printer(device);
     printer.ChoosePrinter();
     printer.SetFont("Courier New", 12);
     EXPECT_EQ(printer.CanDuplex(), 1);
@@ -109,9 +89,7 @@ TEST(Duplex, DeclaredDuplexIsSetAndTheFontSelectedAgain) {
     EXPECT_EQ(device.selectedFonts[1], device.selectedFonts[0]);
 }
 
-TEST(PageSize, IsThePhysicalPaperInInches) {
-    FakePrintDevice device;
-    cTPrint printer(device);
+TEST_F(Job, PageSizeIsThePhysicalPaperInInches) {
     double width = 0;
     double height = 0;
     printer.GetPageSize(width, height);
@@ -119,28 +97,19 @@ TEST(PageSize, IsThePhysicalPaperInInches) {
     EXPECT_DOUBLE_EQ(height, 11.0);
 }
 
-TEST(Document, NameIsCutToSixtyThreeCharacters) {
-    FakePrintDevice device;
-    cTPrint printer(device);
-    const std::string name70(70, 'n');
-    printer.BeginDocument(name70);
+// A name is cut to 63 characters, whole characters of any byte length.
+TEST_F(Job, DocumentNameIsCutToSixtyThreeCharacters) {
+    printer.BeginDocument(std::string(70, 'n'));
     EXPECT_EQ(device.events.back(), "begin document " + std::string(63, 'n'));
-}
-
-TEST(Document, NameIsCutAtWholeCharacters) {
-    FakePrintDevice device;
-    cTPrint printer(device);
-    std::string name;
+    std::string accents;
     for (int i = 0; i < 64; ++i) {
-        name += "\xC3\xA9"; // e with acute accent, two bytes
+        accents += "\xC3\xA9"; // e with acute accent, two bytes
     }
-    printer.BeginDocument(name);
-    EXPECT_EQ(device.events.back(), "begin document " + name.substr(0, 126));
+    printer.BeginDocument(accents);
+    EXPECT_EQ(device.events.back(), "begin document " + accents.substr(0, 126));
 }
 
-TEST(Document, LifecycleRestoresTheFontAndReleasesThePrinter) {
-    FakePrintDevice device;
-    cTPrint printer(device);
+TEST_F(Job, DocumentLifecycleRestoresTheFontAndReleasesThePrinter) {
     printer.ChoosePrinter();
     printer.SetFont("Courier New", 12);
     printer.BeginDocument("Math Test");
@@ -152,19 +121,15 @@ TEST(Document, LifecycleRestoresTheFontAndReleasesThePrinter) {
     EXPECT_TRUE(device.errors.empty());
 }
 
-TEST(Document, WithoutAFontNothingIsRestored) {
-    FakePrintDevice device;
-    cTPrint printer(device);
+TEST_F(Job, DocumentWithoutAFontNothingIsRestored) {
     printer.ChoosePrinter();
     printer.BeginDocument("Help");
     printer.FinishDocument();
     EXPECT_EQ(device.events, (Events{"begin document Help", "end document", "release"}));
 }
 
-TEST(Document, FailingJobReportsOnceThenEveryPage) {
-    FakePrintDevice device;
+TEST_F(Job, DocumentFailingJobReportsOnceThenEveryPage) {
     device.documentFails = true;
-    cTPrint printer(device);
     printer.BeginDocument("Math Test");
     for (int page = 0; page < 3; ++page) {
         printer.BeginPage();
@@ -176,10 +141,8 @@ TEST(Document, FailingJobReportsOnceThenEveryPage) {
                                      "Page printing error", "Page printing error"}));
 }
 
-TEST(Document, FailingPageReportsOnlyThePage) {
-    FakePrintDevice device;
+TEST_F(Job, DocumentFailingPageReportsOnlyThePage) {
     device.pagesFail = true;
-    cTPrint printer(device);
     printer.BeginDocument("Math Test");
     printer.BeginPage();
     EXPECT_EQ(device.errors, (Events{"Page printing error"}));

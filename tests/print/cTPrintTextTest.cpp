@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace {
 
 // A printer with Courier New 12 selected: 100-dot characters in a 120-dot cell, so one
@@ -15,82 +17,147 @@ protected:
     cTPrint printer{device};
 };
 
-TEST(Fonts, CourierTwelveIsAHundredDotsAtNormalWeight) {
+TEST(Fonts, SizeWeightAndTheLowerCaseStyleLetters) {
     FakePrintDevice device;
     cTPrint printer(device);
-    printer.SetFont("Courier New", 12, "");
-    EXPECT_EQ(device.selectedFonts.back(), (DeviceFont{"Courier New", 100, 400, false, false}));
-    double avgWidth = 0;
-    double lineHeight = 0;
-    printer.GetCharSize(avgWidth, lineHeight);
-    EXPECT_DOUBLE_EQ(avgWidth, 0.1);
-    EXPECT_DOUBLE_EQ(lineHeight, 0.2);
+    const struct {
+        const char* face;
+        int points;
+        const char* style;
+        DeviceFont expected;
+    } cases[] = {
+        {"Courier New", 12, "", {"Courier New", 100, 400, false, false}},
+        {"Arial", 10, "ub", {"Arial", 83, 700, false, true}},
+        {"Arial", 10, "B", {"Arial", 83, 400, false, false}},
+        {"Arial", 10, "x-i", {"Arial", 83, 400, true, false}},
+    };
+    for (const auto& c : cases) {
+        printer.SetFont(c.face, c.points, c.style);
+        EXPECT_EQ(device.selectedFonts.back(), c.expected) << c.style;
+    }
 }
 
-TEST(Fonts, StyleLettersAreLowerCaseOnly) {
-    FakePrintDevice device;
-    cTPrint printer(device);
-    printer.SetFont("Arial", 10, "ub");
-    EXPECT_EQ(device.selectedFonts.back(), (DeviceFont{"Arial", 83, 700, false, true}));
-    printer.SetFont("Arial", 10, "B");
-    EXPECT_EQ(device.selectedFonts.back(), (DeviceFont{"Arial", 83, 400, false, false}));
-    printer.SetFont("Arial", 10, "x-i");
-    EXPECT_EQ(device.selectedFonts.back(), (DeviceFont{"Arial", 83, 400, true, false}));
+TEST(Fonts, CharSizeAndLineHeightWithTheExternalLeading) {
+    for (const auto& [leading, lineHeight] : {std::pair{0, 0.2}, std::pair{30, 0.25}}) {
+        FakePrintDevice device;
+        device.externalLeading = leading;
+        cTPrint printer(device);
+        printer.SetFont("Courier New", 12);
+        double avgWidth = 0;
+        double height = 0;
+        printer.GetCharSize(avgWidth, height);
+        EXPECT_DOUBLE_EQ(avgWidth, 0.1);
+        EXPECT_DOUBLE_EQ(height, lineHeight);
+    }
 }
 
-TEST(Fonts, LineHeightCountsTheExternalLeading) {
-    FakePrintDevice device;
-    device.externalLeading = 30;
-    cTPrint printer(device);
-    printer.SetFont("Courier New", 12);
-    double avgWidth = 0;
-    double lineHeight = 0;
-    printer.GetCharSize(avgWidth, lineHeight);
-    EXPECT_DOUBLE_EQ(lineHeight, 0.25);
-}
-
+// A positive width keeps the head, a negative one the tail, 0 nothing; the width is
+// rounded to the nearest dot and no character is cut inside its bytes.
 TEST_F(PrintedText, FitTextKeepsHeadOrTailOrNothing) {
     const std::string forty = "abcdefghijklmnopqrstuvwxyz0123456789ABCD";
-    EXPECT_EQ(printer.FitText(forty, 1.0), "abcdefghij");
-    EXPECT_EQ(printer.FitText(forty, -1.0), "456789ABCD");
-    EXPECT_EQ(printer.FitText(forty, 0), "");
-    EXPECT_EQ(printer.FitText("short", 3.0), "short");
-    EXPECT_EQ(printer.FitText("short", -3.0), "short");
-}
-
-TEST_F(PrintedText, FitTextRoundsTheWidthToTheNearestDot) {
-    // 0.0991 inch is 59.46 dots, nearest 59: no character fits; 0.0999 is 59.94, nearest 60.
-    EXPECT_EQ(printer.FitText("abc", 0.0991), "");
-    EXPECT_EQ(printer.FitText("abc", 0.0999), "a");
-}
-
-TEST_F(PrintedText, FitTextNeverCutsInsideACharacter) {
     const std::string umlauts = "\xC3\xA4\xC3\xB6\xC3\xBC\xE2\x82\xAC"; // a o u umlauts, euro
+    const struct {
+        std::string text;
+        double width;
+        std::string expected;
+    } cases[] = {
+        {forty, 1.0, "abcdefghij"},
+        {forty, -1.0, "456789ABCD"},
+        {forty, 0, ""},
+        {"short", 3.0, "short"},
+        {"short", -3.0, "short"},
+        {"abc", 0.0991, ""},  // 59.46 dots, nearest 59
+        {"abc", 0.0999, "a"}, // 59.94 dots, nearest 60
+        {umlauts, 0.2, "\xC3\xA4\xC3\xB6"},
+        {umlauts, -0.2, "\xC3\xBC\xE2\x82\xAC"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(printer.FitText(c.text, c.width), c.expected) << c.text << " in " << c.width;
+    }
     EXPECT_DOUBLE_EQ(printer.TextWidth(umlauts), 0.4);
-    EXPECT_EQ(printer.FitText(umlauts, 0.2), "\xC3\xA4\xC3\xB6");
-    EXPECT_EQ(printer.FitText(umlauts, -0.2), "\xC3\xBC\xE2\x82\xAC");
 }
 
-TEST_F(PrintedText, PositionIsPulledOntoThePrintableArea) {
-    printer.PrintText("corner", 0.1, 0.1);
-    printer.PrintText("inside", 1.0, 2.0);
-    ASSERT_EQ(device.drawn.size(), 2u);
-    EXPECT_EQ(device.drawn[0].x, 0);
-    EXPECT_EQ(device.drawn[0].y, 0);
-    EXPECT_EQ(device.drawn[1].x, 600 - 150);
-    EXPECT_EQ(device.drawn[1].y, 1200 - 120);
-    EXPECT_EQ(device.drawn[1].font.face, "Courier New");
-}
-
-TEST_F(PrintedText, ZeroYContinuesOnTheNextLines) {
-    printer.PrintText("first", 1.5, 2.0);
-    printer.PrintText("second");
-    printer.PrintText("third", 0, 0);
-    ASSERT_EQ(device.drawn.size(), 3u);
-    EXPECT_EQ(device.drawn[1].x, 900 - 150);
-    EXPECT_EQ(device.drawn[1].y, 1320 - 120); // 2 + 0.2 inch
-    EXPECT_EQ(device.drawn[2].x, 900 - 150);
-    EXPECT_EQ(device.drawn[2].y, 1440 - 120); // 2 + 2 x 0.2 inch
+// PrintText places and clips text: each case sets the margins (none when not given),
+// prints some texts (inches; y = 0 continues on the next line) and lists what reaches the
+// device (dots from the printable area's corner, 150 right and 120 down on the paper).
+TEST(PrintText, PlacesAndClipsTheText) {
+    struct Print {
+        std::string text;
+        double x = 0;
+        double y = 0;
+    };
+    struct Shown {
+        int x;
+        int y;
+        std::string text;
+    };
+    const struct {
+        const char* what;
+        std::optional<std::array<double, 4>> margins; // left, right, top, bottom
+        std::vector<Print> prints;
+        std::vector<Shown> shown;
+    } cases[] = {
+        {"positions are pulled onto the printable area",
+         {},
+         {{"corner", 0.1, 0.1}, {"inside", 1.0, 2.0}},
+         {{0, 0, "corner"}, {450, 1080, "inside"}}},
+        {"zero y continues on the next lines",
+         {},
+         {{"first", 1.5, 2.0}, {"second"}, {"third", 0, 0}},
+         {{750, 1080, "first"}, {750, 1200, "second"}, {750, 1320, "third"}}},
+        {"the right margin cuts at the last whole character", // right limit 4350 dots
+         std::array{0.0, 1.0, 0.0, 0.0},
+         {{"abcdefghijklmnopqrst", 6.5, 1.0}},
+         {{3750, 480, "abcdefghij"}}},
+        {"without margins the paper edge limits the text", // 4650 dots, 300 left
+         {},
+         {{"abcdefghij", 8.0, 1.0}},
+         {{4650, 480, "abcde"}}},
+        {"the left margin keeps the tail right of it",
+         std::array{1.0, 0.0, 0.0, 0.0},
+         {{"abcdefghij", 0.5, 1.0}},
+         {{450, 480, "fghij"}}},
+        {"a text wholly left of the left margin prints nothing", // the second ends on it
+         std::array{2.0, 0.0, 0.0, 0.0},
+         {{"abc", 1.0, 1.0}, {"abcdefghij", 1.0, 1.2}},
+         {}},
+        {"a text starting right of the right limit prints nothing, nor the line below",
+         std::array{0.0, 1.0, 0.0, 0.0},
+         {{"abc", 8.0, 1.0}, {"ends here"}},
+         {}},
+        {"above the top margin prints nothing",
+         std::array{0.0, 0.0, 1.0, 0.0},
+         {{"high", 1.0, 0.5}, {"on the margin", 1.0, 1.0}},
+         {{450, 480, "on the margin"}}},
+        {"a line crossing the bottom is dropped whole", // limit 6180: cells to 6180, 6300
+         std::array{0.0, 0.0, 0.0, 0.5},
+         {{"last whole line", 1.0, 10.3}, {"crosses"}, {"further down"}},
+         {{450, 6060, "last whole line"}}},
+        {"without margins the paper bottom limits the lines", // limit 6480
+         {},
+         {{"fits", 1.0, 10.6}, {"fits too"}, {"past the paper"}},
+         {{450, 6240, "fits"}, {450, 6360, "fits too"}}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        FakePrintDevice device;
+        cTPrint printer(device);
+        printer.SetFont("Courier New", 12);
+        if (c.margins) {
+            const auto& [left, right, top, bottom] = *c.margins;
+            printer.SetMargins(left, right, top, bottom);
+        }
+        for (const Print& print : c.prints) {
+            printer.PrintText(print.text, print.x, print.y);
+        }
+        ASSERT_EQ(device.drawn.size(), c.shown.size());
+        for (std::size_t i = 0; i < c.shown.size(); ++i) {
+            EXPECT_EQ(device.drawn[i].text, c.shown[i].text);
+            EXPECT_EQ(device.drawn[i].x, c.shown[i].x) << c.shown[i].text;
+            EXPECT_EQ(device.drawn[i].y, c.shown[i].y) << c.shown[i].text;
+            EXPECT_EQ(device.drawn[i].font.face, "Courier New");
+        }
+    }
 }
 
 TEST_F(PrintedText, SetPositionIsWhereTheNextLineFollows) {
@@ -101,84 +168,16 @@ TEST_F(PrintedText, SetPositionIsWhereTheNextLineFollows) {
     EXPECT_EQ(device.drawn[0].y, 2520 - 120);
 }
 
-TEST_F(PrintedText, RightMarginCutsAtTheLastWholeCharacter) {
-    printer.SetMargins(0, 1.0, 0, 0); // right limit 5100 - 150 - 600 = 4350 dots
-    printer.PrintText("abcdefghijklmnopqrst", 6.5, 1.0);
-    ASSERT_EQ(device.drawn.size(), 1u);
-    EXPECT_EQ(device.drawn[0].x, 3900 - 150);
-    EXPECT_EQ(device.drawn[0].text, "abcdefghij");
-}
-
-TEST_F(PrintedText, WithoutMarginsThePaperEdgeLimitsTheText) {
-    printer.PrintText("abcdefghij", 8.0, 1.0); // 4650 dots, 300 left to the edge
-    ASSERT_EQ(device.drawn.size(), 1u);
-    EXPECT_EQ(device.drawn[0].text, "abcde");
-}
-
-TEST_F(PrintedText, LeftMarginKeepsTheTailRightOfIt) {
-    printer.SetMargins(1.0, 0, 0, 0);
-    printer.PrintText("abcdefghij", 0.5, 1.0);
-    ASSERT_EQ(device.drawn.size(), 1u);
-    EXPECT_EQ(device.drawn[0].x, 600 - 150);
-    EXPECT_EQ(device.drawn[0].text, "fghij");
-}
-
-TEST_F(PrintedText, TextWhollyLeftOfTheLeftMarginPrintsNothing) {
-    printer.SetMargins(2.0, 0, 0, 0);
-    printer.PrintText("abc", 1.0, 1.0);
-    printer.PrintText("abcdefghij", 1.0, 1.2); // ends exactly on the margin
-    EXPECT_TRUE(device.drawn.empty());
-}
-
-TEST_F(PrintedText, TextStartingRightOfTheRightLimitPrintsNothing) {
-    printer.SetMargins(0, 1.0, 0, 0);
-    printer.PrintText("abc", 8.0, 1.0);
-    EXPECT_TRUE(device.drawn.empty());
-    printer.PrintText("ends here"); // the line below still starts at x = 8
-    EXPECT_TRUE(device.drawn.empty());
-}
-
-TEST_F(PrintedText, AboveTheTopMarginPrintsNothing) {
-    printer.SetMargins(0, 0, 1.0, 0);
-    printer.PrintText("high", 1.0, 0.5);
-    printer.PrintText("on the margin", 1.0, 1.0);
-    ASSERT_EQ(device.drawn.size(), 1u);
-    EXPECT_EQ(device.drawn[0].text, "on the margin");
-}
-
-TEST_F(PrintedText, LineCrossingTheBottomIsDroppedWhole) {
-    printer.SetMargins(0, 0, 0, 0.5);                // bottom limit 6600 - 120 - 300 = 6180 dots
-    printer.PrintText("last whole line", 1.0, 10.3); // cell 6060 to 6180
-    printer.PrintText("crosses");                    // cell 6180 to 6300
-    printer.PrintText("further down");
-    ASSERT_EQ(device.drawn.size(), 1u);
-    EXPECT_EQ(device.drawn[0].text, "last whole line");
-    EXPECT_EQ(device.drawn[0].y, 6060);
-}
-
-TEST_F(PrintedText, WithoutMarginsThePaperBottomLimitsTheLines) {
-    printer.PrintText("fits", 1.0, 10.6); // cell 6240 to 6360, limit 6480
-    printer.PrintText("fits too");        // cell 6360 to 6480
-    printer.PrintText("past the paper");  // cell 6480 to 6600
-    ASSERT_EQ(device.drawn.size(), 2u);
-    EXPECT_EQ(device.drawn[1].text, "fits too");
-}
-
-TEST(LinesLeft, NinePointLinesBelowAQuarterInchMargin) {
+TEST(LinesLeft, CountsWholeLinesAboveTheBottomLimit) {
     FakePrintDevice device;
     cTPrint printer(device);
+    printer.SetFont("Courier New", 12);    // 0.2 inch lines, no margins
+    EXPECT_EQ(printer.LinesLeft(2.0), 44); // (11 - 0.2 unprintable strip - 2) / 0.2
+    EXPECT_EQ(printer.LinesLeft(12.0), -6);
     printer.SetFont("Courier New", 9); // 75-dot characters in a 90-dot cell: 0.15 inch
     printer.SetMargins(0, 0, 0.25, 0.5);
     EXPECT_EQ(printer.LinesLeft(0), 68); // floor(10.25 / 0.15)
     EXPECT_EQ(printer.LinesLeft(5), 36); // floor(5.5 / 0.15)
-}
-
-TEST(LinesLeft, UnprintableStripCountsWhenLargerThanTheMargin) {
-    FakePrintDevice device;
-    cTPrint printer(device);
-    printer.SetFont("Courier New", 12);    // 0.2 inch lines
-    EXPECT_EQ(printer.LinesLeft(2.0), 44); // (11 - 0.2 strip - 2) / 0.2
-    EXPECT_EQ(printer.LinesLeft(12.0), -6);
 }
 
 } // namespace

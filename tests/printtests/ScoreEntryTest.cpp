@@ -2,68 +2,60 @@
 
 #include <gtest/gtest.h>
 
-TEST(KindFromText, ItemsMatchIgnoringCaseAndBlanks) {
-    EXPECT_EQ(kindFromText("Add"), 1);
-    EXPECT_EQ(kindFromText("Sub"), 2);
-    EXPECT_EQ(kindFromText("mul"), 3);
-    EXPECT_EQ(kindFromText("DIV"), 4);
-    EXPECT_EQ(kindFromText("Mixed"), 5);
-    EXPECT_EQ(kindFromText("add/sub"), 6);
-    EXPECT_EQ(kindFromText("  Mul/Div "), 7);
+namespace {
+ScoreRecord record(std::uint16_t date, int kind, int problems, int correct) {
+    ScoreRecord r;
+    r.date = date;
+    r.kind = static_cast<std::uint8_t>(kind);
+    r.problems = static_cast<std::int16_t>(problems);
+    r.correct = static_cast<std::int16_t>(correct);
+    return r;
 }
+} // namespace
 
-TEST(KindFromText, OtherTextsGiveNoKind) {
-    EXPECT_EQ(kindFromText(""), 0);
-    EXPECT_EQ(kindFromText("Mult"), 0);
-    EXPECT_EQ(kindFromText("Mul/"), 0);
-    EXPECT_EQ(kindFromText("Mix All"), 0);
-    EXPECT_EQ(kindFromText("A dd"), 0);
+// The items match ignoring case and surrounding blanks; any other text gives no kind.
+TEST(KindFromText, MatchesTheItems) {
+    const std::pair<const char*, int> cases[] = {
+        {"Add", 1},        {"Sub", 2}, {"mul", 3},  {"DIV", 4},  {"Mixed", 5},   {"add/sub", 6},
+        {"  Mul/Div ", 7}, {"", 0},    {"Mult", 0}, {"Mul/", 0}, {"Mix All", 0}, {"A dd", 0},
+    };
+    for (const auto& [text, kind] : cases) {
+        EXPECT_EQ(kindFromText(text), kind) << '"' << text << '"';
+    }
 }
 
 TEST(LowSixteenBits, KeepsTheLowBitsAsASignedValue) {
-    EXPECT_EQ(lowSixteenBits(70), 70);
-    EXPECT_EQ(lowSixteenBits(-3), -3);
-    EXPECT_EQ(lowSixteenBits(32767), 32767);
-    EXPECT_EQ(lowSixteenBits(32768), -32768);
-    EXPECT_EQ(lowSixteenBits(70000), 4464);
-    EXPECT_EQ(lowSixteenBits(2147483647), -1);
+    const std::pair<int, int> cases[] = {{70, 70},        {-3, -3},      {32767, 32767},
+                                         {32768, -32768}, {70000, 4464}, {2147483647, -1}};
+    for (const auto& [value, low] : cases) {
+        EXPECT_EQ(lowSixteenBits(value), low) << value;
+    }
 }
 
-TEST(ScoreFromEntry, PrintedTestOfSixtyThreeOutOfSeventy) {
-    const ScoreRecord record = scoreFromEntry({"03-15-2006", "Mul/Div", "63", "70"});
-    EXPECT_EQ(record.date, 13423);
-    EXPECT_EQ(record.kind, 7);
-    EXPECT_EQ(record.timeLimit, 0);
-    EXPECT_EQ(record.problems, 70);
-    EXPECT_EQ(record.correct, 63);
-}
-
-TEST(ScoreFromEntry, FieldsAreStoredAsTyped) {
-    EXPECT_EQ(scoreFromEntry({"3/15/06", "Div", "1", "2"}).date, 13423);
-    EXPECT_EQ(scoreFromEntry({"", "Div", "1", "2"}).date, 0);
-    const ScoreRecord noKind = scoreFromEntry({"03-15-2006", "fractions", "", "seventy"});
-    EXPECT_EQ(noKind.kind, 0);
-    EXPECT_EQ(noKind.correct, 0);
-    EXPECT_EQ(noKind.problems, 0);
-    const ScoreRecord more = scoreFromEntry({"03-15-2006", "add", "70", "65"});
-    EXPECT_EQ(more.correct, 70);
-    EXPECT_EQ(more.problems, 65);
-    const ScoreRecord rounded = scoreFromEntry({"03-15-2006", "Sub", " 6.5", "70000"});
-    EXPECT_EQ(rounded.correct, 6);
-    EXPECT_EQ(rounded.problems, 4464);
+// Fields are stored as typed: any date form packDate reads, an empty date as 0, texts
+// without a number as 0, more correct than problems, halves to even, the low 16 bits.
+TEST(ScoreFromEntry, StoresTheFieldsAsTyped) {
+    const struct {
+        ScoreEntryTexts texts;
+        ScoreRecord expected;
+    } cases[] = {
+        {{"03-15-2006", "Mul/Div", "63", "70"}, record(13423, 7, 70, 63)},
+        {{"3/15/06", "Div", "1", "2"}, record(13423, 4, 2, 1)},
+        {{"", "Div", "1", "2"}, record(0, 4, 2, 1)},
+        {{"03-15-2006", "fractions", "", "seventy"}, record(13423, 0, 0, 0)},
+        {{"03-15-2006", "add", "70", "65"}, record(13423, 1, 65, 70)},
+        {{"03-15-2006", "Sub", " 6.5", "70000"}, record(13423, 2, 4464, 6)},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(scoreFromEntry(c.texts), c.expected) << c.texts.date << " " << c.texts.kind;
+    }
 }
 
 TEST(SaveScoreEntry, AppendsAndMarksScoresChanged) {
     StudentRecord student;
     student.changeState = ChangeState::LearnChoiceChanged;
     EXPECT_TRUE(saveScoreEntry(student, {"03-15-2006", "Mul/Div", "63", "70"}));
-    ASSERT_EQ(student.history.size(), 1u);
-    const ScoreRecord& stored = student.history.back();
-    EXPECT_EQ(stored.date, 13423);
-    EXPECT_EQ(stored.kind, 7);
-    EXPECT_EQ(stored.timeLimit, 0);
-    EXPECT_EQ(stored.problems, 70);
-    EXPECT_EQ(stored.correct, 63);
+    EXPECT_EQ(student.history, std::vector<ScoreRecord>{record(13423, 7, 70, 63)});
     EXPECT_EQ(student.changeState, ChangeState::ScoresChanged);
 }
 
