@@ -131,13 +131,10 @@ void MainWindow::buildControls() {
     controls_.nextButton = new QPushButton(client_);
     controls_.nextButton->setObjectName(QString::number(nextButton));
     controls_.nextButton->setGeometry(440, 320, 180, 30);
-    connect(controls_.nextButton, &QPushButton::clicked, this,
-            [this]() { command(MainCommand::enter); });
     controls_.showAnswerButton = new QPushButton(client_);
     controls_.showAnswerButton->setObjectName(QString::number(showAnswerButton));
     controls_.showAnswerButton->setGeometry(440, 360, 180, 30);
-    connect(controls_.showAnswerButton, &QPushButton::clicked, this,
-            [this]() { command(MainCommand::space); });
+    // Their clicks reach the engine through the practice screen (Enter and Space).
 
     controls_.statusLabel = addPracticeLabel(statusLabel, QRect(20, 345, 180, 20), left);
     controls_.titleLabel = addPracticeLabel(titleLabel, QRect(20, 370, 250, 20), left);
