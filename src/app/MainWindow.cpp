@@ -1,7 +1,6 @@
 #include "app/MainWindow.h"
 
 #include "app/AnswerBox.h"
-#include "app/MainControlId.h"
 #include "common/Version.h"
 #include "dialogs/DrillOptionsDialog.h"
 #include "dialogs/LearnOptionsDialog.h"
@@ -47,6 +46,10 @@ const std::vector<std::string> drillTimeChoices = {"1", "2", "3", "4", "5",
 const std::vector<std::string> testTimeChoices = {"1", "2",  "3",  "4",  "5",  "6",  "7", "8",
                                                   "9", "10", "12", "15", "20", "25", "30"};
 
+QString objectNameOf(ControlId id) {
+    return QString::number(static_cast<int>(id));
+}
+
 QString qText(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -79,27 +82,26 @@ MainWindow::MainWindow(AppContext& context, const std::filesystem::path& dataFol
     initialise(dataFolderPath);
 }
 
-QPushButton* MainWindow::addToolbarButton(int id, const char* text, int x) {
+QPushButton* MainWindow::addToolbarButton(ControlId id, const char* text, int x) {
     auto* button = new QPushButton(QString::fromUtf8(text), client_);
-    button->setObjectName(QString::number(id));
+    button->setObjectName(objectNameOf(id));
     button->setGeometry(x, 2, toolbarButtonWidth, toolbarButtonHeight);
     button->setFocusPolicy(Qt::StrongFocus);
-    connect(button, &QPushButton::clicked, this, [this, id]() { command(id); });
+    connect(button, &QPushButton::clicked, this, [this, id]() { command(static_cast<int>(id)); });
     return button;
 }
 
-QLabel* MainWindow::addPracticeLabel(int id, const QRect& rect, Qt::Alignment alignment) {
+QLabel* MainWindow::addPracticeLabel(ControlId id, const QRect& rect, Qt::Alignment alignment) {
     auto* label = new QLabel(client_);
-    label->setObjectName(QString::number(id));
+    label->setObjectName(objectNameOf(id));
     label->setGeometry(rect);
     label->setAlignment(alignment);
     return label;
 }
 
 void MainWindow::buildControls() {
-    using namespace MainControlId;
     toolbarPanel_ = new QLabel(client_);
-    toolbarPanel_->setObjectName(QString::number(toolbarPanel));
+    toolbarPanel_->setObjectName(objectNameOf(ControlId::ToolbarPanel));
     toolbarPanel_->setGeometry(0, 0, 638, 30);
     toolbarPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // The strip keeps the system's face colour; only the practice area is white.
@@ -109,45 +111,47 @@ void MainWindow::buildControls() {
     toolbarPanel_->setAutoFillBackground(true);
 
     controls_.window = this;
-    controls_.toolbarButtons = {addToolbarButton(learnButton, "&Learn", 2),
-                                addToolbarButton(drillButton, "&Drill", 82),
-                                addToolbarButton(testButton, "&Test", 162),
-                                addToolbarButton(reportButton, "&Report", 280),
-                                addToolbarButton(configButton, "&Config", 360),
-                                addToolbarButton(quitButton, "&Quit", 440),
-                                addToolbarButton(helpButton, "&Help", 558)};
+    controls_.toolbarButtons = {addToolbarButton(ControlId::LearnButton, "&Learn", 2),
+                                addToolbarButton(ControlId::DrillButton, "&Drill", 82),
+                                addToolbarButton(ControlId::TestButton, "&Test", 162),
+                                addToolbarButton(ControlId::ReportButton, "&Report", 280),
+                                addToolbarButton(ControlId::ConfigButton, "&Config", 360),
+                                addToolbarButton(ControlId::QuitButton, "&Quit", 440),
+                                addToolbarButton(ControlId::HelpButton, "&Help", 558)};
 
     const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
     const auto left = Qt::AlignLeft | Qt::AlignVCenter;
     controls_.firstOperandLabel =
-        addPracticeLabel(firstOperandLabel, QRect(30, 120, 100, 60), centred);
-    controls_.operatorLabel = addPracticeLabel(operatorLabel, QRect(150, 120, 60, 60), centred);
+        addPracticeLabel(ControlId::FirstOperand, QRect(30, 120, 100, 60), centred);
+    controls_.operatorLabel =
+        addPracticeLabel(ControlId::Operator, QRect(150, 120, 60, 60), centred);
     controls_.secondOperandLabel =
-        addPracticeLabel(secondOperandLabel, QRect(230, 120, 100, 60), centred);
-    controls_.equalsLabel = addPracticeLabel(equalsLabel, QRect(350, 120, 60, 60), centred);
-    controls_.answerLabel = addPracticeLabel(answerLabel, QRect(460, 120, 160, 60), left);
+        addPracticeLabel(ControlId::SecondOperand, QRect(230, 120, 100, 60), centred);
+    controls_.equalsLabel = addPracticeLabel(ControlId::Equals, QRect(350, 120, 60, 60), centred);
+    controls_.answerLabel =
+        addPracticeLabel(ControlId::AnswerLabel, QRect(460, 120, 160, 60), left);
     controls_.answerLabel->setFocusPolicy(Qt::ClickFocus);
 
     controls_.nextButton = new QPushButton(client_);
-    controls_.nextButton->setObjectName(QString::number(nextButton));
+    controls_.nextButton->setObjectName(objectNameOf(ControlId::NextButton));
     controls_.nextButton->setGeometry(440, 320, 180, 30);
     controls_.showAnswerButton = new QPushButton(client_);
-    controls_.showAnswerButton->setObjectName(QString::number(showAnswerButton));
+    controls_.showAnswerButton->setObjectName(objectNameOf(ControlId::ShowAnswerButton));
     controls_.showAnswerButton->setGeometry(440, 360, 180, 30);
     // Their clicks reach the engine through the practice screen (Enter and Space).
 
-    controls_.statusLabel = addPracticeLabel(statusLabel, QRect(20, 345, 180, 20), left);
-    controls_.titleLabel = addPracticeLabel(titleLabel, QRect(20, 370, 250, 20), left);
+    controls_.statusLabel = addPracticeLabel(ControlId::StatusLabel, QRect(20, 345, 180, 20), left);
+    controls_.titleLabel = addPracticeLabel(ControlId::TitleLabel, QRect(20, 370, 250, 20), left);
 
     auto* box = new AnswerBox(client_);
-    box->setObjectName(QString::number(answerBox));
+    box->setObjectName(objectNameOf(ControlId::AnswerBox));
     box->setGeometry(460, 120, 160, 60);
     box->setFrame(false);
     box->setAccessibleName(QStringLiteral("Answer"));
     controls_.answerBox = box;
 
     controls_.happyImage = new QLabel(client_);
-    controls_.happyImage->setObjectName(QString::number(happyImage));
+    controls_.happyImage->setObjectName(objectNameOf(ControlId::HappyImage));
     controls_.happyImage->setGeometry(60, 260, 70, 60);
     controls_.happyImage->setAlignment(Qt::AlignCenter);
     controls_.happyImage->setPixmap(QPixmap(QStringLiteral(":/icons/happy32.png")));
@@ -209,7 +213,7 @@ void MainWindow::setFonts() {
 }
 
 void MainWindow::addAccelerators() {
-    namespace cmd = MainCommand;
+    namespace cmd = PracticeCommand;
     const std::pair<QKeySequence, int> accelerators[] = {
         {QKeySequence(Qt::Key_Return), cmd::enter},  {QKeySequence(Qt::Key_Enter), cmd::enter},
         {QKeySequence(Qt::Key_Space), cmd::space},   {QKeySequence(Qt::Key_L), cmd::learn},
@@ -257,40 +261,40 @@ void MainWindow::greet() {
 
 void MainWindow::command(int id) {
     switch (id) {
-    case MainCommand::learn:
+    case PracticeCommand::learn:
         learn();
         break;
-    case MainCommand::drill:
+    case PracticeCommand::drill:
         drill();
         break;
-    case MainCommand::test:
+    case PracticeCommand::test:
         test();
         break;
-    case MainCommand::report:
+    case PracticeCommand::report:
         report();
         break;
-    case MainCommand::config:
+    case PracticeCommand::config:
         configure();
         break;
-    case MainCommand::quit:
+    case PracticeCommand::quit:
         close();
         break;
-    case MainCommand::help:
+    case PracticeCommand::help:
         openHelp("Tallyburrow help");
         break;
-    case MainCommand::escape:
+    case PracticeCommand::escape:
         engine_->cmdEscape();
         break;
-    case MainCommand::enter:
+    case PracticeCommand::enter:
         engine_->cmdEnter();
         break;
-    case MainCommand::space:
+    case PracticeCommand::space:
         engine_->cmdSpace();
         break;
-    case MainCommand::next:
+    case PracticeCommand::next:
         engine_->cmdNext();
         break;
-    case MainCommand::showAnswer:
+    case PracticeCommand::showAnswer:
         engine_->cmdShowAnswer();
         break;
     default:
@@ -299,7 +303,7 @@ void MainWindow::command(int id) {
 }
 
 void MainWindow::learn() {
-    engine_->beforeToolbarCommand(MainCommand::learn);
+    engine_->beforeToolbarCommand(PracticeCommand::learn);
     const auto choice = askLearnOptions(this, context_.student, engine_->state().showAllAnswers);
     if (choice) {
         engine_->startLearn(choice->operation, choice->number, choice->showAllAnswers);
@@ -309,7 +313,7 @@ void MainWindow::learn() {
 }
 
 void MainWindow::drill() {
-    engine_->beforeToolbarCommand(MainCommand::drill);
+    engine_->beforeToolbarCommand(PracticeCommand::drill);
     const auto choice = askDrillOptions(this, drillTimeChoices);
     if (choice) {
         engine_->startDrill(choice->kind, choice->flashCards ? choice->secondsPerCard : 0);
@@ -319,7 +323,7 @@ void MainWindow::drill() {
 }
 
 void MainWindow::test() {
-    engine_->beforeToolbarCommand(MainCommand::test);
+    engine_->beforeToolbarCommand(PracticeCommand::test);
     switch (askTestOptions(this)) {
     case TestOptionsChoice::TestOnComputer:
         engine_->setMode(PracticeMode::Test);
@@ -347,13 +351,13 @@ void MainWindow::test() {
 }
 
 void MainWindow::report() {
-    engine_->beforeToolbarCommand(MainCommand::report);
+    engine_->beforeToolbarCommand(PracticeCommand::report);
     showProgressReport(this, context_.student);
     controls_.toolbarButtons[0]->setDefault(true);
 }
 
 void MainWindow::configure() {
-    engine_->beforeToolbarCommand(MainCommand::config);
+    engine_->beforeToolbarCommand(PracticeCommand::config);
     showConfigureDialog(this, context_.student,
                         QString::fromStdU16String(context_.data.folder.u16string()).toStdString());
 }

@@ -3,6 +3,7 @@
 #include "app/AppContext.h"
 #include "practice/PracticeControls.h"
 #include "practice/PracticeEngine.h"
+#include "practice/PracticeIds.h"
 #include "practice/QtPracticeClock.h"
 #include "practice/QtPracticeScreen.h"
 
@@ -49,8 +50,8 @@ protected:
 
 private:
     void buildControls();
-    QPushButton* addToolbarButton(int id, const char* text, int x);
-    QLabel* addPracticeLabel(int id, const QRect& rect, Qt::Alignment alignment);
+    QPushButton* addToolbarButton(ControlId id, const char* text, int x);
+    QLabel* addPracticeLabel(ControlId id, const QRect& rect, Qt::Alignment alignment);
     void initialise(const std::filesystem::path& dataFolderPath);
     void setColours();
     void setFonts();

@@ -15,6 +15,7 @@ enum class ControlId : int {
     StatusLabel = 109,
     TitleLabel = 110,
     HappyImage = 112,
+    ToolbarPanel = 200,
     LearnButton = 201,
     DrillButton = 202,
     TestButton = 203,

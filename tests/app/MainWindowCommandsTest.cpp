@@ -3,8 +3,8 @@
 
 #include "ProgramDriver.h"
 
-#include "app/MainControlId.h"
 #include "help/HelpSource.h"
+#include "practice/PracticeIds.h"
 #include "records/PackDate.h"
 #include "records/StudentFile.h"
 

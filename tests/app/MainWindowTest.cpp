@@ -1,5 +1,5 @@
 #include "app/MainWindow.h"
-#include "app/MainControlId.h"
+#include "practice/PracticeIds.h"
 #include "records/StudentFile.h"
 
 #include "support/ModalHelpers.h"
@@ -232,7 +232,7 @@ void MainWindowTest::lettersReachTheWindowWhileTheAnswerBoxHasFocus() {
     TempFolder temp;
     createHelpFile(temp.path());
     Run run(temp.path(), QStringLiteral("Kim"));
-    auto* box = control<QLineEdit>(run.window.get(), MainControlId::answerBox);
+    auto* box = control<QLineEdit>(run.window.get(), static_cast<int>(ControlId::AnswerBox));
     box->show();
     box->setFocus();
     QTest::keyClicks(box, "12x");
