@@ -1,4 +1,5 @@
 #include "app/MainWindow.h"
+#include "app/ProgramDriver.h"
 #include "practice/PracticeIds.h"
 #include "records/StudentFile.h"
 
@@ -18,38 +19,10 @@
 namespace fs = std::filesystem;
 
 namespace {
-template <typename T> T* control(QWidget* window, int id) {
-    return window->findChild<T*>(QString::number(id));
-}
-
 void createHelpFile(const fs::path& folder) {
     fs::create_directories(folder);
     writeBytes(folder / "tallyburrow.ahp", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
 }
-
-// A running program: the window with the greeting answered by typing a name.
-struct Run {
-    AppContext context;
-    std::unique_ptr<MainWindow> window;
-
-    Run(const fs::path& folder, const QString& typedName, bool saveShots = false) {
-        whenModalOpens([typedName, saveShots](QWidget* greeting) {
-            if (saveShots) {
-                saveShot(greeting, QStringLiteral("greeting"));
-            }
-            if (!typedName.isEmpty()) {
-                QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), typedName);
-            }
-            QTest::keyClick(greeting, Qt::Key_Return);
-        });
-        window = std::make_unique<MainWindow>(context, folder);
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-        QTRY_VERIFY(!context.student.studentName.empty());
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
-    }
-};
 
 void answerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr) {
     whenModalOpens([button, text](QWidget* modal) {
@@ -80,7 +53,7 @@ private slots:
 void MainWindowTest::layoutMatchesTheTable() {
     TempFolder temp;
     createHelpFile(temp.path());
-    Run run(temp.path(), QStringLiteral("Ann.B"), true);
+    RunningProgram run(temp.path(), QStringLiteral("Ann.B"), true);
     MainWindow* window = run.window.get();
     QCOMPARE(window->size(), QSize(640, 400));
     QCOMPARE(window->minimumSize(), window->maximumSize());
@@ -141,7 +114,7 @@ void MainWindowTest::newChildGetsAFileAndQuitWrites35Bytes() {
     TempFolder temp;
     const fs::path folder = temp.path() / "missing" / "parents" / "Tallyburrow";
     createHelpFile(folder);
-    Run run(folder, QStringLiteral("Ann.B"));
+    RunningProgram run(folder, QStringLiteral("Ann.B"));
     const fs::path file = folder / "Ann.sbk";
     QVERIFY(fs::exists(file));
     QCOMPARE(fs::file_size(file), 0u);
@@ -231,7 +204,7 @@ void MainWindowTest::namesThatCannotBeFileNamesAreRefused() {
 void MainWindowTest::lettersReachTheWindowWhileTheAnswerBoxHasFocus() {
     TempFolder temp;
     createHelpFile(temp.path());
-    Run run(temp.path(), QStringLiteral("Kim"));
+    RunningProgram run(temp.path(), QStringLiteral("Kim"));
     auto* box = control<QLineEdit>(run.window.get(), static_cast<int>(ControlId::AnswerBox));
     box->show();
     box->setFocus();
@@ -250,7 +223,7 @@ void MainWindowTest::quitAsksWhenOnlyTheHistoryChanged() {
         saveStudentFile(existing);
     }
     const auto before = readBytes(temp.path() / "Lee.sbk");
-    Run run(temp.path(), QStringLiteral("Lee"));
+    RunningProgram run(temp.path(), QStringLiteral("Lee"));
     appendScore(run.context.student, 13423, 1, 1, 12, 10);
 
     QString asked;
@@ -281,7 +254,7 @@ void MainWindowTest::quitSavesWithoutAskingWhenARangeChanged() {
         loadStudentFile(existing, temp.path(), "Max");
         saveStudentFile(existing);
     }
-    Run run(temp.path(), QStringLiteral("Max"));
+    RunningProgram run(temp.path(), QStringLiteral("Max"));
     run.context.student.addSubPerMin = 20;
     QTest::keyClick(run.window.get(), Qt::Key_Q);
     QTRY_VERIFY(!run.window->isVisible());
@@ -300,7 +273,7 @@ void MainWindowTest::missingHelpFileIsReportedOnceAtStartUp() {
         QCOMPARE(box->icon(), QMessageBox::Critical);
         box->accept();
     });
-    Run run(temp.path(), QStringLiteral("Sam"));
+    RunningProgram run(temp.path(), QStringLiteral("Sam"));
     QCOMPARE(boxes, (QStringList{"Helpfile not found|Help is unavailable"}));
 }
 

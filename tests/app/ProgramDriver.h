@@ -23,14 +23,21 @@ template <typename T> T* control(QWidget* window, int id) {
     return window->findChild<T*>(QString::number(id));
 }
 
-// A running program whose greeting was answered by typing a name.
+// A running program whose greeting was answered by typing a name (or by Enter alone, which
+// takes the preselected name).
 struct RunningProgram {
     AppContext context;
     std::unique_ptr<MainWindow> window;
 
-    RunningProgram(const std::filesystem::path& folder, const QString& typedName) {
-        whenModalOpens([typedName](QWidget* greeting) {
-            QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), typedName);
+    RunningProgram(const std::filesystem::path& folder, const QString& typedName,
+                   bool saveGreetingShot = false) {
+        whenModalOpens([typedName, saveGreetingShot](QWidget* greeting) {
+            if (saveGreetingShot) {
+                saveShot(greeting, QStringLiteral("greeting"));
+            }
+            if (!typedName.isEmpty()) {
+                QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), typedName);
+            }
             QTest::keyClick(greeting, Qt::Key_Return);
         });
         window = std::make_unique<MainWindow>(context, folder);
