@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/AnswerBox.h"
+#include "common/DialogFrame.h"
 #include "common/Version.h"
 #include "dialogs/DrillOptionsDialog.h"
 #include "dialogs/LearnOptionsDialog.h"
@@ -246,8 +247,7 @@ void MainWindow::customEvent(QEvent* event) {
 void MainWindow::greet() {
     engine_->resetPractice();
     GreetingDialog greeting(this, context_.data.studentNames, [this]() { openHelp(""); });
-    greeting.setWindowModality(Qt::WindowModal);
-    if (greeting.exec() != QDialog::Accepted) {
+    if (runCentredWindowModal(greeting) != QDialog::Accepted) {
         endingAtOnce_ = true; // no quit sequence: nothing has been opened or written
         close();              // the last window: the program ends
         return;

@@ -1,8 +1,8 @@
 #include "dialogs/DrillOptionsDialog.h"
 
+#include "common/DialogControls.h"
+#include "common/DialogFrame.h"
 #include "dialogs/ControlIds.h"
-#include "dialogs/DialogControls.h"
-#include "dialogs/DialogSetup.h"
 #include "dialogs/OperationOptions.h"
 #include "dialogs/TimeChoice.h"
 

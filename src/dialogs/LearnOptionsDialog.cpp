@@ -1,9 +1,9 @@
 #include "dialogs/LearnOptionsDialog.h"
 
+#include "common/DialogControls.h"
+#include "common/DialogFrame.h"
 #include "common/NumberText.h"
 #include "dialogs/ControlIds.h"
-#include "dialogs/DialogControls.h"
-#include "dialogs/DialogSetup.h"
 #include "dialogs/LearnNumberList.h"
 #include "dialogs/OperationOptions.h"
 

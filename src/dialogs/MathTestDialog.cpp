@@ -1,9 +1,10 @@
 #include "dialogs/MathTestDialog.h"
 
+#include "common/DialogControls.h"
+#include "common/DialogFrame.h"
 #include "common/NumberText.h"
+#include "common/TextFit.h"
 #include "dialogs/ControlIds.h"
-#include "dialogs/DialogControls.h"
-#include "dialogs/DialogSetup.h"
 #include "dialogs/OperationOptions.h"
 #include "dialogs/ProblemCount.h"
 #include "dialogs/TimeChoice.h"

@@ -1,6 +1,6 @@
 #include "dialogs/MessageWindow.h"
 
-#include "dialogs/DialogControls.h"
+#include "common/DialogControls.h"
 #include "dialogs/MessageLayout.h"
 #include "dialogs/MessageText.h"
 

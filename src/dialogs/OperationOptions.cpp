@@ -1,7 +1,7 @@
 #include "dialogs/OperationOptions.h"
 
+#include "common/DialogControls.h"
 #include "dialogs/ControlIds.h"
-#include "dialogs/DialogControls.h"
 
 #include <QRadioButton>
 

@@ -1,44 +1,34 @@
 #include "help/FindDialog.h"
 
+#include "common/DialogControls.h"
+#include "common/DialogFrame.h"
 #include "help/HelpSearch.h"
 
 #include <QCheckBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 namespace {
 
-QString idName(FindDialog::ControlId id) {
-    return QString::number(static_cast<int>(id));
+int idOf(FindDialog::ControlId id) {
+    return static_cast<int>(id);
 }
 
 } // namespace
 
 FindDialog::FindDialog(QWidget* owner) : QDialog(owner) {
-    setWindowTitle("Text to Find");
     setObjectName("findDialog");
-    setFixedSize(250, 110);
-    setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                   Qt::WindowCloseButtonHint);
+    setUpDialogFrame(*this, "Text to Find", 250, 110);
 
-    auto* prompt = new QLabel("Enter text: ", this);
-    prompt->setObjectName("enterTextLabel");
-    prompt->setGeometry(5, 10, 70, 15);
-
-    findTextBox = new QLineEdit(this);
-    findTextBox->setObjectName(idName(ControlId::FindTextBox));
-    findTextBox->setAccessibleName("Text to find");
-    findTextBox->setGeometry(75, 10, 160, 20);
-
-    wholeWordBox = new QCheckBox("Whole word", this);
-    wholeWordBox->setObjectName(idName(ControlId::WholeWordBox));
-    wholeWordBox->setGeometry(10, 45, 100, 15);
+    addLabel(this, "enterTextLabel", "Enter text: ", QRect(5, 10, 70, 15),
+             Qt::AlignLeft | Qt::AlignVCenter);
+    findTextBox =
+        addLineEdit(this, idOf(ControlId::FindTextBox), "Text to find", QRect(75, 10, 160, 20));
+    wholeWordBox =
+        addCheckBox(this, idOf(ControlId::WholeWordBox), "Whole word", QRect(10, 45, 100, 15));
     wholeWordBox->setChecked(true);
 
-    auto* ok = new QPushButton("Ok", this);
-    ok->setObjectName(idName(ControlId::Ok));
-    ok->setGeometry(140, 70, 60, 30);
+    auto* ok = addButton(this, idOf(ControlId::Ok), "Ok", QRect(140, 70, 60, 30));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 
@@ -48,7 +38,7 @@ FindDialog::FindDialog(QWidget* owner) : QDialog(owner) {
 FindDialog::Answer FindDialog::ask(QWidget* owner) {
     FindDialog dialog(owner);
     Answer answer;
-    if (dialog.exec() == QDialog::Accepted) {
+    if (runCentredWindowModal(dialog) == QDialog::Accepted) {
         answer.confirmed = true;
         answer.wholeWord = dialog.wholeWordBox->isChecked();
         answer.text = trimBlanks(dialog.findTextBox->text().toStdString());

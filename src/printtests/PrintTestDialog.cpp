@@ -1,18 +1,17 @@
 #include "printtests/PrintTestDialog.h"
 
+#include "common/DialogControls.h"
+#include "common/DialogFrame.h"
 #include "common/NumberText.h"
+#include "common/TextFit.h"
 #include "print/QtPrintDevice.h"
 #include "print/cTPrint.h"
 #include "printtests/TestPage.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QGuiApplication>
-#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 #include <utility>
@@ -21,48 +20,22 @@ namespace {
 const QStringList problemTypeNames = {"Add", "Sub", "Mul", "Div", "Mixed", "Add/Sub", "Mul/Div"};
 constexpr int comboHeight = 22; // the closed box; the list opens below it
 
-void addLabel(QWidget* parent, const QString& text, const QRect& place, const QString& name) {
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(name);
-    label->setGeometry(place);
-}
-
-void placeControl(QWidget* control, int id, const QRect& place) {
-    control->setObjectName(QString::number(id));
-    control->setGeometry(place);
-}
-
-void centreOnScreen(QWidget* window, QWidget* owner) {
-    QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
-    if (screen != nullptr) {
-        QRect frame = window->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        window->move(frame.topLeft());
-    }
-}
+constexpr Qt::Alignment labelAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 } // namespace
 
 PrintTestDialog::PrintTestDialog(QWidget* owner, Settings& settings, PrintTestAction print)
-    : QDialog(owner, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                         Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                         Qt::WindowCloseButtonHint),
-      settings(settings), print(std::move(print)) {
-    setWindowTitle("Print Test Pages");
-    setFixedSize(300, 220);
+    : QDialog(owner), settings(settings), print(std::move(print)) {
+    setUpDialogFrame(*this, "Print Test Pages", 300, 220);
     buildControls();
 }
 
 void PrintTestDialog::buildControls() {
-    testId =
-        new QLineEdit(QString::fromStdString(numberWithSign(settings.highestTestId + 1LL)), this);
-    placeControl(testId, testIdBox, {20, 20, 40, 20});
-    testId->setAccessibleName("Test ID");
-    addLabel(this, "Test ID", {65, 20, 120, 15}, "testIdLabel");
+    testId = addLineEdit(this, testIdBox, "Test ID", QRect(20, 20, 40, 20),
+                         QString::fromStdString(numberWithSign(settings.highestTestId + 1LL)));
+    addLabel(this, "testIdLabel", "Test ID", QRect(65, 20, 120, 15), labelAlignment);
 
-    copies = new QLineEdit(this);
-    placeControl(copies, copiesBox, {20, 50, 40, 20});
-    copies->setAccessibleName("Number of copies");
-    addLabel(this, "Number of copies", {65, 50, 120, 15}, "copiesLabel");
+    copies = addLineEdit(this, copiesBox, "Number of copies", QRect(20, 50, 40, 20));
+    addLabel(this, "copiesLabel", "Number of copies", QRect(65, 50, 120, 15), labelAlignment);
 
     problemTypes = new QComboBox(this);
     problemTypes->setEditable(true);
@@ -70,22 +43,18 @@ void PrintTestDialog::buildControls() {
     problemTypes->addItems(problemTypeNames);
     problemTypes->setCurrentIndex(0);
     problemTypes->setAccessibleName("Problem types");
-    placeControl(problemTypes, problemTypesBox, {20, 80, 75, comboHeight});
-    addLabel(this, "Problem types", {105, 80, 120, 15}, "problemTypesLabel");
+    placeControl(problemTypes, problemTypesBox, QRect(20, 80, 75, comboHeight));
+    addLabel(this, "problemTypesLabel", "Problem types", QRect(105, 80, 120, 15), labelAlignment);
 
     answers = new QCheckBox("Answers to last page printed", this);
-    // Wider than laid out only when the default font needs it, so the text is never cut.
+    // Wider than laid out when the default font needs it, as far as the dialog has room; a
+    // text still wider than that is fitted.
     const int answersWidth = std::clamp(answers->sizeHint().width(), 190, 260);
-    placeControl(answers, answersCheck, {20, 120, answersWidth, 15});
+    placeControl(answers, answersCheck, QRect(20, 120, answersWidth, 15));
+    fitText(answers);
 
-    auto* ok = new QPushButton("&Ok", this);
-    placeControl(ok, okButton, {120, 170, 60, 30});
-    ok->setDefault(true);
-    auto* cancel = new QPushButton("&Cancel", this);
-    placeControl(cancel, cancelButton, {185, 170, 60, 30});
-
-    connect(ok, &QPushButton::clicked, this, &PrintTestDialog::confirm);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    addOkCancelButtons(*this, QRect(120, 170, 60, 30), QRect(185, 170, 60, 30),
+                       [this]() { confirm(); });
 }
 
 OperationKind PrintTestDialog::chosenKind() const {
@@ -121,9 +90,7 @@ void PrintTestDialog::confirm() {
 
 void showPrintTestDialog(QWidget* owner, Settings& settings, const PrintTestAction& print) {
     PrintTestDialog dialog(owner, settings, print);
-    centreOnScreen(&dialog, owner);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.exec();
+    runCentredWindowModal(dialog);
 }
 
 void showPrintTestDialog(QWidget* owner, Settings& settings, const StudentRecord& student) {

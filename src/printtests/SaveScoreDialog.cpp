@@ -1,22 +1,20 @@
 #include "printtests/SaveScoreDialog.h"
 
-#include "report/DialogFrame.h"
+#include "common/DialogControls.h"
+#include "common/DialogFrame.h"
+#include "common/TextFit.h"
 
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
-QString idName(SaveScoreControl id) {
-    return QString::number(static_cast<int>(id));
+int idOf(SaveScoreControl id) {
+    return static_cast<int>(id);
 }
 
 // The problems box starts with the number of problems on a printed page.
 constexpr char problemsOnAPage[] = "70";
-
-// A line edit's frame and inner margins, both sides together.
-constexpr int lineEditChrome = 10;
 // Room of the "Correct out of:" label before the problems box, less a small gap.
 constexpr int correctLabelRoom = 165 - 75 - 2;
 } // namespace
@@ -25,8 +23,7 @@ constexpr int correctLabelRoom = 165 - 75 - 2;
 SaveScoreDialog::SaveScoreDialog(StudentRecord& student, const std::string& todayText,
                                  QWidget* owner)
     : QDialog(owner), student_(student) {
-    setWindowTitle("Save Test Score");
-    applyDialogFrame(*this, QSize(300, 220));
+    setUpDialogFrame(*this, "Save Test Score", 300, 220);
     createFields(todayText);
     createLabelsAndButtons();
 }
@@ -34,11 +31,10 @@ SaveScoreDialog::SaveScoreDialog(StudentRecord& student, const std::string& toda
 // The combo box's layout height of 180 is the extent of its open list; the closed box has
 // its natural height so it does not cover the row below.
 void SaveScoreDialog::createFields(const std::string& todayText) {
-    date_ = new QLineEdit(QString::fromStdString(todayText), this);
-    placeControl(*date_, idName(SaveScoreControl::TestDate), 20, 20, 75, 20);
-    date_->setAccessibleName("Test date");
+    date_ = addLineEdit(this, idOf(SaveScoreControl::TestDate), "Test date", QRect(20, 20, 75, 20),
+                        QString::fromStdString(todayText));
     date_->setCursorPosition(0);
-    condenseToFit(*date_, date_->text(), date_->width() - lineEditChrome);
+    fitText(date_);
 
     kind_ = new QComboBox(this);
     kind_->setEditable(true);
@@ -48,17 +44,14 @@ void SaveScoreDialog::createFields(const std::string& todayText) {
     }
     kind_->setMaxVisibleItems(static_cast<int>(scoreKindItems.size()));
     kind_->setCurrentIndex(-1);
-    placeControl(*kind_, idName(SaveScoreControl::ProblemTypes), 20, 60, 75,
-                 kind_->sizeHint().height());
+    placeControl(kind_, idOf(SaveScoreControl::ProblemTypes),
+                 QRect(20, 60, 75, kind_->sizeHint().height()));
     kind_->setAccessibleName("Problem types");
 
-    correct_ = new QLineEdit(this);
-    placeControl(*correct_, idName(SaveScoreControl::Correct), 20, 100, 50, 20);
-    correct_->setAccessibleName("Number correct");
-
-    problems_ = new QLineEdit(problemsOnAPage, this);
-    placeControl(*problems_, idName(SaveScoreControl::Problems), 165, 100, 50, 20);
-    problems_->setAccessibleName("Number of problems");
+    correct_ = addLineEdit(this, idOf(SaveScoreControl::Correct), "Number correct",
+                           QRect(20, 100, 50, 20));
+    problems_ = addLineEdit(this, idOf(SaveScoreControl::Problems), "Number of problems",
+                            QRect(165, 100, 50, 20), problemsOnAPage);
 }
 
 void SaveScoreDialog::createLabelsAndButtons() {
@@ -70,20 +63,12 @@ void SaveScoreDialog::createLabelsAndButtons() {
                   {"Problem types", {105, 60, 120, 15}, 120},
                   {"Correct out of:", {75, 100, 90, 15}, correctLabelRoom}};
     for (const auto& label : labels) {
-        auto* widget = new QLabel(label.text, this);
-        placeControl(*widget, QString("label %1").arg(label.text), label.rect.x(), label.rect.y(),
-                     label.rect.width(), label.rect.height());
-        condenseToFit(*widget, widget->text(), label.room);
+        QLabel* widget = addLabel(this, QString("label %1").arg(label.text), label.text, label.rect,
+                                  Qt::AlignLeft | Qt::AlignVCenter);
+        fitText(widget, label.room);
     }
-
-    auto* ok = new QPushButton("&Ok", this);
-    placeControl(*ok, idName(SaveScoreControl::Ok), 120, 150, 60, 30);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &SaveScoreDialog::confirm);
-
-    auto* cancel = new QPushButton("&Cancel", this);
-    placeControl(*cancel, idName(SaveScoreControl::Cancel), 185, 150, 60, 30);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    addOkCancelButtons(*this, QRect(120, 150, 60, 30), QRect(185, 150, 60, 30),
+                       [this]() { confirm(); });
 }
 
 ScoreEntryTexts SaveScoreDialog::typedTexts() const {
@@ -102,6 +87,5 @@ void SaveScoreDialog::confirm() {
 
 void showSaveScoreDialog(QWidget* owner, StudentRecord& student, const std::string& todayText) {
     SaveScoreDialog dialog(student, todayText, owner);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.exec();
+    runCentredWindowModal(dialog);
 }

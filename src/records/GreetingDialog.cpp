@@ -1,5 +1,7 @@
 #include "records/GreetingDialog.h"
 
+#include "common/DialogControls.h"
+#include "common/DialogFrame.h"
 #include "common/Version.h"
 #include "records/StudentName.h"
 
@@ -16,18 +18,11 @@
 namespace {
 constexpr int clientWidth = 300;
 constexpr int clientHeight = 370;
+constexpr Qt::Alignment labelAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 
-QLabel* addLabel(QWidget* parent, const char* text, const QRect& rect, const char* name) {
-    auto* label = new QLabel(QString::fromUtf8(text), parent);
-    label->setObjectName(name);
-    label->setGeometry(rect);
-    return label;
-}
-
-QPushButton* addButton(QWidget* parent, const char* text, const QRect& rect, int id) {
-    auto* button = new QPushButton(QString::fromUtf8(text), parent);
-    button->setObjectName(QString::number(id));
-    button->setGeometry(rect);
+// Enter presses Ok (the default button) even when another button has the focus.
+QPushButton* addPlainButton(QWidget* parent, int id, const QString& text, const QRect& rect) {
+    QPushButton* button = addButton(parent, id, text, rect);
     button->setAutoDefault(false);
     return button;
 }
@@ -43,11 +38,10 @@ std::vector<std::string> sortedNames(std::vector<std::string> names) {
 
 GreetingDialog::GreetingDialog(QWidget* owner, const std::vector<std::string>& studentNames,
                                std::function<void()> showHelp)
-    : QDialog(owner, Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      showHelp_(std::move(showHelp)) {
-    setWindowTitle(QStringLiteral("Tallyburrow - Ver ") + QString::fromLatin1(appVersionText));
-    setFixedSize(clientWidth, clientHeight);
+    : QDialog(owner), showHelp_(std::move(showHelp)) {
+    setUpDialogFrame(*this,
+                     QStringLiteral("Tallyburrow - Ver ") + QString::fromLatin1(appVersionText),
+                     clientWidth, clientHeight);
     buildControls();
     for (const std::string& name : sortedNames(studentNames)) {
         nameList_->addItem(QString::fromStdString(name));
@@ -62,33 +56,34 @@ GreetingDialog::GreetingDialog(QWidget* owner, const std::vector<std::string>& s
 }
 
 void GreetingDialog::buildControls() {
-    addLabel(this, "Greetings - Glad you're here", QRect(10, 15, 200, 20), "greetingLabel");
-    addLabel(this, "Please give me your name...", QRect(20, 35, 200, 20), "askNameLabel");
+    addLabel(this, "greetingLabel", "Greetings - Glad you're here", QRect(10, 15, 200, 20),
+             labelAlignment);
+    addLabel(this, "askNameLabel", "Please give me your name...", QRect(20, 35, 200, 20),
+             labelAlignment);
     nameList_ = new QListWidget(this);
-    nameList_->setObjectName(QString::number(NameList));
-    nameList_->setGeometry(20, 60, 250, 80);
+    placeControl(nameList_, NameList, QRect(20, 60, 250, 80));
     nameList_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     nameList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     nameList_->setAccessibleName(QStringLiteral("Please give me your name..."));
-    auto* newKidLabel = addLabel(
-        this, "I am a new kid here, and my name is:", QRect(20, 155, 250, 20), "newKidLabel");
+    QLabel* newKidLabel =
+        addLabel(this, "newKidLabel",
+                 "I am a new kid here, and my name is:", QRect(20, 155, 250, 20), labelAlignment);
     nameBox_ = new QLineEdit(this);
-    nameBox_->setObjectName(QString::number(NameBox));
-    nameBox_->setGeometry(50, 180, 230, 25);
+    placeControl(nameBox_, NameBox, QRect(50, 180, 230, 25));
     newKidLabel->setBuddy(nameBox_);
     auto* rule = new QFrame(this);
-    rule->setObjectName("rule");
-    rule->setGeometry(10, 230, 280, 1);
+    placeControl(rule, "rule", QRect(10, 230, 280, 1));
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
-    auto* hint = addLabel(this,
-                          "Click Ok and then one of the three mode buttons in the top toolbar... "
-                          "[Learn-Drill-Test]",
-                          QRect(20, 250, 260, 60), "hintLabel");
+    // Wrapped over its lines rather than fitted.
+    auto* hint = new QLabel("Click Ok and then one of the three mode buttons in the top toolbar... "
+                            "[Learn-Drill-Test]",
+                            this);
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    auto* helpButton = addButton(this, "&Help", QRect(20, 320, 70, 30), HelpButton);
-    okButton_ = addButton(this, "&Ok", QRect(150, 320, 70, 30), OkButton);
-    auto* cancelButton = addButton(this, "&Cancel", QRect(220, 320, 70, 30), CancelButton);
+    placeControl(hint, "hintLabel", QRect(20, 250, 260, 60));
+    auto* helpButton = addPlainButton(this, HelpButton, "&Help", QRect(20, 320, 70, 30));
+    okButton_ = addPlainButton(this, OkButton, "&Ok", QRect(150, 320, 70, 30));
+    auto* cancelButton = addPlainButton(this, CancelButton, "&Cancel", QRect(220, 320, 70, 30));
 
     connect(okButton_, &QPushButton::clicked, this, &GreetingDialog::confirm);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);

@@ -1,14 +1,15 @@
 #include "report/ConfigureDialog.h"
 
-#include "report/DialogFrame.h"
+#include "common/DialogControls.h"
+#include "common/DialogFrame.h"
+#include "common/TextFit.h"
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QPushButton>
 
 namespace {
-QString idName(ConfigureControl id) {
-    return QString::number(static_cast<int>(id));
+int idOf(ConfigureControl id) {
+    return static_cast<int>(id);
 }
 
 // Room a label has before the box to its right covers it, less a small gap.
@@ -22,8 +23,7 @@ constexpr int folderLabelRoom = 90 - 10 - 2;
 ConfigureDialog::ConfigureDialog(StudentRecord& student, const std::string& dataFolderText,
                                  QWidget* owner)
     : QDialog(owner), student_(student) {
-    setWindowTitle("Configure Program");
-    applyDialogFrame(*this, QSize(400, 300));
+    setUpDialogFrame(*this, "Configure Program", 400, 300);
     createAddSubSection();
     createMulDivSection();
     createFolderAndButtons(dataFolderText);
@@ -31,64 +31,57 @@ ConfigureDialog::ConfigureDialog(StudentRecord& student, const std::string& data
 
 void ConfigureDialog::createAddSubSection() {
     const ConfigureTexts texts = configureTexts(student_);
-    addLabel("Add and Sub", {10, 10, 200, 20});
-    addLabel("Number of problems per min:", {20, 30, 190, 20}, perMinLabelRoom);
-    addLabel("Number Range to work with:", {20, 50, 190, 20}, rangeLabelRoom);
+    addFittedLabel("Add and Sub", {10, 10, 200, 20});
+    addFittedLabel("Number of problems per min:", {20, 30, 190, 20}, perMinLabelRoom);
+    addFittedLabel("Number Range to work with:", {20, 50, 190, 20}, rangeLabelRoom);
     addSubPerMin_ = addNumberBox(ConfigureControl::AddSubPerMin, texts.addSubPerMin,
                                  "Add and Sub problems per minute", {200, 30, 40, 20});
     addSubLow_ = addNumberBox(ConfigureControl::AddSubLow, texts.addSubLow,
                               "Add and Sub lowest number", {190, 50, 30, 20});
-    addLabel("thru", {225, 50, 25, 20});
+    addFittedLabel("thru", {225, 50, 25, 20});
     addSubHigh_ = addNumberBox(ConfigureControl::AddSubHigh, texts.addSubHigh,
                                "Add and Sub highest number", {250, 50, 30, 20});
 }
 
 void ConfigureDialog::createMulDivSection() {
     const ConfigureTexts texts = configureTexts(student_);
-    addLabel("Mult and Div", {10, 90, 200, 20});
-    addLabel("Number of problems per min:", {20, 110, 190, 20}, perMinLabelRoom);
-    addLabel("Number Range to work with:", {20, 130, 190, 20}, rangeLabelRoom);
+    addFittedLabel("Mult and Div", {10, 90, 200, 20});
+    addFittedLabel("Number of problems per min:", {20, 110, 190, 20}, perMinLabelRoom);
+    addFittedLabel("Number Range to work with:", {20, 130, 190, 20}, rangeLabelRoom);
     mulDivPerMin_ = addNumberBox(ConfigureControl::MulDivPerMin, texts.mulDivPerMin,
                                  "Mult and Div problems per minute", {200, 110, 40, 20});
     mulDivLow_ = addNumberBox(ConfigureControl::MulDivLow, texts.mulDivLow,
                               "Mult and Div lowest number", {190, 130, 30, 20});
-    addLabel("thru", {225, 130, 20, 20});
+    addFittedLabel("thru", {225, 130, 20, 20});
     mulDivHigh_ = addNumberBox(ConfigureControl::MulDivHigh, texts.mulDivHigh,
                                "Mult and Div highest number", {250, 130, 30, 20});
 }
 
 void ConfigureDialog::createFolderAndButtons(const std::string& dataFolderText) {
-    addLabel("Data Folder:", {10, 200, 80, 30}, folderLabelRoom);
-    auto* folder = new QLineEdit(QString::fromStdString(dataFolderText), this);
-    placeControl(*folder, idName(ConfigureControl::DataFolder), 90, 200, 300, 25);
+    addFittedLabel("Data Folder:", {10, 200, 80, 30}, folderLabelRoom);
+    auto* folder = addLineEdit(this, idOf(ConfigureControl::DataFolder), "Data Folder",
+                               QRect(90, 200, 300, 25), QString::fromStdString(dataFolderText));
     folder->setReadOnly(true);
-    folder->setAccessibleName("Data Folder");
     folder->setCursorPosition(0);
-
-    auto* ok = new QPushButton("&Ok", this);
-    placeControl(*ok, idName(ConfigureControl::Ok), 260, 260, 60, 30);
-    ok->setDefault(true);
-    connect(ok, &QPushButton::clicked, this, &ConfigureDialog::confirm);
-
-    auto* cancel = new QPushButton("&Cancel", this);
-    placeControl(*cancel, idName(ConfigureControl::Cancel), 330, 260, 60, 30);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    addOkCancelButtons(*this, QRect(260, 260, 60, 30), QRect(330, 260, 60, 30),
+                       [this]() { confirm(); });
 }
 
 QLineEdit* ConfigureDialog::addNumberBox(ConfigureControl id, const std::string& text,
                                          const char* accessible, QRect rect) {
-    auto* box = new QLineEdit(QString::fromStdString(text), this);
-    placeControl(*box, idName(id), rect.x(), rect.y(), rect.width(), rect.height());
-    box->setAccessibleName(accessible);
+    auto* box = addLineEdit(this, idOf(id), accessible, rect, QString::fromStdString(text));
     box->setCursorPosition(0);
     return box;
 }
 
-void ConfigureDialog::addLabel(const char* text, QRect rect, int visibleWidth) {
-    auto* label = new QLabel(text, this);
-    placeControl(*label, QString("label %1").arg(text), rect.x(), rect.y(), rect.width(),
-                 rect.height());
-    condenseToFit(*label, label->text(), visibleWidth > 0 ? visibleWidth : rect.width());
+// A label named after its text; where a box covers its end, its text is fitted into the room
+// before the box.
+void ConfigureDialog::addFittedLabel(const char* text, QRect rect, int room) {
+    QLabel* label =
+        addLabel(this, QString("label %1").arg(text), text, rect, Qt::AlignLeft | Qt::AlignVCenter);
+    if (room > 0) {
+        fitText(label, room);
+    }
 }
 
 ConfigureTexts ConfigureDialog::typedTexts() const {
@@ -110,6 +103,5 @@ void ConfigureDialog::confirm() {
 void showConfigureDialog(QWidget* owner, StudentRecord& student,
                          const std::string& dataFolderText) {
     ConfigureDialog dialog(student, dataFolderText, owner);
-    dialog.setWindowModality(Qt::WindowModal);
-    dialog.exec();
+    runCentredWindowModal(dialog);
 }

@@ -39,7 +39,7 @@ private:
     void createFolderAndButtons(const std::string& dataFolderText);
     QLineEdit* addNumberBox(ConfigureControl id, const std::string& text, const char* accessible,
                             QRect rect);
-    void addLabel(const char* text, QRect rect, int visibleWidth = 0);
+    void addFittedLabel(const char* text, QRect rect, int room = 0);
     void confirm();
 
     StudentRecord& student_;

@@ -1,6 +1,7 @@
 #include "report/ProgressReport.h"
 
-#include "report/DialogFrame.h"
+#include "common/DialogControls.h"
+#include "common/DialogFrame.h"
 #include "report/TabStopDelegate.h"
 #include "report/TabStops.h"
 
@@ -13,8 +14,8 @@
 #include <QScrollBar>
 
 namespace {
-QString idName(ReportControl id) {
-    return QString::number(static_cast<int>(id));
+int idOf(ReportControl id) {
+    return static_cast<int>(id);
 }
 
 constexpr int headingWidth = 80;
@@ -25,8 +26,7 @@ const char* const headingTexts[] = {"Date", "Add ", "Sub ",    "Mult",
 
 ProgressReportWindow::ProgressReportWindow(const StudentRecord& student, QWidget* owner)
     : QDialog(owner), student_(student) {
-    setWindowTitle("Report Progress");
-    applyDialogFrame(*this, QSize(660, 450));
+    setUpDialogFrame(*this, "Report Progress", 660, 450);
     createControls();
     createHeadings();
     setTabStops();
@@ -36,7 +36,7 @@ ProgressReportWindow::ProgressReportWindow(const StudentRecord& student, QWidget
 
 void ProgressReportWindow::createControls() {
     scoreList_ = new QListWidget(this);
-    placeControl(*scoreList_, idName(ReportControl::ScoreList), 0, 20, 660, 375);
+    placeControl(scoreList_, idOf(ReportControl::ScoreList), QRect(0, 20, 660, 375));
     scoreList_->setAccessibleName("Score history");
     scoreList_->setSelectionMode(QAbstractItemView::SingleSelection);
     scoreList_->setSortingEnabled(false);
@@ -49,19 +49,18 @@ void ProgressReportWindow::createControls() {
     connect(scrollBar, &QScrollBar::rangeChanged, scrollBar,
             [scrollBar](int minimum, int maximum) { scrollBar->setEnabled(maximum > minimum); });
 
-    percentOption_ = new QRadioButton("Percent correct", this);
-    placeControl(*percentOption_, idName(ReportControl::PercentOption), 150, 400, 120, 20);
+    percentOption_ = addOptionButton(this, idOf(ReportControl::PercentOption), "Percent correct",
+                                     QRect(150, 400, 120, 20));
     connect(percentOption_, &QRadioButton::clicked, this,
             [this]() { fillReport(ReportMode::Percent); });
 
-    correctOfTotalOption_ = new QRadioButton("Correct / Total", this);
-    placeControl(*correctOfTotalOption_, idName(ReportControl::CorrectOfTotalOption), 150, 420, 120,
-                 20);
+    correctOfTotalOption_ = addOptionButton(this, idOf(ReportControl::CorrectOfTotalOption),
+                                            "Correct / Total", QRect(150, 420, 120, 20));
     connect(correctOfTotalOption_, &QRadioButton::clicked, this,
             [this]() { fillReport(ReportMode::CorrectOfTotal); });
 
-    cancelButton_ = new QPushButton("&Cancel", this);
-    placeControl(*cancelButton_, idName(ReportControl::Cancel), 400, 405, 75, 30);
+    cancelButton_ =
+        addButton(this, idOf(ReportControl::Cancel), "&Cancel", QRect(400, 405, 75, 30));
     cancelButton_->setAutoDefault(false);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
 }
@@ -69,11 +68,9 @@ void ProgressReportWindow::createControls() {
 void ProgressReportWindow::createHeadings() {
     int x = 0;
     for (const char* text : headingTexts) {
-        auto* heading = new QLabel(text, this);
-        placeControl(*heading, QString("heading %1").arg(QString(text).trimmed()), x, 0,
-                     headingWidth, headingHeight);
+        QLabel* heading = addLabel(this, QString("heading %1").arg(QString(text).trimmed()), text,
+                                   QRect(x, 0, headingWidth, headingHeight), Qt::AlignCenter);
         heading->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        heading->setAlignment(Qt::AlignCenter);
         x += headingWidth;
     }
 }
@@ -118,6 +115,5 @@ void ProgressReportWindow::keyPressEvent(QKeyEvent* event) {
 
 void showProgressReport(QWidget* owner, const StudentRecord& student) {
     ProgressReportWindow window(student, owner);
-    window.setWindowModality(Qt::WindowModal);
-    window.exec();
+    runCentredWindowModal(window);
 }

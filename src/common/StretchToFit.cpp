@@ -1,4 +1,4 @@
-#include "report/StretchToFit.h"
+#include "common/StretchToFit.h"
 
 int stretchToFit(const std::function<int(int stretch)>& widthAt, int availableWidth) {
     if (availableWidth <= 0 || widthAt(fullStretch) <= availableWidth) {

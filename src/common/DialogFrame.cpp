@@ -1,6 +1,4 @@
-#include "dialogs/DialogSetup.h"
-
-#include "dialogs/ScreenRect.h"
+#include "common/DialogFrame.h"
 
 #include <QDialog>
 #include <QGuiApplication>
@@ -18,10 +16,8 @@ void centreOnScreen(QDialog& dialog) {
     if (screen == nullptr) {
         return;
     }
-    const QRect area = screen->availableGeometry();
-    const ScreenRect place = centredIn(ScreenRect{area.x(), area.y(), area.width(), area.height()},
-                                       dialog.width(), dialog.height());
-    dialog.move(place.x, place.y);
+    const QPoint centre = screen->availableGeometry().center();
+    dialog.move(centre - QPoint(dialog.width() / 2, dialog.height() / 2));
 }
 } // namespace
 
@@ -31,6 +27,7 @@ void setUpDialogFrame(QDialog& dialog, const QString& caption, int clientWidth, 
                           Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(caption);
     dialog.setFixedSize(clientWidth, clientHeight);
+    centreOnScreen(dialog);
 }
 
 int runCentredWindowModal(QDialog& dialog) {

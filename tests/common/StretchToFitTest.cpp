@@ -1,4 +1,4 @@
-#include "report/StretchToFit.h"
+#include "common/StretchToFit.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,101 @@
+#include "common/DialogControls.h"
+
+#include "common/TextFit.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include <algorithm>
+
+namespace {
+// The numbers every dialog gives its Ok and Cancel buttons.
+constexpr int okId = 1;
+constexpr int cancelId = 2;
+
+template <typename Control>
+Control* addTextControl(QWidget* parent, int id, const QString& text, const QRect& rect) {
+    auto* control = new Control(text, parent);
+    placeControl(control, id, rect);
+    return control;
+}
+} // namespace
+
+QString controlName(int id) {
+    return QString::number(id);
+}
+
+void placeControl(QWidget* control, const QString& name, const QRect& rect) {
+    control->setObjectName(name);
+    control->setGeometry(rect);
+}
+
+void placeControl(QWidget* control, int id, const QRect& rect) {
+    placeControl(control, controlName(id), rect);
+}
+
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
+                 Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    placeControl(label, name, rect);
+    setFittedText(label, text);
+    return label;
+}
+
+QPushButton* addButton(QWidget* parent, int id, const QString& text, const QRect& rect) {
+    return addTextControl<QPushButton>(parent, id, text, rect);
+}
+
+QRadioButton* addOptionButton(QWidget* parent, int id, const QString& text, const QRect& rect) {
+    auto* option = addTextControl<QRadioButton>(parent, id, text, rect);
+    fitText(option);
+    return option;
+}
+
+QCheckBox* addCheckBox(QWidget* parent, int id, const QString& text, const QRect& rect) {
+    auto* box = addTextControl<QCheckBox>(parent, id, text, rect);
+    fitText(box);
+    return box;
+}
+
+QLineEdit* addLineEdit(QWidget* parent, int id, const QString& accessibleName, const QRect& rect,
+                       const QString& text) {
+    auto* edit = addTextControl<QLineEdit>(parent, id, text, rect);
+    edit->setAccessibleName(accessibleName);
+    return edit;
+}
+
+QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleName,
+                           const QRect& openRect, const std::vector<std::string>& entries) {
+    auto* combo = new QComboBox(parent);
+    combo->setObjectName(controlName(id));
+    combo->setAccessibleName(accessibleName);
+    combo->setEditable(false);
+    for (const std::string& entry : entries) {
+        combo->addItem(QString::fromStdString(entry));
+    }
+    const int closedHeight = std::min(combo->sizeHint().height(), openRect.height());
+    combo->setGeometry(openRect.x(), openRect.y(), openRect.width(), closedHeight);
+    const int entryHeight = std::max(1, combo->fontMetrics().height() + 2);
+    combo->setMaxVisibleItems(std::max(1, (openRect.height() - closedHeight) / entryHeight));
+    return combo;
+}
+
+void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect,
+                        const std::function<void()>& onOk) {
+    auto* ok = addButton(&dialog, okId, "&Ok", okRect);
+    auto* cancel = addButton(&dialog, cancelId, "&Cancel", cancelRect);
+    ok->setDefault(true);
+    if (onOk) {
+        QObject::connect(ok, &QPushButton::clicked, &dialog, onOk);
+    } else {
+        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    }
+    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+}

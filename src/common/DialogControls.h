@@ -1,0 +1,47 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QDialog;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+// Controls placed at their pixel rectangles, each named by its number (or, for controls
+// without a number, by a descriptive name), so tests and assistive tools find them by it.
+// Labels, check boxes and option buttons get their text fitted (see TextFit.h).
+
+// The objectName of a control with a number.
+QString controlName(int id);
+
+// Names a control made by the caller and places it at its rectangle.
+void placeControl(QWidget* control, const QString& name, const QRect& rect);
+void placeControl(QWidget* control, int id, const QRect& rect);
+
+// A plain-text label; `alignment` says where the text sits in the rectangle.
+QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
+                 Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
+QPushButton* addButton(QWidget* parent, int id, const QString& text, const QRect& rect);
+QRadioButton* addOptionButton(QWidget* parent, int id, const QString& text, const QRect& rect);
+QCheckBox* addCheckBox(QWidget* parent, int id, const QString& text, const QRect& rect);
+QLineEdit* addLineEdit(QWidget* parent, int id, const QString& accessibleName, const QRect& rect,
+                       const QString& text = QString());
+
+// A drop-down list without typing. openRect is the rectangle with the list open: the closed
+// box takes its usual height at the top, and the open list shows as many entries as fit.
+QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleName,
+                           const QRect& openRect, const std::vector<std::string>& entries);
+
+// Ok (1, the default button) and Cancel (2: rejects). Ok runs `onOk`, or accepts when none
+// is given.
+void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect,
+                        const std::function<void()>& onOk = nullptr);

@@ -1,0 +1,20 @@
+#pragma once
+
+class QLabel;
+class QString;
+class QWidget;
+
+// The smallest point size a fitted text is shrunk to.
+inline constexpr double smallestFittedPointSize = 7.0;
+
+// Texts are measured in the program's font, which can be wider than the one the rectangles
+// were laid out for. When a control's text would be cut at its rectangle (or at `room`
+// pixels, where a neighbouring control covers the rest of it), the font it inherits is first
+// condensed (down to narrowestStretch, see StretchToFit.h), and only when that is not enough
+// also made smaller (down to smallestFittedPointSize). The room a text needs is a label's or
+// button's size hint, or a line edit's text plus its frame and margins. A word-wrapped label
+// wraps instead and keeps the inherited font.
+void fitText(QWidget* control, int room = -1);
+
+// Shows a label's new text, fitted again from the inherited font.
+void setFittedText(QLabel* label, const QString& text);
