@@ -35,6 +35,6 @@ function(tb_qtest name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests)
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} Qt6::Test Qt6::Widgets)
   add_test(NAME ${name} COMMAND ${name})
-  set_tests_properties(${name} PROPERTIES TIMEOUT 300 LABELS widgets
+  set_tests_properties(${name} PROPERTIES TIMEOUT 120 LABELS widgets
     ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TB_SHOTS_DIR=${PROJECT_BINARY_DIR}/shots")
 endfunction()

@@ -5,4 +5,5 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
-ctest --test-dir build --output-on-failure -j2
+# One test at a time: the widget tests drive real event loops and are kept off a crowded CPU.
+ctest --test-dir build --output-on-failure

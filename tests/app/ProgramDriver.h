@@ -52,6 +52,14 @@ struct RunningProgram {
 // The offscreen platform has no window manager: when a dialog closes, no window becomes
 // active again. A desktop gives the activation back to the window below; so does this.
 inline void activateWindowBelowIfNoneIsActive() {
+    // A dialog that has just opened may not be active yet on a busy machine: it, not the
+    // window below it, is the one the keys are meant for.
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr && modal->isVisible() && QApplication::activeWindow() != modal) {
+        modal->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(modal));
+        return;
+    }
     if (QApplication::activeWindow() != nullptr) {
         return;
     }

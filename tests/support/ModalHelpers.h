@@ -6,13 +6,14 @@
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 
 #include <functional>
 
 // Answers a window opened with exec(): polls until a modal window other than `previous`
 // is active, then calls `answer` with it. Call before the action that opens the window.
 inline void whenModalOpens(std::function<void(QWidget*)> answer, QWidget* previous = nullptr,
-                           int timeoutMs = 5000) {
+                           int timeoutMs = 20000) {
     auto* timer = new QTimer(qApp);
     auto clock = std::make_shared<QElapsedTimer>();
     clock->start();
@@ -22,7 +23,16 @@ inline void whenModalOpens(std::function<void(QWidget*)> answer, QWidget* previo
         if (modal != nullptr && modal != before.data() && modal->isVisible()) {
             timer->stop();
             timer->deleteLater();
+            // Activation follows the showing; on a busy machine it can come later. The answer
+            // types into the window, so wait until it really has the keyboard.
+            modal->activateWindow();
+            (void)QTest::qWaitForWindowActive(modal);
             answer(modal);
+            // A failed check inside the answer must not leave the window open: the test would
+            // hang in its event loop instead of reporting the failure.
+            if (QTest::currentTestFailed() && modal->isVisible()) {
+                modal->close();
+            }
         } else if (clock->elapsed() > timeoutMs) {
             timer->stop();
             timer->deleteLater();
