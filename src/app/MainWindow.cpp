@@ -3,27 +3,15 @@
 #include "app/AnswerBox.h"
 #include "common/DialogFrame.h"
 #include "common/Version.h"
-#include "dialogs/DrillOptionsDialog.h"
-#include "dialogs/LearnOptionsDialog.h"
-#include "dialogs/MathTestDialog.h"
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResultsWindow.h"
-#include "dialogs/TestOptionsDialog.h"
 #include "help/HelpInstall.h"
 #include "help/HelpLocation.h"
-#include "help/ShowHelp.h"
-#include "printtests/PrintTestDialog.h"
-#include "printtests/SaveScoreDialog.h"
 #include "records/GreetingDialog.h"
-#include "records/PackDate.h"
 #include "records/StudentFile.h"
-#include "report/ConfigureDialog.h"
-#include "report/ProgressReport.h"
 
 #include <QApplication>
-#include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDate>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -40,12 +28,6 @@ constexpr int instructionFontPoints = 15;
 const QEvent::Type msgGreet = static_cast<QEvent::Type>(QEvent::User + 100);
 constexpr int wrongAnswerStyle = 64;
 const QColor wrongAnswerColour(255, 0, 0);
-
-// Seconds per flash card offered by Drill, and minutes offered by Test.
-const std::vector<std::string> drillTimeChoices = {"1", "2", "3", "4", "5",
-                                                   "6", "7", "8", "9", "10"};
-const std::vector<std::string> testTimeChoices = {"1", "2",  "3",  "4",  "5",  "6",  "7", "8",
-                                                  "9", "10", "12", "15", "20", "25", "30"};
 
 QString objectNameOf(ControlId id) {
     return QString::number(static_cast<int>(id));
@@ -257,164 +239,4 @@ void MainWindow::greet() {
                    QStringLiteral(") - ") + qText(name));
     loadStudentFile(context_.student, context_.data.folder, name);
     activateWindow();
-}
-
-void MainWindow::command(int id) {
-    switch (id) {
-    case PracticeCommand::learn:
-        learn();
-        break;
-    case PracticeCommand::drill:
-        drill();
-        break;
-    case PracticeCommand::test:
-        test();
-        break;
-    case PracticeCommand::report:
-        report();
-        break;
-    case PracticeCommand::config:
-        configure();
-        break;
-    case PracticeCommand::quit:
-        close();
-        break;
-    case PracticeCommand::help:
-        openHelp("Tallyburrow help");
-        break;
-    case PracticeCommand::escape:
-        engine_->cmdEscape();
-        break;
-    case PracticeCommand::enter:
-        engine_->cmdEnter();
-        break;
-    case PracticeCommand::space:
-        engine_->cmdSpace();
-        break;
-    case PracticeCommand::next:
-        engine_->cmdNext();
-        break;
-    case PracticeCommand::showAnswer:
-        engine_->cmdShowAnswer();
-        break;
-    default:
-        break;
-    }
-}
-
-void MainWindow::learn() {
-    engine_->beforeToolbarCommand(PracticeCommand::learn);
-    const auto choice = askLearnOptions(this, context_.student, engine_->state().showAllAnswers);
-    if (choice) {
-        engine_->startLearn(choice->operation, choice->number, choice->showAllAnswers);
-    } else {
-        engine_->setMode(PracticeMode::None);
-    }
-}
-
-void MainWindow::drill() {
-    engine_->beforeToolbarCommand(PracticeCommand::drill);
-    const auto choice = askDrillOptions(this, drillTimeChoices);
-    if (choice) {
-        engine_->startDrill(choice->kind, choice->flashCards ? choice->secondsPerCard : 0);
-    } else {
-        engine_->setMode(PracticeMode::None);
-    }
-}
-
-void MainWindow::test() {
-    engine_->beforeToolbarCommand(PracticeCommand::test);
-    switch (askTestOptions(this)) {
-    case TestOptionsChoice::TestOnComputer:
-        engine_->setMode(PracticeMode::Test);
-        if (const auto choice = askMathTest(this, testTimeChoices, context_.student)) {
-            engine_->startTest(choice->kind, choice->minutes, choice->problemCount);
-        } else {
-            engine_->setMode(PracticeMode::None);
-        }
-        break;
-    case TestOptionsChoice::PrintTestPages:
-        engine_->setMode(PracticeMode::PrintedTest);
-        showPrintTestDialog(this, context_.settings, context_.student);
-        engine_->setMode(PracticeMode::None);
-        break;
-    case TestOptionsChoice::ReportPrintedTest: {
-        const QDate today = QDate::currentDate();
-        showSaveScoreDialog(this, context_.student,
-                            dateText(today.year(), today.month(), today.day()));
-        engine_->setMode(PracticeMode::None);
-        break;
-    }
-    case TestOptionsChoice::Closed:
-        break;
-    }
-}
-
-void MainWindow::report() {
-    engine_->beforeToolbarCommand(PracticeCommand::report);
-    showProgressReport(this, context_.student);
-    controls_.toolbarButtons[0]->setDefault(true);
-}
-
-void MainWindow::configure() {
-    engine_->beforeToolbarCommand(PracticeCommand::config);
-    showConfigureDialog(this, context_.student,
-                        QString::fromStdU16String(context_.data.folder.u16string()).toStdString());
-}
-
-void MainWindow::openHelp(const std::string& caption) {
-    ShowHelp(QString::fromStdU16String(context_.data.helpPath.u16string()).toStdString(), caption,
-             nullptr);
-}
-
-void MainWindow::closeEvent(QCloseEvent* event) {
-    if (endingAtOnce_ || quitSequence()) {
-        event->accept();
-        emit ended();
-    } else {
-        event->ignore();
-    }
-}
-
-bool MainWindow::quitSequence() {
-    saveSettingsIfDirty(context_.data, context_.settings);
-    if (context_.student.studentName.empty()) {
-        return true;
-    }
-    if (storedValuesChanged(context_.student)) {
-        return saveStudentOrAsk();
-    }
-    if (context_.student.changeState == ChangeState::Unchanged) {
-        return true;
-    }
-    const auto answer = QMessageBox::question(
-        this, QStringLiteral("Quit Program"),
-        QStringLiteral("Data has changed... Save it before quiting?"),
-        QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
-    if (answer == QMessageBox::Cancel) {
-        return false;
-    }
-    return answer == QMessageBox::No || saveStudentOrAsk();
-}
-
-// Saves the child's file. A save that fails is not passed over in silence: the child's
-// results would be lost, so the window stays open unless the user chooses to quit anyway.
-bool MainWindow::saveStudentOrAsk() {
-    while (!saveStudentFile(context_.student)) {
-        const auto answer = QMessageBox::warning(
-            this, QStringLiteral("Quit Program"),
-            QStringLiteral("The results of %1 could not be saved in\n%2\n\n"
-                           "Retry to try again, Discard to quit without saving, "
-                           "or Cancel to keep the program open.")
-                .arg(qText(context_.student.studentName),
-                     QString::fromStdU16String(context_.student.path.u16string())),
-            QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Retry);
-        if (answer == QMessageBox::Discard) {
-            return true;
-        }
-        if (answer == QMessageBox::Cancel) {
-            return false;
-        }
-    }
-    return true;
 }
