@@ -13,10 +13,6 @@
 #include <algorithm>
 
 namespace {
-// The numbers every dialog gives its Ok and Cancel buttons.
-constexpr int okId = 1;
-constexpr int cancelId = 2;
-
 template <typename Control>
 Control* addTextControl(QWidget* parent, int id, const QString& text, const QRect& rect) {
     auto* control = new Control(text, parent);
@@ -89,8 +85,9 @@ QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleNam
 
 void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect,
                         const std::function<void()>& onOk) {
-    auto* ok = addButton(&dialog, okId, "&Ok", okRect);
-    auto* cancel = addButton(&dialog, cancelId, "&Cancel", cancelRect);
+    auto* ok = addButton(&dialog, static_cast<int>(DialogButtonId::Ok), "&Ok", okRect);
+    auto* cancel =
+        addButton(&dialog, static_cast<int>(DialogButtonId::Cancel), "&Cancel", cancelRect);
     ok->setDefault(true);
     if (onOk) {
         QObject::connect(ok, &QPushButton::clicked, &dialog, onOk);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/DialogButtonId.h"
+
 #include <QRect>
 #include <QString>
 

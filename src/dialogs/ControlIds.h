@@ -1,13 +1,9 @@
 #pragma once
 
+#include "common/DialogButtonId.h"
+
 // The numbers of the controls of the mode option dialogs, the results window and the
 // message window. Each widget carries its number as its objectName.
-
-// Shared by every dialog with Ok and Cancel.
-enum class DialogButtonId : int {
-    Ok = 1,
-    Cancel = 2,
-};
 
 // The option button of OperationKind k has the number optionIdBase + k.
 constexpr int optionIdBase = 340;

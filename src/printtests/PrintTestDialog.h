@@ -23,8 +23,6 @@ class PrintTestDialog : public QDialog {
 
 public:
     enum ControlId : int {
-        okButton = 1,
-        cancelButton = 2,
         testIdBox = 231,
         copiesBox = 232,
         problemTypesBox = 233,

@@ -1,0 +1,7 @@
+#pragma once
+
+// Every dialog's Ok and Cancel buttons carry these numbers.
+enum class DialogButtonId : int {
+    Ok = 1,
+    Cancel = 2,
+};
