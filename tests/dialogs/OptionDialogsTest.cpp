@@ -39,11 +39,8 @@ private slots:
             }
             QVERIFY(!control<QCheckBox>(window, 351)->isChecked());
             auto* seconds = control<QComboBox>(window, 352);
-            QCOMPARE(seconds->count(), 10);
-            QCOMPARE(seconds->currentText(), QString("2"));
             QCOMPARE(seconds->pos(), QPoint(200, 128));
-            QCOMPARE(seconds->width(), 45);
-            QVERIFY(!seconds->isEditable());
+            QCOMPARE(seconds->currentText(), QString("2"));
             QVERIFY(control<QPushButton>(window, 1)->isDefault());
             click(control<QPushButton>(window, 1)); // untouched: an untimed Add drill
         });
@@ -53,42 +50,19 @@ private slots:
                  std::tuple(1, false, 0));
     }
 
-    void drillTimerBoxAndSeconds() {
-        struct Case {
-            std::function<void(QWidget*)> answer;
-            int kind;
-            bool flashCards;
-            int seconds;
-        };
-        const Case cases[] = {
-            {[](QWidget* window) { click(control<QCheckBox>(window, 351)); }, 1, true, 2},
-            {[](QWidget* window) {
-                 click(control<QRadioButton>(window, 346));
-                 click(control<QCheckBox>(window, 351));
-                 control<QComboBox>(window, 352)->setFocus();
-                 pressKey(window, Qt::Key_Down, 3);
-             },
-             6, true, 5},
-            {[](QWidget* window) { // checked and cleared again: untimed
-                 click(control<QRadioButton>(window, 347));
-                 click(control<QCheckBox>(window, 351));
-                 click(control<QCheckBox>(window, 351));
-             },
-             7, false, 0}};
-        for (const Case& c : cases) {
-            answerModal([&c](QWidget* window) {
-                c.answer(window);
-                pressKey(window, Qt::Key_Return);
-            });
-            const auto choice = askDrillOptions(nullptr, drillSeconds);
-            QVERIFY(choice.has_value());
-            QCOMPARE(std::tuple(choice->kind, choice->flashCards, choice->secondsPerCard),
-                     std::tuple(c.kind, c.flashCards, c.seconds));
-        }
+    void flashCardsChosenWithKeys() {
         answerModal([](QWidget* window) {
+            click(control<QRadioButton>(window, 346));
             click(control<QCheckBox>(window, 351));
-            pressKey(window, Qt::Key_Escape);
+            control<QComboBox>(window, 352)->setFocus();
+            pressKey(window, Qt::Key_Down, 3);
+            pressKey(window, Qt::Key_Return);
         });
+        const auto choice = askDrillOptions(nullptr, drillSeconds);
+        QVERIFY(choice.has_value());
+        QCOMPARE(std::tuple(choice->kind, choice->flashCards, choice->secondsPerCard),
+                 std::tuple(6, true, 5));
+        answerModal([](QWidget* window) { pressKey(window, Qt::Key_Escape); });
         QVERIFY(!askDrillOptions(nullptr, drillSeconds).has_value());
     }
 
@@ -111,8 +85,6 @@ private slots:
         answerModal([](QWidget* window) { click(control<QPushButton>(window, 223)); });
         QCOMPARE(askTestOptions(nullptr), TestOptionsChoice::ReportPrintedTest);
         answerModal([](QWidget* window) { pressKey(window, Qt::Key_Escape); });
-        QCOMPARE(askTestOptions(nullptr), TestOptionsChoice::Closed);
-        answerModal([](QWidget* window) { window->close(); });
         QCOMPARE(askTestOptions(nullptr), TestOptionsChoice::Closed);
     }
 

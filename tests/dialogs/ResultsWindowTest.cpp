@@ -51,9 +51,7 @@ private slots:
                            {"1", "&Ok", {140, 300, 80, 30}}});
             auto* list = control<QListWidget>(window, 330);
             QCOMPARE(list->count(), 3);
-            QCOMPARE(list->item(0)->text(), QString(" 7  x  8  =  54"));
             QCOMPARE(list->item(1)->text(), QString(" 9  x  6  =  "));
-            QCOMPARE(list->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
             QVERIFY(list->verticalScrollBar()->isVisible());
             QVERIFY(list->selectedItems().isEmpty());
             QVERIFY(control<QLineEdit>(window, 332)->isReadOnly());
@@ -74,22 +72,6 @@ private slots:
             saveShot(window, "results_selected");
             click(control<QPushButton>(window, 1));
         });
-    }
-
-    void testOfNoProblemsShowsZeroPercent() {
-        answeredResults(ResultsSummary{}, [](QWidget* window) {
-            QCOMPARE(window->windowTitle(), QString("Test 0 Results"));
-            QCOMPARE(window->findChild<QLabel*>("scoreLabel")->text(),
-                     QString("Percent correct = 0.00\n 0 Correct out of 0"));
-            QCOMPARE(control<QListWidget>(window, 330)->count(), 0);
-            pressKey(window, Qt::Key_Return);
-        });
-    }
-
-    void escapeAndCloseBoxClose() {
-        answeredResults(seventeenOfTwenty(),
-                        [](QWidget* window) { pressKey(window, Qt::Key_Escape); });
-        answeredResults(seventeenOfTwenty(), [](QWidget* window) { window->close(); });
     }
 };
 
