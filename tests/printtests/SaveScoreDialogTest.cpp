@@ -1,4 +1,5 @@
 #include "printtests/SaveScoreDialog.h"
+#include "report/ReportTestData.h"
 #include "support/ModalHelpers.h"
 
 #include <QComboBox>
@@ -40,15 +41,6 @@ void typeInto(QWidget* widget, const QString& text) {
 
 const std::string today = "03-15-2006";
 
-// A record of a test done today.
-ScoreRecord record(int kind, int problems, int correct) {
-    ScoreRecord r;
-    r.date = 13423;
-    r.kind = static_cast<std::uint8_t>(kind);
-    r.problems = static_cast<std::int16_t>(problems);
-    r.correct = static_cast<std::int16_t>(correct);
-    return r;
-}
 } // namespace
 
 class SaveScoreDialogTest : public QObject {
@@ -129,7 +121,8 @@ void SaveScoreDialogTest::kindBoxTextIsStored() {
         QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
     });
     showSaveScoreDialog(nullptr, student, today);
-    QCOMPARE(student.history, (std::vector<ScoreRecord>{record(4, 20, 18), record(0, 70, 5)}));
+    QCOMPARE(student.history,
+             (std::vector<ScoreRecord>{score(13423, 4, 20, 18), score(13423, 0, 70, 5)}));
 }
 
 void SaveScoreDialogTest::cancelAndEscapeRecordNothing() {
