@@ -89,14 +89,6 @@ TEST_F(Job, DuplexDeclaredDuplexIsSetAndTheFontSelectedAgain) {
     EXPECT_EQ(device.selectedFonts[1], device.selectedFonts[0]);
 }
 
-TEST_F(Job, PageSizeIsThePhysicalPaperInInches) {
-    double width = 0;
-    double height = 0;
-    printer.GetPageSize(width, height);
-    EXPECT_DOUBLE_EQ(width, 8.5);
-    EXPECT_DOUBLE_EQ(height, 11.0);
-}
-
 // A name is cut to 63 characters, whole characters of any byte length.
 TEST_F(Job, DocumentNameIsCutToSixtyThreeCharacters) {
     printer.BeginDocument(std::string(70, 'n'));

@@ -1,17 +1,7 @@
 #include "printtests/ScoreEntry.h"
+#include "report/ReportTestData.h"
 
 #include <gtest/gtest.h>
-
-namespace {
-ScoreRecord record(std::uint16_t date, int kind, int problems, int correct) {
-    ScoreRecord r;
-    r.date = date;
-    r.kind = static_cast<std::uint8_t>(kind);
-    r.problems = static_cast<std::int16_t>(problems);
-    r.correct = static_cast<std::int16_t>(correct);
-    return r;
-}
-} // namespace
 
 // The items match ignoring case and surrounding blanks; any other text gives no kind.
 TEST(KindFromText, MatchesTheItems) {
@@ -39,12 +29,12 @@ TEST(ScoreFromEntry, StoresTheFieldsAsTyped) {
         ScoreEntryTexts texts;
         ScoreRecord expected;
     } cases[] = {
-        {{"03-15-2006", "Mul/Div", "63", "70"}, record(13423, 7, 70, 63)},
-        {{"3/15/06", "Div", "1", "2"}, record(13423, 4, 2, 1)},
-        {{"", "Div", "1", "2"}, record(0, 4, 2, 1)},
-        {{"03-15-2006", "fractions", "", "seventy"}, record(13423, 0, 0, 0)},
-        {{"03-15-2006", "add", "70", "65"}, record(13423, 1, 65, 70)},
-        {{"03-15-2006", "Sub", " 6.5", "70000"}, record(13423, 2, 4464, 6)},
+        {{"03-15-2006", "Mul/Div", "63", "70"}, score(13423, 7, 70, 63)},
+        {{"3/15/06", "Div", "1", "2"}, score(13423, 4, 2, 1)},
+        {{"", "Div", "1", "2"}, score(0, 4, 2, 1)},
+        {{"03-15-2006", "fractions", "", "seventy"}, score(13423, 0, 0, 0)},
+        {{"03-15-2006", "add", "70", "65"}, score(13423, 1, 65, 70)},
+        {{"03-15-2006", "Sub", " 6.5", "70000"}, score(13423, 2, 4464, 6)},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(scoreFromEntry(c.texts), c.expected) << c.texts.date << " " << c.texts.kind;
@@ -55,7 +45,7 @@ TEST(SaveScoreEntry, AppendsAndMarksScoresChanged) {
     StudentRecord student;
     student.changeState = ChangeState::LearnChoiceChanged;
     EXPECT_TRUE(saveScoreEntry(student, {"03-15-2006", "Mul/Div", "63", "70"}));
-    EXPECT_EQ(student.history, std::vector<ScoreRecord>{record(13423, 7, 70, 63)});
+    EXPECT_EQ(student.history, std::vector<ScoreRecord>{score(13423, 7, 70, 63)});
     EXPECT_EQ(student.changeState, ChangeState::ScoresChanged);
 }
 
