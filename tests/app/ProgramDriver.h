@@ -75,6 +75,12 @@ inline void activateWindowBelowIfNoneIsActive() {
 // Where a key goes: the widget with the keyboard focus, else the active window.
 inline QWidget* keyTarget() {
     activateWindowBelowIfNoneIsActive();
+    // While a dialog is open the keys are its own, even if a late activation of the window
+    // below has taken the active state back on a busy machine.
+    if (QWidget* modal = QApplication::activeModalWidget();
+        modal != nullptr && modal->isVisible()) {
+        return modal->focusWidget() != nullptr ? modal->focusWidget() : modal;
+    }
     if (QWidget* focused = QApplication::focusWidget()) {
         return focused;
     }
