@@ -24,37 +24,31 @@ ConfigureDialog::ConfigureDialog(StudentRecord& student, const std::string& data
                                  QWidget* owner)
     : QDialog(owner), student_(student) {
     setUpDialogFrame(*this, "Configure Program", 400, 300);
-    createAddSubSection();
-    createMulDivSection();
+    const ConfigureTexts texts = configureTexts(student_);
+    addSub_ = createSection({"Add and Sub", 10, 25, ConfigureControl::AddSubPerMin,
+                             ConfigureControl::AddSubLow, ConfigureControl::AddSubHigh,
+                             texts.addSubPerMin, texts.addSubLow, texts.addSubHigh});
+    mulDiv_ = createSection({"Mult and Div", 90, 20, ConfigureControl::MulDivPerMin,
+                             ConfigureControl::MulDivLow, ConfigureControl::MulDivHigh,
+                             texts.mulDivPerMin, texts.mulDivLow, texts.mulDivHigh});
     createFolderAndButtons(dataFolderText);
 }
 
-void ConfigureDialog::createAddSubSection() {
-    const ConfigureTexts texts = configureTexts(student_);
-    addFittedLabel("Add and Sub", {10, 10, 200, 20});
-    addFittedLabel("Number of problems per min:", {20, 30, 190, 20}, perMinLabelRoom);
-    addFittedLabel("Number Range to work with:", {20, 50, 190, 20}, rangeLabelRoom);
-    addSubPerMin_ = addNumberBox(ConfigureControl::AddSubPerMin, texts.addSubPerMin,
-                                 "Add and Sub problems per minute", {200, 30, 40, 20});
-    addSubLow_ = addNumberBox(ConfigureControl::AddSubLow, texts.addSubLow,
-                              "Add and Sub lowest number", {190, 50, 30, 20});
-    addFittedLabel("thru", {225, 50, 25, 20});
-    addSubHigh_ = addNumberBox(ConfigureControl::AddSubHigh, texts.addSubHigh,
-                               "Add and Sub highest number", {250, 50, 30, 20});
-}
-
-void ConfigureDialog::createMulDivSection() {
-    const ConfigureTexts texts = configureTexts(student_);
-    addFittedLabel("Mult and Div", {10, 90, 200, 20});
-    addFittedLabel("Number of problems per min:", {20, 110, 190, 20}, perMinLabelRoom);
-    addFittedLabel("Number Range to work with:", {20, 130, 190, 20}, rangeLabelRoom);
-    mulDivPerMin_ = addNumberBox(ConfigureControl::MulDivPerMin, texts.mulDivPerMin,
-                                 "Mult and Div problems per minute", {200, 110, 40, 20});
-    mulDivLow_ = addNumberBox(ConfigureControl::MulDivLow, texts.mulDivLow,
-                              "Mult and Div lowest number", {190, 130, 30, 20});
-    addFittedLabel("thru", {225, 130, 20, 20});
-    mulDivHigh_ = addNumberBox(ConfigureControl::MulDivHigh, texts.mulDivHigh,
-                               "Mult and Div highest number", {250, 130, 30, 20});
+ConfigureDialog::SectionBoxes ConfigureDialog::createSection(const Section& section) {
+    const int y = section.top;
+    const QString prefix = QString::fromLatin1(section.name);
+    addFittedLabel(section.name, {10, y, 200, 20});
+    addFittedLabel("Number of problems per min:", {20, y + 20, 190, 20}, perMinLabelRoom);
+    addFittedLabel("Number Range to work with:", {20, y + 40, 190, 20}, rangeLabelRoom);
+    SectionBoxes boxes;
+    boxes.perMin = addNumberBox(section.perMinId, section.perMinText,
+                                prefix + " problems per minute", {200, y + 20, 40, 20});
+    boxes.low = addNumberBox(section.lowId, section.lowText, prefix + " lowest number",
+                             {190, y + 40, 30, 20});
+    addFittedLabel("thru", {225, y + 40, section.thruWidth, 20});
+    boxes.high = addNumberBox(section.highId, section.highText, prefix + " highest number",
+                              {250, y + 40, 30, 20});
+    return boxes;
 }
 
 void ConfigureDialog::createFolderAndButtons(const std::string& dataFolderText) {
@@ -68,7 +62,7 @@ void ConfigureDialog::createFolderAndButtons(const std::string& dataFolderText) 
 }
 
 QLineEdit* ConfigureDialog::addNumberBox(ConfigureControl id, const std::string& text,
-                                         const char* accessible, QRect rect) {
+                                         const QString& accessible, QRect rect) {
     auto* box = addLineEdit(this, idOf(id), accessible, rect, QString::fromStdString(text));
     box->setCursorPosition(0);
     return box;
@@ -86,12 +80,12 @@ void ConfigureDialog::addFittedLabel(const char* text, QRect rect, int room) {
 
 ConfigureTexts ConfigureDialog::typedTexts() const {
     ConfigureTexts texts;
-    texts.addSubPerMin = addSubPerMin_->text().toStdString();
-    texts.addSubLow = addSubLow_->text().toStdString();
-    texts.addSubHigh = addSubHigh_->text().toStdString();
-    texts.mulDivPerMin = mulDivPerMin_->text().toStdString();
-    texts.mulDivLow = mulDivLow_->text().toStdString();
-    texts.mulDivHigh = mulDivHigh_->text().toStdString();
+    texts.addSubPerMin = addSub_.perMin->text().toStdString();
+    texts.addSubLow = addSub_.low->text().toStdString();
+    texts.addSubHigh = addSub_.high->text().toStdString();
+    texts.mulDivPerMin = mulDiv_.perMin->text().toStdString();
+    texts.mulDivLow = mulDiv_.low->text().toStdString();
+    texts.mulDivHigh = mulDiv_.high->text().toStdString();
     return texts;
 }
 

@@ -34,21 +34,31 @@ public:
     ConfigureTexts typedTexts() const;
 
 private:
-    void createAddSubSection();
-    void createMulDivSection();
+    // The two sections differ only in their name, their place and their boxes.
+    struct Section {
+        const char* name; // the heading, also the start of the boxes' accessible names
+        int top;          // y of the heading
+        int thruWidth;
+        ConfigureControl perMinId, lowId, highId;
+        const std::string& perMinText;
+        const std::string& lowText;
+        const std::string& highText;
+    };
+    struct SectionBoxes {
+        QLineEdit* perMin = nullptr;
+        QLineEdit* low = nullptr;
+        QLineEdit* high = nullptr;
+    };
+    SectionBoxes createSection(const Section& section);
     void createFolderAndButtons(const std::string& dataFolderText);
-    QLineEdit* addNumberBox(ConfigureControl id, const std::string& text, const char* accessible,
+    QLineEdit* addNumberBox(ConfigureControl id, const std::string& text, const QString& accessible,
                             QRect rect);
     void addFittedLabel(const char* text, QRect rect, int room = 0);
     void confirm();
 
     StudentRecord& student_;
-    QLineEdit* addSubPerMin_ = nullptr;
-    QLineEdit* addSubLow_ = nullptr;
-    QLineEdit* addSubHigh_ = nullptr;
-    QLineEdit* mulDivPerMin_ = nullptr;
-    QLineEdit* mulDivLow_ = nullptr;
-    QLineEdit* mulDivHigh_ = nullptr;
+    SectionBoxes addSub_;
+    SectionBoxes mulDiv_;
 };
 
 // Shows the dialog modally over the owner and returns when it closes.
