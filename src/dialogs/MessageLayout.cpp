@@ -23,12 +23,12 @@ int buttonSet(int style) {
 
 MessageButton button(MessageControlId id, const char* text, int x, int width, int y, int result,
                      bool isDefault) {
-    return MessageButton{id, text, ScreenRect{x, y, width, buttonHeight}, result, isDefault};
+    return MessageButton{id, text, PixelRect{x, y, width, buttonHeight}, result, isDefault};
 }
 
-ScreenRect placeWindow(const MessagePlacement& placement, int width, int height) {
+PixelRect placeWindow(const MessagePlacement& placement, int width, int height) {
     if (placement.x != 0 || placement.y != 0) {
-        return ScreenRect{std::max(placement.x, 0), std::max(placement.y, 0), width, height};
+        return PixelRect{std::max(placement.x, 0), std::max(placement.y, 0), width, height};
     }
     return centredIn(placement.owner.value_or(placement.screen), width, height);
 }
@@ -65,7 +65,7 @@ MessageLayout layoutMessage(const std::vector<int>& lineWidths, int style, int l
     MessageLayout layout;
     layout.margin = style > widerStylesAbove ? wideMargin : narrowMargin;
     const int labelHeight = lineCount * std::max(lineHeight, messageLineHeight);
-    layout.label = ScreenRect{layout.margin, labelTop, widest, labelHeight};
+    layout.label = PixelRect{layout.margin, labelTop, widest, labelHeight};
 
     const int width = std::max(minimumWidth, layout.margin + widest + rightMargin);
     const int height =

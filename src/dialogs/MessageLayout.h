@@ -1,7 +1,7 @@
 #pragma once
 
+#include "common/PixelRect.h"
 #include "dialogs/ControlIds.h"
-#include "dialogs/ScreenRect.h"
 
 #include <optional>
 #include <string>
@@ -19,7 +19,7 @@ constexpr int messageLineHeight = 15;
 struct MessageButton {
     MessageControlId id = MessageControlId::SingleOk;
     std::string text;
-    ScreenRect rect; // client coordinates
+    PixelRect rect; // client coordinates
     int result = messageResultOk;
     bool isDefault = false;
 };
@@ -29,14 +29,14 @@ struct MessageButton {
 struct MessagePlacement {
     int x = 0;
     int y = 0;
-    std::optional<ScreenRect> owner;
-    ScreenRect screen;
+    std::optional<PixelRect> owner;
+    PixelRect screen;
 };
 
 struct MessageLayout {
-    int margin = 0;    // left margin of the text
-    ScreenRect window; // outer rectangle on the screen, frame and caption bar included
-    ScreenRect label;  // the text, client coordinates
+    int margin = 0;   // left margin of the text
+    PixelRect window; // outer rectangle on the screen, frame and caption bar included
+    PixelRect label;  // the text, client coordinates
     std::vector<MessageButton> buttons;
     int escapeResult = messageResultNo;
 };

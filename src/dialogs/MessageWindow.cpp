@@ -18,12 +18,12 @@
 namespace {
 constexpr int roomBelowButtons = 10;
 
-QRect toQRect(const ScreenRect& rect) {
+QRect toQRect(const PixelRect& rect) {
     return QRect(rect.x, rect.y, rect.width, rect.height);
 }
 
-ScreenRect toScreenRect(const QRect& rect) {
-    return ScreenRect{rect.x(), rect.y(), rect.width(), rect.height()};
+PixelRect toPixelRect(const QRect& rect) {
+    return PixelRect{rect.x(), rect.y(), rect.width(), rect.height()};
 }
 
 std::vector<int> lineWidths(const std::string& text, const QFontMetrics& metrics) {
@@ -39,11 +39,11 @@ MessagePlacement placementOver(QWidget* owner, int x, int y) {
     placement.x = x;
     placement.y = y;
     if (owner != nullptr) {
-        placement.owner = toScreenRect(owner->frameGeometry());
+        placement.owner = toPixelRect(owner->frameGeometry());
     }
     QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen != nullptr) {
-        placement.screen = toScreenRect(screen->geometry());
+        placement.screen = toPixelRect(screen->geometry());
     }
     return placement;
 }

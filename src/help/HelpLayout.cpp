@@ -46,8 +46,8 @@ HelpLayout resizedHelpLayout(const HelpLayout& current, int clientWidth, int cli
 HelpLayout draggedHelpLayout(const HelpLayout& atStart, int shift) {
     const int textSideWidth = atStart.text.width - 17;
     const int d = std::clamp(shift, -atStart.tree.width, std::max(0, textSideWidth));
-    const ControlRect& tree = atStart.tree;
-    const ControlRect& text = atStart.text;
+    const PixelRect& tree = atStart.tree;
+    const PixelRect& text = atStart.text;
     HelpLayout layout = atStart;
     layout.tree = {tree.x, tree.y, tree.width + d, tree.height};
     layout.heading = {text.x + d, tree.y, atLeastZero(text.width - d - 17), 23};

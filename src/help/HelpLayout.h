@@ -1,22 +1,16 @@
 #pragma once
 
+#include "common/PixelRect.h"
+
 // Where the help window's controls lie, in client pixels. Resizing and dragging the bar
 // between tree and text change these; no size ever goes below 0.
 
-struct ControlRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const ControlRect&) const = default;
-};
-
 struct HelpLayout {
-    ControlRect tree;    // 101
-    ControlRect heading; // 102
-    ControlRect band;    // 103
-    ControlRect text;    // 104
-    ControlRect bar;     // 105
+    PixelRect tree;    // 101
+    PixelRect heading; // 102
+    PixelRect band;    // 103
+    PixelRect text;    // 104
+    PixelRect bar;     // 105
     int firstStatusFieldEnd = 0;
     bool operator==(const HelpLayout&) const = default;
 };

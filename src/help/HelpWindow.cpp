@@ -42,7 +42,7 @@ void paint(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     widget->setPalette(palette);
 }
 
-void place(QWidget* widget, const ControlRect& rect) {
+void place(QWidget* widget, const PixelRect& rect) {
     widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
 }
 
@@ -63,8 +63,8 @@ int topicOfNode(const QTreeWidgetItem* node) {
 HelpWindow::HelpWindow(std::vector<HelpTopic> helpTopics, const QString& caption,
                        SearchState& searchState, TopicPrinter topicPrinter)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                           Qt::WindowCloseButtonHint),
+                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                               Qt::WindowCloseButtonHint),
       topics(std::move(helpTopics)), search(searchState), printer(std::move(topicPrinter)),
       layout(initialHelpLayout()) {
     setObjectName("helpWindow");

@@ -11,7 +11,7 @@ MessageLayout layoutAt(const std::vector<int>& widths, int style, int x = 5, int
     MessagePlacement placement;
     placement.x = x;
     placement.y = y;
-    placement.screen = ScreenRect{0, 0, 1024, 768};
+    placement.screen = PixelRect{0, 0, 1024, 768};
     return layoutMessage(widths, style, lineHeight, placement);
 }
 
@@ -43,8 +43,8 @@ TEST(MessageLayout, SizeFollowsTheWidestLineTheLineCountAndTheMargin) {
         std::vector<int> widths;
         int style;
         int lineHeight;
-        ScreenRect window; // at (5, 5)
-        ScreenRect label;
+        PixelRect window; // at (5, 5)
+        PixelRect label;
     };
     const Case cases[] = {
         {{100}, information, 15, {5, 5, 220, 120}, {50, 5, 100, 15}},
@@ -102,20 +102,20 @@ TEST(MessageLayout, ButtonSetsAndEscapeFollowStyleModSixteen) {
 }
 
 TEST(MessageLayout, PlacementHoldsAGivenPointOnTheScreenOrCentres) {
-    EXPECT_EQ(layoutAt({100}, information, -20, 40).window, (ScreenRect{0, 40, 220, 120}));
-    EXPECT_EQ(layoutAt({100}, information, 350, 250).window, (ScreenRect{350, 250, 220, 120}));
-    EXPECT_EQ(layoutAt({100}, information, 0, 30).window, (ScreenRect{0, 30, 220, 120}));
-    EXPECT_EQ(layoutAt({100}, information, -5, -5).window, (ScreenRect{0, 0, 220, 120}));
-    EXPECT_EQ(layoutAt({100}, information, 0, 0).window, (ScreenRect{402, 324, 220, 120}));
+    EXPECT_EQ(layoutAt({100}, information, -20, 40).window, (PixelRect{0, 40, 220, 120}));
+    EXPECT_EQ(layoutAt({100}, information, 350, 250).window, (PixelRect{350, 250, 220, 120}));
+    EXPECT_EQ(layoutAt({100}, information, 0, 30).window, (PixelRect{0, 30, 220, 120}));
+    EXPECT_EQ(layoutAt({100}, information, -5, -5).window, (PixelRect{0, 0, 220, 120}));
+    EXPECT_EQ(layoutAt({100}, information, 0, 0).window, (PixelRect{402, 324, 220, 120}));
     MessagePlacement overOwner;
-    overOwner.screen = ScreenRect{0, 0, 1024, 768};
-    overOwner.owner = ScreenRect{100, 50, 501, 400};
+    overOwner.screen = PixelRect{0, 0, 1024, 768};
+    overOwner.owner = PixelRect{100, 50, 501, 400};
     EXPECT_EQ(layoutMessage({100}, information, 15, overOwner).window,
-              (ScreenRect{241, 190, 220, 120})); // 100 + 281 / 2 rounded, 50 + 140
+              (PixelRect{241, 190, 220, 120})); // 100 + 281 / 2 rounded, 50 + 140
 }
 
-TEST(ScreenRect, CentredInRoundsHalvesAwayFromTheCorner) {
-    EXPECT_EQ(centredIn(ScreenRect{0, 0, 300, 200}, 100, 100), (ScreenRect{100, 50, 100, 100}));
-    EXPECT_EQ(centredIn(ScreenRect{10, 20, 101, 101}, 100, 100), (ScreenRect{11, 21, 100, 100}));
-    EXPECT_EQ(centredIn(ScreenRect{0, 0, 100, 100}, 201, 101), (ScreenRect{-51, -1, 201, 101}));
+TEST(PixelRect, CentredInRoundsHalvesAwayFromTheCorner) {
+    EXPECT_EQ(centredIn(PixelRect{0, 0, 300, 200}, 100, 100), (PixelRect{100, 50, 100, 100}));
+    EXPECT_EQ(centredIn(PixelRect{10, 20, 101, 101}, 100, 100), (PixelRect{11, 21, 100, 100}));
+    EXPECT_EQ(centredIn(PixelRect{0, 0, 100, 100}, 201, 101), (PixelRect{-51, -1, 201, 101}));
 }

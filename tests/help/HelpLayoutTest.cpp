@@ -4,11 +4,11 @@
 
 TEST(HelpLayout, OpeningSizeGivesTheDocumentedSizes) {
     const HelpLayout layout = resizedHelpLayout(initialHelpLayout(), 640, 370);
-    EXPECT_EQ(layout.heading, (ControlRect{250, 5, 358, 23}));
-    EXPECT_EQ(layout.band, (ControlRect{250, 28, 358, 17}));
-    EXPECT_EQ(layout.text, (ControlRect{250, 40, 375, 305}));
-    EXPECT_EQ(layout.tree, (ControlRect{10, 5, 235, 330}));
-    EXPECT_EQ(layout.bar, (ControlRect{245, 5, 5, 330}));
+    EXPECT_EQ(layout.heading, (PixelRect{250, 5, 358, 23}));
+    EXPECT_EQ(layout.band, (PixelRect{250, 28, 358, 17}));
+    EXPECT_EQ(layout.text, (PixelRect{250, 40, 375, 305}));
+    EXPECT_EQ(layout.tree, (PixelRect{10, 5, 235, 330}));
+    EXPECT_EQ(layout.bar, (PixelRect{245, 5, 5, 330}));
     EXPECT_EQ(layout.firstStatusFieldEnd, 415);
 }
 
@@ -24,11 +24,11 @@ TEST(HelpLayout, TinyWindowNeverGivesNegativeSizes) {
 TEST(HelpLayout, DraggingTheBarShiftsTheWidthBetweenTreeAndText) {
     const HelpLayout start = resizedHelpLayout(initialHelpLayout(), 640, 370);
     const HelpLayout moved = draggedHelpLayout(start, 50);
-    EXPECT_EQ(moved.tree, (ControlRect{10, 5, 285, 330}));
-    EXPECT_EQ(moved.heading, (ControlRect{300, 5, 308, 23}));
-    EXPECT_EQ(moved.band, (ControlRect{300, 28, 308, 12}));
-    EXPECT_EQ(moved.text, (ControlRect{300, 40, 325, 295}));
-    EXPECT_EQ(moved.bar, (ControlRect{295, 5, 5, 330}));
+    EXPECT_EQ(moved.tree, (PixelRect{10, 5, 285, 330}));
+    EXPECT_EQ(moved.heading, (PixelRect{300, 5, 308, 23}));
+    EXPECT_EQ(moved.band, (PixelRect{300, 28, 308, 12}));
+    EXPECT_EQ(moved.text, (PixelRect{300, 40, 325, 295}));
+    EXPECT_EQ(moved.bar, (PixelRect{295, 5, 5, 330}));
     // After the drag, resizing keeps the bar where it was left.
     const HelpLayout resized = resizedHelpLayout(moved, 640, 370);
     EXPECT_EQ(resized.text.width, 325);

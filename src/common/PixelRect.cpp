@@ -1,4 +1,4 @@
-#include "dialogs/ScreenRect.h"
+#include "common/PixelRect.h"
 
 namespace {
 // Half of a difference, rounded to the nearest whole pixel (halves away from zero).
@@ -7,8 +7,8 @@ int halfRounded(long long difference) {
 }
 } // namespace
 
-ScreenRect centredIn(const ScreenRect& area, int width, int height) {
+PixelRect centredIn(const PixelRect& area, int width, int height) {
     const int left = area.x + halfRounded(static_cast<long long>(area.width) - width);
     const int top = area.y + halfRounded(static_cast<long long>(area.height) - height);
-    return ScreenRect{left, top, width, height};
+    return PixelRect{left, top, width, height};
 }
