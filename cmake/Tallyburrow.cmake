@@ -1,11 +1,23 @@
-# Helpers that keep the line between logic (standard C++ only) and widgets (Qt).
+# Helpers that keep the line between logic (standard C++ and Qt Core) and widgets (Qt Gui and
+# Widgets).
 
-# A logic library: plain C++, never linked to Qt, so a Qt include fails to compile.
+# A logic library: standard C++ and Qt Core only. It links Qt6::Core and nothing above it, so an
+# include of a Qt Gui or Qt Widgets header fails to compile; a dependency that brings Qt Gui in
+# is refused at configure time.
 function(tb_logic_library name)
   cmake_parse_arguments(ARG "" "" "SOURCES;DEPENDS" ${ARGN})
+  foreach(dependency IN LISTS ARG_DEPENDS)
+    if(dependency MATCHES "^Qt6::" AND NOT dependency STREQUAL "Qt6::Core")
+      message(FATAL_ERROR "${name}: a logic library links no Qt module but Core (${dependency})")
+    endif()
+    if(dependency MATCHES "_ui$")
+      message(FATAL_ERROR "${name}: a logic library depends on no widget library (${dependency})")
+    endif()
+  endforeach()
   add_library(${name} STATIC ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON)
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
-  target_link_libraries(${name} PUBLIC ${ARG_DEPENDS})
+  target_link_libraries(${name} PUBLIC Qt6::Core ${ARG_DEPENDS})
 endfunction()
 
 # A widget library: thin Qt classes over the logic.
