@@ -139,7 +139,7 @@ std::string helpSourceText(const std::vector<HelpTopic>& topics) {
         std::string text = windows1252ToUtf8(topic.text);
         for (std::size_t at = text.find("\r\n"); at != std::string::npos;
              at = text.find("\r\n", at)) {
-            text.replace(at, 2, "\n");
+            text.erase(at, 1); // the CR of a CR LF
         }
         source += text + "\n\n";
     }

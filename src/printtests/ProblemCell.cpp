@@ -62,8 +62,11 @@ void drawFraction(cTPrint& printer, const Problem& problem, double colX, double 
     // Centred under the dividend; the half is kept, so it may sit half a character off.
     const double divisorX = colX - font.charWidth * ((length(dividend) + length(divisor)) / 2 - 1);
     printer.PrintText(divisor, divisorX, rowY + 1.1 * lh);
-    const std::string equals =
-        withAnswers ? "=" + numberPlain(correctAnswer(problem)) : std::string("=");
+    // Appended rather than built as "=" + text, which g++ 12 at -O3 wrongly warns about.
+    std::string equals = "=";
+    if (withAnswers) {
+        equals += numberPlain(correctAnswer(problem));
+    }
     printer.PrintText(equals, colX + 1.25 * font.charWidth, rowY + 0.6 * lh);
 }
 } // namespace

@@ -3,14 +3,14 @@
 #include "common/NumberText.h"
 
 ConfigureTexts configureTexts(const StudentRecord& student) {
-    ConfigureTexts texts;
-    texts.addSubPerMin = numberWithSign(student.addSubPerMin);
-    texts.addSubLow = "1";
-    texts.addSubHigh = numberWithSign(student.addSubHigh);
-    texts.mulDivPerMin = numberWithSign(student.mulDivPerMin);
-    texts.mulDivLow = "1";
-    texts.mulDivHigh = numberWithSign(student.mulDivHigh);
-    return texts;
+    return ConfigureTexts{
+        .addSubPerMin = numberWithSign(student.addSubPerMin),
+        .addSubLow = "1",
+        .addSubHigh = numberWithSign(student.addSubHigh),
+        .mulDivPerMin = numberWithSign(student.mulDivPerMin),
+        .mulDivLow = "1",
+        .mulDivHigh = numberWithSign(student.mulDivHigh),
+    };
 }
 
 void applyConfigure(StudentRecord& student, const ConfigureTexts& texts) {

@@ -24,7 +24,8 @@ std::string formatResult(const ScoreRecord& record, ReportMode mode) {
 std::string reportRow(const ScoreRecord& record, ReportMode mode) {
     const bool hasColumn = isOperationKind(record.kind);
     const std::string result = hasColumn ? formatResult(record, mode) : std::string();
-    std::string row = "\t" + formatScoreDate(record.date);
+    std::string row = "\t";
+    row += formatScoreDate(record.date);
     for (int kind = firstOperationKind; kind <= lastOperationKind; ++kind) {
         row += '\t';
         if (kind == record.kind) {

@@ -13,7 +13,7 @@ constexpr int intMax = std::numeric_limits<int>::max();
 std::vector<std::string> numberTexts(int low, int high) {
     std::vector<std::string> texts;
     for (int number = low; number <= high; ++number) {
-        texts.push_back(" " + std::to_string(number));
+        texts.push_back(std::string(1, ' ').append(std::to_string(number)));
     }
     return texts;
 }
