@@ -148,7 +148,7 @@ void MainWindow::initialise(const std::filesystem::path& dataFolderPath) {
     addAccelerators();
     centreOnScreen();
     initDataFolder(dataFolderPath, context_.data, context_.settings);
-    installHelpFileIfMissing(context_.data.helpPath, installedHelpFilePath());
+    installHelpFile(context_.data.helpPath, installedHelpFilePath());
     if (!helpFileExists(context_.data)) {
         QMessageBox::critical(nullptr, QStringLiteral("Helpfile not found"),
                               QStringLiteral("Help is unavailable"));
