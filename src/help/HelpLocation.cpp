@@ -3,6 +3,7 @@
 #include "help/HelpFile.h"
 
 #include <QCoreApplication>
+#include <QDir>
 
 namespace {
 
@@ -11,13 +12,15 @@ constexpr char shippedHelpName[] = "tallyburrow.ahp";
 } // namespace
 
 std::filesystem::path installedHelpFilePath() {
-    const std::filesystem::path programFolder =
-        QCoreApplication::applicationDirPath().toStdU16String();
-    const std::filesystem::path beside = programFolder / shippedHelpName;
-    const std::filesystem::path shared =
-        programFolder.parent_path() / "share" / "tallyburrow" / shippedHelpName;
-    if (!HelpFile::exists(beside) && HelpFile::exists(shared)) {
-        return shared;
+    const QDir programFolder(QCoreApplication::applicationDirPath());
+    const std::filesystem::path beside =
+        programFolder.filePath(QLatin1String(shippedHelpName)).toStdU16String();
+    const std::filesystem::path installed =
+        QDir::cleanPath(programFolder.filePath(QStringLiteral(TB_HELP_FROM_PROGRAM "/") +
+                                               QLatin1String(shippedHelpName)))
+            .toStdU16String();
+    if (!HelpFile::exists(beside) && HelpFile::exists(installed)) {
+        return installed;
     }
     return beside;
 }

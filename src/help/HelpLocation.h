@@ -3,6 +3,6 @@
 #include <filesystem>
 
 // Where the help file the program ships lies: beside the executable (the build tree), or in
-// ../share/tallyburrow from it (an installed program). When neither holds it, the path
-// beside the executable.
+// the installed data folder (share/tallyburrow, found by its path from the installed bin
+// folder). When neither holds it, the path beside the executable.
 std::filesystem::path installedHelpFilePath();
