@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cpack -G DEB` in a Release build directory makes tallyburrow_<version>_<arch>.deb.
 set(CPACK_PACKAGE_NAME tallyburrow)
 set(CPACK_PACKAGE_VENDOR "Quillbyte")

@@ -1,0 +1,60 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Run with cmake -P; the variables come from CMakeLists.txt beside this file.
+
+function(run)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE output
+                  ERROR_VARIABLE output)
+  if(NOT result EQUAL 0)
+    message(FATAL_ERROR "failed (${result}): ${ARGN}\n${output}")
+  endif()
+  set(output "${output}" PARENT_SCOPE)
+endfunction()
+
+file(REMOVE_RECURSE ${WORK})
+set(root ${WORK}/root/usr)
+run(${CMAKE_COMMAND} -E env DESTDIR=${WORK}/root
+    ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /usr)
+
+file(STRINGS ${FILES} expected REGEX "^[^#]")
+foreach(path IN LISTS expected)
+  if(NOT EXISTS ${root}/${path})
+    message(SEND_ERROR "not installed: ${path}")
+  endif()
+endforeach()
+
+file(GLOB desktop_files ${root}/share/applications/*.desktop)
+file(GLOB metainfo_files ${root}/share/metainfo/*.metainfo.xml)
+if(NOT desktop_files OR NOT metainfo_files)
+  message(FATAL_ERROR "no desktop entry or no metainfo installed")
+endif()
+foreach(file IN LISTS desktop_files)
+  run(${DESKTOP_VALIDATE} ${file})
+  if(output) # the validator reports hints and warnings with exit code 0
+    message(SEND_ERROR "${file}:\n${output}")
+  endif()
+endforeach()
+foreach(file IN LISTS metainfo_files)
+  run(${APPSTREAMCLI} validate --no-net ${file})
+endforeach()
+
+run(${root}/bin/tallyburrow --version)
+if(NOT output STREQUAL "tallyburrow ${VERSION}\n")
+  message(SEND_ERROR "--version printed '${output}'")
+endif()
+
+run(${CPACK} -G DEB -B ${WORK}/deb --config ${BUILD_DIR}/CPackConfig.cmake)
+file(GLOB debs ${WORK}/deb/tallyburrow_${VERSION}_*.deb)
+if(NOT debs)
+  message(FATAL_ERROR "no tallyburrow_${VERSION}_*.deb made")
+endif()
+run(${DPKG_DEB} --field ${debs} Package Version Section Depends)
+message(STATUS "${debs}\n${output}")
+if(NOT output MATCHES "Section: education" OR NOT output MATCHES "libqt6widgets6")
+  message(SEND_ERROR "unexpected control fields")
+endif()
+run(${DPKG_DEB} --contents ${debs})
+foreach(path IN LISTS expected)
+  if(NOT output MATCHES " \\./usr/${path}\n")
+    message(SEND_ERROR ".deb lacks usr/${path}")
+  endif()
+endforeach()
