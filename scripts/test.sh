@@ -1,9 +1,15 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test (widget tests run offscreen).
+# Installs what is missing, builds the Release configuration with g++ and runs every test (the
+# widget tests run offscreen), then builds with clang++ too and runs its logic tests, so neither
+# compiler can break unseen. Warnings are errors in both builds.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
-scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
+
+CXX=g++ scripts/build.sh build
 # One test at a time: the widget tests drive real event loops and are kept off a crowded CPU.
 ctest --test-dir build --output-on-failure
+
+CXX=clang++ scripts/build.sh build-clang
+ctest --test-dir build-clang --output-on-failure -L logic
