@@ -41,6 +41,16 @@ run(${root}/bin/tallyburrow --version)
 if(NOT output STREQUAL "tallyburrow ${VERSION}\n")
   message(SEND_ERROR "--version printed '${output}'")
 endif()
+run(${root}/bin/tallyburrow --help)
+if(NOT output MATCHES "^Usage: tallyburrow \\[options\\]\n.*--version")
+  message(SEND_ERROR "--help printed '${output}'")
+endif()
+execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+                        ${root}/bin/tallyburrow --no-such-option
+                RESULT_VARIABLE result ERROR_VARIABLE output OUTPUT_QUIET)
+if(NOT result EQUAL 1 OR NOT output MATCHES "tallyburrow: Unknown option 'no-such-option'.\nUsage:")
+  message(SEND_ERROR "an unknown option gave ${result}: '${output}'")
+endif()
 
 run(${CPACK} -G DEB -B ${WORK}/deb --config ${BUILD_DIR}/CPackConfig.cmake)
 file(GLOB debs ${WORK}/deb/tallyburrow_${VERSION}_*.deb)
