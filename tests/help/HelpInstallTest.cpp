@@ -7,51 +7,26 @@
 namespace {
 
 using Bytes = std::vector<unsigned char>;
-const Bytes oldHelp = {0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 'A', 0x00};
-const Bytes newHelp = {0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 'B', 0x00};
-const Bytes nextHelp = {0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 'C', 0x00};
-const Bytes grownUpsHelp = {0x01, 0x00, 0x00, 0x00, 0x01, 0x00, 'G', 0x00};
-
-enum class Before { Nothing, ProgramsCopyOfOld, GrownUpsFile, GrownUpReplacedCopy, SameNoNote };
+// A one-topic help file whose title is the letter given.
+Bytes helpTitled(char letter) {
+    return {0x01, 0x00, 0x00, 0x00, 0x01, 0x00, static_cast<unsigned char>(letter), 0x00};
+}
+const Bytes oldHelp = helpTitled('A');
+const Bytes newHelp = helpTitled('B');
+const Bytes nextHelp = helpTitled('C');
+const Bytes grownUpsHelp = helpTitled('G');
 
 struct InstallCase {
     const char* name;
-    Before before;
-    bool installed;   // the installed help file exists
-    bool copies;      // the call writes the data folder's help file
-    Bytes helpAfter;  // the data folder's help file afterwards (empty: none)
-    bool followsNext; // a later upgrade to nextHelp reaches the data folder too
+    const Bytes* programCopied; // what an earlier start copied into the data folder, if anything
+    const Bytes* writtenOver;   // what was then written in the data folder by hand, if anything
+    bool installed;             // the installed help file (newHelp) exists
+    bool copies;                // the call writes the data folder's help file
+    Bytes helpAfter;            // the data folder's help file afterwards (empty: none)
+    bool followsNext;           // a later upgrade to nextHelp reaches the data folder too
 };
 
 class HelpInstallTest : public ::testing::TestWithParam<InstallCase> {};
-
-// Lays out the data folder as a previous run or a grown-up left it.
-void prepare(const std::filesystem::path& help, Before before) {
-    const auto programCopies = [&](const Bytes& bytes) {
-        std::filesystem::path shipped = help;
-        shipped += ".shipped";
-        writeBytes(shipped, bytes);
-        ASSERT_TRUE(installHelpFile(help, shipped));
-        std::filesystem::remove(shipped);
-    };
-    switch (before) {
-    case Before::Nothing:
-        break;
-    case Before::ProgramsCopyOfOld:
-        programCopies(oldHelp);
-        break;
-    case Before::GrownUpsFile:
-        writeBytes(help, grownUpsHelp);
-        break;
-    case Before::GrownUpReplacedCopy:
-        programCopies(oldHelp);
-        writeBytes(help, grownUpsHelp);
-        break;
-    case Before::SameNoNote:
-        writeBytes(help, newHelp);
-        break;
-    }
-}
 
 TEST_P(HelpInstallTest, CopiesFollowsUpgradesAndKeepsAGrownUpsFile) {
     const InstallCase& c = GetParam();
@@ -60,10 +35,15 @@ TEST_P(HelpInstallTest, CopiesFollowsUpgradesAndKeepsAGrownUpsFile) {
     const auto data = folder.path() / "data" / "Quillbyte";
     const auto help = data / "tallyburrow.ahp";
     std::filesystem::create_directories(shipped.parent_path());
-    if (c.before != Before::Nothing) {
-        std::filesystem::create_directories(data);
+    if (c.programCopied) {
+        writeBytes(shipped, *c.programCopied);
+        ASSERT_TRUE(installHelpFile(help, shipped));
     }
-    prepare(help, c.before);
+    if (c.writtenOver) {
+        std::filesystem::create_directories(data);
+        writeBytes(help, *c.writtenOver);
+    }
+    std::filesystem::remove(shipped);
     if (c.installed) {
         writeBytes(shipped, newHelp);
     }
@@ -87,13 +67,12 @@ TEST_P(HelpInstallTest, CopiesFollowsUpgradesAndKeepsAGrownUpsFile) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, HelpInstallTest,
     ::testing::Values(
-        InstallCase{"NothingInstalled", Before::Nothing, false, false, {}, true},
-        InstallCase{"FirstStart", Before::Nothing, true, true, newHelp, true},
-        InstallCase{"UpgradeOfOwnCopy", Before::ProgramsCopyOfOld, true, true, newHelp, true},
-        InstallCase{"GrownUpsFileKept", Before::GrownUpsFile, true, false, grownUpsHelp, false},
-        InstallCase{"ReplacedCopyKept", Before::GrownUpReplacedCopy, true, false, grownUpsHelp,
-                    false},
-        InstallCase{"IdenticalCopyAdopted", Before::SameNoNote, true, false, newHelp, true}),
+        InstallCase{"NothingInstalled", nullptr, nullptr, false, false, {}, true},
+        InstallCase{"FirstStart", nullptr, nullptr, true, true, newHelp, true},
+        InstallCase{"UpgradeOfOwnCopy", &oldHelp, nullptr, true, true, newHelp, true},
+        InstallCase{"GrownUpsFileKept", nullptr, &grownUpsHelp, true, false, grownUpsHelp, false},
+        InstallCase{"ReplacedCopyKept", &oldHelp, &grownUpsHelp, true, false, grownUpsHelp, false},
+        InstallCase{"IdenticalCopyAdopted", nullptr, &newHelp, true, false, newHelp, true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
