@@ -45,7 +45,7 @@ run(${root}/bin/tallyburrow --help)
 if(NOT output MATCHES "^Usage: tallyburrow \\[options\\]\n.*--version")
   message(SEND_ERROR "--help printed '${output}'")
 endif()
-execute_process(COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
                         ${root}/bin/tallyburrow --no-such-option
                 RESULT_VARIABLE result ERROR_VARIABLE output OUTPUT_QUIET)
 if(NOT result EQUAL 1 OR NOT output MATCHES "tallyburrow: Unknown option 'no-such-option'.\nUsage:")
