@@ -25,10 +25,28 @@ QByteArray csvLine(const QStringList& cells) {
     return fields.join(',').toUtf8() + "\r\n";
 }
 
+// Shares of the page width: room for a name, a date, a percentage; the note takes the rest.
+double columnWidthPercent(int column) {
+    switch (column) {
+    case 0:
+        return 9;
+    case 1:
+        return 4;
+    case 2:
+    case 3:
+        return 7;
+    default:
+        return column == overviewColumnCount - 1 ? 10 : 4.5;
+    }
+}
+
 QString htmlRow(const QStringList& cells, const char* tag) {
+    const bool heading = QString(tag) == "th";
     QString row = "<tr>";
-    for (const QString& cell : cells) {
-        row += QString("<%1>%2</%1>").arg(tag, cell.toHtmlEscaped());
+    for (int column = 0; column < cells.size(); ++column) {
+        const QString width =
+            heading ? QString(" width=\"%1%\"").arg(columnWidthPercent(column)) : QString();
+        row += QString("<%1%2>%3</%1>").arg(tag, width, cells[column].toHtmlEscaped());
     }
     return row + "</tr>\n";
 }
@@ -47,7 +65,7 @@ QString overviewHtml(const std::vector<const OverviewRow*>& rows, const QString&
     QString html =
         QString("<h2>Tallyburrow class overview</h2>\n"
                 "<p>Folder %1, printed %2</p>\n"
-                "<table border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n")
+                "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n")
             .arg(QDir::toNativeSeparators(folder).toHtmlEscaped(), printed.toString("yyyy-MM-dd"));
     html += htmlRow(overviewHeadings(), "th");
     for (const OverviewRow* row : rows) {

@@ -53,6 +53,7 @@ OverviewWindow::OverviewWindow(const QString& folder, QWidget* parent)
     table_->setSelectionMode(QAbstractItemView::SingleSelection);
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_, &QTableView::activated, this, &OverviewWindow::openChart);
@@ -120,7 +121,7 @@ bool OverviewWindow::printTo(QPrinter& printer) const {
     printer.setDocName("Tallyburrow class overview");
     QTextDocument document;
     QFont font = document.defaultFont();
-    font.setPointSizeF(7.5);
+    font.setPointSizeF(7);
     document.setDefaultFont(font);
     document.setHtml(overviewHtml(shownRows(), folder_, QDate::currentDate()));
     document.print(&printer);

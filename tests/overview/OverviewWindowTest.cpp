@@ -107,6 +107,9 @@ void OverviewWindowTest::exportsCsvAndPdf() {
     pdftotext.start("pdftotext", {"-layout", qPath(out.path() / "class.pdf"), "-"});
     QVERIFY(pdftotext.waitForFinished(30000));
     const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+    QProcess::execute("pdftoppm",
+                      {"-png", "-r", "60", "-singlefile", qPath(out.path() / "class.pdf"),
+                       qEnvironmentVariable("TB_SHOTS_DIR", "/tmp") + "/class-overview-pdf"});
     for (const QString& expected :
          {QString("Tallyburrow class overview"), QDate::currentDate().toString("yyyy-MM-dd"),
           QString("Smith, Jo"), QString("regular"), QString("87.50"), QString("Mult/")}) {
