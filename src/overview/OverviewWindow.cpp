@@ -54,7 +54,12 @@ OverviewWindow::OverviewWindow(const QString& folder, QWidget* parent)
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->verticalHeader()->hide();
     table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
+    // Numbers and dates have one width, so the rows in view size their columns; the child
+    // column is made as wide as the longest name, which measuring every row would take long.
+    table_->horizontalHeader()->setResizeContentsPrecision(0);
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+    table_->setColumnWidth(0, widestChildCell());
     table_->horizontalHeader()->setStretchLastSection(true);
     connect(table_, &QTableView::activated, this, &OverviewWindow::openChart);
     layout->addWidget(table_, 1);
@@ -71,6 +76,16 @@ OverviewWindow::OverviewWindow(const QString& folder, QWidget* parent)
         table_->selectRow(0);
     }
     table_->setFocus();
+}
+
+int OverviewWindow::widestChildCell() const {
+    const QFontMetrics metrics(table_->font());
+    int widest = metrics.horizontalAdvance(overviewHeadings().front());
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        widest =
+            std::max(widest, metrics.horizontalAdvance(model_->index(row, 0).data().toString()));
+    }
+    return widest + 4 * metrics.averageCharWidth();
 }
 
 void OverviewWindow::addButtons(QBoxLayout* row) {

@@ -56,6 +56,7 @@ public:
 
 private:
     void addButtons(class QBoxLayout* row);
+    int widestChildCell() const;
     void warn(const QString& text);
 
     QString folder_;
