@@ -13,10 +13,11 @@
 #include <cmath>
 
 namespace {
-// Okabe and Ito's palette, chosen to stay distinct under the common colour blindnesses.
+// Okabe and Ito's palette, chosen to stay distinct under the common colour blindnesses, with
+// Paul Tol's wine for the seventh kind in place of their black, which the axes use.
 const std::array<QColor, 8> colours = {
-    QColor(0, 0, 0),       QColor(0, 114, 178), QColor(213, 94, 0),   QColor(0, 158, 115),
-    QColor(204, 121, 167), QColor(230, 159, 0), QColor(86, 180, 233), QColor(0, 0, 0)};
+    QColor(Qt::gray),      QColor(0, 114, 178), QColor(213, 94, 0),   QColor(0, 158, 115),
+    QColor(204, 121, 167), QColor(230, 159, 0), QColor(86, 180, 233), QColor(136, 34, 85)};
 
 const char* const dateFormat = "MM-dd-yyyy";
 
@@ -201,7 +202,7 @@ QImage chartImage(const ChartData& data, const QSize& size) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    paintChart(painter, QRectF(QPointF(0, 0), QSizeF(size)), data);
+    paintChart(painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(8, 8, -8, -8), data);
     return image;
 }
 
