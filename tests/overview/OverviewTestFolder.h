@@ -1,20 +1,14 @@
 #pragma once
 
 #include "records/StudentFile.h"
+#include "report/ReportTestData.h"
 #include "support/TempFolder.h"
 
 #include <QString>
 
-#include <cstdint>
-
 // A class folder made for the tests: children with every kind of result, a damaged file, a
 // child with no results, a file cut short, a folder in place of a file, and names a CSV
 // must quote or guard.
-inline ScoreRecord testScore(std::uint16_t date, int kind, int problems, int correct) {
-    return {date, static_cast<std::uint8_t>(kind), 0, static_cast<std::int16_t>(problems),
-            static_cast<std::int16_t>(correct)};
-}
-
 inline std::uint16_t inMarch(int day) {
     return static_cast<std::uint16_t>((2026 - 1980) * 512 + 3 * 32 + day);
 }
@@ -30,20 +24,20 @@ inline std::vector<unsigned char> childBytes(std::vector<ScoreRecord> history,
 
 inline void makeClassFolder(const std::filesystem::path& folder) {
     writeBytes(folder / "Ann.sbk",
-               childBytes({testScore(inMarch(1), 1, 10, 8), testScore(inMarch(2), 2, 10, 5),
-                           testScore(inMarch(2), 3, 20, 9), testScore(inMarch(3), 4, 20, 18),
-                           testScore(inMarch(4), 5, 3, 2), testScore(inMarch(5), 6, 8, 7),
-                           testScore(inMarch(6), 7, 4, 1), testScore(inMarch(7), 3, 20, 16),
-                           testScore(inMarch(8), 3, 20, 13), testScore(0, 1, 4, 4)}));
+               childBytes({score(inMarch(1), 1, 10, 8), score(inMarch(2), 2, 10, 5),
+                           score(inMarch(2), 3, 20, 9), score(inMarch(3), 4, 20, 18),
+                           score(inMarch(4), 5, 3, 2), score(inMarch(5), 6, 8, 7),
+                           score(inMarch(6), 7, 4, 1), score(inMarch(7), 3, 20, 16),
+                           score(inMarch(8), 3, 20, 13), score(0, 1, 4, 4)}));
     writeBytes(folder / "bob.SBK", {'h', 'e', 'l', 'l', 'o'});
     writeBytes(folder / "Cy.sbk", {});
     std::vector<unsigned char> cut =
-        childBytes({testScore(inMarch(10), 1, 10, 10), testScore(inMarch(11), 1, 10, 9)});
+        childBytes({score(inMarch(10), 1, 10, 10), score(inMarch(11), 1, 10, 9)});
     cut[35] = 5; // claims five results, holds two
     writeBytes(folder / "Dee.sbk", cut);
     std::filesystem::create_directory(folder / "Eve.sbk");
     writeBytes(folder / "Smith, Jo.sbk", childBytes({}, false));
-    writeBytes(folder / "=Sum.sbk", childBytes({testScore(0, 4, 10, 9)}));
+    writeBytes(folder / "=Sum.sbk", childBytes({score(0, 4, 10, 9)}));
     writeBytes(folder / "notes.txt", {'x'});
 }
 

@@ -49,17 +49,17 @@ void saveThrough(QWidget* window, const char* button, const std::filesystem::pat
 class OverviewWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void sortsAndExportsInTheOrderShown();
-    void enterOpensTheChildsChart();
+    void sortsExportsAndOpensCharts();
 };
 
-void OverviewWindowTest::sortsAndExportsInTheOrderShown() {
+// Sorting, exporting and opening a chart as a user would, in the order the table shows.
+void OverviewWindowTest::sortsExportsAndOpensCharts() {
     TempFolder folder;
     TempFolder out;
     makeClassFolder(folder.path());
     OverviewWindow window(qPath(folder.path()));
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     saveShot(&window, "class-overview");
     // Numbers and dates sort as such ("10" after "2"); empty cells below every value.
     const struct {
@@ -89,9 +89,6 @@ void OverviewWindowTest::sortsAndExportsInTheOrderShown() {
     QCOMPARE(readText(out.path() / "class.csv"), std::string(classCsv));
 
     saveThrough(&window, "406", out.path() / "class.pdf");
-    const QString shots = qEnvironmentVariable("TB_SHOTS_DIR", "/tmp");
-    QProcess::execute("pdftoppm", {"-png", "-r", "60", "-singlefile",
-                                   qPath(out.path() / "class.pdf"), shots + "/class-overview-pdf"});
     QProcess pdftotext;
     pdftotext.start("pdftotext", {"-layout", qPath(out.path() / "class.pdf"), "-"});
     QVERIFY(pdftotext.waitForFinished(30000));
@@ -101,17 +98,11 @@ void OverviewWindowTest::sortsAndExportsInTheOrderShown() {
           QString("Smith, Jo"), QString("regular"), QString("87.50"), QString("Mult/")}) {
         QVERIFY2(text.contains(expected), qPrintable(expected + " in\n" + text));
     }
-}
 
-void OverviewWindowTest::enterOpensTheChildsChart() {
-    TempFolder folder;
-    makeClassFolder(folder.path());
-    OverviewWindow window(qPath(folder.path()));
-    window.show();
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    const std::pair<int, QString> cases[] = {{1, "Progress Chart - Ann"},
-                                             {5, "The file of Eve cannot be read"}};
-    for (const auto& [row, expected] : cases) {
+    // Enter on a row opens the child's chart, or says why the file cannot be read.
+    const std::pair<int, QString> charts[] = {{1, "Progress Chart - Ann"},
+                                              {5, "The file of Eve cannot be read"}};
+    for (const auto& [row, expected] : charts) {
         QString seen;
         whenModalOpens(
             [&seen](QWidget* modal) {
