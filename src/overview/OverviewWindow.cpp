@@ -28,7 +28,7 @@ QString documentsFolder() {
 } // namespace
 
 OverviewWindow::OverviewWindow(const QString& folder, QWidget* parent)
-    : QWidget(parent), folder_(folder) {
+    : QMainWindow(parent), folder_(folder) {
     setWindowTitle("Tallyburrow class overview");
     std::vector<OverviewRow> rows = readOverview(folder_);
     const QString status = overviewStatus(rows, QFileInfo(folder_).isDir());
@@ -37,7 +37,9 @@ OverviewWindow::OverviewWindow(const QString& folder, QWidget* parent)
     sorted_->setSourceModel(model_);
     sorted_->setSortRole(Qt::UserRole);
 
-    auto* layout = new QVBoxLayout(this);
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
     auto* heading = new QLabel(QString("Children in %1").arg(QDir::toNativeSeparators(folder_)));
     heading->setObjectName("heading");
     heading->setTextInteractionFlags(Qt::TextSelectableByMouse);

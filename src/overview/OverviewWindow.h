@@ -2,7 +2,7 @@
 
 #include "overview/OverviewRow.h"
 
-#include <QWidget>
+#include <QMainWindow>
 
 #include <vector>
 
@@ -36,7 +36,7 @@ inline constexpr OverviewButton overviewButtons[] = {
 // "Tallyburrow class overview": every child of a data folder in one sortable table, with
 // each child's chart, CSV export, and printing or saving as PDF. It never writes to the
 // folder it shows.
-class OverviewWindow : public QWidget {
+class OverviewWindow : public QMainWindow {
     Q_OBJECT
 public:
     OverviewWindow(const QString& folder, QWidget* parent = nullptr);

@@ -20,7 +20,6 @@ QString usualDataFolder() {
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("tallyburrow-class");
-    QApplication::setApplicationDisplayName("Tallyburrow class overview");
     QApplication::setOrganizationName("Quillbyte");
     QApplication::setApplicationVersion(appVersionText);
     QGuiApplication::setDesktopFileName("org.quillbyte.TallyburrowClass");

@@ -3,6 +3,7 @@
 #include "common/DialogControls.h"
 #include "report/ChartPainter.h"
 
+#include <QAccessibleWidget>
 #include <QBoxLayout>
 #include <QDir>
 #include <QFileDialog>
@@ -14,7 +15,21 @@
 #include <QPushButton>
 #include <QSaveFile>
 
+namespace {
+// Assistive technology is told the view is a chart (not an empty filler), with its name and
+// its description in words.
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(ChartView::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    }
+    return nullptr;
+}
+} // namespace
+
 ChartView::ChartView(const ChartData& data, QWidget* parent) : QWidget(parent), data_(data) {
+    static const bool factoryInstalled = (QAccessible::installFactory(chartAccessible), true);
+    (void)factoryInstalled;
     setAccessibleName("Progress chart");
     setAccessibleDescription(chartDescription(data_));
     setToolTip(chartDescription(data_));
