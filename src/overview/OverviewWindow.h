@@ -7,7 +7,7 @@
 #include <vector>
 
 class OverviewModel;
-class QLabel;
+class QBoxLayout;
 class QPrinter;
 class QSortFilterProxyModel;
 class QTableView;
@@ -55,7 +55,7 @@ public:
     QTableView* table() const { return table_; }
 
 private:
-    void addButtons(class QBoxLayout* row);
+    void addButtons(QBoxLayout* row);
     int widestChildCell() const;
     void warn(const QString& text);
 

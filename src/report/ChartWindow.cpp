@@ -57,6 +57,7 @@ ChartWindow::ChartWindow(const QString& childName, const std::vector<ScoreRecord
         sentence->setMinimumSize(480, 300);
         sentence->setObjectName(controlName(static_cast<int>(ChartControl::Chart)));
         sentence->setAccessibleName("Progress chart");
+        sentence->setAccessibleDescription(noResultsSentence);
         view_ = sentence;
     } else {
         view_ = new ChartView(data_, this);

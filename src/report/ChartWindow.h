@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <QWidget>
 
-class QPrinter;
+class QBoxLayout;
 
 // Control numbers of the chart window, its buttons in the order they stand.
 enum class ChartControl : int {
@@ -57,7 +57,7 @@ public:
     bool savePngWithDialog();
 
 private:
-    void addButtons(class QBoxLayout* row);
+    void addButtons(QBoxLayout* row);
 
     QString childName_;
     ChartData data_;
