@@ -12,9 +12,7 @@
 #include <QtTest>
 
 namespace {
-std::uint16_t march(int day) {
-    return static_cast<std::uint16_t>((2026 - 1980) * 512 + 3 * 32 + day);
-}
+constexpr int march = (2026 - 1980) * 512 + 3 * 32; // the packed date of 2026-03-00
 
 int pixelsOf(const QImage& image, int kind) {
     int count = 0;
@@ -39,9 +37,9 @@ private slots:
 void ChartWindowTest::chartButtonOpensTheChildsChart() {
     StudentRecord student;
     student.studentName = "Ann";
-    student.history = {score(march(1), 3, 20, 9),  score(march(1), 1, 10, 5),
-                       score(march(2), 3, 20, 18), score(march(3), 3, 20, 16),
-                       score(march(3), 1, 10, 9),  score(march(3), 5, 10, 7)};
+    student.history = {score(march + 1, 3, 20, 9),  score(march + 1, 1, 10, 5),
+                       score(march + 2, 3, 20, 18), score(march + 3, 3, 20, 16),
+                       score(march + 3, 1, 10, 9),  score(march + 3, 5, 10, 7)};
     ProgressReportWindow report(student, nullptr);
     report.show();
     QVERIFY(QTest::qWaitForWindowExposed(&report));
@@ -75,7 +73,7 @@ void ChartWindowTest::chartButtonOpensTheChildsChart() {
 // No results show a sentence, with nothing to print or save.
 void ChartWindowTest::savesPngAndPrintsPdf() {
     TempFolder folder;
-    ChartWindow window("Ann", {score(march(4), 4, 20, 18)}, nullptr);
+    ChartWindow window("Ann", {score(march + 4, 4, 20, 18)}, nullptr);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QString png = QString::fromStdString((folder.path() / "ann.png").string());
@@ -84,6 +82,13 @@ void ChartWindowTest::savesPngAndPrintsPdf() {
     QVERIFY(pixelsOf(QImage(png), 4) > 20);
     QVERIFY(!window.savePng(QString::fromStdString((folder.path() / "no/such.png").string())));
 
+    QWidget* printDialogOwner = nullptr; // the printer dialog stands over the chart window
+    whenModalOpens([&](QWidget* dialog) {
+        printDialogOwner = dialog->parentWidget();
+        dialog->close();
+    });
+    QVERIFY(!window.printWithDialog());
+    QCOMPARE(printDialogOwner, &window);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(QString::fromStdString((folder.path() / "chart.pdf").string()));
