@@ -14,6 +14,7 @@
 #include <QPrinter>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QStandardPaths>
 
 namespace {
 // Assistive technology is told the view is a chart (not an empty filler), with its name and
@@ -104,8 +105,11 @@ bool ChartWindow::savePng(const QString& path) const {
 }
 
 bool ChartWindow::savePngWithDialog() {
-    QString path = QFileDialog::getSaveFileName(this, "Save Chart as PNG", childName_ + ".png",
-                                                "PNG images (*.png)");
+    // Offered in the user's documents, never beside the child files.
+    const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                              "/" + childName_ + "-chart.png";
+    QString path =
+        QFileDialog::getSaveFileName(this, "Save Chart as PNG", suggested, "PNG images (*.png)");
     if (path.isEmpty()) {
         return false;
     }
