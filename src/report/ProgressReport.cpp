@@ -2,6 +2,7 @@
 
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
+#include "report/ChartWindow.h"
 #include "report/TabStopDelegate.h"
 #include "report/TabStops.h"
 
@@ -63,6 +64,15 @@ void ProgressReportWindow::createControls() {
         addButton(this, idOf(ReportControl::Cancel), "&Cancel", QRect(400, 405, 75, 30));
     cancelButton_->setAutoDefault(false);
     connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
+
+    QPushButton* chartButton =
+        addButton(this, idOf(ReportControl::Chart), "C&hart", QRect(485, 405, 75, 30));
+    chartButton->setAutoDefault(false);
+    connect(chartButton, &QPushButton::clicked, this, &ProgressReportWindow::showChart);
+}
+
+void ProgressReportWindow::showChart() {
+    showProgressChart(this, QString::fromStdString(student_.studentName), student_.history);
 }
 
 void ProgressReportWindow::createHeadings() {

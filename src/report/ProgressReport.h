@@ -18,6 +18,7 @@ enum class ReportControl : int {
     ScoreList = 326,
     PercentOption = 327,
     CorrectOfTotalOption = 328,
+    Chart = 329,
 };
 
 // The "Report Progress" window: the child's score history as a table with one column per
@@ -40,6 +41,7 @@ private:
     void createControls();
     void createHeadings();
     void setTabStops();
+    void showChart();
 
     const StudentRecord& student_;
     QListWidget* scoreList_ = nullptr;

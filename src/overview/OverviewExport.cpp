@@ -1,0 +1,75 @@
+#include "overview/OverviewExport.h"
+
+#include <QDir>
+
+namespace {
+bool isTextColumn(int column) {
+    return column == 0 || column == overviewColumnCount - 1;
+}
+
+QString csvField(QString text, int column) {
+    if (isTextColumn(column) && !text.isEmpty() && QString("=+-@").contains(text.front())) {
+        text.prepend('\'');
+    }
+    if (text.contains(',') || text.contains('"') || text.contains('\n') || text.contains('\r')) {
+        text = '"' + text.replace('"', "\"\"") + '"';
+    }
+    return text;
+}
+
+QByteArray csvLine(const QStringList& cells) {
+    QStringList fields;
+    for (int column = 0; column < cells.size(); ++column) {
+        fields << csvField(cells[column], column);
+    }
+    return fields.join(',').toUtf8() + "\r\n";
+}
+
+// Shares of the page width: room for a name, a date, a percentage; the note takes the rest.
+double columnWidthPercent(int column) {
+    switch (column) {
+    case 0:
+        return 9;
+    case 1:
+        return 4;
+    case 2:
+    case 3:
+        return 7;
+    default:
+        return column == overviewColumnCount - 1 ? 10 : 4.5;
+    }
+}
+
+QString htmlRow(const QStringList& cells, const char* tag) {
+    const bool heading = QString(tag) == "th";
+    QString row = "<tr>";
+    for (int column = 0; column < cells.size(); ++column) {
+        const QString width =
+            heading ? QString(" width=\"%1%\"").arg(columnWidthPercent(column)) : QString();
+        row += QString("<%1%2>%3</%1>").arg(tag, width, cells[column].toHtmlEscaped());
+    }
+    return row + "</tr>\n";
+}
+} // namespace
+
+QByteArray overviewCsv(const std::vector<const OverviewRow*>& rows) {
+    QByteArray csv = csvLine(overviewHeadings());
+    for (const OverviewRow* row : rows) {
+        csv += csvLine(overviewCells(*row));
+    }
+    return csv;
+}
+
+QString overviewHtml(const std::vector<const OverviewRow*>& rows, const QString& folder,
+                     const QDate& printed) {
+    QString html =
+        QString("<h2>Tallyburrow class overview</h2>\n"
+                "<p>Folder %1, printed %2</p>\n"
+                "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n")
+            .arg(QDir::toNativeSeparators(folder).toHtmlEscaped(), printed.toString("yyyy-MM-dd"));
+    html += htmlRow(overviewHeadings(), "th");
+    for (const OverviewRow* row : rows) {
+        html += htmlRow(overviewCells(*row), "td");
+    }
+    return html + "</table>\n";
+}

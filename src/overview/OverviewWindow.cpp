@@ -1,0 +1,208 @@
+#include "overview/OverviewWindow.h"
+
+#include "common/DialogControls.h"
+#include "overview/OverviewExport.h"
+#include "overview/OverviewModel.h"
+#include "report/ChartWindow.h"
+
+#include <QBoxLayout>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QStandardPaths>
+#include <QTableView>
+#include <QTextDocument>
+
+namespace {
+QString documentsFolder() {
+    return QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+}
+} // namespace
+
+OverviewWindow::OverviewWindow(const QString& folder, QWidget* parent)
+    : QMainWindow(parent), folder_(folder) {
+    setWindowTitle("Tallyburrow class overview");
+    std::vector<OverviewRow> rows = readOverview(folder_);
+    const QString status = overviewStatus(rows, QFileInfo(folder_).isDir());
+    model_ = new OverviewModel(std::move(rows), this);
+    sorted_ = new QSortFilterProxyModel(this);
+    sorted_->setSourceModel(model_);
+    sorted_->setSortRole(Qt::UserRole);
+
+    auto* central = new QWidget(this);
+    setCentralWidget(central);
+    auto* layout = new QVBoxLayout(central);
+    auto* heading = new QLabel(QString("Children in %1").arg(QDir::toNativeSeparators(folder_)));
+    heading->setObjectName("heading");
+    heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    layout->addWidget(heading);
+
+    table_ = new QTableView(this);
+    table_->setObjectName(controlName(static_cast<int>(OverviewControl::Table)));
+    table_->setAccessibleName("Children");
+    table_->setModel(sorted_);
+    table_->setSortingEnabled(true);
+    table_->sortByColumn(0, Qt::AscendingOrder);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setSelectionMode(QAbstractItemView::SingleSelection);
+    table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table_->verticalHeader()->hide();
+    table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
+    // Numbers and dates have one width, so the rows in view size their columns; the child
+    // column is made as wide as the longest name, which measuring every row would take long.
+    table_->horizontalHeader()->setResizeContentsPrecision(0);
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Interactive);
+    table_->setColumnWidth(0, widestChildCell());
+    table_->horizontalHeader()->setStretchLastSection(true);
+    connect(table_, &QTableView::activated, this, &OverviewWindow::openChart);
+    layout->addWidget(table_, 1);
+
+    auto* statusLine = new QLabel(status, this);
+    statusLine->setObjectName(controlName(static_cast<int>(OverviewControl::Status)));
+    layout->addWidget(statusLine);
+
+    auto* buttons = new QHBoxLayout;
+    addButtons(buttons);
+    layout->addLayout(buttons);
+    resize(960, 540);
+    if (model_->rowCount() > 0) {
+        table_->selectRow(0);
+    }
+    table_->setFocus();
+}
+
+int OverviewWindow::widestChildCell() const {
+    const QFontMetrics metrics(table_->font());
+    int widest = metrics.horizontalAdvance(overviewHeadings().front());
+    for (int row = 0; row < model_->rowCount(); ++row) {
+        widest =
+            std::max(widest, metrics.horizontalAdvance(model_->index(row, 0).data().toString()));
+    }
+    return widest + 4 * metrics.averageCharWidth();
+}
+
+void OverviewWindow::addButtons(QBoxLayout* row) {
+    row->addStretch(1);
+    for (const OverviewButton& button : overviewButtons) {
+        auto* push = new QPushButton(button.text, this);
+        push->setObjectName(controlName(static_cast<int>(button.id)));
+        push->setAccessibleName(QString(button.text).remove('&').remove("..."));
+        push->setAutoDefault(false);
+        row->addWidget(push);
+        switch (button.id) {
+        case OverviewControl::OpenChart:
+            connect(push, &QPushButton::clicked, this,
+                    [this]() { openChart(table_->currentIndex()); });
+            break;
+        case OverviewControl::ExportCsv:
+            connect(push, &QPushButton::clicked, this, &OverviewWindow::exportCsvWithDialog);
+            break;
+        case OverviewControl::Print:
+            connect(push, &QPushButton::clicked, this, &OverviewWindow::printWithDialog);
+            break;
+        case OverviewControl::SavePdf:
+            connect(push, &QPushButton::clicked, this, &OverviewWindow::savePdfWithDialog);
+            break;
+        default:
+            connect(push, &QPushButton::clicked, this, &QWidget::close);
+            break;
+        }
+    }
+}
+
+std::vector<const OverviewRow*> OverviewWindow::shownRows() const {
+    std::vector<const OverviewRow*> rows;
+    for (int i = 0; i < sorted_->rowCount(); ++i) {
+        rows.push_back(&model_->row(sorted_->mapToSource(sorted_->index(i, 0)).row()));
+    }
+    return rows;
+}
+
+bool OverviewWindow::exportCsv(const QString& path) {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(overviewCsv(shownRows())) >= 0 &&
+           file.commit();
+}
+
+bool OverviewWindow::printTo(QPrinter& printer) const {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setDocName("Tallyburrow class overview");
+    QTextDocument document;
+    QFont font = document.defaultFont();
+    font.setPointSizeF(7);
+    document.setDefaultFont(font);
+    document.setHtml(overviewHtml(shownRows(), folder_, QDate::currentDate()));
+    document.print(&printer);
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        return QFileInfo(printer.outputFileName()).size() > 0;
+    }
+    return printer.printerState() != QPrinter::Error;
+}
+
+void OverviewWindow::warn(const QString& text) {
+    QMessageBox::warning(this, "Tallyburrow class overview", text);
+}
+
+bool OverviewWindow::exportCsvWithDialog() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, "Export CSV", documentsFolder() + "/class-overview.csv", "CSV files (*.csv)");
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (!exportCsv(path)) {
+        warn(QString("The table could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return true;
+}
+
+bool OverviewWindow::printWithDialog() {
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    if (!printTo(printer)) {
+        warn("The table could not be printed.");
+        return false;
+    }
+    return true;
+}
+
+bool OverviewWindow::savePdfWithDialog() {
+    const QString path = QFileDialog::getSaveFileName(
+        this, "Save as PDF", documentsFolder() + "/class-overview.pdf", "PDF files (*.pdf)");
+    if (path.isEmpty()) {
+        return false;
+    }
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    if (!printTo(printer)) {
+        warn(QString("The table could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return true;
+}
+
+void OverviewWindow::openChart(const QModelIndex& index) {
+    if (!index.isValid()) {
+        return;
+    }
+    const OverviewRow& row = model_->row(sorted_->mapToSource(index).row());
+    if (row.file.state == ChildFileState::Unreadable) {
+        warn(QString("The file of %1 cannot be read: %2.").arg(row.file.name, row.file.problem));
+        return;
+    }
+    showProgressChart(this, row.file.name, row.file.history);
+}

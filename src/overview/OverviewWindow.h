@@ -1,0 +1,66 @@
+#pragma once
+
+#include "overview/OverviewRow.h"
+
+#include <QMainWindow>
+
+#include <vector>
+
+class OverviewModel;
+class QBoxLayout;
+class QPrinter;
+class QSortFilterProxyModel;
+class QTableView;
+
+// Control numbers of the class overview window; its buttons in the order they stand.
+enum class OverviewControl : int {
+    Close = 2,
+    Table = 401,
+    Status = 402,
+    OpenChart = 403,
+    ExportCsv = 404,
+    Print = 405,
+    SavePdf = 406,
+};
+
+struct OverviewButton {
+    OverviewControl id;
+    const char* text;
+};
+inline constexpr OverviewButton overviewButtons[] = {
+    {OverviewControl::OpenChart, "Open &Chart"}, {OverviewControl::ExportCsv, "&Export CSV..."},
+    {OverviewControl::Print, "&Print..."},       {OverviewControl::SavePdf, "Save as P&DF..."},
+    {OverviewControl::Close, "&Close"},
+};
+
+// "Tallyburrow class overview": every child of a data folder in one sortable table, with
+// each child's chart, CSV export, and printing or saving as PDF. It never writes to the
+// folder it shows.
+class OverviewWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    OverviewWindow(const QString& folder, QWidget* parent = nullptr);
+
+    // The rows in the order the table shows them.
+    std::vector<const OverviewRow*> shownRows() const;
+
+    bool exportCsv(const QString& path);
+    bool printTo(QPrinter& printer) const;
+
+    bool exportCsvWithDialog();
+    bool printWithDialog();
+    bool savePdfWithDialog();
+    void openChart(const QModelIndex& index);
+
+    QTableView* table() const { return table_; }
+
+private:
+    void addButtons(QBoxLayout* row);
+    int widestChildCell() const;
+    void warn(const QString& text);
+
+    QString folder_;
+    OverviewModel* model_ = nullptr;
+    QSortFilterProxyModel* sorted_ = nullptr;
+    QTableView* table_ = nullptr;
+};

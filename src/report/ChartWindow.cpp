@@ -1,0 +1,148 @@
+#include "report/ChartWindow.h"
+
+#include "common/DialogControls.h"
+#include "report/ChartPainter.h"
+
+#include <QAccessibleWidget>
+#include <QBoxLayout>
+#include <QDir>
+#include <QFileDialog>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+// Assistive technology is told the view is a chart (not an empty filler), with its name and
+// its description in words.
+QAccessibleInterface* chartAccessible(const QString& className, QObject* object) {
+    if (className == QLatin1String(ChartView::staticMetaObject.className()) &&
+        object->isWidgetType()) {
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
+    }
+    return nullptr;
+}
+} // namespace
+
+ChartView::ChartView(const ChartData& data, QWidget* parent) : QWidget(parent), data_(data) {
+    static const bool factoryInstalled = (QAccessible::installFactory(chartAccessible), true);
+    (void)factoryInstalled;
+    setAccessibleName("Progress chart");
+    setAccessibleDescription(chartDescription(data_));
+    setToolTip(chartDescription(data_));
+    setFocusPolicy(Qt::StrongFocus);
+    setMinimumSize(480, 300);
+    setAutoFillBackground(true);
+    QPalette ground = palette();
+    ground.setColor(QPalette::Window, Qt::white);
+    setPalette(ground);
+}
+
+void ChartView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    paintChart(painter, QRectF(rect()).adjusted(8, 8, -8, -8), data_);
+}
+
+ChartWindow::ChartWindow(const QString& childName, const std::vector<ScoreRecord>& history,
+                         QWidget* owner)
+    : QDialog(owner), childName_(childName), data_(chartData(history)) {
+    setWindowTitle(title());
+    auto* layout = new QVBoxLayout(this);
+    if (data_.empty()) {
+        auto* sentence = new QLabel(noResultsSentence, this);
+        sentence->setAlignment(Qt::AlignCenter);
+        sentence->setMinimumSize(480, 300);
+        sentence->setObjectName(controlName(static_cast<int>(ChartControl::Chart)));
+        sentence->setAccessibleName("Progress chart");
+        sentence->setAccessibleDescription(noResultsSentence);
+        view_ = sentence;
+    } else {
+        view_ = new ChartView(data_, this);
+        view_->setObjectName(controlName(static_cast<int>(ChartControl::Chart)));
+    }
+    layout->addWidget(view_, 1);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    addButtons(row);
+    layout->addLayout(row);
+    resize(720, 480);
+}
+
+QString ChartWindow::title() const {
+    return QString("Progress Chart - %1").arg(childName_);
+}
+
+void ChartWindow::addButtons(QBoxLayout* row) {
+    for (const ChartButton& button : chartButtons) {
+        auto* push = new QPushButton(button.text, this);
+        push->setObjectName(controlName(static_cast<int>(button.id)));
+        push->setAccessibleName(QString(button.text).remove('&').remove("..."));
+        push->setAutoDefault(false);
+        push->setEnabled(button.id == ChartControl::Close || !data_.empty());
+        row->addWidget(push);
+        switch (button.id) {
+        case ChartControl::Print:
+            connect(push, &QPushButton::clicked, this, &ChartWindow::printWithDialog);
+            break;
+        case ChartControl::SavePng:
+            connect(push, &QPushButton::clicked, this, &ChartWindow::savePngWithDialog);
+            break;
+        default:
+            connect(push, &QPushButton::clicked, this, &QDialog::reject);
+            break;
+        }
+    }
+}
+
+bool ChartWindow::savePng(const QString& path) const {
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && chartImage(data_, view_->size()).save(&file, "PNG") &&
+           file.commit();
+}
+
+bool ChartWindow::savePngWithDialog() {
+    // Offered in the user's documents, never beside the child files.
+    const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
+                              "/" + childName_ + "-chart.png";
+    QString path =
+        QFileDialog::getSaveFileName(this, "Save Chart as PNG", suggested, "PNG images (*.png)");
+    if (path.isEmpty()) {
+        return false;
+    }
+    if (!path.endsWith(".png", Qt::CaseInsensitive)) {
+        path += ".png";
+    }
+    if (!savePng(path)) {
+        QMessageBox::warning(
+            this, "Save Chart",
+            QString("The chart could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return true;
+}
+
+bool ChartWindow::printWithDialog() {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(title());
+    QPrintDialog dialog(&printer, this);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    if (!printChart(printer, data_, title())) {
+        QMessageBox::warning(this, "Print Chart", "The chart could not be printed.");
+        return false;
+    }
+    return true;
+}
+
+void showProgressChart(QWidget* owner, const QString& childName,
+                       const std::vector<ScoreRecord>& history) {
+    ChartWindow window(childName, history, owner);
+    window.exec();
+}
