@@ -21,10 +21,6 @@ Control* addTextControl(QWidget* parent, int id, const QString& text, const QRec
 }
 } // namespace
 
-QString controlName(int id) {
-    return QString::number(id);
-}
-
 void placeControl(QWidget* control, const QString& name, const QRect& rect) {
     control->setObjectName(name);
     control->setGeometry(rect);

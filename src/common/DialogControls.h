@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ControlTable.h"
 #include "common/DialogButtonId.h"
 
 #include <QRect>
@@ -21,9 +22,6 @@ class QWidget;
 // Controls placed at their pixel rectangles, each named by its number (or, for controls
 // without a number, by a descriptive name), so tests and assistive tools find them by it.
 // Labels, check boxes and option buttons get their text fitted (see TextFit.h).
-
-// The objectName of a control with a number.
-QString controlName(int id);
 
 // Names a control made by the caller and places it at its rectangle.
 void placeControl(QWidget* control, const QString& name, const QRect& rect);
