@@ -79,6 +79,13 @@ QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleNam
     return combo;
 }
 
+void nameTypedInComboBox(QComboBox* combo, const QString& accessibleName) {
+    combo->setAccessibleName(accessibleName);
+    if (QLineEdit* edit = combo->lineEdit()) {
+        edit->setAccessibleName(accessibleName);
+    }
+}
+
 void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect,
                         const std::function<void()>& onOk) {
     auto* ok = addButton(&dialog, static_cast<int>(DialogButtonId::Ok), "&Ok", okRect);

@@ -41,6 +41,9 @@ QLineEdit* addLineEdit(QWidget* parent, int id, const QString& accessibleName, c
 QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleName,
                            const QRect& openRect, const std::vector<std::string>& entries);
 
+// A combo box typed into takes the focus in its line edit: both are named after the label.
+void nameTypedInComboBox(QComboBox* combo, const QString& accessibleName);
+
 // Ok (1, the default button) and Cancel (2: rejects). Ok runs `onOk`, or accepts when none
 // is given.
 void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect,

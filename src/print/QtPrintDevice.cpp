@@ -34,7 +34,7 @@ std::vector<qsizetype> codePointStarts(const QString& text) {
 }
 } // namespace
 
-QtPrintDevice::QtPrintDevice() = default;
+QtPrintDevice::QtPrintDevice(QWidget* owner) : owner(owner) {}
 
 QtPrintDevice::QtPrintDevice(const PdfFile& output) : toPdfFile(true) {
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -60,7 +60,7 @@ std::string QtPrintDevice::choosePrinter(int copies) {
     if (toPdfFile) {
         return printer.outputFileName().toStdString();
     }
-    QPrintDialog dialog(&printer, nullptr);
+    QPrintDialog dialog(&printer, owner);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
@@ -225,6 +225,6 @@ void QtPrintDevice::releaseContext() {
 
 void QtPrintDevice::showError(const std::string& text) {
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Printer Error"), toQString(text),
-                    QMessageBox::Ok);
+                    QMessageBox::Ok, owner);
     box.exec();
 }

@@ -17,7 +17,9 @@ public:
         QString fileName;
     };
 
-    QtPrintDevice();
+    // The printer dialog and error boxes belong to `owner`: they show over it and give it the
+    // keyboard back when they close.
+    explicit QtPrintDevice(QWidget* owner = nullptr);
     explicit QtPrintDevice(const PdfFile& output);
 
     std::string defaultPrinterName() override;
@@ -55,6 +57,7 @@ private:
     QRect paperDots() const;
     QRect pageDots() const;
 
+    QWidget* owner = nullptr;
     QPrinter printer{QPrinter::HighResolution};
     QPainter painter;
     QFont font;

@@ -14,7 +14,6 @@
 #include <QMessageBox>
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 const QStringList problemTypeNames = {"Add", "Sub", "Mul", "Div", "Mixed", "Add/Sub", "Mul/Div"};
@@ -23,8 +22,8 @@ constexpr int comboHeight = 22; // the closed box; the list opens below it
 constexpr Qt::Alignment labelAlignment = Qt::AlignLeft | Qt::AlignVCenter;
 } // namespace
 
-PrintTestDialog::PrintTestDialog(QWidget* owner, Settings& settings, PrintTestAction print)
-    : QDialog(owner), settings(settings), print(std::move(print)) {
+PrintTestDialog::PrintTestDialog(QWidget* owner, Settings& settings)
+    : QDialog(owner), settings(settings) {
     setUpDialogFrame(*this, "Print Test Pages", 300, 220);
     buildControls();
 }
@@ -42,8 +41,8 @@ void PrintTestDialog::buildControls() {
     problemTypes->setInsertPolicy(QComboBox::NoInsert);
     problemTypes->addItems(problemTypeNames);
     problemTypes->setCurrentIndex(0);
-    problemTypes->setAccessibleName("Problem types");
     placeControl(problemTypes, problemTypesBox, QRect(20, 80, 75, comboHeight));
+    nameTypedInComboBox(problemTypes, "Problem types");
     addLabel(this, "problemTypesLabel", "Problem types", QRect(105, 80, 120, 15), labelAlignment);
 
     answers = new QCheckBox("Answers to last page printed", this);
@@ -83,21 +82,24 @@ void PrintTestDialog::confirm() {
         settings.settingsDirty = true;
     }
     settings.testIdBeingPrinted = testNumber;
-    const int copyCount = textToNumber(copies->text().toStdString());
-    print(testNumber, copyCount, answers->isChecked(), kind);
+    chosen =
+        Choice{testNumber, textToNumber(copies->text().toStdString()), answers->isChecked(), kind};
     accept();
 }
 
 void showPrintTestDialog(QWidget* owner, Settings& settings, const PrintTestAction& print) {
-    PrintTestDialog dialog(owner, settings, print);
-    runCentredWindowModal(dialog);
+    PrintTestDialog dialog(owner, settings);
+    if (runCentredWindowModal(dialog) == QDialog::Accepted) {
+        const PrintTestDialog::Choice& chosen = dialog.choice();
+        print(chosen.testNumber, chosen.copies, chosen.withAnswers, chosen.kind);
+    }
 }
 
 void showPrintTestDialog(QWidget* owner, Settings& settings, const StudentRecord& student) {
     showPrintTestDialog(
         owner, settings,
-        [&student](int testNumber, int copies, bool withAnswers, OperationKind kind) {
-            QtPrintDevice device;
+        [&student, owner](int testNumber, int copies, bool withAnswers, OperationKind kind) {
+            QtPrintDevice device(owner);
             cTPrint printer(device);
             RandomGenerator random;
             printTestPage(printer, testNumber, copies, withAnswers, kind, student, random);
