@@ -64,7 +64,12 @@ std::string QtPrintDevice::choosePrinter(int copies) {
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted) {
+    const int answer = dialog.exec();
+    // Not every platform hands the activation back to the owner when the dialog closes.
+    if (owner != nullptr) {
+        owner->window()->activateWindow();
+    }
+    if (answer != QDialog::Accepted) {
         return "";
     }
     QString name = printer.printerName();

@@ -4,6 +4,7 @@
 #include "support/TempFolder.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
@@ -106,12 +107,21 @@ private slots:
         printer.FinishDocument();
     }
 
-    void printerDialogPresetsCopiesAndCancelGivesNoPrinter() {
-        QtPrintDevice device;
+    // The printer dialog belongs to the window that prints: cancelled, it gives that window
+    // the keyboard back at once.
+    void printerDialogPresetsCopiesAndCancelGivesTheKeysBack() {
+        QWidget owner;
+        auto* edit = new QLineEdit(&owner);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowActive(&owner));
+        edit->setFocus();
+        QtPrintDevice device(&owner);
         cTPrint printer(device);
         printer.SetCopies(3);
         int shownCopies = -1;
-        whenModalOpens([&shownCopies](QWidget* dialog) {
+        QWidget* dialogOwner = nullptr;
+        whenModalOpens([&](QWidget* dialog) {
+            dialogOwner = dialog->parentWidget();
             if (auto* copies = dialog->findChild<QSpinBox*>("copies")) {
                 shownCopies = copies->value();
             }
@@ -119,6 +129,10 @@ private slots:
         });
         QCOMPARE(printer.ChoosePrinter(), std::string());
         QCOMPARE(shownCopies, 3);
+        QCOMPARE(dialogOwner, &owner);
+        QTRY_COMPARE(QApplication::focusWidget(), edit);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Q);
+        QCOMPARE(edit->text(), QString("q"));
     }
 };
 
