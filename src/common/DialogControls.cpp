@@ -86,6 +86,21 @@ void nameTypedInComboBox(QComboBox* combo, const QString& accessibleName) {
     }
 }
 
+void connectOkCancelButtons(QDialog& dialog, const std::function<void()>& onOk) {
+    auto* ok = dialog.findChild<QPushButton*>(controlName(static_cast<int>(DialogButtonId::Ok)));
+    auto* cancel =
+        dialog.findChild<QPushButton*>(controlName(static_cast<int>(DialogButtonId::Cancel)));
+    ok->setDefault(true);
+    if (onOk) {
+        QObject::connect(ok, &QPushButton::clicked, &dialog, onOk);
+    } else {
+        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    }
+    if (cancel != nullptr) {
+        QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    }
+}
+
 void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect,
                         const std::function<void()>& onOk) {
     auto* ok = addButton(&dialog, static_cast<int>(DialogButtonId::Ok), "&Ok", okRect);

@@ -44,6 +44,10 @@ QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleNam
 // A combo box typed into takes the focus in its line edit: both are named after the label.
 void nameTypedInComboBox(QComboBox* combo, const QString& accessibleName);
 
+// Connects the buttons Ok (1, made the default button) and Cancel (2: rejects) that the
+// dialog's table made. Ok runs `onOk`, or accepts when none is given.
+void connectOkCancelButtons(QDialog& dialog, const std::function<void()>& onOk = nullptr);
+
 // Ok (1, the default button) and Cancel (2: rejects). Ok runs `onOk`, or accepts when none
 // is given.
 void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect,

@@ -18,14 +18,6 @@
 namespace {
 constexpr int roomBelowButtons = 10;
 
-QRect toQRect(const PixelRect& rect) {
-    return QRect(rect.x, rect.y, rect.width, rect.height);
-}
-
-PixelRect toPixelRect(const QRect& rect) {
-    return PixelRect{rect.x(), rect.y(), rect.width(), rect.height()};
-}
-
 std::vector<int> lineWidths(const std::string& text, const QFontMetrics& metrics) {
     std::vector<int> widths;
     for (const std::string& line : messageLines(text)) {
@@ -39,11 +31,11 @@ MessagePlacement placementOver(QWidget* owner, int x, int y) {
     placement.x = x;
     placement.y = y;
     if (owner != nullptr) {
-        placement.owner = toPixelRect(owner->frameGeometry());
+        placement.owner = owner->frameGeometry();
     }
     QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen != nullptr) {
-        placement.screen = toPixelRect(screen->geometry());
+        placement.screen = screen->geometry();
     }
     return placement;
 }
@@ -63,8 +55,8 @@ public:
         addText(text, colour);
         addButtons();
         escapeResult_ = layout_.escapeResult;
-        setFixedSize(layout_.window.width, layout_.window.height);
-        move(layout_.window.x, layout_.window.y);
+        setFixedSize(layout_.window.size());
+        move(layout_.window.topLeft());
     }
 
     void reject() override { done(escapeResult_); }
@@ -90,7 +82,7 @@ private:
         label->setObjectName(controlName(static_cast<int>(MessageControlId::Text)));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setGeometry(toQRect(layout_.label));
+        label->setGeometry(layout_.label);
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, colour);
         label->setPalette(palette);
@@ -99,7 +91,7 @@ private:
     void addButtons() {
         for (const MessageButton& planned : layout_.buttons) {
             auto* button = addButton(this, static_cast<int>(planned.id),
-                                     QString::fromStdString(planned.text), toQRect(planned.rect));
+                                     QString::fromStdString(planned.text), planned.rect);
             const int result = planned.result;
             connect(button, &QPushButton::clicked, this, [this, result]() { done(result); });
             if (planned.isDefault) {
@@ -118,12 +110,12 @@ private:
             return;
         }
         const int buttonsBottom =
-            layout_.buttons.front().rect.y + layout_.buttons.front().rect.height;
-        const int clientWidth = layout_.window.width - frame.width();
+            layout_.buttons.front().rect.y() + layout_.buttons.front().rect.height();
+        const int clientWidth = layout_.window.width() - frame.width();
         const int clientHeight =
-            std::max(layout_.window.height - frame.height(), buttonsBottom + roomBelowButtons);
+            std::max(layout_.window.height() - frame.height(), buttonsBottom + roomBelowButtons);
         setFixedSize(clientWidth, clientHeight);
-        move(layout_.window.x, layout_.window.y);
+        move(layout_.window.topLeft());
     }
 
     MessageLayout layout_;

@@ -14,12 +14,23 @@
 #include <QMessageBox>
 
 #include <algorithm>
+#include <array>
 
 namespace {
 const QStringList problemTypeNames = {"Add", "Sub", "Mul", "Div", "Mixed", "Add/Sub", "Mul/Div"};
-constexpr int comboHeight = 22; // the closed box; the list opens below it
 
-constexpr Qt::Alignment labelAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+// The closed problem-type box is 22 pixels high; its list opens below it.
+constexpr std::array<ControlRow, 9> table = {{
+    {ControlKind::LineEdit, "231", "Test ID", QRect(20, 20, 40, 20)},
+    {ControlKind::MiddleLabel, "testIdLabel", "Test ID", QRect(65, 20, 120, 15)},
+    {ControlKind::LineEdit, "232", "Number of copies", QRect(20, 50, 40, 20)},
+    {ControlKind::MiddleLabel, "copiesLabel", "Number of copies", QRect(65, 50, 120, 15)},
+    {ControlKind::TypedCombo, "233", "Problem types", QRect(20, 80, 75, 22)},
+    {ControlKind::MiddleLabel, "problemTypesLabel", "Problem types", QRect(105, 80, 120, 15)},
+    {ControlKind::CheckBox, "234", "Answers to last page printed", QRect(20, 120, 190, 15)},
+    {ControlKind::Button, "1", "&Ok", QRect(120, 170, 60, 30)},
+    {ControlKind::Button, "2", "&Cancel", QRect(185, 170, 60, 30)},
+}};
 } // namespace
 
 PrintTestDialog::PrintTestDialog(QWidget* owner, Settings& settings)
@@ -28,32 +39,26 @@ PrintTestDialog::PrintTestDialog(QWidget* owner, Settings& settings)
     buildControls();
 }
 
+std::span<const ControlRow> PrintTestDialog::controls() {
+    return table;
+}
+
 void PrintTestDialog::buildControls() {
-    testId = addLineEdit(this, testIdBox, "Test ID", QRect(20, 20, 40, 20),
-                         QString::fromStdString(numberWithSign(settings.highestTestId + 1LL)));
-    addLabel(this, "testIdLabel", "Test ID", QRect(65, 20, 120, 15), labelAlignment);
-
-    copies = addLineEdit(this, copiesBox, "Number of copies", QRect(20, 50, 40, 20));
-    addLabel(this, "copiesLabel", "Number of copies", QRect(65, 50, 120, 15), labelAlignment);
-
-    problemTypes = new QComboBox(this);
-    problemTypes->setEditable(true);
-    problemTypes->setInsertPolicy(QComboBox::NoInsert);
+    addControls(this, table);
+    testId = findChild<QLineEdit*>("231");
+    testId->setText(QString::fromStdString(numberWithSign(settings.highestTestId + 1LL)));
+    copies = findChild<QLineEdit*>("232");
+    problemTypes = findChild<QComboBox*>("233");
     problemTypes->addItems(problemTypeNames);
     problemTypes->setCurrentIndex(0);
-    placeControl(problemTypes, problemTypesBox, QRect(20, 80, 75, comboHeight));
-    nameTypedInComboBox(problemTypes, "Problem types");
-    addLabel(this, "problemTypesLabel", "Problem types", QRect(105, 80, 120, 15), labelAlignment);
-
-    answers = new QCheckBox("Answers to last page printed", this);
+    answers = findChild<QCheckBox*>("234");
     // Wider than laid out when the default font needs it, as far as the dialog has room; a
     // text still wider than that is fitted.
-    const int answersWidth = std::clamp(answers->sizeHint().width(), 190, 260);
-    placeControl(answers, answersCheck, QRect(20, 120, answersWidth, 15));
+    const QRect laidOut = rowNamed(table, "234").rect;
+    answers->resize(std::clamp(answers->sizeHint().width(), laidOut.width(), 260),
+                    laidOut.height());
     fitText(answers);
-
-    addOkCancelButtons(*this, QRect(120, 170, 60, 30), QRect(185, 170, 60, 30),
-                       [this]() { confirm(); });
+    connectOkCancelButtons(*this, [this]() { confirm(); });
 }
 
 OperationKind PrintTestDialog::chosenKind() const {

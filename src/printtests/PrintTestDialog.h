@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/DataFolder.h"
+#include "common/ControlTable.h"
 #include "common/OperationKind.h"
 #include "records/StudentRecord.h"
 
 #include <QDialog>
 
 #include <functional>
+#include <span>
 
 class QCheckBox;
 class QComboBox;
@@ -30,6 +32,9 @@ public:
     };
 
     PrintTestDialog(QWidget* owner, Settings& settings);
+
+    // The dialog's controls, client pixels of its 300 x 220 area.
+    static std::span<const ControlRow> controls();
 
     // What a confirmed dialog asks to print.
     struct Choice {

@@ -61,16 +61,14 @@ std::span<const ControlRow> reportControls() {
 ProgressReportWindow::ProgressReportWindow(const StudentRecord& student, QWidget* owner)
     : QDialog(owner), student_(student) {
     setUpDialogFrame(*this, "Report Progress", 660, 450);
-    createScoreList();
-    addControls(this, controls);
+    addControls(this, controls, [this](const ControlRow&) { return createScoreList(); });
     connectControls();
     child<QRadioButton>(this, ReportControl::PercentOption)->setChecked(true);
     fillReport(ReportMode::Percent);
 }
 
-void ProgressReportWindow::createScoreList() {
+QWidget* ProgressReportWindow::createScoreList() {
     scoreList_ = new QTreeWidget(this);
-    placeControl(scoreList_, controls[0]);
     scoreList_->setColumnCount(static_cast<int>(reportHeadings().size()));
     scoreList_->setHeaderLabels(reportHeadings());
     scoreList_->setRootIsDecorated(false);
@@ -97,6 +95,7 @@ void ProgressReportWindow::createScoreList() {
     scrollBar->setEnabled(false);
     connect(scrollBar, &QScrollBar::rangeChanged, scrollBar,
             [scrollBar](int minimum, int maximum) { scrollBar->setEnabled(maximum > minimum); });
+    return scoreList_;
 }
 
 void ProgressReportWindow::connectControls() {

@@ -40,7 +40,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void createScoreList();
+    QWidget* createScoreList();
     void connectControls();
 
     const StudentRecord& student_;

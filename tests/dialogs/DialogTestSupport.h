@@ -1,5 +1,6 @@
 #pragma once
 
+#include "support/ControlChecks.h"
 #include "support/ModalHelpers.h"
 
 #include <QAbstractButton>
@@ -31,11 +32,6 @@ inline void answerModal(std::function<void(QWidget*)> answer) {
             }
         }
     });
-}
-
-// The control of a window with the given number.
-template <typename Control> Control* control(QWidget* window, int id) {
-    return window->findChild<Control*>(QString::number(id));
 }
 
 // Presses a key where the keyboard focus is, as a child would.
@@ -79,26 +75,6 @@ inline bool allTextsFit(const QWidget* window, QString& cutOff) {
         }
     }
     return true;
-}
-
-// A control as the layout gives it: its objectName (its number, or a name for a label without
-// one), its text (nullptr: not checked) and its rectangle.
-struct ExpectedControl {
-    const char* name;
-    const char* text;
-    QRect rect;
-};
-
-// Compares the controls of a window with their layout; the first difference fails the test.
-inline void checkControls(QWidget* window, std::initializer_list<ExpectedControl> expected) {
-    for (const ExpectedControl& e : expected) {
-        QWidget* widget = window->findChild<QWidget*>(e.name);
-        QVERIFY2(widget != nullptr, e.name);
-        QCOMPARE(widget->geometry(), e.rect);
-        if (e.text != nullptr) {
-            QCOMPARE(widget->property("text").toString(), QString(e.text));
-        }
-    }
 }
 
 // The widget test classes; main runs each of them.

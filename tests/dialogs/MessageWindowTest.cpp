@@ -1,5 +1,6 @@
 #include "dialogs/MessageWindow.h"
 #include "DialogTestSupport.h"
+#include "dialogs/MessageLayout.h"
 
 namespace {
 constexpr int information = 64;
@@ -37,7 +38,7 @@ private slots:
             QCOMPARE(label->palette().color(QPalette::WindowText), QColor(Qt::red));
             QCOMPARE(label->pos(), QPoint(50, 5));
             QVERIFY(label->height() >= 2 * label->fontMetrics().lineSpacing());
-            checkControls(window, {{"9994", "&Ok", {30, 50, 80, 30}}});
+            QCOMPARE(button(window, 9994)->geometry(), messageButtons(information, 120)[0].rect);
             QVERIFY(button(window, 9994)->isDefault());
             QCOMPARE(button(window, 9991), nullptr);
             answered = true;
@@ -52,15 +53,18 @@ private slots:
     // The button sets and their results are laid out by MessageLayoutTest; here the window
     // follows that layout and Escape gives the set's escape result.
     void buttonSetFollowsTheLayoutAndEscapeAnswers() {
-        QCOMPARE(answeredMessage("Save it?", 32 + 3, 10, 10,
-                                 [](QWidget* window) {
-                                     checkControls(window, {{"9991", "&Yes", {10, 50, 60, 30}},
-                                                            {"9992", "&No", {75, 50, 60, 30}},
-                                                            {"9993", "Cancel", {140, 50, 60, 30}}});
-                                     QCOMPARE(QApplication::focusWidget(), button(window, 9991));
-                                     saveShot(window, "message_yes_no_cancel");
-                                     pressKey(window, Qt::Key_Escape);
-                                 }),
+        QCOMPARE(answeredMessage(
+                     "Save it?", 32 + 3, 10, 10,
+                     [](QWidget* window) {
+                         for (const MessageButton& b : messageButtons(32 + 3, 120)) {
+                             QCOMPARE(button(window, static_cast<int>(b.id))->geometry(), b.rect);
+                             QCOMPARE(button(window, static_cast<int>(b.id))->text(),
+                                      QString::fromStdString(b.text));
+                         }
+                         QCOMPARE(QApplication::focusWidget(), button(window, 9991));
+                         saveShot(window, "message_yes_no_cancel");
+                         pressKey(window, Qt::Key_Escape);
+                     }),
                  7);
     }
 
