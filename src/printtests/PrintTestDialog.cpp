@@ -3,7 +3,6 @@
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
 #include "common/NumberText.h"
-#include "common/TextFit.h"
 #include "print/QtPrintDevice.h"
 #include "print/cTPrint.h"
 #include "printtests/TestPage.h"
@@ -13,7 +12,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -27,7 +25,8 @@ constexpr std::array<ControlRow, 9> table = {{
     {ControlKind::MiddleLabel, "copiesLabel", "Number of copies", QRect(65, 50, 120, 15)},
     {ControlKind::TypedCombo, "233", "Problem types", QRect(20, 80, 75, 22)},
     {ControlKind::MiddleLabel, "problemTypesLabel", "Problem types", QRect(105, 80, 120, 15)},
-    {ControlKind::CheckBox, "234", "Answers to last page printed", QRect(20, 120, 190, 15)},
+    // As wide as the dialog allows, so a wider default font does not cut the text.
+    {ControlKind::CheckBox, "234", "Answers to last page printed", QRect(20, 120, 260, 15)},
     {ControlKind::Button, "1", "&Ok", QRect(120, 170, 60, 30)},
     {ControlKind::Button, "2", "&Cancel", QRect(185, 170, 60, 30)},
 }};
@@ -52,12 +51,6 @@ void PrintTestDialog::buildControls() {
     problemTypes->addItems(problemTypeNames);
     problemTypes->setCurrentIndex(0);
     answers = findChild<QCheckBox*>("234");
-    // Wider than laid out when the default font needs it, as far as the dialog has room; a
-    // text still wider than that is fitted.
-    const QRect laidOut = rowNamed(table, "234").rect;
-    answers->resize(std::clamp(answers->sizeHint().width(), laidOut.width(), 260),
-                    laidOut.height());
-    fitText(answers);
     connectOkCancelButtons(*this, [this]() { confirm(); });
 }
 
