@@ -22,9 +22,9 @@ public:
     explicit QtPrintDevice(QWidget* owner = nullptr);
     explicit QtPrintDevice(const PdfFile& output);
 
-    std::string defaultPrinterName() override;
-    void attachPrinter(const std::string& name) override;
-    std::string choosePrinter(int copies) override;
+    QString defaultPrinterName() override;
+    void attachPrinter(const QString& name) override;
+    QString choosePrinter(int copies) override;
     bool canSetCopies() const override;
     void setCopies(int copies) override;
     bool canDuplex() const override;
@@ -41,17 +41,17 @@ public:
     void selectFont(const DeviceFont& font) override;
     void restoreOriginalFont() override;
     DeviceTextMetrics textMetrics() const override;
-    int textExtent(const std::string& text) const override;
-    int fitCount(const std::string& text, int extent) const override;
-    void drawText(int x, int y, const std::string& text) override;
+    int textExtent(const QString& text) const override;
+    int fitCount(const QString& text, int extent) const override;
+    void drawText(int x, int y, const QString& text) override;
 
-    bool beginDocument(const std::string& name) override;
+    bool beginDocument(const QString& name) override;
     bool beginPage() override;
     void endPage() override;
     void endDocument() override;
     void releaseContext() override;
 
-    void showError(const std::string& text) override;
+    void showError(const QString& text) override;
 
 private:
     QRect paperDots() const;

@@ -65,9 +65,9 @@ private slots:
         const QString fileName = QString::fromStdString((folder.path() / "pages.pdf").string());
         QtPrintDevice device(QtPrintDevice::PdfFile{fileName});
         cTPrint printer(device);
-        QVERIFY(!printer.ChoosePrinter().empty());
+        QVERIFY(!printer.ChoosePrinter().isEmpty());
         printer.SetFont("Courier New", 12);
-        printer.BeginDocument(std::string(63, 'T') + "cut off");
+        printer.BeginDocument(QString(63, u'T') + "cut off");
         printer.BeginPage();
         printer.PrintText("Hello worksheet", 1.0, 1.0);
         printer.PrintText("second line \xC3\xA4\xC3\xB6"); // with two umlauts
@@ -127,7 +127,7 @@ private slots:
             }
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
-        QCOMPARE(printer.ChoosePrinter(), std::string());
+        QCOMPARE(printer.ChoosePrinter(), QString());
         QCOMPARE(shownCopies, 3);
         QCOMPARE(dialogOwner, &owner);
         QTRY_COMPARE(QApplication::focusWidget(), edit);
