@@ -21,19 +21,6 @@ QString poppler(const QString& tool, const QStringList& arguments) {
     return QString::fromUtf8(process.readAllStandardOutput());
 }
 
-// Answers the next error box after checking its caption, text and icon.
-void expectPrinterError(const QString& text, bool* seen) {
-    whenModalOpens([text, seen](QWidget* window) {
-        auto* box = qobject_cast<QMessageBox*>(window);
-        QVERIFY(box != nullptr);
-        QCOMPARE(box->windowTitle(), QString("Printer Error"));
-        QCOMPARE(box->text(), text);
-        QCOMPARE(box->icon(), QMessageBox::Critical);
-        *seen = true;
-        box->button(QMessageBox::Ok)->click();
-    });
-}
-
 } // namespace
 
 class QtPrintDeviceTest : public QObject {
@@ -89,22 +76,24 @@ private slots:
         QVERIFY2(info.contains(QRegularExpression("Title:\\s+T{63}\\n")), qPrintable(info));
     }
 
-    void failingJobReportsDocumentThenPageErrors() {
+    // A job the device cannot open (the PDF's folder is missing) reports under the caption
+    // the program uses for printer errors; the order of the reports is cTPrint's test.
+    void failingJobReportsAPrinterError() {
         TempFolder folder;
         const auto missing = folder.path() / "no such folder" / "job.pdf";
         QtPrintDevice device(QtPrintDevice::PdfFile{QString::fromStdString(missing.string())});
-        cTPrint printer(device);
-        bool documentError = false;
-        bool pageError = false;
-        expectPrinterError("Document printing error", &documentError);
-        printer.BeginDocument("Math Test");
-        QVERIFY(documentError);
-        expectPrinterError("Page printing error", &pageError);
-        printer.BeginPage();
-        QVERIFY(pageError);
-        printer.PrintText("not drawn anywhere", 1, 1);
-        printer.FinishPage();
-        printer.FinishDocument();
+        bool seen = false;
+        whenModalOpens([&seen](QWidget* window) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            QVERIFY(box != nullptr);
+            QCOMPARE(box->windowTitle(), QString("Printer Error"));
+            QCOMPARE(box->text(), QString("Document printing error"));
+            QCOMPARE(box->icon(), QMessageBox::Critical);
+            seen = true;
+            box->button(QMessageBox::Ok)->click();
+        });
+        cTPrint(device).BeginDocument("Math Test");
+        QVERIFY(seen);
     }
 
     // The printer dialog belongs to the window that prints: cancelled, it gives that window
