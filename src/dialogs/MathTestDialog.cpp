@@ -78,7 +78,7 @@ private:
     void showCount() {
         shownCount_ = testProblemCount(selectedMinutes(), options_.checkedKind(),
                                        student_.addSubPerMin, student_.mulDivPerMin);
-        setFittedText(count_, QString::fromStdString(problemCountText(shownCount_)));
+        setFittedText(count_, problemCountText(shownCount_));
     }
 
     const StudentRecord& student_;

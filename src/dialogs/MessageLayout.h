@@ -3,9 +3,9 @@
 #include "dialogs/ControlIds.h"
 
 #include <QRect>
+#include <QString>
 
 #include <optional>
-#include <string>
 #include <vector>
 
 // Results of the message window, the values the platform's message box returns.
@@ -19,7 +19,7 @@ constexpr int messageLineHeight = 15;
 
 struct MessageButton {
     MessageControlId id = MessageControlId::SingleOk;
-    std::string text;
+    QString text;
     QRect rect; // client coordinates
     int result = messageResultOk;
     bool isDefault = false;

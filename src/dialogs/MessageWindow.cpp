@@ -2,7 +2,6 @@
 
 #include "common/DialogControls.h"
 #include "dialogs/MessageLayout.h"
-#include "dialogs/MessageText.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,10 +17,16 @@
 namespace {
 constexpr int roomBelowButtons = 10;
 
+// The lines of a message: the text split at each carriage return + line feed only (a lone
+// one stays inside its line); an empty text is one empty line.
+QStringList messageLines(const std::string& text) {
+    return QString::fromStdString(text).split(QStringLiteral("\r\n"));
+}
+
 std::vector<int> lineWidths(const std::string& text, const QFontMetrics& metrics) {
     std::vector<int> widths;
-    for (const std::string& line : messageLines(text)) {
-        widths.push_back(metrics.horizontalAdvance(QString::fromStdString(line)));
+    for (const QString& line : messageLines(text)) {
+        widths.push_back(metrics.horizontalAdvance(line));
     }
     return widths;
 }
@@ -78,7 +83,7 @@ private:
 
     void addText(const std::string& text, const QColor& colour) {
         // Sized by measuring the text, so it is not refitted like the labels of the dialogs.
-        auto* label = new QLabel(QString::fromStdString(withLineFeeds(text)), this);
+        auto* label = new QLabel(messageLines(text).join(u'\n'), this);
         label->setObjectName(controlName(static_cast<int>(MessageControlId::Text)));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -90,8 +95,8 @@ private:
 
     void addButtons() {
         for (const MessageButton& planned : layout_.buttons) {
-            auto* button = addButton(this, static_cast<int>(planned.id),
-                                     QString::fromStdString(planned.text), planned.rect);
+            auto* button =
+                addButton(this, static_cast<int>(planned.id), planned.text, planned.rect);
             const int result = planned.result;
             connect(button, &QPushButton::clicked, this, [this, result]() { done(result); });
             if (planned.isDefault) {

@@ -4,7 +4,6 @@
 #include "common/DialogFrame.h"
 #include "dialogs/ControlIds.h"
 #include "dialogs/DialogTables.h"
-#include "dialogs/MessageText.h"
 #include "dialogs/ResultsText.h"
 
 #include "common/TextFit.h"
@@ -32,16 +31,14 @@ class ResultsWindow : public QDialog {
 public:
     ResultsWindow(QWidget* owner, const ResultsSummary& summary)
         : QDialog(owner), wrongList_(summary.wrongList) {
-        setUpDialogFrame(*this, QString::fromStdString(resultsCaption(summary.recordCount)), 240,
-                         340);
+        setUpDialogFrame(*this, resultsCaption(summary.recordCount), 240, 340);
         addControls(this, controls, [this](const ControlRow& row) -> QWidget* {
             return row.name == controlName(static_cast<int>(ResultsControlId::WrongList))
                        ? makeWrongList()
                        : makeAnswerBox();
         });
-        const std::string score = resultsScoreText(summary.correctCount, summary.testProblemCount);
         setFittedText(findChild<QLabel*>("scoreLabel"),
-                      QString::fromStdString(withLineFeeds(score)));
+                      resultsScoreText(summary.correctCount, summary.testProblemCount));
         connectOkCancelButtons(*this);
     }
 

@@ -365,8 +365,7 @@ private slots:
                      [](QWidget* window) {
                          for (const MessageButton& b : messageButtons(32 + 3, 120)) {
                              QCOMPARE(button(window, static_cast<int>(b.id))->geometry(), b.rect);
-                             QCOMPARE(button(window, static_cast<int>(b.id))->text(),
-                                      QString::fromStdString(b.text));
+                             QCOMPARE(button(window, static_cast<int>(b.id))->text(), b.text);
                          }
                          QCOMPARE(QApplication::focusWidget(), button(window, 9991));
                          saveShot(window, "message_yes_no_cancel");

@@ -1,5 +1,4 @@
 #include "dialogs/MessageLayout.h"
-#include "dialogs/MessageText.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +18,7 @@ MessageLayout layoutAt(const std::vector<int>& widths, int style, int x = 5, int
 std::vector<std::string> described(const std::vector<MessageButton>& buttons) {
     std::vector<std::string> texts;
     for (const MessageButton& b : buttons) {
-        texts.push_back(std::to_string(static_cast<int>(b.id)) + " " + b.text + " " +
+        texts.push_back(std::to_string(static_cast<int>(b.id)) + " " + b.text.toStdString() + " " +
                         std::to_string(b.rect.x()) + "," + std::to_string(b.rect.y()) + " " +
                         std::to_string(b.rect.width()) + "x" + std::to_string(b.rect.height()) +
                         " =" + std::to_string(b.result) + (b.isDefault ? " default" : ""));
@@ -27,16 +26,6 @@ std::vector<std::string> described(const std::vector<MessageButton>& buttons) {
     return texts;
 }
 } // namespace
-
-TEST(MessageText, SplitsAtCarriageReturnLineFeedOnly) {
-    EXPECT_EQ(messageLines("\r\n  Correct answer is:  14"),
-              (std::vector<std::string>{"", "  Correct answer is:  14"}));
-    EXPECT_EQ(messageLines(""), (std::vector<std::string>{""}));
-    EXPECT_EQ(messageLines("a\nb\rc"), (std::vector<std::string>{"a\nb\rc"}));
-    EXPECT_EQ(messageLines("one\r\ntwo\r\n"), (std::vector<std::string>{"one", "two", ""}));
-    EXPECT_EQ(withLineFeeds("Percent correct = 85.00\r\n 17 Correct out of 20"),
-              "Percent correct = 85.00\n 17 Correct out of 20");
-}
 
 TEST(MessageLayout, SizeFollowsTheWidestLineTheLineCountAndTheMargin) {
     struct Case {
