@@ -32,5 +32,7 @@ QString formatResult(const ScoreRecord& record, ReportMode mode);
 QStringList reportCells(const ScoreRecord& record, ReportMode mode);
 
 // What a screen reader says for a cell of a row: its column's heading and its text, and for a
-// result its date too ("Add, 71.43, 03-15-2006"); an empty result cell says "none".
+// result its date too ("Add, 71.43, 03-15-2006"); an empty result cell says "none". The date
+// cell, which has the focus as the child moves from row to row, also says the row's result
+// ("Date, 03-15-2006, Add, 71.43").
 QString cellSpeech(const QStringList& cells, int column);

@@ -131,7 +131,7 @@ void ProgressReportTest::cellsAreReadWithTheirColumn() {
     QTest::keyClick(window.scoreList(), Qt::Key_Down);
     QAccessibleInterface* focused = table->focusChild();
     QVERIFY(focused != nullptr);
-    QCOMPARE(focused->text(QAccessible::Name), QString("Date, 03-16-2006"));
+    QCOMPARE(focused->text(QAccessible::Name), QString("Date, 03-16-2006, Add, 70.00"));
     QVERIFY(focused->state().focused);
     QCOMPARE(table->tableInterface()->selectedRows(), QList<int>{1});
 }

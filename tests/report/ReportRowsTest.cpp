@@ -49,10 +49,13 @@ TEST(ReportCells, EachKindFillsItsOwnColumn) {
               " 18 / 20");
 }
 
-// A screen reader hears each cell with its column's heading, and a result with its date.
+// A screen reader hears each cell with its column's heading, a result with its date, and
+// the date with the row's result.
 TEST(CellSpeech, NamesTheColumnAndTheDate) {
     const QStringList cells = reportCells(score(13423, 1, 7, 5), ReportMode::CorrectOfTotal);
-    EXPECT_EQ(cellSpeech(cells, 0), "Date, 03-15-2006");
+    EXPECT_EQ(cellSpeech(cells, 0), "Date, 03-15-2006, Add, 5 / 7");
     EXPECT_EQ(cellSpeech(cells, 1), "Add, 5 / 7, 03-15-2006");
     EXPECT_EQ(cellSpeech(cells, 7), "Mul/Div, none, 03-15-2006");
+    EXPECT_EQ(cellSpeech(reportCells(score(0, 9, 1, 1), ReportMode::Percent), 0),
+              "Date, 00-00-1980"); // a kind without a column
 }
