@@ -49,6 +49,24 @@ public:
     }
 };
 
+// A row of the table; each cell tells a screen reader its column's heading and the date,
+// worked out when asked for rather than stored for every cell of a long history.
+class ReportRow : public QTreeWidgetItem {
+public:
+    explicit ReportRow(const QStringList& cells) : QTreeWidgetItem(cells) {}
+
+    QVariant data(int column, int role) const override {
+        if (role != Qt::AccessibleTextRole) {
+            return QTreeWidgetItem::data(column, role);
+        }
+        QStringList cells;
+        for (int index = 0; index < columnCount(); ++index) {
+            cells.append(text(index));
+        }
+        return cellSpeech(cells, column);
+    }
+};
+
 template <typename Control> Control* child(QWidget* window, ReportControl id) {
     return window->findChild<Control*>(controlName(static_cast<int>(id)));
 }
@@ -108,18 +126,12 @@ void ProgressReportWindow::connectControls() {
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
-// Each cell carries what a screen reader says for it: its column's heading and the date.
 void ProgressReportWindow::fillReport(ReportMode mode) {
     scoreList_->clear();
     QList<QTreeWidgetItem*> rows;
     rows.reserve(static_cast<qsizetype>(student_.history.size()));
     for (const ScoreRecord& record : student_.history) {
-        const QStringList cells = reportCells(record, mode);
-        auto* row = new QTreeWidgetItem(cells);
-        for (int column = 0; column < cells.size(); ++column) {
-            row->setData(column, Qt::AccessibleTextRole, cellSpeech(cells, column));
-        }
-        rows.append(row);
+        rows.append(new ReportRow(reportCells(record, mode)));
     }
     scoreList_->addTopLevelItems(rows);
     if (!rows.isEmpty()) {
