@@ -21,10 +21,6 @@ Control* addTextControl(QWidget* parent, int id, const QString& text, const QRec
 }
 } // namespace
 
-QString controlName(int id) {
-    return QString::number(id);
-}
-
 void placeControl(QWidget* control, const QString& name, const QRect& rect) {
     control->setObjectName(name);
     control->setGeometry(rect);
@@ -81,6 +77,28 @@ QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleNam
     const int entryHeight = std::max(1, combo->fontMetrics().height() + 2);
     combo->setMaxVisibleItems(std::max(1, (openRect.height() - closedHeight) / entryHeight));
     return combo;
+}
+
+void nameTypedInComboBox(QComboBox* combo, const QString& accessibleName) {
+    combo->setAccessibleName(accessibleName);
+    if (QLineEdit* edit = combo->lineEdit()) {
+        edit->setAccessibleName(accessibleName);
+    }
+}
+
+void connectOkCancelButtons(QDialog& dialog, const std::function<void()>& onOk) {
+    auto* ok = dialog.findChild<QPushButton*>(controlName(static_cast<int>(DialogButtonId::Ok)));
+    auto* cancel =
+        dialog.findChild<QPushButton*>(controlName(static_cast<int>(DialogButtonId::Cancel)));
+    ok->setDefault(true);
+    if (onOk) {
+        QObject::connect(ok, &QPushButton::clicked, &dialog, onOk);
+    } else {
+        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
+    }
+    if (cancel != nullptr) {
+        QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    }
 }
 
 void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect,

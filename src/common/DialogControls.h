@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/ControlTable.h"
 #include "common/DialogButtonId.h"
 
 #include <QRect>
@@ -22,9 +23,6 @@ class QWidget;
 // without a number, by a descriptive name), so tests and assistive tools find them by it.
 // Labels, check boxes and option buttons get their text fitted (see TextFit.h).
 
-// The objectName of a control with a number.
-QString controlName(int id);
-
 // Names a control made by the caller and places it at its rectangle.
 void placeControl(QWidget* control, const QString& name, const QRect& rect);
 void placeControl(QWidget* control, int id, const QRect& rect);
@@ -42,6 +40,13 @@ QLineEdit* addLineEdit(QWidget* parent, int id, const QString& accessibleName, c
 // box takes its usual height at the top, and the open list shows as many entries as fit.
 QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleName,
                            const QRect& openRect, const std::vector<std::string>& entries);
+
+// A combo box typed into takes the focus in its line edit: both are named after the label.
+void nameTypedInComboBox(QComboBox* combo, const QString& accessibleName);
+
+// Connects the buttons Ok (1, made the default button) and Cancel (2: rejects) that the
+// dialog's table made. Ok runs `onOk`, or accepts when none is given.
+void connectOkCancelButtons(QDialog& dialog, const std::function<void()>& onOk = nullptr);
 
 // Ok (1, the default button) and Cancel (2: rejects). Ok runs `onOk`, or accepts when none
 // is given.

@@ -2,7 +2,7 @@
 
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
-#include "dialogs/ControlIds.h"
+#include "dialogs/DialogTables.h"
 #include "dialogs/OperationOptions.h"
 #include "dialogs/TimeChoice.h"
 
@@ -10,29 +10,43 @@
 #include <QComboBox>
 #include <QDialog>
 
+#include <array>
+
 namespace {
 constexpr int secondsPreselected = 1; // the second entry, "2"
+
+constexpr std::array<ControlRow, 12> controls = {{
+    {ControlKind::Option, "341", "Add", QRect(50, 40, 80, 15)},
+    {ControlKind::Option, "342", "Sub", QRect(50, 60, 80, 15)},
+    {ControlKind::Option, "343", "Mult", QRect(50, 80, 80, 15)},
+    {ControlKind::Option, "344", "Div", QRect(50, 100, 80, 15)},
+    {ControlKind::Option, "345", "Mix All", QRect(150, 40, 120, 15)},
+    {ControlKind::Option, "346", "Mix Add+Sub", QRect(150, 60, 120, 15)},
+    {ControlKind::Option, "347", "Mix Mult+Div", QRect(150, 80, 120, 15)},
+    {ControlKind::Label, "mathFunctionLabel", "Choose a math function:", QRect(20, 10, 200, 30)},
+    {ControlKind::CheckBox, "351", "Flash cards - Timer(secs):", QRect(20, 130, 180, 15)},
+    {ControlKind::DropDown, "352", "Seconds per flash card", QRect(200, 128, 45, 180)},
+    {ControlKind::Button, "1", "&Ok", QRect(170, 175, 60, 30)},
+    {ControlKind::Button, "2", "&Cancel", QRect(240, 175, 60, 30)},
+}};
 
 class DrillOptionsDialog : public QDialog {
 public:
     DrillOptionsDialog(QWidget* owner, const std::vector<std::string>& timeChoices)
-        : QDialog(owner), options_(this, {{1, "Add", QRect(50, 40, 80, 15)},
-                                          {2, "Sub", QRect(50, 60, 80, 15)},
-                                          {3, "Mult", QRect(50, 80, 80, 15)},
-                                          {4, "Div", QRect(50, 100, 80, 15)},
-                                          {5, "Mix All", QRect(150, 40, 120, 15)},
-                                          {6, "Mix Add+Sub", QRect(150, 60, 120, 15)},
-                                          {7, "Mix Mult+Div", QRect(150, 80, 120, 15)}}) {
+        : QDialog(owner) {
         setUpDialogFrame(*this, "Drill Math Tables", 360, 220);
-        addLabel(this, "mathFunctionLabel", "Choose a math function:", QRect(20, 10, 200, 30));
+        addControls(this, controls);
+        options_ = OperationOptions(this, controls);
         options_.check(1);
-        flashCards_ = addCheckBox(this, static_cast<int>(DrillControlId::FlashCards),
-                                  "Flash cards - Timer(secs):", QRect(20, 130, 180, 15));
-        seconds_ = addDropDownList(this, static_cast<int>(DrillControlId::SecondsCombo),
-                                   "Seconds per flash card", QRect(200, 128, 45, 180), timeChoices);
+        flashCards_ = findChild<QCheckBox*>("351");
+        seconds_ = findChild<QComboBox*>("352");
+        for (const std::string& entry : timeChoices) {
+            seconds_->addItem(QString::fromStdString(entry));
+        }
+        fitDropDown(seconds_, rowNamed(controls, "352"));
         seconds_->setCurrentIndex(
             preselectedTimeIndex(static_cast<int>(timeChoices.size()), secondsPreselected));
-        addOkCancelButtons(*this, QRect(170, 175, 60, 30), QRect(240, 175, 60, 30));
+        connectOkCancelButtons(*this);
     }
 
     DrillChoice choice() const {
@@ -42,11 +56,15 @@ public:
     }
 
 private:
-    OperationOptions options_;
+    OperationOptions options_{this, {}};
     QCheckBox* flashCards_ = nullptr;
     QComboBox* seconds_ = nullptr;
 };
 } // namespace
+
+std::span<const ControlRow> drillOptionsControls() {
+    return controls;
+}
 
 std::optional<DrillChoice> askDrillOptions(QWidget* owner,
                                            const std::vector<std::string>& timeChoices) {

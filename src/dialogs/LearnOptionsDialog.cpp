@@ -4,6 +4,7 @@
 #include "common/DialogFrame.h"
 #include "common/NumberText.h"
 #include "dialogs/ControlIds.h"
+#include "dialogs/DialogTables.h"
 #include "dialogs/LearnNumberList.h"
 #include "dialogs/OperationOptions.h"
 
@@ -11,26 +12,41 @@
 #include <QComboBox>
 #include <QDialog>
 
+#include <array>
+
 namespace {
+// The option buttons come first: they are first in the Tab order.
+constexpr std::array<ControlRow, 10> controls = {{
+    {ControlKind::Option, "341", "Add", QRect(50, 75, 80, 15)},
+    {ControlKind::Option, "342", "Sub", QRect(50, 95, 80, 15)},
+    {ControlKind::Option, "343", "Mult", QRect(50, 115, 80, 15)},
+    {ControlKind::Option, "344", "Div", QRect(50, 135, 80, 15)},
+    {ControlKind::Label, "learnNumberLabel", "Learn for this number:", QRect(20, 10, 130, 20)},
+    {ControlKind::DropDown, "317", "Learn for this number", QRect(150, 10, 60, 250)},
+    {ControlKind::Label, "mathFunctionLabel", "Choose a math function:", QRect(20, 50, 200, 20)},
+    {ControlKind::CheckBox, "111", "Show all answers", QRect(20, 160, 190, 20)},
+    {ControlKind::Button, "1", "&Ok", QRect(160, 200, 60, 30)},
+    {ControlKind::Button, "2", "&Cancel", QRect(230, 200, 60, 30)},
+}};
+
 class LearnOptionsDialog : public QDialog {
 public:
     LearnOptionsDialog(QWidget* owner, const StudentRecord& student, bool showAllAnswers)
-        : QDialog(owner), options_(this, {{1, "Add", QRect(50, 75, 80, 15)},
-                                          {2, "Sub", QRect(50, 95, 80, 15)},
-                                          {3, "Mult", QRect(50, 115, 80, 15)},
-                                          {4, "Div", QRect(50, 135, 80, 15)}}) {
+        : QDialog(owner) {
         setUpDialogFrame(*this, "Learn Math Tables", 300, 240);
+        addControls(this, controls);
+        options_ = OperationOptions(this, controls);
         const LearnListSetup setup = learnListSetup(student);
-        addLabel(this, "learnNumberLabel", "Learn for this number:", QRect(20, 10, 130, 20));
-        numbers_ = addDropDownList(this, static_cast<int>(LearnControlId::NumberCombo),
-                                   "Learn for this number", QRect(150, 10, 60, 250), setup.entries);
+        numbers_ = findChild<QComboBox*>("317");
+        for (const std::string& entry : setup.entries) {
+            numbers_->addItem(QString::fromStdString(entry));
+        }
+        fitDropDown(numbers_, rowNamed(controls, "317"));
         numbers_->setCurrentIndex(setup.selectedIndex);
-        addLabel(this, "mathFunctionLabel", "Choose a math function:", QRect(20, 50, 200, 20));
         options_.check(setup.operation);
-        showAll_ = addCheckBox(this, static_cast<int>(LearnControlId::ShowAllAnswers),
-                               "Show all answers", QRect(20, 160, 190, 20));
+        showAll_ = findChild<QCheckBox*>("111");
         showAll_->setChecked(showAllAnswers);
-        addOkCancelButtons(*this, QRect(160, 200, 60, 30), QRect(230, 200, 60, 30));
+        connectOkCancelButtons(*this);
         numbers_->setFocus();
     }
 
@@ -41,11 +57,15 @@ public:
     }
 
 private:
-    OperationOptions options_;
+    OperationOptions options_{this, {}};
     QComboBox* numbers_ = nullptr;
     QCheckBox* showAll_ = nullptr;
 };
 } // namespace
+
+std::span<const ControlRow> learnOptionsControls() {
+    return controls;
+}
 
 std::optional<LearnChoice> askLearnOptions(QWidget* owner, const StudentRecord& student,
                                            bool showAllAnswers) {

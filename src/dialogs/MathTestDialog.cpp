@@ -5,42 +5,58 @@
 #include "common/NumberText.h"
 #include "common/TextFit.h"
 #include "dialogs/ControlIds.h"
+#include "dialogs/DialogTables.h"
 #include "dialogs/OperationOptions.h"
 #include "dialogs/ProblemCount.h"
 #include "dialogs/TimeChoice.h"
 
 #include <QComboBox>
-#include <QDialog>
 #include <QLabel>
 #include <QRadioButton>
 
+#include <QDialog>
+#include <QLabel>
+#include <QRadioButton>
+#include <array>
+
 namespace {
 constexpr int minutesPreselected = 9; // the tenth entry, "10"
+
+// The option buttons come first: they are first in the Tab order.
+constexpr std::array<ControlRow, 13> controls = {{
+    {ControlKind::Option, "341", "Add", QRect(50, 140, 80, 15)},
+    {ControlKind::Option, "342", "Sub", QRect(50, 160, 80, 15)},
+    {ControlKind::Option, "343", "Mult", QRect(50, 180, 80, 15)},
+    {ControlKind::Option, "344", "Div", QRect(50, 200, 80, 15)},
+    {ControlKind::Option, "345", "Mix All", QRect(150, 140, 120, 15)},
+    {ControlKind::Option, "346", "Mix Add+Sub", QRect(150, 160, 120, 15)},
+    {ControlKind::Option, "347", "Mix Mul+Div", QRect(150, 180, 120, 15)},
+    {ControlKind::Label, "minutesLabel", "Amount of time (mins):", QRect(25, 10, 140, 15)},
+    {ControlKind::DropDown, "321", "Amount of time in minutes", QRect(160, 9, 45, 180)},
+    {ControlKind::Label, "323", "", QRect(25, 70, 160, 15)},
+    {ControlKind::Label, "chooseTestLabel", "Choose one to test:", QRect(25, 110, 120, 15)},
+    {ControlKind::Button, "1", "&Ok", QRect(150, 250, 60, 30)},
+    {ControlKind::Button, "2", "&Cancel", QRect(220, 250, 60, 30)},
+}};
 
 class MathTestDialog : public QDialog {
 public:
     MathTestDialog(QWidget* owner, const std::vector<std::string>& timeChoices,
                    const StudentRecord& student)
-        : QDialog(owner), student_(student),
-          options_(this, {{1, "Add", QRect(50, 140, 80, 15)},
-                          {2, "Sub", QRect(50, 160, 80, 15)},
-                          {3, "Mult", QRect(50, 180, 80, 15)},
-                          {4, "Div", QRect(50, 200, 80, 15)},
-                          {5, "Mix All", QRect(150, 140, 120, 15)},
-                          {6, "Mix Add+Sub", QRect(150, 160, 120, 15)},
-                          {7, "Mix Mul+Div", QRect(150, 180, 120, 15)}}) {
+        : QDialog(owner), student_(student) {
         setUpDialogFrame(*this, "Math Test", 300, 300);
-        addLabel(this, "minutesLabel", "Amount of time (mins):", QRect(25, 10, 140, 15));
-        minutes_ =
-            addDropDownList(this, static_cast<int>(MathTestControlId::MinutesCombo),
-                            "Amount of time in minutes", QRect(160, 9, 45, 180), timeChoices);
+        addControls(this, controls);
+        options_ = OperationOptions(this, controls);
+        minutes_ = findChild<QComboBox*>("321");
+        for (const std::string& entry : timeChoices) {
+            minutes_->addItem(QString::fromStdString(entry));
+        }
+        fitDropDown(minutes_, rowNamed(controls, "321"));
         minutes_->setCurrentIndex(
             preselectedTimeIndex(static_cast<int>(timeChoices.size()), minutesPreselected));
-        count_ = addLabel(this, controlName(static_cast<int>(MathTestControlId::ProblemCount)), "",
-                          QRect(25, 70, 160, 15));
-        addLabel(this, "chooseTestLabel", "Choose one to test:", QRect(25, 110, 120, 15));
+        count_ = findChild<QLabel*>("323");
         options_.check(1);
-        addOkCancelButtons(*this, QRect(150, 250, 60, 30), QRect(220, 250, 60, 30));
+        connectOkCancelButtons(*this);
         showCount();
         connect(minutes_, &QComboBox::currentIndexChanged, this, [this]() { showCount(); });
         for (QRadioButton* option : options_.buttons()) {
@@ -62,16 +78,20 @@ private:
     void showCount() {
         shownCount_ = testProblemCount(selectedMinutes(), options_.checkedKind(),
                                        student_.addSubPerMin, student_.mulDivPerMin);
-        setFittedText(count_, QString::fromStdString(problemCountText(shownCount_)));
+        setFittedText(count_, problemCountText(shownCount_));
     }
 
     const StudentRecord& student_;
-    OperationOptions options_;
+    OperationOptions options_{this, {}};
     QComboBox* minutes_ = nullptr;
     QLabel* count_ = nullptr;
     int shownCount_ = 0;
 };
 } // namespace
+
+std::span<const ControlRow> mathTestControls() {
+    return controls;
+}
 
 std::optional<MathTestChoice> askMathTest(QWidget* owner,
                                           const std::vector<std::string>& timeChoices,

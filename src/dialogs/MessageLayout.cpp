@@ -21,14 +21,27 @@ int buttonSet(int style) {
     return style % buttonSetModulus;
 }
 
-MessageButton button(MessageControlId id, const char* text, int x, int width, int y, int result,
-                     bool isDefault) {
-    return MessageButton{id, text, PixelRect{x, y, width, buttonHeight}, result, isDefault};
+// Half of a difference, rounded to the nearest whole pixel (halves away from zero).
+int halfRounded(long long difference) {
+    return static_cast<int>(difference >= 0 ? (difference + 1) / 2 : -((-difference + 1) / 2));
 }
 
-PixelRect placeWindow(const MessagePlacement& placement, int width, int height) {
+// The window of the given size centred over an area; a half pixel is rounded away from the
+// area's top-left corner (QRect::moveCenter rounds it towards the corner).
+QRect centredIn(const QRect& area, int width, int height) {
+    const int left = area.x() + halfRounded(static_cast<long long>(area.width()) - width);
+    const int top = area.y() + halfRounded(static_cast<long long>(area.height()) - height);
+    return QRect(left, top, width, height);
+}
+
+MessageButton button(MessageControlId id, const char* text, int x, int width, int y, int result,
+                     bool isDefault) {
+    return MessageButton{id, text, QRect(x, y, width, buttonHeight), result, isDefault};
+}
+
+QRect placeWindow(const MessagePlacement& placement, int width, int height) {
     if (placement.x != 0 || placement.y != 0) {
-        return PixelRect{std::max(placement.x, 0), std::max(placement.y, 0), width, height};
+        return QRect(std::max(placement.x, 0), std::max(placement.y, 0), width, height);
     }
     return centredIn(placement.owner.value_or(placement.screen), width, height);
 }
@@ -65,7 +78,7 @@ MessageLayout layoutMessage(const std::vector<int>& lineWidths, int style, int l
     MessageLayout layout;
     layout.margin = style > widerStylesAbove ? wideMargin : narrowMargin;
     const int labelHeight = lineCount * std::max(lineHeight, messageLineHeight);
-    layout.label = PixelRect{layout.margin, labelTop, widest, labelHeight};
+    layout.label = QRect(layout.margin, labelTop, widest, labelHeight);
 
     const int width = std::max(minimumWidth, layout.margin + widest + rightMargin);
     const int height =

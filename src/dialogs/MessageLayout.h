@@ -1,10 +1,11 @@
 #pragma once
 
-#include "common/PixelRect.h"
 #include "dialogs/ControlIds.h"
 
+#include <QRect>
+#include <QString>
+
 #include <optional>
-#include <string>
 #include <vector>
 
 // Results of the message window, the values the platform's message box returns.
@@ -18,8 +19,8 @@ constexpr int messageLineHeight = 15;
 
 struct MessageButton {
     MessageControlId id = MessageControlId::SingleOk;
-    std::string text;
-    PixelRect rect; // client coordinates
+    QString text;
+    QRect rect; // client coordinates
     int result = messageResultOk;
     bool isDefault = false;
 };
@@ -29,14 +30,14 @@ struct MessageButton {
 struct MessagePlacement {
     int x = 0;
     int y = 0;
-    std::optional<PixelRect> owner;
-    PixelRect screen;
+    std::optional<QRect> owner;
+    QRect screen;
 };
 
 struct MessageLayout {
-    int margin = 0;   // left margin of the text
-    PixelRect window; // outer rectangle on the screen, frame and caption bar included
-    PixelRect label;  // the text, client coordinates
+    int margin = 0; // left margin of the text
+    QRect window;   // outer rectangle on the screen, frame and caption bar included
+    QRect label;    // the text, client coordinates
     std::vector<MessageButton> buttons;
     int escapeResult = messageResultNo;
 };

@@ -2,7 +2,6 @@
 
 #include "common/DialogControls.h"
 #include "dialogs/MessageLayout.h"
-#include "dialogs/MessageText.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -18,18 +17,16 @@
 namespace {
 constexpr int roomBelowButtons = 10;
 
-QRect toQRect(const PixelRect& rect) {
-    return QRect(rect.x, rect.y, rect.width, rect.height);
-}
-
-PixelRect toPixelRect(const QRect& rect) {
-    return PixelRect{rect.x(), rect.y(), rect.width(), rect.height()};
+// The lines of a message: the text split at each carriage return + line feed only (a lone
+// one stays inside its line); an empty text is one empty line.
+QStringList messageLines(const std::string& text) {
+    return QString::fromStdString(text).split(QStringLiteral("\r\n"));
 }
 
 std::vector<int> lineWidths(const std::string& text, const QFontMetrics& metrics) {
     std::vector<int> widths;
-    for (const std::string& line : messageLines(text)) {
-        widths.push_back(metrics.horizontalAdvance(QString::fromStdString(line)));
+    for (const QString& line : messageLines(text)) {
+        widths.push_back(metrics.horizontalAdvance(line));
     }
     return widths;
 }
@@ -39,11 +36,11 @@ MessagePlacement placementOver(QWidget* owner, int x, int y) {
     placement.x = x;
     placement.y = y;
     if (owner != nullptr) {
-        placement.owner = toPixelRect(owner->frameGeometry());
+        placement.owner = owner->frameGeometry();
     }
     QScreen* screen = owner != nullptr ? owner->screen() : QGuiApplication::primaryScreen();
     if (screen != nullptr) {
-        placement.screen = toPixelRect(screen->geometry());
+        placement.screen = screen->geometry();
     }
     return placement;
 }
@@ -63,8 +60,8 @@ public:
         addText(text, colour);
         addButtons();
         escapeResult_ = layout_.escapeResult;
-        setFixedSize(layout_.window.width, layout_.window.height);
-        move(layout_.window.x, layout_.window.y);
+        setFixedSize(layout_.window.size());
+        move(layout_.window.topLeft());
     }
 
     void reject() override { done(escapeResult_); }
@@ -86,11 +83,11 @@ private:
 
     void addText(const std::string& text, const QColor& colour) {
         // Sized by measuring the text, so it is not refitted like the labels of the dialogs.
-        auto* label = new QLabel(QString::fromStdString(withLineFeeds(text)), this);
+        auto* label = new QLabel(messageLines(text).join(u'\n'), this);
         label->setObjectName(controlName(static_cast<int>(MessageControlId::Text)));
         label->setTextFormat(Qt::PlainText);
         label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        label->setGeometry(toQRect(layout_.label));
+        label->setGeometry(layout_.label);
         QPalette palette = label->palette();
         palette.setColor(QPalette::WindowText, colour);
         label->setPalette(palette);
@@ -98,8 +95,8 @@ private:
 
     void addButtons() {
         for (const MessageButton& planned : layout_.buttons) {
-            auto* button = addButton(this, static_cast<int>(planned.id),
-                                     QString::fromStdString(planned.text), toQRect(planned.rect));
+            auto* button =
+                addButton(this, static_cast<int>(planned.id), planned.text, planned.rect);
             const int result = planned.result;
             connect(button, &QPushButton::clicked, this, [this, result]() { done(result); });
             if (planned.isDefault) {
@@ -118,12 +115,12 @@ private:
             return;
         }
         const int buttonsBottom =
-            layout_.buttons.front().rect.y + layout_.buttons.front().rect.height;
-        const int clientWidth = layout_.window.width - frame.width();
+            layout_.buttons.front().rect.y() + layout_.buttons.front().rect.height();
+        const int clientWidth = layout_.window.width() - frame.width();
         const int clientHeight =
-            std::max(layout_.window.height - frame.height(), buttonsBottom + roomBelowButtons);
+            std::max(layout_.window.height() - frame.height(), buttonsBottom + roomBelowButtons);
         setFixedSize(clientWidth, clientHeight);
-        move(layout_.window.x, layout_.window.y);
+        move(layout_.window.topLeft());
     }
 
     MessageLayout layout_;

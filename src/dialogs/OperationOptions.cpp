@@ -1,15 +1,16 @@
 #include "dialogs/OperationOptions.h"
 
-#include "common/DialogControls.h"
 #include "dialogs/ControlIds.h"
 
 #include <QRadioButton>
 
-OperationOptions::OperationOptions(QWidget* parent, const std::vector<OperationOption>& options) {
-    for (const OperationOption& option : options) {
-        buttons_.push_back(
-            addOptionButton(parent, optionIdBase + option.kind, option.text, option.rect));
-        kinds_.push_back(option.kind);
+OperationOptions::OperationOptions(QWidget* parent, std::span<const ControlRow> rows) {
+    for (const ControlRow& row : rows) {
+        const int kind = QByteArray(row.name).toInt() - optionIdBase;
+        if (row.kind == ControlKind::Option && kind >= 1 && kind <= 7) {
+            buttons_.push_back(parent->findChild<QRadioButton*>(row.name));
+            kinds_.push_back(kind);
+        }
     }
 }
 

@@ -1,24 +1,18 @@
 #pragma once
 
-#include <QRect>
-#include <QString>
+#include "common/ControlTable.h"
 
+#include <span>
 #include <vector>
 
 class QRadioButton;
 class QWidget;
 
-// One option button of the group that picks an operation kind (number 340 + kind).
-struct OperationOption {
-    int kind = 1;
-    QString text;
-    QRect rect;
-};
-
-// The group of option buttons, in the order given; the first one starts a new group.
+// The option buttons of a dialog that pick an operation kind: the rows of its table named
+// 340 + kind, made by the dialog from its table. The first one starts a new group.
 class OperationOptions {
 public:
-    OperationOptions(QWidget* parent, const std::vector<OperationOption>& options);
+    OperationOptions(QWidget* parent, std::span<const ControlRow> rows);
 
     // Checks the option of a kind; a kind without an option checks nothing.
     void check(int kind);

@@ -38,6 +38,6 @@ int testProblemCount(int minutes, int kind, int addSubPerMin, int mulDivPerMin) 
         std::clamp(count, 0LL, static_cast<long long>(std::numeric_limits<int>::max())));
 }
 
-std::string problemCountText(int count) {
-    return "Number of problems =" + numberWithSign(count);
+QString problemCountText(int count) {
+    return QString::fromStdString("Number of problems =" + numberWithSign(count));
 }

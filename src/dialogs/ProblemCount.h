@@ -1,6 +1,6 @@
 #pragma once
 
-#include <string>
+#include <QString>
 
 // The number of problems of an on-screen test of `minutes` minutes of a kind (1 to 7):
 // minutes x the rate of the kind; Mixed uses the mean of the two rates, a half going to the
@@ -9,4 +9,4 @@
 int testProblemCount(int minutes, int kind, int addSubPerMin, int mulDivPerMin);
 
 // "Number of problems = 120".
-std::string problemCountText(int count);
+QString problemCountText(int count);

@@ -2,11 +2,12 @@
 
 #include "common/NumberText.h"
 
-std::string resultsCaption(int recordCount) {
-    return "Test" + numberWithSign(recordCount) + " Results";
+QString resultsCaption(int recordCount) {
+    return QString::fromStdString("Test" + numberWithSign(recordCount) + " Results");
 }
 
-std::string resultsScoreText(int correctCount, int testProblemCount) {
-    return "Percent correct = " + percentText(correctCount, testProblemCount) + "\r\n" +
-           numberWithSign(correctCount) + " Correct out of" + numberWithSign(testProblemCount);
+QString resultsScoreText(int correctCount, int testProblemCount) {
+    return QString::fromStdString(
+        "Percent correct = " + percentText(correctCount, testProblemCount) + "\n" +
+        numberWithSign(correctCount) + " Correct out of" + numberWithSign(testProblemCount));
 }

@@ -3,40 +3,48 @@
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
 #include "dialogs/ControlIds.h"
-#include "dialogs/MessageText.h"
+#include "dialogs/DialogTables.h"
 #include "dialogs/ResultsText.h"
 
+#include "common/TextFit.h"
+
 #include <QDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 
+#include <array>
+
 namespace {
+constexpr std::array<ControlRow, 6> controls = {{
+    {ControlKind::Label, "scoreLabel", "", QRect(10, 10, 200, 50)},
+    {ControlKind::Label, "wrongAnswersLabel",
+     "Problems with wrong answers:", QRect(10, 70, 200, 20)},
+    {ControlKind::Placed, "330", "Problems with wrong answers", QRect(20, 90, 200, 200)},
+    {ControlKind::Label, "answerLabel", "Ans:", QRect(20, 305, 30, 20)},
+    {ControlKind::Placed, "332", "Correct answer", QRect(50, 305, 40, 20)},
+    {ControlKind::Button, "1", "&Ok", QRect(140, 300, 80, 30)},
+}};
+
 class ResultsWindow : public QDialog {
 public:
     ResultsWindow(QWidget* owner, const ResultsSummary& summary)
         : QDialog(owner), wrongList_(summary.wrongList) {
-        setUpDialogFrame(*this, QString::fromStdString(resultsCaption(summary.recordCount)), 240,
-                         340);
-        const std::string score = resultsScoreText(summary.correctCount, summary.testProblemCount);
-        addLabel(this, "scoreLabel", QString::fromStdString(withLineFeeds(score)),
-                 QRect(10, 10, 200, 50));
-        addLabel(this, "wrongAnswersLabel", "Problems with wrong answers:", QRect(10, 70, 200, 20));
-        addWrongList();
-        addLabel(this, "answerLabel", "Ans:", QRect(20, 305, 30, 20));
-        addAnswerBox();
-        auto* ok =
-            addButton(this, static_cast<int>(DialogButtonId::Ok), "&Ok", QRect(140, 300, 80, 30));
-        ok->setDefault(true);
-        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+        setUpDialogFrame(*this, resultsCaption(summary.recordCount), 240, 340);
+        addControls(this, controls, [this](const ControlRow& row) -> QWidget* {
+            return row.name == controlName(static_cast<int>(ResultsControlId::WrongList))
+                       ? makeWrongList()
+                       : makeAnswerBox();
+        });
+        setFittedText(findChild<QLabel*>("scoreLabel"),
+                      resultsScoreText(summary.correctCount, summary.testProblemCount));
+        connectOkCancelButtons(*this);
     }
 
 private:
-    void addWrongList() {
+    QWidget* makeWrongList() {
         list_ = new QListWidget(this);
-        list_->setObjectName(controlName(static_cast<int>(ResultsControlId::WrongList)));
-        list_->setAccessibleName("Problems with wrong answers");
-        list_->setGeometry(20, 90, 200, 200);
         list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
         list_->setSortingEnabled(false);
         for (const WrongAnswer& wrong : wrongList_) {
@@ -44,14 +52,13 @@ private:
         }
         connect(list_, &QListWidget::itemSelectionChanged, this,
                 [this]() { showCorrectAnswer(selectedRow()); });
+        return list_;
     }
 
-    void addAnswerBox() {
+    QWidget* makeAnswerBox() {
         answer_ = new QLineEdit(this);
-        answer_->setObjectName(controlName(static_cast<int>(ResultsControlId::CorrectAnswer)));
-        answer_->setAccessibleName("Correct answer");
         answer_->setReadOnly(true);
-        answer_->setGeometry(50, 305, 40, 20);
+        return answer_;
     }
 
     int selectedRow() const {
@@ -69,6 +76,10 @@ private:
     QLineEdit* answer_ = nullptr;
 };
 } // namespace
+
+std::span<const ControlRow> resultsControls() {
+    return controls;
+}
 
 void showResultsWindow(QWidget* owner, const ResultsSummary& summary) {
     ResultsWindow window(owner, summary);

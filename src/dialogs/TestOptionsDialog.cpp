@@ -3,29 +3,36 @@
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
 #include "dialogs/ControlIds.h"
+#include "dialogs/DialogTables.h"
 
 #include <QDialog>
 #include <QPushButton>
 
+#include <array>
+
 namespace {
+constexpr std::array<ControlRow, 3> controls = {{
+    {ControlKind::Button, "221", "Take test on computer", QRect(20, 20, 150, 25)},
+    {ControlKind::Button, "222", "Print test pages", QRect(20, 60, 150, 25)},
+    {ControlKind::Button, "223", "Report printed test", QRect(20, 100, 150, 25)},
+}};
+
 class TestOptionsDialog : public QDialog {
 public:
     explicit TestOptionsDialog(QWidget* owner) : QDialog(owner) {
         setUpDialogFrame(*this, "Test Options", 280, 160);
-        addChoice(TestOptionsControlId::TestOnComputer, "Take test on computer",
-                  QRect(20, 20, 150, 25), TestOptionsChoice::TestOnComputer);
-        addChoice(TestOptionsControlId::PrintTestPages, "Print test pages", QRect(20, 60, 150, 25),
-                  TestOptionsChoice::PrintTestPages);
-        addChoice(TestOptionsControlId::ReportPrintedTest, "Report printed test",
-                  QRect(20, 100, 150, 25), TestOptionsChoice::ReportPrintedTest);
+        addControls(this, controls);
+        connectChoice(TestOptionsControlId::TestOnComputer, TestOptionsChoice::TestOnComputer);
+        connectChoice(TestOptionsControlId::PrintTestPages, TestOptionsChoice::PrintTestPages);
+        connectChoice(TestOptionsControlId::ReportPrintedTest,
+                      TestOptionsChoice::ReportPrintedTest);
     }
 
     TestOptionsChoice choice() const { return choice_; }
 
 private:
-    void addChoice(TestOptionsControlId id, const QString& text, const QRect& rect,
-                   TestOptionsChoice choice) {
-        auto* button = addButton(this, static_cast<int>(id), text, rect);
+    void connectChoice(TestOptionsControlId id, TestOptionsChoice choice) {
+        auto* button = findChild<QPushButton*>(controlName(static_cast<int>(id)));
         connect(button, &QPushButton::clicked, this, [this, choice]() {
             choice_ = choice;
             accept();
@@ -35,6 +42,10 @@ private:
     TestOptionsChoice choice_ = TestOptionsChoice::Closed;
 };
 } // namespace
+
+std::span<const ControlRow> testOptionsControls() {
+    return controls;
+}
 
 TestOptionsChoice askTestOptions(QWidget* owner) {
     TestOptionsDialog dialog(owner);

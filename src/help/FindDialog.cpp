@@ -8,30 +8,31 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <array>
+
 namespace {
-
-int idOf(FindDialog::ControlId id) {
-    return static_cast<int>(id);
-}
-
+constexpr std::array<ControlRow, 4> controls = {{
+    {ControlKind::MiddleLabel, "enterTextLabel", "Enter text: ", QRect(5, 10, 70, 15)},
+    {ControlKind::LineEdit, "9999", "Text to find", QRect(75, 10, 160, 20)},
+    {ControlKind::CheckBox, "9998", "Whole word", QRect(10, 45, 100, 15)},
+    {ControlKind::Button, "1", "Ok", QRect(140, 70, 60, 30)},
+}};
 } // namespace
+
+std::span<const ControlRow> FindDialog::controls() {
+    return ::controls;
+}
 
 FindDialog::FindDialog(QWidget* owner) : QDialog(owner) {
     setObjectName("findDialog");
     setUpDialogFrame(*this, "Text to Find", 250, 110);
-
-    addLabel(this, "enterTextLabel", "Enter text: ", QRect(5, 10, 70, 15),
-             Qt::AlignLeft | Qt::AlignVCenter);
-    findTextBox =
-        addLineEdit(this, idOf(ControlId::FindTextBox), "Text to find", QRect(75, 10, 160, 20));
-    wholeWordBox =
-        addCheckBox(this, idOf(ControlId::WholeWordBox), "Whole word", QRect(10, 45, 100, 15));
+    addControls(this, ::controls);
+    findTextBox = findChild<QLineEdit*>("9999");
+    wholeWordBox = findChild<QCheckBox*>("9998");
     wholeWordBox->setChecked(true);
-
-    auto* ok = addButton(this, idOf(ControlId::Ok), "Ok", QRect(140, 70, 60, 30));
+    auto* ok = findChild<QPushButton*>("1");
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-
     findTextBox->setFocus();
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "common/ControlTable.h"
+
 #include <QDialog>
+
+#include <span>
 
 #include <string>
 
@@ -20,6 +24,9 @@ public:
     };
 
     explicit FindDialog(QWidget* owner);
+
+    // The dialog's controls, client pixels of its 250 x 110 area.
+    static std::span<const ControlRow> controls();
 
     // Shows the dialog over `owner` and returns what was typed.
     static Answer ask(QWidget* owner);

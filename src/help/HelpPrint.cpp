@@ -4,6 +4,7 @@
 #include "help/HelpText.h"
 #include "help/HelpTree.h"
 #include "help/Windows1252.h"
+#include "print/TextCharacters.h"
 #include "print/cTPrint.h"
 
 namespace {
@@ -14,19 +15,19 @@ constexpr int titlePoints = 12;
 constexpr double sideMargin = 0.75;
 constexpr double headerY = 0.25;
 
-std::string pageText(int page) {
-    return "Page " + std::to_string(page);
+QString pageText(int page) {
+    return QStringLiteral("Page %1").arg(page);
 }
 
 // Lays the body of one topic out in lines and pages, either for real or as a dry run that
 // only finds out whether more than one page is needed.
 class TopicPageWriter {
 public:
-    TopicPageWriter(cTPrint& printer, std::string title, double pageWidth, int capacity)
+    TopicPageWriter(cTPrint& printer, QString title, double pageWidth, int capacity)
         : printer(printer), title(std::move(title)), pageWidth(pageWidth),
           printableWidth(pageWidth - 2 * sideMargin), capacity(capacity) {}
 
-    bool needsMoreThanOnePage(const std::vector<std::string>& lines) {
+    bool needsMoreThanOnePage(const QStringList& lines) {
         printing = false;
         lineCounter = 4;
         moreThanOnePage = false;
@@ -34,7 +35,7 @@ public:
         return moreThanOnePage;
     }
 
-    void print(const std::vector<std::string>& lines, double firstPageNumberWidth) {
+    void print(const QStringList& lines, double firstPageNumberWidth) {
         printing = true;
         printer.BeginDocument(helpDocumentName);
         printer.BeginPage();
@@ -49,25 +50,25 @@ public:
     }
 
 private:
-    void writeBody(const std::vector<std::string>& lines) {
-        for (const std::string& rawLine : lines) {
+    void writeBody(const QStringList& lines) {
+        for (const QString& rawLine : lines) {
             writeLine(expandTabs(rawLine));
             breakPageIfFull();
         }
     }
 
-    void writeLine(std::string line) {
+    void writeLine(QString line) {
         while (printer.TextWidth(line) > printableWidth) {
-            const std::string fitting = printer.FitText(line, printableWidth);
-            const std::size_t length = pieceLength(line, fitting);
-            emit(trimSpaces(line.substr(0, length)));
-            line.erase(0, length);
+            const QString fitting = printer.FitText(line, printableWidth);
+            const qsizetype length = pieceLength(line, fitting);
+            putLine(trimBlanks(line.left(length)));
+            line.remove(0, length);
             breakPageIfFull();
         }
-        emit(line);
+        putLine(line);
     }
 
-    void emit(const std::string& text) {
+    void putLine(const QString& text) {
         if (printing) {
             printer.PrintText(text, 0, 0);
         }
@@ -102,7 +103,7 @@ private:
     }
 
     cTPrint& printer;
-    std::string title;
+    QString title;
     double pageWidth;
     double printableWidth;
     int capacity;
@@ -116,9 +117,9 @@ private:
 } // namespace
 
 void PrintTopic(PrintDevice& device, const HelpTopic& topic) {
-    const std::vector<std::string> lines = printLines(topicPrintText(topic.text));
+    const QStringList lines = printLines(QString::fromStdString(topicPrintText(topic.text)));
     cTPrint printer(device);
-    if (printer.ChoosePrinter().empty()) {
+    if (printer.ChoosePrinter().isEmpty()) {
         return;
     }
     printer.SetMargins(sideMargin, sideMargin, headerY, 0.5);
@@ -127,8 +128,9 @@ void PrintTopic(PrintDevice& device, const HelpTopic& topic) {
     printer.GetPageSize(pageWidth, pageHeight);
     printer.SetFont(bodyFace, bodyPoints);
     const int capacity = printer.LinesLeft(0);
-    TopicPageWriter writer(printer, windows1252ToUtf8(shownTitle(topic.title)), pageWidth,
-                           capacity);
+    TopicPageWriter writer(printer,
+                           QString::fromStdString(windows1252ToUtf8(shownTitle(topic.title))),
+                           pageWidth, capacity);
     if (printer.CanDuplex()) {
         printer.SetDuplex(writer.needsMoreThanOnePage(lines) ? 2 : 1);
     }

@@ -3,7 +3,7 @@
 #include "help/HelpPrint.h"
 #include "print/QtPrintDevice.h"
 
-void printHelpTopic(const HelpTopic& topic) {
-    QtPrintDevice device;
+void printHelpTopic(const HelpTopic& topic, QWidget* owner) {
+    QtPrintDevice device(owner);
     PrintTopic(device, topic);
 }

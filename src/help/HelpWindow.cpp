@@ -1,49 +1,47 @@
 #include "help/HelpWindow.h"
 
-#include "help/FindDialog.h"
-#include "help/HelpText.h"
 #include "help/HelpTree.h"
-#include "help/Windows1252.h"
 
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QMenu>
-#include <QMessageBox>
-#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QShortcut>
+#include <QSplitter>
 #include <QStatusBar>
-#include <QTextBlock>
 #include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <array>
+#include <cmath>
 
 namespace {
 
+constexpr int firstWidth = 640;
+constexpr int firstHeight = 370;
+
+constexpr std::array<ControlRow, 5> helpControls = {{
+    {ControlKind::Placed, "105", "Help topics and text", QRect(10, 5, 615, 340)},
+    {ControlKind::Placed, "101", "Help topics", QRect(10, 5, 235, 330), 10},
+    {ControlKind::Placed, "102", "", QRect(250, 5, 358, 23), 12}, // read as its text
+    {ControlKind::Placed, "103", "Heading band", QRect(250, 28, 358, 12)},
+    {ControlKind::Placed, "104", "", QRect(250, 40, 375, 305), 10}, // named after its topic
+}};
+
+const ControlRow& row(HelpWindow::ControlId id) {
+    return rowNamed(helpControls, QByteArray::number(static_cast<int>(id)).constData());
+}
+
 const QColor headingGrey(211, 211, 211);
 const QColor paleYellow(255, 250, 205);
-
-QString idName(HelpWindow::ControlId id) {
-    return QString::number(static_cast<int>(id));
-}
-
-QString fromHelpBytes(const std::string& bytes) {
-    return QString::fromStdString(windows1252ToUtf8(bytes));
-}
-
-QFont defaultFontOfSize(int points) {
-    QFont font;
-    font.setPointSize(points);
-    return font;
-}
 
 void paint(QWidget* widget, QPalette::ColorRole role, const QColor& color) {
     QPalette palette = widget->palette();
     palette.setColor(role, color);
     widget->setPalette(palette);
-}
-
-void place(QWidget* widget, const PixelRect& rect) {
-    widget->setGeometry(rect.x, rect.y, rect.width, rect.height);
 }
 
 // The text pane: 12 pixels kept free left and right of the text, inside the scroll bar.
@@ -54,41 +52,65 @@ public:
     }
 };
 
-int topicOfNode(const QTreeWidgetItem* node) {
-    return node->data(0, Qt::UserRole).toInt();
+// The right edge of the status bar's first field: 65% of the width, rounded, minus 1.
+int firstStatusFieldEnd(int clientWidth) {
+    return std::max(0, static_cast<int>(std::lround(clientWidth * 0.65)) - 1);
 }
 
 } // namespace
+
+std::span<const ControlRow> HelpWindow::controls() {
+    return helpControls;
+}
 
 HelpWindow::HelpWindow(std::vector<HelpTopic> helpTopics, const QString& caption,
                        SearchState& searchState, TopicPrinter topicPrinter)
     : QMainWindow(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                Qt::WindowCloseButtonHint),
-      topics(std::move(helpTopics)), search(searchState), printer(std::move(topicPrinter)),
-      layout(initialHelpLayout()) {
+      topics(std::move(helpTopics)), search(searchState), printer(std::move(topicPrinter)) {
     setObjectName("helpWindow");
     setWindowTitle(caption.isEmpty() ? QString("Application Help") : caption);
     QIcon icon;
     icon.addFile(":/help/GenHelp16.png", QSize(16, 16));
     icon.addFile(":/help/GenHelp32.png", QSize(32, 32));
     setWindowIcon(icon);
-    resize(helpClientWidth, helpClientHeight);
+    resize(firstWidth, firstHeight);
     createControls();
     buildTree();
     createMenus();
     createKeys();
-    applyLayout();
 }
 
+// The splitter keeps its place and follows the window's size; the tree keeps its width and
+// the text side takes what is left. The bar can be dragged until either side is as narrow
+// as the text side's scroll bar allows.
 void HelpWindow::createControls() {
-    tree = new QTreeWidget(this);
-    tree->setObjectName(idName(ControlId::TopicTree));
-    tree->setAccessibleName("Help topics");
+    splitter = new QSplitter(Qt::Horizontal, this);
+    placeControl(splitter, row(ControlId::SplitterBar));
+    QWidget* treeSide = createTreeSide();
+    QWidget* topicSide = createTopicSide();
+    splitter->addWidget(treeSide);
+    splitter->addWidget(topicSide);
+    const QRect& treeRect = row(ControlId::TopicTree).rect;
+    const QRect& textRect = row(ControlId::TopicText).rect;
+    splitter->setHandleWidth(textRect.left() - treeRect.right() - 1);
+    splitter->setChildrenCollapsible(false);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({treeRect.width(), textRect.width()});
+    splitter->handle(1)->setCursor(Qt::SplitHCursor);
+    createStatusBar();
+}
+
+QWidget* HelpWindow::createTreeSide() {
+    auto* side = new QWidget;
+    side->setMinimumWidth(0);
+    tree = new QTreeWidget(side);
+    placeControl(tree, row(ControlId::TopicTree));
     tree->setHeaderHidden(true);
     tree->setRootIsDecorated(false);
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tree->setFont(defaultFontOfSize(10));
     tree->setContextMenuPolicy(Qt::CustomContextMenu);
     QPalette treePalette = tree->palette();
     treePalette.setColor(QPalette::Inactive, QPalette::Highlight,
@@ -99,30 +121,35 @@ void HelpWindow::createControls() {
     connect(tree, &QTreeWidget::itemSelectionChanged, this, &HelpWindow::showSelectedTopic);
     connect(tree, &QWidget::customContextMenuRequested, this, &HelpWindow::onTreeContextMenu);
 
-    heading = new QLabel(this);
-    heading->setObjectName(idName(ControlId::TopicHeading));
+    auto* layout = new QVBoxLayout(side);
+    const int below = row(ControlId::SplitterBar).rect.bottom() - tree->geometry().bottom();
+    layout->setContentsMargins(0, 0, 0, below);
+    layout->addWidget(tree);
+    return side;
+}
+
+// Heading and band stop where the text pane's scroll bar begins.
+QWidget* HelpWindow::createTopicSide() {
+    auto* side = new QWidget;
+    heading = new QLabel(side);
+    placeControl(heading, row(ControlId::TopicHeading));
     heading->setTextFormat(Qt::PlainText);
     heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    heading->setFont(defaultFontOfSize(12));
     heading->setAutoFillBackground(true);
     paint(heading, QPalette::Window, headingGrey);
     paint(heading, QPalette::WindowText, Qt::black);
 
-    band = new QLabel(this);
-    band->setObjectName(idName(ControlId::HeadingBand));
-    band->setAccessibleName("Heading band");
+    band = new QLabel(side);
+    placeControl(band, row(ControlId::HeadingBand));
     band->setAutoFillBackground(true);
     paint(band, QPalette::Window, paleYellow);
-    paint(band, QPalette::WindowText, paleYellow);
 
-    textPane = new TopicTextPane(this);
-    textPane->setObjectName(idName(ControlId::TopicText));
-    textPane->setAccessibleName("Topic text");
+    textPane = new TopicTextPane(side);
+    placeControl(textPane, row(ControlId::TopicText));
     textPane->setReadOnly(true);
     textPane->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     textPane->setFrameShape(QFrame::NoFrame);
     textPane->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    textPane->setFont(defaultFontOfSize(10));
     textPane->setTabStopDistance(8.0 * textPane->fontMetrics().averageCharWidth());
     textPane->setContextMenuPolicy(Qt::CustomContextMenu);
     textPane->setStyleSheet("QPlainTextEdit { background: rgb(255, 250, 205); color: black; "
@@ -132,14 +159,25 @@ void HelpWindow::createControls() {
         showMenuAt(textMenu, textPane->viewport()->mapToGlobal(pos));
     });
 
-    bar = new QLabel(this);
-    bar->setObjectName(idName(ControlId::SplitterBar));
-    bar->setAccessibleName("Splitter bar");
-    bar->setCursor(Qt::SplitHCursor);
-    bar->installEventFilter(this);
+    const QRect textRect = textPane->geometry();
+    auto* layout = new QGridLayout(side);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->setColumnStretch(0, 1);
+    layout->setColumnMinimumWidth(1, textRect.width() - heading->width());
+    layout->setRowStretch(2, 1);
+    heading->setFixedHeight(heading->height());
+    band->setFixedHeight(textRect.top() - band->y());
+    layout->addWidget(heading, 0, 0);
+    layout->addWidget(band, 1, 0);
+    layout->addWidget(textPane, 2, 0, 1, 2);
+    side->setMinimumWidth(textRect.width() - heading->width());
+    return side;
+}
 
+void HelpWindow::createStatusBar() {
     statusBar = new QStatusBar(this);
-    statusBar->setObjectName(idName(ControlId::HelpStatusBar));
+    statusBar->setObjectName(controlName(static_cast<int>(ControlId::HelpStatusBar)));
     statusBar->setAccessibleName("Help status");
     hintField = new QLabel(helpMenuHint, statusBar);
     hintField->setObjectName("statusHint");
@@ -147,31 +185,6 @@ void HelpWindow::createControls() {
     topicField->setObjectName("statusTopic");
     statusBar->addWidget(hintField);
     statusBar->addWidget(topicField, 1);
-}
-
-void HelpWindow::buildTree() {
-    const std::vector<int> parents = topicParents(topics);
-    topicOrder.clear();
-    for (std::size_t index = 0; index < topics.size(); ++index) {
-        auto* node = parents[index] == 0 ? new QTreeWidgetItem(tree)
-                                         : new QTreeWidgetItem(topicOrder[parents[index] - 1]);
-        node->setText(0, fromHelpBytes(topics[index].title));
-        node->setData(0, Qt::UserRole, static_cast<int>(index) + 1);
-        topicOrder.push_back(node);
-    }
-    for (auto* node : topicOrder) {
-        node->setExpanded(true);
-    }
-    if (topicOrder.empty()) {
-        return;
-    }
-    // The first topic is shown without passing through the selection handling, so no
-    // node is marked and the status field stays empty until the topic changes.
-    const QSignalBlocker quiet(tree);
-    tree->setCurrentItem(topicOrder.front());
-    selectedNode = topicOrder.front();
-    showTopicText(1);
-    heading->setText(QString::fromStdString(windows1252ToUtf8(headingText(topics[0].title))));
 }
 
 void HelpWindow::createMenus() {
@@ -214,21 +227,14 @@ void HelpWindow::createKeys() {
     }
 }
 
-void HelpWindow::applyLayout() {
-    place(tree, layout.tree);
-    place(heading, layout.heading);
-    place(band, layout.band);
-    place(textPane, layout.text);
-    place(bar, layout.bar);
-    const int statusHeight = statusBar->sizeHint().height();
-    statusBar->setGeometry(0, height() - statusHeight, width(), statusHeight);
-    hintField->setFixedWidth(layout.firstStatusFieldEnd);
-}
-
 void HelpWindow::resizeEvent(QResizeEvent* event) {
     QMainWindow::resizeEvent(event);
-    layout = resizedHelpLayout(layout, width(), height());
-    applyLayout();
+    const QRect first = row(ControlId::SplitterBar).rect;
+    splitter->setGeometry(first.x(), first.y(), std::max(0, width() - (firstWidth - first.width())),
+                          std::max(0, height() - (firstHeight - first.height())));
+    const int statusHeight = statusBar->sizeHint().height();
+    statusBar->setGeometry(0, height() - statusHeight, width(), statusHeight);
+    hintField->setFixedWidth(firstStatusFieldEnd(width()));
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {
@@ -266,250 +272,4 @@ void HelpWindow::runCommand(Command command) {
         cancelFindOrClose();
         break;
     }
-}
-
-QTreeWidgetItem* HelpWindow::nodeOf(int topic) const {
-    if (topic < 1 || topic > static_cast<int>(topicOrder.size())) {
-        return nullptr;
-    }
-    return topicOrder[topic - 1];
-}
-
-void HelpWindow::showTopicText(int topic) {
-    currentTopicNumber = topic;
-    textPane->setPlainText(QString::fromStdString(topicDisplayText(topics[topic - 1].text)));
-}
-
-void HelpWindow::showSelectedTopic() {
-    setBold(markedNode, false);
-    QTreeWidgetItem* node = tree->selectedItems().value(0, nullptr);
-    selectedNode = node;
-    markedNode = node;
-    if (node == nullptr) {
-        return;
-    }
-    setBold(node, false);
-    showTopicText(topicOfNode(node));
-    const std::string& title = topics[currentTopicNumber - 1].title;
-    heading->setText(QString::fromStdString(windows1252ToUtf8(headingText(title))));
-    QTreeWidgetItem* parentNode = node->parent();
-    const std::string parentTitle =
-        parentNode != nullptr ? topics[topicOfNode(parentNode) - 1].title : std::string();
-    topicField->setText(QString::fromStdString(
-        windows1252ToUtf8(topicStatusText(parentTitle, title, parentNode != nullptr))));
-}
-
-void HelpWindow::setBold(QTreeWidgetItem* node, bool bold) {
-    if (node == nullptr) {
-        return;
-    }
-    QFont font = node->font(0);
-    font.setBold(bold);
-    node->setFont(0, font);
-}
-
-bool HelpWindow::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == textPane && event->type() == QEvent::FocusIn) {
-        textPaneGainsFocus();
-    } else if (watched == textPane && event->type() == QEvent::FocusOut) {
-        if (static_cast<QFocusEvent*>(event)->reason() != Qt::PopupFocusReason) {
-            textPaneLosesFocus();
-        }
-    } else if (watched == bar) {
-        return handleBarMouse(event);
-    }
-    return QMainWindow::eventFilter(watched, event);
-}
-
-void HelpWindow::textPaneGainsFocus() {
-    if (textHasFocus) {
-        return;
-    }
-    textHasFocus = true;
-    QTextCursor cursor = textPane->textCursor();
-    cursor.clearSelection();
-    textPane->setTextCursor(cursor);
-    setBold(selectedNode, true);
-    textPane->ensureCursorVisible();
-}
-
-void HelpWindow::textPaneLosesFocus() {
-    if (!textHasFocus) {
-        return;
-    }
-    textHasFocus = false;
-    setBold(selectedNode, false);
-    if (selectedNode != nullptr) {
-        tree->setCurrentItem(selectedNode);
-    }
-}
-
-void HelpWindow::switchFocus() {
-    if (!textHasFocus) {
-        textPane->setFocus(Qt::OtherFocusReason);
-        textPaneGainsFocus();
-        return;
-    }
-    QTextCursor cursor = textPane->textCursor();
-    cursor.clearSelection();
-    textPane->setTextCursor(cursor);
-    textHasFocus = false;
-    QTreeWidgetItem* node = markedNode;
-    if (node != nullptr) {
-        tree->setCurrentItem(node);
-        setBold(node, false);
-    }
-    tree->setFocus(Qt::OtherFocusReason);
-}
-
-void HelpWindow::showMenuAt(QMenu* menu, const QPoint& screenPoint) {
-    menu->exec(screenPoint);
-}
-
-void HelpWindow::showMenuForFocus() {
-    QWidget* control = textHasFocus ? static_cast<QWidget*>(textPane) : tree;
-    QMenu* menu = textHasFocus ? textMenu : treeMenu;
-    showMenuAt(menu, mapToGlobal(control->pos()) + QPoint(40, 50));
-}
-
-void HelpWindow::onTreeContextMenu(const QPoint& pos) {
-    QTreeWidgetItem* node = tree->itemAt(pos);
-    if (node == nullptr) {
-        return;
-    }
-    tree->setCurrentItem(node);
-    if (currentTopicNumber != topicOfNode(node)) {
-        showTopicText(topicOfNode(node));
-    }
-    showMenuAt(treeMenu, tree->viewport()->mapToGlobal(pos));
-}
-
-void HelpWindow::findText() {
-    const FindDialog::Answer answer = FindDialog::ask(this);
-    activateWindow(); // the keys work again at once, whatever the platform reactivates
-    if (answer.confirmed) {
-        search.wholeWord = answer.wholeWord;
-    }
-    if (answer.text.empty()) {
-        cancelSearch(search);
-        return;
-    }
-    startSearch(search, answer.text, search.wholeWord);
-    runCommand(Command::Next);
-}
-
-void HelpWindow::showFindOutcome(const FindOutcome& outcome) {
-    switch (outcome.result) {
-    case FindResult::NoSearch:
-        break;
-    case FindResult::Found:
-        showOccurrence(outcome.topic, outcome.position, outcome.length);
-        break;
-    case FindResult::NoneFound:
-    case FindResult::NoMoreFound:
-        reportNothingFound(outcome);
-        break;
-    }
-}
-
-void HelpWindow::showOccurrence(int topic, int position, int length) {
-    QTreeWidgetItem* node = nodeOf(topic);
-    if (node == nullptr) {
-        return;
-    }
-    tree->setCurrentItem(node);
-    if (currentTopicNumber != topic) {
-        showTopicText(topic);
-    }
-    tree->clearSelection();
-    setBold(node, true);
-    textPane->setFocus(Qt::OtherFocusReason);
-    textPaneGainsFocus();
-    const std::string& text = topics[topic - 1].text;
-    QTextCursor cursor = textPane->textCursor();
-    cursor.setPosition(displayOffset(text, position - 1));
-    cursor.setPosition(displayOffset(text, position - 1 + length), QTextCursor::KeepAnchor);
-    textPane->setTextCursor(cursor);
-    textPane->ensureCursorVisible();
-    markedNode = node;
-    textHasFocus = true;
-}
-
-void HelpWindow::reportNothingFound(const FindOutcome& outcome) {
-    const bool noneAtAll = outcome.result == FindResult::NoneFound;
-    QMessageBox box(QMessageBox::NoIcon, fromHelpBytes(search.searchText),
-                    noneAtAll ? noneFoundText : noMoreFoundText, QMessageBox::Ok, this);
-    box.setObjectName("findReport");
-    box.exec();
-    activateWindow();
-    if (noneAtAll) {
-        tree->setFocus(Qt::OtherFocusReason);
-        if (QTreeWidgetItem* node = nodeOf(currentTopicNumber)) {
-            tree->setCurrentItem(node);
-            node->setSelected(true);
-        }
-        return;
-    }
-    QTreeWidgetItem* node = nodeOf(outcome.topic);
-    if (node == nullptr) {
-        return;
-    }
-    tree->setCurrentItem(node);
-    if (currentTopicNumber != outcome.topic) {
-        showTopicText(outcome.topic);
-    }
-    tree->clearSelection();
-    setBold(node, true);
-    markedNode = node;
-    const std::string& text = topics[outcome.topic - 1].text;
-    QTextCursor cursor = textPane->textCursor();
-    cursor.setPosition(displayOffset(text, outcome.position - 1));
-    cursor.setPosition(displayOffset(text, outcome.position - 1 + outcome.length),
-                       QTextCursor::KeepAnchor);
-    textPane->setTextCursor(cursor);
-    textPane->ensureCursorVisible();
-}
-
-void HelpWindow::cancelFindOrClose() {
-    if (search.searchText.empty()) {
-        close();
-        return;
-    }
-    QTextCursor cursor = textPane->textCursor();
-    cursor.clearSelection();
-    textPane->setTextCursor(cursor);
-    cancelSearch(search);
-}
-
-void HelpWindow::printCurrentTopic() {
-    if (currentTopicNumber < 1 || !printer) {
-        return;
-    }
-    const HelpTopic& topic = topics[currentTopicNumber - 1];
-    if (topic.text.empty()) {
-        return;
-    }
-    printer(topic);
-}
-
-bool HelpWindow::handleBarMouse(QEvent* event) {
-    const auto type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
-        type != QEvent::MouseButtonRelease) {
-        return false;
-    }
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-        dragging = true;
-        layoutAtDragStart = layout;
-    } else if (type == QEvent::MouseMove && dragging) {
-        const int x = bar->mapTo(this, mouse->position().toPoint()).x();
-        if (x != layout.bar.x) {
-            layout = draggedHelpLayout(layoutAtDragStart, x - layoutAtDragStart.bar.x);
-            applyLayout();
-        }
-    } else if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton) {
-        dragging = false;
-    }
-    return true;
 }

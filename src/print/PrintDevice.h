@@ -1,10 +1,10 @@
 #pragma once
 
-#include <string>
+#include <QString>
 
 // A font as the printer is asked for it: the character height is in device dots.
 struct DeviceFont {
-    std::string face;
+    QString face;
     int height = 0;
     int weight = 400;
     bool italic = false;
@@ -20,18 +20,18 @@ struct DeviceTextMetrics {
     int averageCharWidth = 0;
 };
 
-// What cTPrint needs from a printer. All lengths are device dots; text is UTF-8 and
-// "characters" are Unicode code points.
+// What cTPrint needs from a printer. All lengths are device dots; "characters" are Unicode
+// code points (a surrogate pair counts as one).
 class PrintDevice {
 public:
     virtual ~PrintDevice() = default;
 
     // Printer choice and job settings.
-    virtual std::string defaultPrinterName() = 0; // "" when the system has none
-    virtual void attachPrinter(const std::string& name) = 0;
+    virtual QString defaultPrinterName() = 0; // "" when the system has none
+    virtual void attachPrinter(const QString& name) = 0;
     // Shows the printer dialog with the copy count preset; on confirmation the device is
     // attached to the chosen printer and its name is returned, "" when cancelled.
-    virtual std::string choosePrinter(int copies) = 0;
+    virtual QString choosePrinter(int copies) = 0;
     virtual bool canSetCopies() const = 0;
     virtual void setCopies(int copies) = 0;
     virtual bool canDuplex() const = 0;
@@ -50,20 +50,20 @@ public:
     virtual void selectFont(const DeviceFont& font) = 0;
     virtual void restoreOriginalFont() = 0;
     virtual DeviceTextMetrics textMetrics() const = 0;
-    virtual int textExtent(const std::string& text) const = 0;
+    virtual int textExtent(const QString& text) const = 0;
     // How many leading characters of text fit within extent dots.
-    virtual int fitCount(const std::string& text, int extent) const = 0;
+    virtual int fitCount(const QString& text, int extent) const = 0;
     // Draws text in black with its cell's top-left corner at (x, y) of the printable area,
     // leaving what lies under the cell visible.
-    virtual void drawText(int x, int y, const std::string& text) = 0;
+    virtual void drawText(int x, int y, const QString& text) = 0;
 
     // Document and pages; false when the printer refused.
-    virtual bool beginDocument(const std::string& name) = 0;
+    virtual bool beginDocument(const QString& name) = 0;
     virtual bool beginPage() = 0;
     virtual void endPage() = 0;
     virtual void endDocument() = 0;
     virtual void releaseContext() = 0;
 
     // An error box with the caption "Printer Error" and the given text.
-    virtual void showError(const std::string& text) = 0;
+    virtual void showError(const QString& text) = 0;
 };

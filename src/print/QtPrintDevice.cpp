@@ -1,6 +1,6 @@
 #include "print/QtPrintDevice.h"
 
-#include "print/Utf8Text.h"
+#include "print/TextCharacters.h"
 
 #include <QFontMetrics>
 #include <QMessageBox>
@@ -9,32 +9,14 @@
 #include <QPrinterInfo>
 
 #include <algorithm>
-#include <vector>
 
 namespace {
 constexpr std::size_t maxDocumentNameLength = 63;
 constexpr int boldWeight = 700;
 
-QString toQString(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-// Positions in a QString where each code point starts, followed by its length.
-std::vector<qsizetype> codePointStarts(const QString& text) {
-    std::vector<qsizetype> starts;
-    for (qsizetype pos = 0; pos < text.size(); ++pos) {
-        starts.push_back(pos);
-        if (text.at(pos).isHighSurrogate() && pos + 1 < text.size() &&
-            text.at(pos + 1).isLowSurrogate()) {
-            ++pos;
-        }
-    }
-    starts.push_back(text.size());
-    return starts;
-}
 } // namespace
 
-QtPrintDevice::QtPrintDevice() = default;
+QtPrintDevice::QtPrintDevice(QWidget* owner) : owner(owner) {}
 
 QtPrintDevice::QtPrintDevice(const PdfFile& output) : toPdfFile(true) {
     printer.setOutputFormat(QPrinter::PdfFormat);
@@ -42,37 +24,42 @@ QtPrintDevice::QtPrintDevice(const PdfFile& output) : toPdfFile(true) {
     printer.setPageSize(QPageSize(QPageSize::Letter));
 }
 
-std::string QtPrintDevice::defaultPrinterName() {
+QString QtPrintDevice::defaultPrinterName() {
     if (toPdfFile) {
-        return printer.outputFileName().toStdString();
+        return printer.outputFileName();
     }
-    return QPrinterInfo::defaultPrinter().printerName().toStdString();
+    return QPrinterInfo::defaultPrinter().printerName();
 }
 
-void QtPrintDevice::attachPrinter(const std::string& name) {
+void QtPrintDevice::attachPrinter(const QString& name) {
     if (!toPdfFile) {
-        printer.setPrinterName(toQString(name));
+        printer.setPrinterName(name);
     }
 }
 
-std::string QtPrintDevice::choosePrinter(int copies) {
+QString QtPrintDevice::choosePrinter(int copies) {
     printer.setCopyCount(std::max(copies, 1));
     if (toPdfFile) {
-        return printer.outputFileName().toStdString();
+        return printer.outputFileName();
     }
-    QPrintDialog dialog(&printer, nullptr);
+    QPrintDialog dialog(&printer, owner);
     dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
-    if (dialog.exec() != QDialog::Accepted) {
-        return "";
+    const int answer = dialog.exec();
+    // Not every platform hands the activation back to the owner when the dialog closes.
+    if (owner != nullptr) {
+        owner->window()->activateWindow();
+    }
+    if (answer != QDialog::Accepted) {
+        return QString();
     }
     QString name = printer.printerName();
     if (name.isEmpty()) {
         name =
             printer.outputFileName().isEmpty() ? QStringLiteral("PDF") : printer.outputFileName();
     }
-    return name.toStdString();
+    return name;
 }
 
 bool QtPrintDevice::canSetCopies() const {
@@ -142,7 +129,7 @@ int QtPrintDevice::printableHeight() const {
 }
 
 void QtPrintDevice::selectFont(const DeviceFont& wanted) {
-    font = QFont(toQString(wanted.face));
+    font = QFont(wanted.face);
     font.setPixelSize(std::max(wanted.height, 1));
     font.setWeight(wanted.weight >= boldWeight ? QFont::Bold : QFont::Normal);
     font.setItalic(wanted.italic);
@@ -158,40 +145,38 @@ DeviceTextMetrics QtPrintDevice::textMetrics() const {
     return {metrics.height(), metrics.leading(), metrics.averageCharWidth()};
 }
 
-int QtPrintDevice::textExtent(const std::string& text) const {
+int QtPrintDevice::textExtent(const QString& text) const {
     const QFontMetrics metrics(font, const_cast<QPrinter*>(&printer));
-    return metrics.horizontalAdvance(toQString(text));
+    return metrics.horizontalAdvance(text);
 }
 
-int QtPrintDevice::fitCount(const std::string& text, int extent) const {
+int QtPrintDevice::fitCount(const QString& text, int extent) const {
     const QFontMetrics metrics(font, const_cast<QPrinter*>(&printer));
-    const QString whole = toQString(text);
-    const auto starts = codePointStarts(whole);
     // Widths grow with every character, so the count that fits is found by halving.
-    std::size_t low = 0;
-    std::size_t high = starts.size() - 1;
+    int low = 0;
+    int high = static_cast<int>(characterCount(text));
     while (low < high) {
-        const std::size_t middle = (low + high + 1) / 2;
-        if (metrics.horizontalAdvance(whole.left(starts[middle])) <= extent) {
+        const int middle = (low + high + 1) / 2;
+        if (metrics.horizontalAdvance(firstCharacters(text, middle)) <= extent) {
             low = middle;
         } else {
             high = middle - 1;
         }
     }
-    return static_cast<int>(low);
+    return low;
 }
 
-void QtPrintDevice::drawText(int x, int y, const std::string& text) {
+void QtPrintDevice::drawText(int x, int y, const QString& text) {
     if (!painter.isActive()) {
         return;
     }
     painter.setFont(font);
     const QFontMetrics metrics(font, &printer);
-    painter.drawText(QPoint(x, y + metrics.ascent()), toQString(text));
+    painter.drawText(QPoint(x, y + metrics.ascent()), text);
 }
 
-bool QtPrintDevice::beginDocument(const std::string& name) {
-    printer.setDocName(toQString(firstCharacters(name, maxDocumentNameLength)));
+bool QtPrintDevice::beginDocument(const QString& name) {
+    printer.setDocName(firstCharacters(name, maxDocumentNameLength));
     if (!painter.begin(&printer)) {
         return false;
     }
@@ -223,8 +208,8 @@ void QtPrintDevice::releaseContext() {
     font = QFont();
 }
 
-void QtPrintDevice::showError(const std::string& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Printer Error"), toQString(text),
-                    QMessageBox::Ok);
+void QtPrintDevice::showError(const QString& text) {
+    QMessageBox box(QMessageBox::Critical, QStringLiteral("Printer Error"), text, QMessageBox::Ok,
+                    owner);
     box.exec();
 }

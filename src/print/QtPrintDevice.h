@@ -17,12 +17,14 @@ public:
         QString fileName;
     };
 
-    QtPrintDevice();
+    // The printer dialog and error boxes belong to `owner`: they show over it and give it the
+    // keyboard back when they close.
+    explicit QtPrintDevice(QWidget* owner = nullptr);
     explicit QtPrintDevice(const PdfFile& output);
 
-    std::string defaultPrinterName() override;
-    void attachPrinter(const std::string& name) override;
-    std::string choosePrinter(int copies) override;
+    QString defaultPrinterName() override;
+    void attachPrinter(const QString& name) override;
+    QString choosePrinter(int copies) override;
     bool canSetCopies() const override;
     void setCopies(int copies) override;
     bool canDuplex() const override;
@@ -39,22 +41,23 @@ public:
     void selectFont(const DeviceFont& font) override;
     void restoreOriginalFont() override;
     DeviceTextMetrics textMetrics() const override;
-    int textExtent(const std::string& text) const override;
-    int fitCount(const std::string& text, int extent) const override;
-    void drawText(int x, int y, const std::string& text) override;
+    int textExtent(const QString& text) const override;
+    int fitCount(const QString& text, int extent) const override;
+    void drawText(int x, int y, const QString& text) override;
 
-    bool beginDocument(const std::string& name) override;
+    bool beginDocument(const QString& name) override;
     bool beginPage() override;
     void endPage() override;
     void endDocument() override;
     void releaseContext() override;
 
-    void showError(const std::string& text) override;
+    void showError(const QString& text) override;
 
 private:
     QRect paperDots() const;
     QRect pageDots() const;
 
+    QWidget* owner = nullptr;
     QPrinter printer{QPrinter::HighResolution};
     QPainter painter;
     QFont font;

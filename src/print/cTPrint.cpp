@@ -1,6 +1,6 @@
 #include "print/cTPrint.h"
 
-#include "print/Utf8Text.h"
+#include "print/TextCharacters.h"
 
 #include <algorithm>
 
@@ -8,13 +8,6 @@ namespace {
 constexpr std::size_t maxPrinterNameLength = 127;
 constexpr std::size_t maxDocumentNameLength = 63;
 
-std::string trimBlanks(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return "";
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 } // namespace
 
 cTPrint::cTPrint(PrintDevice& device) : device(device) {}
@@ -38,7 +31,7 @@ void cTPrint::attachIfNeeded() {
     }
 }
 
-std::string cTPrint::AttachDefaultPrinter() {
+QString cTPrint::AttachDefaultPrinter() {
     printerName = firstCharacters(trimBlanks(device.defaultPrinterName()), maxPrinterNameLength);
     device.attachPrinter(printerName);
     hasContext = true;
@@ -47,12 +40,12 @@ std::string cTPrint::AttachDefaultPrinter() {
     return printerName;
 }
 
-std::string cTPrint::ChoosePrinter() {
-    const std::string chosen = device.choosePrinter(copies);
-    if (chosen.empty()) {
+QString cTPrint::ChoosePrinter() {
+    const QString chosen = device.choosePrinter(copies);
+    if (chosen.isEmpty()) {
         // A cancelled choice never lets a caller go on printing.
         hasJobSettings = false;
-        return "";
+        return QString();
     }
     printerName = chosen;
     hasContext = true;
@@ -88,7 +81,7 @@ void cTPrint::GetPageSize(double& width, double& height) {
     height = device.physicalHeight() / dpiY();
 }
 
-void cTPrint::BeginDocument(const std::string& name) {
+void cTPrint::BeginDocument(const QString& name) {
     attachIfNeeded();
     if (!device.beginDocument(firstCharacters(name, maxDocumentNameLength))) {
         ReportPrintError(1);

@@ -2,8 +2,6 @@
 
 #include "print/PrintDevice.h"
 
-#include <string>
-
 // The printer object: one per document. Positions and lengths are inches from the paper's
 // top-left corner; device dots exist only inside. The operation names are kept as the rest
 // of the program knows them.
@@ -12,26 +10,26 @@ public:
     explicit cTPrint(PrintDevice& device);
 
     // Printer and job.
-    std::string AttachDefaultPrinter();
-    std::string ChoosePrinter();
+    QString AttachDefaultPrinter();
+    QString ChoosePrinter();
     void SetCopies(int copies);
     int CanDuplex();
     void SetDuplex(int mode);
     void GetPageSize(double& width, double& height);
-    void BeginDocument(const std::string& name);
+    void BeginDocument(const QString& name);
     void BeginPage();
     void FinishPage();
     void FinishDocument();
 
     // Fonts, measuring and text output.
-    void SetFont(const std::string& face, int points, const std::string& style = "");
-    double TextWidth(const std::string& text);
-    std::string FitText(const std::string& text, double width);
+    void SetFont(const QString& face, int points, const QString& style = QString());
+    double TextWidth(const QString& text);
+    QString FitText(const QString& text, double width);
     void SetMargins(double left, double right, double top, double bottom);
     void GetCharSize(double& avgWidth, double& lineHeight);
     int LinesLeft(double y);
     void SetPosition(double x, double y);
-    void PrintText(const std::string& text, double x = 0, double y = 0);
+    void PrintText(const QString& text, double x = 0, double y = 0);
 
 private:
     void ReportPrintError(int code);
@@ -51,7 +49,7 @@ private:
     double rightMargin = 0;
     double topMargin = 0;
     double bottomMargin = 0;
-    std::string printerName;
+    QString printerName;
     int copies = 0;
     double lastX = 0;
     double lastY = 0;

@@ -2,7 +2,7 @@
 #include "print/cTPrint.h"
 
 #include "print/DeviceDots.h"
-#include "print/Utf8Text.h"
+#include "print/TextCharacters.h"
 
 #include <algorithm>
 #include <climits>
@@ -13,12 +13,12 @@ constexpr int normalWeight = 400;
 constexpr int boldWeight = 700;
 constexpr long long pointsPerInch = 72;
 
-bool hasLetter(const std::string& style, char letter) {
-    return style.find(letter) != std::string::npos;
+bool hasLetter(const QString& style, char letter) {
+    return style.contains(QLatin1Char(letter));
 }
 } // namespace
 
-void cTPrint::SetFont(const std::string& face, int points, const std::string& style) {
+void cTPrint::SetFont(const QString& face, int points, const QString& style) {
     attachIfNeeded();
     const long long height = static_cast<long long>(device.dpiY()) * points / pointsPerInch;
     font.face = face;
@@ -32,23 +32,23 @@ void cTPrint::SetFont(const std::string& face, int points, const std::string& st
     readLineHeight();
 }
 
-double cTPrint::TextWidth(const std::string& text) {
+double cTPrint::TextWidth(const QString& text) {
     attachIfNeeded();
     return device.textExtent(text) / dpiX();
 }
 
-std::string cTPrint::FitText(const std::string& text, double width) {
+QString cTPrint::FitText(const QString& text, double width) {
     attachIfNeeded();
     const double dots = width * dpiX();
     if (dots > 0) {
         const int count = device.fitCount(text, nearestDots(dots));
-        return firstCharacters(text, static_cast<std::size_t>(std::max(count, 0)));
+        return firstCharacters(text, std::max(count, 0));
     }
     if (dots < 0) {
         const int count = device.fitCount(reverseCharacters(text), nearestDots(-dots));
-        return lastCharacters(text, static_cast<std::size_t>(std::max(count, 0)));
+        return lastCharacters(text, std::max(count, 0));
     }
-    return "";
+    return QString();
 }
 
 void cTPrint::SetMargins(double left, double right, double top, double bottom) {
@@ -84,7 +84,7 @@ void cTPrint::SetPosition(double x, double y) {
     lastY = y;
 }
 
-void cTPrint::PrintText(const std::string& text, double x, double y) {
+void cTPrint::PrintText(const QString& text, double x, double y) {
     attachIfNeeded();
     if (x != 0) {
         lastX = x;
@@ -108,7 +108,7 @@ void cTPrint::PrintText(const std::string& text, double x, double y) {
     const int devY = nearestDots(std::max(y * resY - offY, 0.0));
     const int leftLimit = nearestDots(std::max(leftMargin * resX - offX, 0.0));
 
-    std::string shown = text;
+    QString shown = text;
     if (leftMargin > x) {
         const double end = x + TextWidth(text);
         if (end <= leftMargin) {
@@ -123,7 +123,7 @@ void cTPrint::PrintText(const std::string& text, double x, double y) {
         }
         shown = FitText(shown, (rightLimit - devX) / resX);
     }
-    if (topMargin > y || lineHeight * resY + devY > bottomLimit || shown.empty()) {
+    if (topMargin > y || lineHeight * resY + devY > bottomLimit || shown.isEmpty()) {
         return;
     }
     device.drawText(devX, devY, shown);

@@ -3,7 +3,6 @@
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
 #include "common/NumberText.h"
-#include "common/TextFit.h"
 #include "print/QtPrintDevice.h"
 #include "print/cTPrint.h"
 #include "printtests/TestPage.h"
@@ -13,48 +12,46 @@
 #include <QLineEdit>
 #include <QMessageBox>
 
-#include <algorithm>
-#include <utility>
+#include <array>
 
 namespace {
 const QStringList problemTypeNames = {"Add", "Sub", "Mul", "Div", "Mixed", "Add/Sub", "Mul/Div"};
-constexpr int comboHeight = 22; // the closed box; the list opens below it
 
-constexpr Qt::Alignment labelAlignment = Qt::AlignLeft | Qt::AlignVCenter;
+// The closed problem-type box is 22 pixels high; its list opens below it.
+constexpr std::array<ControlRow, 9> table = {{
+    {ControlKind::LineEdit, "231", "Test ID", QRect(20, 20, 40, 20)},
+    {ControlKind::MiddleLabel, "testIdLabel", "Test ID", QRect(65, 20, 120, 15)},
+    {ControlKind::LineEdit, "232", "Number of copies", QRect(20, 50, 40, 20)},
+    {ControlKind::MiddleLabel, "copiesLabel", "Number of copies", QRect(65, 50, 120, 15)},
+    {ControlKind::TypedCombo, "233", "Problem types", QRect(20, 80, 75, 22)},
+    {ControlKind::MiddleLabel, "problemTypesLabel", "Problem types", QRect(105, 80, 120, 15)},
+    // As wide as the dialog allows, so a wider default font does not cut the text.
+    {ControlKind::CheckBox, "234", "Answers to last page printed", QRect(20, 120, 260, 15)},
+    {ControlKind::Button, "1", "&Ok", QRect(120, 170, 60, 30)},
+    {ControlKind::Button, "2", "&Cancel", QRect(185, 170, 60, 30)},
+}};
 } // namespace
 
-PrintTestDialog::PrintTestDialog(QWidget* owner, Settings& settings, PrintTestAction print)
-    : QDialog(owner), settings(settings), print(std::move(print)) {
+PrintTestDialog::PrintTestDialog(QWidget* owner, Settings& settings)
+    : QDialog(owner), settings(settings) {
     setUpDialogFrame(*this, "Print Test Pages", 300, 220);
     buildControls();
 }
 
+std::span<const ControlRow> PrintTestDialog::controls() {
+    return table;
+}
+
 void PrintTestDialog::buildControls() {
-    testId = addLineEdit(this, testIdBox, "Test ID", QRect(20, 20, 40, 20),
-                         QString::fromStdString(numberWithSign(settings.highestTestId + 1LL)));
-    addLabel(this, "testIdLabel", "Test ID", QRect(65, 20, 120, 15), labelAlignment);
-
-    copies = addLineEdit(this, copiesBox, "Number of copies", QRect(20, 50, 40, 20));
-    addLabel(this, "copiesLabel", "Number of copies", QRect(65, 50, 120, 15), labelAlignment);
-
-    problemTypes = new QComboBox(this);
-    problemTypes->setEditable(true);
-    problemTypes->setInsertPolicy(QComboBox::NoInsert);
+    addControls(this, table);
+    testId = findChild<QLineEdit*>("231");
+    testId->setText(QString::fromStdString(numberWithSign(settings.highestTestId + 1LL)));
+    copies = findChild<QLineEdit*>("232");
+    problemTypes = findChild<QComboBox*>("233");
     problemTypes->addItems(problemTypeNames);
     problemTypes->setCurrentIndex(0);
-    problemTypes->setAccessibleName("Problem types");
-    placeControl(problemTypes, problemTypesBox, QRect(20, 80, 75, comboHeight));
-    addLabel(this, "problemTypesLabel", "Problem types", QRect(105, 80, 120, 15), labelAlignment);
-
-    answers = new QCheckBox("Answers to last page printed", this);
-    // Wider than laid out when the default font needs it, as far as the dialog has room; a
-    // text still wider than that is fitted.
-    const int answersWidth = std::clamp(answers->sizeHint().width(), 190, 260);
-    placeControl(answers, answersCheck, QRect(20, 120, answersWidth, 15));
-    fitText(answers);
-
-    addOkCancelButtons(*this, QRect(120, 170, 60, 30), QRect(185, 170, 60, 30),
-                       [this]() { confirm(); });
+    answers = findChild<QCheckBox*>("234");
+    connectOkCancelButtons(*this, [this]() { confirm(); });
 }
 
 OperationKind PrintTestDialog::chosenKind() const {
@@ -83,21 +80,24 @@ void PrintTestDialog::confirm() {
         settings.settingsDirty = true;
     }
     settings.testIdBeingPrinted = testNumber;
-    const int copyCount = textToNumber(copies->text().toStdString());
-    print(testNumber, copyCount, answers->isChecked(), kind);
+    chosen =
+        Choice{testNumber, textToNumber(copies->text().toStdString()), answers->isChecked(), kind};
     accept();
 }
 
 void showPrintTestDialog(QWidget* owner, Settings& settings, const PrintTestAction& print) {
-    PrintTestDialog dialog(owner, settings, print);
-    runCentredWindowModal(dialog);
+    PrintTestDialog dialog(owner, settings);
+    if (runCentredWindowModal(dialog) == QDialog::Accepted) {
+        const PrintTestDialog::Choice& chosen = dialog.choice();
+        print(chosen.testNumber, chosen.copies, chosen.withAnswers, chosen.kind);
+    }
 }
 
 void showPrintTestDialog(QWidget* owner, Settings& settings, const StudentRecord& student) {
     showPrintTestDialog(
         owner, settings,
-        [&student](int testNumber, int copies, bool withAnswers, OperationKind kind) {
-            QtPrintDevice device;
+        [&student, owner](int testNumber, int copies, bool withAnswers, OperationKind kind) {
+            QtPrintDevice device(owner);
             cTPrint printer(device);
             RandomGenerator random;
             printTestPage(printer, testNumber, copies, withAnswers, kind, student, random);

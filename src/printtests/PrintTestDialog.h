@@ -1,18 +1,20 @@
 #pragma once
 
 #include "app/DataFolder.h"
+#include "common/ControlTable.h"
 #include "common/OperationKind.h"
 #include "records/StudentRecord.h"
 
 #include <QDialog>
 
 #include <functional>
+#include <span>
 
 class QCheckBox;
 class QComboBox;
 class QLineEdit;
 
-// The step that prints the pages once the dialog is confirmed.
+// The step that prints the pages once the dialog is confirmed and closed.
 using PrintTestAction =
     std::function<void(int testNumber, int copies, bool withAnswers, OperationKind kind)>;
 
@@ -29,7 +31,19 @@ public:
         answersCheck = 234,
     };
 
-    PrintTestDialog(QWidget* owner, Settings& settings, PrintTestAction print);
+    PrintTestDialog(QWidget* owner, Settings& settings);
+
+    // The dialog's controls, client pixels of its 300 x 220 area.
+    static std::span<const ControlRow> controls();
+
+    // What a confirmed dialog asks to print.
+    struct Choice {
+        int testNumber = 0;
+        int copies = 0;
+        bool withAnswers = false;
+        OperationKind kind = OperationKind::None;
+    };
+    const Choice& choice() const { return chosen; }
 
 private:
     void buildControls();
@@ -37,15 +51,16 @@ private:
     OperationKind chosenKind() const;
 
     Settings& settings;
-    PrintTestAction print;
+    Choice chosen;
     QLineEdit* testId = nullptr;
     QLineEdit* copies = nullptr;
     QComboBox* problemTypes = nullptr;
     QCheckBox* answers = nullptr;
 };
 
-// Shows the dialog modally and prints on the system's printer when confirmed.
+// Shows the dialog modally and, once it is confirmed and closed, prints on the system's
+// printer; the printer dialog belongs to the owner, which has the keyboard again after it.
 void showPrintTestDialog(QWidget* owner, Settings& settings, const StudentRecord& student);
 
-// The same dialog with the printing step given by the caller.
+// The same dialog with the printing step given by the caller, run after the dialog closed.
 void showPrintTestDialog(QWidget* owner, Settings& settings, const PrintTestAction& print);

@@ -46,7 +46,7 @@ void SaveScoreDialog::createFields(const std::string& todayText) {
     kind_->setCurrentIndex(-1);
     placeControl(kind_, idOf(SaveScoreControl::ProblemTypes),
                  QRect(20, 60, 75, kind_->sizeHint().height()));
-    kind_->setAccessibleName("Problem types");
+    nameTypedInComboBox(kind_, "Problem types");
 
     correct_ = addLineEdit(this, idOf(SaveScoreControl::Correct), "Number correct",
                            QRect(20, 100, 50, 20));

@@ -37,14 +37,14 @@ void printGrid(cTPrint& printer, std::vector<Problem>& problems, std::uint64_t s
 }
 } // namespace
 
-std::string testPageHeading(int testNumber, OperationKind kind) {
-    return "Test No." + numberWithSign(testNumber) + " - " + opName(kind);
+QString testPageHeading(int testNumber, OperationKind kind) {
+    return QString::fromStdString("Test No." + numberWithSign(testNumber) + " - " + opName(kind));
 }
 
 void printTestPage(cTPrint& printer, int testNumber, int copies, bool withAnswers,
                    OperationKind kind, const StudentRecord& student, RandomGenerator& random) {
     printer.SetCopies(std::max(copies, 1));
-    if (printer.ChoosePrinter().empty()) {
+    if (printer.ChoosePrinter().isEmpty()) {
         return;
     }
     printer.SetFont("Courier New", 12, "");
@@ -55,7 +55,7 @@ void printTestPage(cTPrint& printer, int testNumber, int copies, bool withAnswer
     std::vector<Problem> problems =
         buildProblemList(kind, PracticeMode::PrintedTest, student, 0, random, seed);
     printer.BeginPage();
-    const std::string heading = testPageHeading(testNumber, kind);
+    const QString heading = testPageHeading(testNumber, kind);
     printer.PrintText(heading, (paperWidth - printer.TextWidth(heading)) / 2, headingY);
     if (!problems.empty()) {
         printGrid(printer, problems, seed, font, withAnswers, random);

@@ -4,13 +4,13 @@
 #include "practice/ProblemList.h"
 #include "records/StudentRecord.h"
 
-#include <string>
+#include <QString>
 
 class cTPrint;
 
 // The heading of a test page: "Test No." + the number with its sign place + " - " + the
 // kind's name, for example "Test No. 12 - Mult/Div".
-std::string testPageHeading(int testNumber, OperationKind kind);
+QString testPageHeading(int testNumber, OperationKind kind);
 
 // Prints one test page of 70 problems (10 rows of 7) on a fresh printer object: asks for
 // the printer with the copies preset (at least 1) and prints nothing when that is

@@ -1,115 +1,150 @@
 #include "report/ProgressReport.h"
 
-#include "common/DialogControls.h"
 #include "common/DialogFrame.h"
 #include "report/ChartWindow.h"
-#include "report/TabStopDelegate.h"
-#include "report/TabStops.h"
 
-#include <QFontMetrics>
+#include <QHeaderView>
 #include <QKeyEvent>
-#include <QLabel>
-#include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QStyledItemDelegate>
+#include <QTreeWidget>
+
+#include <array>
+#include <utility>
 
 namespace {
-int idOf(ReportControl id) {
-    return static_cast<int>(id);
+constexpr std::array<ControlRow, 5> controls = {{
+    {ControlKind::Placed, "326", "Score history", QRect(0, 0, 660, 395)},
+    {ControlKind::Option, "327", "Percent correct", QRect(150, 400, 120, 20)},
+    {ControlKind::Option, "328", "Correct / Total", QRect(150, 420, 120, 20)},
+    {ControlKind::Button, "2", "&Cancel", QRect(400, 405, 75, 30)},
+    {ControlKind::Button, "329", "C&hart", QRect(485, 405, 75, 30)},
+}};
+
+constexpr int columnWidth = 80;
+constexpr int headerHeight = 20;
+
+// Where a cell's text starts, in pixels from the cell's left edge: the date 5 pixels in, a
+// result 20 pixels right of its heading's left edge.
+int textInset(int column) {
+    return column == 0 ? 5 : 20;
 }
 
-constexpr int headingWidth = 80;
-constexpr int headingHeight = 20;
-const char* const headingTexts[] = {"Date", "Add ", "Sub ",    "Mult",
-                                    "Div ", "Mix ", "Add/Sub", "Mul/Div"};
+// Draws a cell as the style does, with its text moved to the column's inset.
+class ReportCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override {
+        QStyleOptionViewItem cell = option;
+        initStyleOption(&cell, index);
+        const QString text = std::exchange(cell.text, QString());
+        QStyle* style = cell.widget->style();
+        style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+        const bool selected = (cell.state & QStyle::State_Selected) != 0;
+        style->drawItemText(painter, cell.rect.adjusted(textInset(index.column()), 0, 0, 0),
+                            Qt::AlignLeft | Qt::AlignVCenter, cell.palette, true, text,
+                            selected ? QPalette::HighlightedText : QPalette::Text);
+    }
+};
+
+// A row of the table; each cell tells a screen reader its column's heading and the date,
+// worked out when asked for rather than stored for every cell of a long history.
+class ReportRow : public QTreeWidgetItem {
+public:
+    explicit ReportRow(const QStringList& cells) : QTreeWidgetItem(cells) {}
+
+    QVariant data(int column, int role) const override {
+        if (role != Qt::AccessibleTextRole) {
+            return QTreeWidgetItem::data(column, role);
+        }
+        QStringList cells;
+        for (int index = 0; index < columnCount(); ++index) {
+            cells.append(text(index));
+        }
+        return cellSpeech(cells, column);
+    }
+};
+
+template <typename Control> Control* child(QWidget* window, ReportControl id) {
+    return window->findChild<Control*>(controlName(static_cast<int>(id)));
+}
 } // namespace
+
+std::span<const ControlRow> reportControls() {
+    return controls;
+}
 
 ProgressReportWindow::ProgressReportWindow(const StudentRecord& student, QWidget* owner)
     : QDialog(owner), student_(student) {
     setUpDialogFrame(*this, "Report Progress", 660, 450);
-    createControls();
-    createHeadings();
-    setTabStops();
-    percentOption_->setChecked(true);
+    addControls(this, controls, [this](const ControlRow&) { return createScoreList(); });
+    connectControls();
+    child<QRadioButton>(this, ReportControl::PercentOption)->setChecked(true);
     fillReport(ReportMode::Percent);
 }
 
-void ProgressReportWindow::createControls() {
-    scoreList_ = new QListWidget(this);
-    placeControl(scoreList_, idOf(ReportControl::ScoreList), QRect(0, 20, 660, 375));
-    scoreList_->setAccessibleName("Score history");
+QWidget* ProgressReportWindow::createScoreList() {
+    scoreList_ = new QTreeWidget(this);
+    scoreList_->setColumnCount(static_cast<int>(reportHeadings().size()));
+    scoreList_->setHeaderLabels(reportHeadings());
+    scoreList_->setRootIsDecorated(false);
+    scoreList_->setIndentation(0);
+    scoreList_->setItemsExpandable(false);
+    scoreList_->setUniformRowHeights(true);
+    scoreList_->setAllColumnsShowFocus(true);
     scoreList_->setSelectionMode(QAbstractItemView::SingleSelection);
-    scoreList_->setSortingEnabled(false);
-    scoreList_->setUniformItemSizes(true);
+    scoreList_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    scoreList_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    scoreList_->setItemDelegate(new ReportCellDelegate(scoreList_));
     scoreList_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    QHeaderView* header = scoreList_->header();
+    header->setStretchLastSection(false);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    header->setDefaultSectionSize(columnWidth);
+    header->setDefaultAlignment(Qt::AlignCenter);
+    header->setSectionsClickable(false);
+    header->setSectionsMovable(false);
+    header->setFixedHeight(headerHeight);
     scoreList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     scoreList_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     QScrollBar* scrollBar = scoreList_->verticalScrollBar();
     scrollBar->setEnabled(false);
     connect(scrollBar, &QScrollBar::rangeChanged, scrollBar,
             [scrollBar](int minimum, int maximum) { scrollBar->setEnabled(maximum > minimum); });
+    return scoreList_;
+}
 
-    percentOption_ = addOptionButton(this, idOf(ReportControl::PercentOption), "Percent correct",
-                                     QRect(150, 400, 120, 20));
-    connect(percentOption_, &QRadioButton::clicked, this,
+void ProgressReportWindow::connectControls() {
+    connect(child<QRadioButton>(this, ReportControl::PercentOption), &QRadioButton::clicked, this,
             [this]() { fillReport(ReportMode::Percent); });
-
-    correctOfTotalOption_ = addOptionButton(this, idOf(ReportControl::CorrectOfTotalOption),
-                                            "Correct / Total", QRect(150, 420, 120, 20));
-    connect(correctOfTotalOption_, &QRadioButton::clicked, this,
-            [this]() { fillReport(ReportMode::CorrectOfTotal); });
-
-    cancelButton_ =
-        addButton(this, idOf(ReportControl::Cancel), "&Cancel", QRect(400, 405, 75, 30));
-    cancelButton_->setAutoDefault(false);
-    connect(cancelButton_, &QPushButton::clicked, this, &QDialog::reject);
-
-    QPushButton* chartButton =
-        addButton(this, idOf(ReportControl::Chart), "C&hart", QRect(485, 405, 75, 30));
-    chartButton->setAutoDefault(false);
-    connect(chartButton, &QPushButton::clicked, this, &ProgressReportWindow::showChart);
+    connect(child<QRadioButton>(this, ReportControl::CorrectOfTotalOption), &QRadioButton::clicked,
+            this, [this]() { fillReport(ReportMode::CorrectOfTotal); });
+    auto* cancel = child<QPushButton>(this, ReportControl::Cancel);
+    cancel->setAutoDefault(false);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    auto* chart = child<QPushButton>(this, ReportControl::Chart);
+    chart->setAutoDefault(false);
+    connect(chart, &QPushButton::clicked, this, &ProgressReportWindow::showChart);
 }
 
 void ProgressReportWindow::showChart() {
     showProgressChart(this, QString::fromStdString(student_.studentName), student_.history);
 }
 
-void ProgressReportWindow::createHeadings() {
-    int x = 0;
-    for (const char* text : headingTexts) {
-        QLabel* heading = addLabel(this, QString("heading %1").arg(QString(text).trimmed()), text,
-                                   QRect(x, 0, headingWidth, headingHeight), Qt::AlignCenter);
-        heading->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        x += headingWidth;
-    }
-}
-
-// The stops are kept in units of a quarter of the average character width, as a list with
-// tab stops counts them, and drawn where those units fall in pixels.
-void ProgressReportWindow::setTabStops() {
-    const QFontMetrics metrics(scoreList_->font());
-    const int letters =
-        metrics.horizontalAdvance("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz");
-    const int average = averageCharWidth(letters);
-    QList<int> stops;
-    for (int pixels : reportTabStopPixels) {
-        stops.append(tabStopPixels(tabStopUnits(pixels, average), average));
-    }
-    delegate_ = new TabStopDelegate(stops, scoreList_);
-    scoreList_->setItemDelegate(delegate_);
-}
-
 void ProgressReportWindow::fillReport(ReportMode mode) {
     scoreList_->clear();
-    QStringList rows;
+    QList<QTreeWidgetItem*> rows;
     rows.reserve(static_cast<qsizetype>(student_.history.size()));
-    for (const std::string& row : reportRows(student_.history, mode)) {
-        rows.append(QString::fromStdString(row));
+    for (const ScoreRecord& record : student_.history) {
+        rows.append(new ReportRow(reportCells(record, mode)));
     }
-    scoreList_->addItems(rows);
-    if (scoreList_->count() > 0) {
-        scoreList_->setCurrentRow(0);
+    scoreList_->addTopLevelItems(rows);
+    if (!rows.isEmpty()) {
+        scoreList_->setCurrentItem(rows.front());
     }
     scoreList_->setFocus();
 }

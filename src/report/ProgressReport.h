@@ -1,14 +1,15 @@
 #pragma once
 
+#include "common/ControlTable.h"
 #include "records/StudentRecord.h"
 #include "report/ReportRows.h"
 
 #include <QDialog>
 
-class QListWidget;
+#include <span>
+
 class QRadioButton;
-class QPushButton;
-class TabStopDelegate;
+class QTreeWidget;
 class QWidget;
 
 // Control numbers of the "Report Progress" window.
@@ -21,34 +22,31 @@ enum class ReportControl : int {
     Chart = 329,
 };
 
-// The "Report Progress" window: the child's score history as a table with one column per
-// kind, written as percentages or as correct over total. It only reads the history.
+// The controls of the "Report Progress" window, client pixels of its 660 x 450 area.
+std::span<const ControlRow> reportControls();
+
+// The "Report Progress" window: the child's score history as a table with a column per kind
+// under a header, written as percentages or as correct over total. It only reads the history.
 class ProgressReportWindow : public QDialog {
     Q_OBJECT
 public:
     ProgressReportWindow(const StudentRecord& student, QWidget* owner);
 
-    // Refills the list in the given mode, selects the first row and focuses the list.
+    // Refills the table in the given mode, selects the first row and focuses the table.
     void fillReport(ReportMode mode);
 
-    QListWidget* scoreList() const { return scoreList_; }
-    const TabStopDelegate* tabStopDelegate() const { return delegate_; }
+    QTreeWidget* scoreList() const { return scoreList_; }
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    void createControls();
-    void createHeadings();
-    void setTabStops();
+    QWidget* createScoreList();
+    void connectControls();
     void showChart();
 
     const StudentRecord& student_;
-    QListWidget* scoreList_ = nullptr;
-    QRadioButton* percentOption_ = nullptr;
-    QRadioButton* correctOfTotalOption_ = nullptr;
-    QPushButton* cancelButton_ = nullptr;
-    TabStopDelegate* delegate_ = nullptr;
+    QTreeWidget* scoreList_ = nullptr;
 };
 
 // Shows the report of the child's history modally and returns when it closes.

@@ -3,43 +3,48 @@
 #include "common/NumberText.h"
 #include "common/OperationKind.h"
 
-#include <cstdio>
+const QStringList& reportHeadings() {
+    static const QStringList headings = {"Date", "Add ", "Sub ",    "Mult",
+                                         "Div ", "Mix ", "Add/Sub", "Mul/Div"};
+    return headings;
+}
 
-std::string formatScoreDate(std::uint16_t packedDate) {
+QString formatScoreDate(std::uint16_t packedDate) {
     const unsigned day = packedDate & 0x1Fu;
     const unsigned month = (packedDate >> 5) & 0x0Fu;
     const unsigned year = 1980u + (packedDate >> 9);
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%02u-%02u-%u", month, day, year);
-    return buffer;
+    return QString("%1-%2-%3").arg(month, 2, 10, QChar('0')).arg(day, 2, 10, QChar('0')).arg(year);
 }
 
-std::string formatResult(const ScoreRecord& record, ReportMode mode) {
+QString formatResult(const ScoreRecord& record, ReportMode mode) {
     if (mode == ReportMode::CorrectOfTotal) {
-        return numberWithSign(record.correct) + " /" + numberWithSign(record.problems);
+        return QString::fromStdString(numberWithSign(record.correct) + " /" +
+                                      numberWithSign(record.problems));
     }
-    return percentText(record.correct, record.problems);
+    return QString::fromStdString(percentText(record.correct, record.problems));
 }
 
-std::string reportRow(const ScoreRecord& record, ReportMode mode) {
-    const bool hasColumn = isOperationKind(record.kind);
-    const std::string result = hasColumn ? formatResult(record, mode) : std::string();
-    std::string row = "\t";
-    row += formatScoreDate(record.date);
+QStringList reportCells(const ScoreRecord& record, ReportMode mode) {
+    QStringList cells{formatScoreDate(record.date)};
     for (int kind = firstOperationKind; kind <= lastOperationKind; ++kind) {
-        row += '\t';
-        if (kind == record.kind) {
-            row += result;
-        }
+        cells.append(kind == record.kind ? formatResult(record, mode) : QString());
     }
-    return row;
+    return cells;
 }
 
-std::vector<std::string> reportRows(const std::vector<ScoreRecord>& history, ReportMode mode) {
-    std::vector<std::string> rows;
-    rows.reserve(history.size());
-    for (const ScoreRecord& record : history) {
-        rows.push_back(reportRow(record, mode));
+QString cellSpeech(const QStringList& cells, int column) {
+    const QString heading = reportHeadings().value(column).trimmed();
+    if (column == 0) {
+        // The date cell is the one that takes the focus row by row: it says the row's result.
+        QString speech = heading + ", " + cells.value(0);
+        for (int kind = 1; kind < cells.size(); ++kind) {
+            if (!cells[kind].trimmed().isEmpty()) {
+                speech +=
+                    ", " + reportHeadings().value(kind).trimmed() + ", " + cells[kind].trimmed();
+            }
+        }
+        return speech;
     }
-    return rows;
+    const QString text = cells.value(column).trimmed();
+    return heading + ", " + (text.isEmpty() ? QString("none") : text) + ", " + cells.value(0);
 }

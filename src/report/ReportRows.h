@@ -2,8 +2,10 @@
 
 #include "records/StudentRecord.h"
 
+#include <QString>
+#include <QStringList>
+
 #include <cstdint>
-#include <string>
 #include <vector>
 
 // How the progress report writes each result.
@@ -12,17 +14,25 @@ enum class ReportMode {
     CorrectOfTotal, // " 7 / 10"
 };
 
+// The report's column headings: "Date", then one per kind 1 to 7 ("Add ", ... "Mul/Div").
+const QStringList& reportHeadings();
+
 // The packed date of a score record as month-day-year: "03-15-2006" for 13423, "00-00-1980"
-// for 0. Month and day get two digits, the year is 1980 plus the top seven bits.
-std::string formatScoreDate(std::uint16_t packedDate);
+// for 0. Month and day get two digits, the year is 1980 plus the top seven bits. The fields
+// are written as stored, so a date no calendar has (month 0 or 15) still shows what the
+// file holds, which QDate cannot represent.
+QString formatScoreDate(std::uint16_t packedDate);
 
 // The text of a record's result cell. A record of 0 problems shows "0.00" as a percentage
 // and " 5 / 0" as correct over total.
-std::string formatResult(const ScoreRecord& record, ReportMode mode);
+QString formatResult(const ScoreRecord& record, ReportMode mode);
 
-// One row of the report: TAB, date, then a TAB before each of the seven result cells. Only
-// the cell of the record's kind is filled; a kind outside 1 to 7 shows only the date.
-std::string reportRow(const ScoreRecord& record, ReportMode mode);
+// The cells of one row: the date, then the seven result cells. Only the cell of the record's
+// kind is filled; a kind outside 1 to 7 shows only the date.
+QStringList reportCells(const ScoreRecord& record, ReportMode mode);
 
-// The rows of a whole history, oldest first.
-std::vector<std::string> reportRows(const std::vector<ScoreRecord>& history, ReportMode mode);
+// What a screen reader says for a cell of a row: its column's heading and its text, and for a
+// result its date too ("Add, 71.43, 03-15-2006"); an empty result cell says "none". The date
+// cell, which has the focus as the child moves from row to row, also says the row's result
+// ("Date, 03-15-2006, Add, 71.43").
+QString cellSpeech(const QStringList& cells, int column);

@@ -20,6 +20,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace fs = std::filesystem;
@@ -190,9 +191,13 @@ void readResultsWhenTheyOpen(ResultsSeen& seen) {
 void readReportWhenItOpens(QStringList& rows, QString& caption) {
     whenModalOpens([&rows, &caption](QWidget* report) {
         caption = report->windowTitle();
-        auto* list = control<QListWidget>(report, 326);
-        for (int row = 0; row < list->count(); ++row) {
-            rows << list->item(row)->text();
+        auto* table = control<QTreeWidget>(report, 326);
+        for (int row = 0; row < table->topLevelItemCount(); ++row) {
+            QString line; // a tab before each cell
+            for (int column = 0; column < table->columnCount(); ++column) {
+                line += '\t' + table->topLevelItem(row)->text(column);
+            }
+            rows << line;
         }
         QTest::keyClick(keyTarget(), Qt::Key_Escape);
     });

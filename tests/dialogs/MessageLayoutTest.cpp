@@ -1,5 +1,4 @@
 #include "dialogs/MessageLayout.h"
-#include "dialogs/MessageText.h"
 
 #include <gtest/gtest.h>
 
@@ -11,7 +10,7 @@ MessageLayout layoutAt(const std::vector<int>& widths, int style, int x = 5, int
     MessagePlacement placement;
     placement.x = x;
     placement.y = y;
-    placement.screen = PixelRect{0, 0, 1024, 768};
+    placement.screen = QRect(0, 0, 1024, 768);
     return layoutMessage(widths, style, lineHeight, placement);
 }
 
@@ -19,32 +18,22 @@ MessageLayout layoutAt(const std::vector<int>& widths, int style, int x = 5, int
 std::vector<std::string> described(const std::vector<MessageButton>& buttons) {
     std::vector<std::string> texts;
     for (const MessageButton& b : buttons) {
-        texts.push_back(std::to_string(static_cast<int>(b.id)) + " " + b.text + " " +
-                        std::to_string(b.rect.x) + "," + std::to_string(b.rect.y) + " " +
-                        std::to_string(b.rect.width) + "x" + std::to_string(b.rect.height) + " =" +
-                        std::to_string(b.result) + (b.isDefault ? " default" : ""));
+        texts.push_back(std::to_string(static_cast<int>(b.id)) + " " + b.text.toStdString() + " " +
+                        std::to_string(b.rect.x()) + "," + std::to_string(b.rect.y()) + " " +
+                        std::to_string(b.rect.width()) + "x" + std::to_string(b.rect.height()) +
+                        " =" + std::to_string(b.result) + (b.isDefault ? " default" : ""));
     }
     return texts;
 }
 } // namespace
-
-TEST(MessageText, SplitsAtCarriageReturnLineFeedOnly) {
-    EXPECT_EQ(messageLines("\r\n  Correct answer is:  14"),
-              (std::vector<std::string>{"", "  Correct answer is:  14"}));
-    EXPECT_EQ(messageLines(""), (std::vector<std::string>{""}));
-    EXPECT_EQ(messageLines("a\nb\rc"), (std::vector<std::string>{"a\nb\rc"}));
-    EXPECT_EQ(messageLines("one\r\ntwo\r\n"), (std::vector<std::string>{"one", "two", ""}));
-    EXPECT_EQ(withLineFeeds("Percent correct = 85.00\r\n 17 Correct out of 20"),
-              "Percent correct = 85.00\n 17 Correct out of 20");
-}
 
 TEST(MessageLayout, SizeFollowsTheWidestLineTheLineCountAndTheMargin) {
     struct Case {
         std::vector<int> widths;
         int style;
         int lineHeight;
-        PixelRect window; // at (5, 5)
-        PixelRect label;
+        QRect window; // at (5, 5)
+        QRect label;
     };
     const Case cases[] = {
         {{100}, information, 15, {5, 5, 220, 120}, {50, 5, 100, 15}},
@@ -59,13 +48,13 @@ TEST(MessageLayout, SizeFollowsTheWidestLineTheLineCountAndTheMargin) {
         const MessageLayout layout = layoutAt(c.widths, c.style, 5, 5, c.lineHeight);
         EXPECT_EQ(layout.window, c.window) << c.widths.size() << " lines, style " << c.style;
         EXPECT_EQ(layout.label, c.label) << c.widths.size() << " lines, style " << c.style;
-        EXPECT_EQ(layout.margin, c.label.x);
+        EXPECT_EQ(layout.margin, c.label.x());
         ASSERT_FALSE(layout.buttons.empty());
-        EXPECT_EQ(layout.buttons[0].rect.y, c.window.height - 70);
-        EXPECT_LE(c.label.y + c.label.height, layout.buttons[0].rect.y); // text above buttons
+        EXPECT_EQ(layout.buttons[0].rect.y(), c.window.height() - 70);
+        EXPECT_LE(c.label.y() + c.label.height(), layout.buttons[0].rect.y()); // text above buttons
     }
     for (int lines = 1; lines <= 12; ++lines) {
-        EXPECT_EQ(layoutAt(std::vector<int>(lines, 50), information).window.height,
+        EXPECT_EQ(layoutAt(std::vector<int>(lines, 50), information).window.height(),
                   std::max(120, lines * 20 + 55))
             << lines;
     }
@@ -102,20 +91,16 @@ TEST(MessageLayout, ButtonSetsAndEscapeFollowStyleModSixteen) {
 }
 
 TEST(MessageLayout, PlacementHoldsAGivenPointOnTheScreenOrCentres) {
-    EXPECT_EQ(layoutAt({100}, information, -20, 40).window, (PixelRect{0, 40, 220, 120}));
-    EXPECT_EQ(layoutAt({100}, information, 350, 250).window, (PixelRect{350, 250, 220, 120}));
-    EXPECT_EQ(layoutAt({100}, information, 0, 30).window, (PixelRect{0, 30, 220, 120}));
-    EXPECT_EQ(layoutAt({100}, information, -5, -5).window, (PixelRect{0, 0, 220, 120}));
-    EXPECT_EQ(layoutAt({100}, information, 0, 0).window, (PixelRect{402, 324, 220, 120}));
+    EXPECT_EQ(layoutAt({100}, information, -20, 40).window, (QRect(0, 40, 220, 120)));
+    EXPECT_EQ(layoutAt({100}, information, 350, 250).window, (QRect(350, 250, 220, 120)));
+    EXPECT_EQ(layoutAt({100}, information, 0, 30).window, (QRect(0, 30, 220, 120)));
+    EXPECT_EQ(layoutAt({100}, information, -5, -5).window, (QRect(0, 0, 220, 120)));
+    EXPECT_EQ(layoutAt({100}, information, 0, 0).window, (QRect(402, 324, 220, 120)));
     MessagePlacement overOwner;
-    overOwner.screen = PixelRect{0, 0, 1024, 768};
-    overOwner.owner = PixelRect{100, 50, 501, 400};
+    overOwner.screen = QRect(0, 0, 1024, 768);
+    overOwner.owner = QRect(100, 50, 501, 400);
     EXPECT_EQ(layoutMessage({100}, information, 15, overOwner).window,
-              (PixelRect{241, 190, 220, 120})); // 100 + 281 / 2 rounded, 50 + 140
-}
-
-TEST(PixelRect, CentredInRoundsHalvesAwayFromTheCorner) {
-    EXPECT_EQ(centredIn(PixelRect{0, 0, 300, 200}, 100, 100), (PixelRect{100, 50, 100, 100}));
-    EXPECT_EQ(centredIn(PixelRect{10, 20, 101, 101}, 100, 100), (PixelRect{11, 21, 100, 100}));
-    EXPECT_EQ(centredIn(PixelRect{0, 0, 100, 100}, 201, 101), (PixelRect{-51, -1, 201, 101}));
+              (QRect(241, 190, 220, 120)));  // 100 + 281 / 2 rounded up, 50 + 140
+    overOwner.owner = QRect(10, 20, 19, 21); // a half pixel rounds away from the corner
+    EXPECT_EQ(layoutMessage({100}, information, 15, overOwner).window, QRect(-91, -30, 220, 120));
 }

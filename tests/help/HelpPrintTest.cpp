@@ -14,11 +14,11 @@ int bodyLineY(int line) {
     return (4 + line) * 90 - 120; // line 1 at 5 line heights of 90 dots
 }
 
-std::vector<std::string> bodyTexts(const FakePrintDevice& device) {
-    std::vector<std::string> texts;
+QStringList bodyTexts(const FakePrintDevice& device) {
+    QStringList texts;
     for (const auto& drawn : device.drawn) {
         if (drawn.x == bodyX && drawn.y > 30) {
-            texts.push_back(drawn.text);
+            texts.append(drawn.text);
         }
     }
     return texts;
@@ -61,22 +61,21 @@ TEST(HelpPrint, WideLinesAreCutAtBreakCharacters) {
     const std::string comma = std::string(63, 'a') + ", bbbbbbbb";
     const std::string bracket = std::string(64, 'c') + " (dddddddddd)";
     PrintTopic(device, topicWith(comma + "\r\n" + bracket));
-    EXPECT_EQ(bodyTexts(device), (std::vector<std::string>{std::string(63, 'a') + ",", "bbbbbbbb",
-                                                           std::string(64, 'c'), "(dddddddddd)"}));
+    EXPECT_EQ(bodyTexts(device), (QStringList{QString(63, u'a') + ",", "bbbbbbbb",
+                                              QString(64, u'c'), "(dddddddddd)"}));
 }
 
 TEST(HelpPrint, WordWiderThanThePageIsBrokenNotDropped) {
     FakePrintDevice device;
     PrintTopic(device, topicWith(std::string(150, 'x') + " end"));
-    EXPECT_EQ(
-        bodyTexts(device),
-        (std::vector<std::string>{std::string(70, 'x'), std::string(70, 'x'), "xxxxxxxxxx end"}));
+    EXPECT_EQ(bodyTexts(device),
+              (QStringList{QString(70, u'x'), QString(70, u'x'), "xxxxxxxxxx end"}));
 }
 
 TEST(HelpPrint, TabsExpandAndAnEmptyLineTakesItsLine) {
     FakePrintDevice device;
     PrintTopic(device, topicWith("a\tb\r\n\r\nz"));
-    EXPECT_EQ(bodyTexts(device), (std::vector<std::string>{"a       b", "z"}));
+    EXPECT_EQ(bodyTexts(device), (QStringList{"a       b", "z"}));
     EXPECT_EQ(device.drawn.back().y, bodyLineY(3));
 }
 
@@ -91,13 +90,13 @@ TEST(HelpPrint, LongTopicGoesOnTwoPagesTwoSidedWhenPossible) {
             pages += event == "begin page" ? 1 : 0;
         }
         EXPECT_EQ(pages, 2);
-        std::vector<std::string> headers;
+        QStringList headers;
         for (const auto& drawn : device.drawn) {
             if (drawn.y == 30) {
-                headers.push_back(drawn.text);
+                headers.append(drawn.text);
             }
         }
-        EXPECT_EQ(headers, (std::vector<std::string>{"Keys", "Page 1", "Keys", "Page 2"}));
+        EXPECT_EQ(headers, (QStringList{"Keys", "Page 1", "Keys", "Page 2"}));
         // 65 lines fill the first page (the counter starts at 4 and stops above 68).
         ASSERT_EQ(bodyTexts(device).size(), 100u);
         const auto line66 = std::find_if(device.drawn.begin(), device.drawn.end(),
@@ -115,9 +114,9 @@ TEST(HelpPrint, CancelledPrinterChoicePrintsNothing) {
     EXPECT_TRUE(device.events.empty());
 }
 
-TEST(HelpPrint, Windows1252TitleAndTextArePrintedAsUtf8) {
+TEST(HelpPrint, Windows1252TitleAndTextArePrintedAsUnicode) {
     FakePrintDevice device;
     PrintTopic(device, HelpTopic{"caf\xE9", "R\xE9sum\xE9", 0});
     EXPECT_EQ(device.drawn[0].text, "R\xC3\xA9sum\xC3\xA9");
-    EXPECT_EQ(bodyTexts(device), (std::vector<std::string>{"caf\xC3\xA9"}));
+    EXPECT_EQ(bodyTexts(device), (QStringList{"caf\xC3\xA9"}));
 }

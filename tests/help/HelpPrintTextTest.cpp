@@ -3,8 +3,9 @@
 #include <gtest/gtest.h>
 
 TEST(HelpPrintText, LinesSplitAtCrLfWithoutAnEmptyLastLine) {
-    EXPECT_EQ(printLines("one\r\ntwo\r\n\r\nx"), (std::vector<std::string>{"one", "two", "", "x"}));
-    EXPECT_EQ(printLines("one\r\n"), (std::vector<std::string>{"one"}));
+    EXPECT_EQ(printLines("one\r\ntwo\r\n\r\nx"), (QStringList{"one", "two", "", "x"}));
+    EXPECT_EQ(printLines("one\r\n"), QStringList{"one"});
+    EXPECT_EQ(printLines("one\rtwo\n"), QStringList{"one\rtwo\n"});
     EXPECT_TRUE(printLines("").empty());
 }
 
@@ -13,31 +14,31 @@ TEST(HelpPrintText, TabsGoToMultiplesOfEight) {
     EXPECT_EQ(expandTabs("abcdefgh\tx"), "abcdefgh        x");
     EXPECT_EQ(expandTabs("\tx"), "        x");
     EXPECT_EQ(expandTabs("a\tbc\td"), "a       bc      d");
-    EXPECT_EQ(expandTabs("\xC3\xA9\tx"), "\xC3\xA9       x"); // one character, two bytes
+    EXPECT_EQ(expandTabs(QString::fromUcs4(U"\U0001F600\tx")), // one character, two units
+              QString::fromUcs4(U"\U0001F600       x"));
 }
 
+// A piece keeps its last break character (an opening bracket moves on); a word wider than
+// the width is broken at the width, and at least one whole character is always taken.
 TEST(HelpPrintText, PieceEndsAtTheLastBreakCharacter) {
-    EXPECT_EQ(pieceLength("one two three", "one two th"), 8u); // keeps the space
-    EXPECT_EQ(pieceLength("add, then more", "add, the"), 5u);  // keeps the comma
-    EXPECT_EQ(pieceLength("see (the note)", "see (the"), 4u);  // bracket moves on
-    EXPECT_EQ(pieceLength("well-known fact", "well-kno"), 5u); // keeps the hyphen
-}
-
-TEST(HelpPrintText, WordWiderThanTheWidthIsBrokenAtTheWidth) {
-    EXPECT_EQ(pieceLength("abcdefghij", "abcdef"), 6u);
-    EXPECT_EQ(pieceLength("(abcdefghij", "(abcde"), 6u);
-    EXPECT_EQ(pieceLength("\xC3\xA9xyz", ""), 2u); // nothing fits: one character anyway
-}
-
-TEST(HelpPrintText, BreakCharactersAreTheNineteen) {
-    const std::string breaks = " -,;:.()[]{}<>~/|\\=";
-    int count = 0;
-    for (int value = 1; value < 128; ++value) {
-        count += isBreakCharacter(static_cast<char>(value)) ? 1 : 0;
+    const struct {
+        QString line, fitting;
+        qsizetype length;
+    } cases[] = {
+        {"one two three", "one two th", 8},
+        {"add, then more", "add, the", 5},
+        {"see (the note)", "see (the", 4},
+        {"well-known fact", "well-kno", 5},
+        {"abcdefghij", "abcdef", 6},
+        {"(abcdefghij", "(abcde", 6},
+        {QString::fromUcs4(U"\U0001F600xyz"), "", 2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(pieceLength(c.line, c.fitting), c.length) << c.line.toStdString();
     }
-    EXPECT_EQ(count, 19);
-    for (const char character : breaks) {
-        EXPECT_TRUE(isBreakCharacter(character)) << character;
+    int breaks = 0;
+    for (char16_t value = 1; value < 128; ++value) {
+        breaks += isBreakCharacter(QChar(value)) ? 1 : 0;
     }
-    EXPECT_EQ(trimSpaces("  a b  "), "a b");
+    EXPECT_EQ(breaks, 19);
 }

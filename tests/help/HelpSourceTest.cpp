@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <sstream>
+
 TEST(HelpSource, BlocksBecomeTopicsWithCrLfLines) {
     const std::string source = "Notes for the author.\n"
                                "@@ 0 Start\n"
@@ -48,4 +53,27 @@ TEST(HelpSource, BadSourcesAreRefusedWithTheLine) {
     EXPECT_EQ(parseHelpSource("@@ 0 Snow\n\xE2\x98\x83\n").error.rfind("line 1:", 0), 0u);
     const std::string tooLong = "@@ 0 Long\n" + std::string(70000, 'x') + "\n";
     EXPECT_NE(parseHelpSource(tooLong).error, "");
+}
+
+// The text pane wraps the shipped help at its own width, so a paragraph stands on one line:
+// two lines of prose in a row are two entries of a list ("Quit (Q) - ..."), never one
+// paragraph broken by hand. Lines that start with blanks (lists, tables) stand as written.
+TEST(ShippedHelp, ParagraphsStandOnOneLine) {
+    std::ifstream in(TB_HELP_SOURCE, std::ios::binary);
+    const HelpSourceResult help =
+        parseHelpSource(std::string(std::istreambuf_iterator<char>(in), {}));
+    ASSERT_EQ(help.error, "");
+    const std::regex listEntry("^[A-Z][\\w ]*\\([^)]*\\) - .*");
+    for (const HelpTopic& topic : help.topics) {
+        std::istringstream lines(topic.text);
+        std::string previous;
+        for (std::string line; std::getline(lines, line, '\n');) {
+            line = line.substr(0, line.find('\r'));
+            const bool prose = !line.empty() && line.front() != ' ';
+            const bool afterProse = !previous.empty() && previous.front() != ' ';
+            EXPECT_FALSE(prose && afterProse && !std::regex_match(line, listEntry))
+                << topic.title << ": \"" << previous << "\" / \"" << line << "\"";
+            previous = line;
+        }
+    }
 }

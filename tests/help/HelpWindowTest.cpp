@@ -2,6 +2,7 @@
 #include "help/FindDialog.h"
 #include "help/HelpSource.h"
 #include "help/ShowHelp.h"
+#include "support/ControlChecks.h"
 #include "support/ModalHelpers.h"
 #include "support/TempFolder.h"
 
@@ -12,6 +13,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSplitter>
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
@@ -24,14 +26,16 @@ const char* const smallHelp = "@@ 0 Start\n"
                               "Press F3 to add, or adding.\n"
                               "@@ 0 Numbers\n"
                               "Add numbers: ADD them.\n"
-                              "@@ 1 Empty\n";
+                              "@@ 1 Empty\n"
+                              "@@ 0 End\n"
+                              "we add\n";
 
 std::vector<HelpTopic> smallTopics() {
     return parseHelpSource(smallHelp).topics;
 }
 
-template <typename T> T* control(QWidget* window, int id) {
-    return window->findChild<T*>(QString::number(id));
+QRect windowRect(QWidget* widget) {
+    return QRect(widget->mapTo(widget->window(), QPoint(0, 0)), widget->size());
 }
 
 QTreeWidget* treeOf(QWidget* window) {
@@ -115,13 +119,16 @@ class HelpWindowTest : public QObject {
 private:
     SearchState search;
     std::vector<HelpTopic> printed;
+    QWidget* printOwner = nullptr;
 
     std::unique_ptr<HelpWindow> openWindow() {
         search = SearchState{};
         printed.clear();
-        auto window =
-            std::make_unique<HelpWindow>(smallTopics(), "Tallyburrow help", search,
-                                         [this](const HelpTopic& t) { printed.push_back(t); });
+        auto window = std::make_unique<HelpWindow>(smallTopics(), "Tallyburrow help", search,
+                                                   [this](const HelpTopic& t, QWidget* owner) {
+                                                       printed.push_back(t);
+                                                       printOwner = owner;
+                                                   });
         window->show();
         window->activateWindow();
         [[maybe_unused]] const bool active = QTest::qWaitForWindowActive(window.get());
@@ -131,22 +138,26 @@ private:
 private slots:
     void opensWithTheFirstTopicAndTheLayout() {
         auto window = openWindow();
-        QCOMPARE(window->windowTitle(), QString("Tallyburrow help"));
         QCOMPARE(window->size(), QSize(640, 370));
-        QVERIFY(!window->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
+        checkControls(window.get(), HelpWindow::controls());
         QTreeWidget* tree = treeOf(window.get());
-        QCOMPARE(tree->topLevelItemCount(), 2);
-        QCOMPARE(tree->topLevelItem(0)->text(0), QString("Start"));
+        QCOMPARE(tree->topLevelItemCount(), 3);
         QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("Keys"));
         QVERIFY(tree->topLevelItem(1)->isExpanded());
         QCOMPARE(headingOf(window.get()), QString("     Start"));
         QCOMPARE(textPaneOf(window.get())->toPlainText(), QString("Hello"));
+        QCOMPARE(textPaneOf(window.get())->accessibleName(), QString("Start"));
         QCOMPARE(statusTopicOf(window.get()), QString());
         QCOMPARE(window->findChild<QLabel*>("statusHint")->text(),
                  QString("  Right click mouse (or F10) for menu options"));
-        QCOMPARE(textPaneOf(window.get())->geometry(), QRect(250, 40, 375, 305));
         QCOMPARE(control<QStatusBar>(window.get(), 106)->geometry().bottom(), 369);
         saveShot(window.get(), "help-window");
+
+        // Sizes follow the window; the tree keeps its width.
+        window->resize(700, 400);
+        QCOMPARE(tree->geometry().size(), QSize(235, 360));
+        QCOMPARE(windowRect(textPaneOf(window.get())), QRect(250, 40, 435, 335));
+        QCOMPARE(windowRect(control<QLabel>(window.get(), 102)), QRect(250, 5, 418, 23));
     }
 
     void selectingASubTopicShowsItsHeadingAndStatus() {
@@ -156,6 +167,7 @@ private slots:
         QTest::keyClick(tree, Qt::Key_Down);
         QCOMPARE(headingOf(window.get()), QString("     Keys"));
         QCOMPARE(statusTopicOf(window.get()), QString("Start : Keys"));
+        QCOMPARE(textPaneOf(window.get())->accessibleName(), QString("Keys"));
         QCOMPARE(window->currentTopic(), 2);
         QTest::keyClick(tree, Qt::Key_Down);
         QCOMPARE(statusTopicOf(window.get()), QString("Numbers"));
@@ -191,22 +203,6 @@ private slots:
                                          "Find cancel\tEscape", "-", "Print item\tCTRL+P"}));
     }
 
-    void rightClickOnEmptyTreeSpaceShowsNoMenu() {
-        auto window = openWindow();
-        QTreeWidget* tree = treeOf(window.get());
-        int menusShown = 0;
-        connect(window->findChild<QMenu*>("treeMenu"), &QMenu::aboutToShow,
-                [&menusShown] { ++menusShown; });
-        QStringList labels;
-        whenMenuOpens(&labels, QString()); // closes a menu if one wrongly opens
-        emit tree->customContextMenuRequested(QPoint(100, 300));
-        QCOMPARE(menusShown, 0);
-        const QPoint onKeys = tree->visualItemRect(tree->topLevelItem(0)->child(0)).center();
-        emit tree->customContextMenuRequested(onKeys);
-        QCOMPARE(menusShown, 1);
-        QCOMPARE(headingOf(window.get()), QString("     Keys"));
-    }
-
     void findStepsThroughWholeWordsAndReportsTheEnd() {
         auto window = openWindow();
         QPlainTextEdit* pane = textPaneOf(window.get());
@@ -223,6 +219,7 @@ private slots:
         QTest::keyClick(pane, Qt::Key_F3);
         QCOMPARE(window->currentTopic(), 3);
         QCOMPARE(pane->textCursor().selectionStart(), 13); // "ADD"
+        QTest::keyClick(pane, Qt::Key_F3);
 
         QString title;
         QString text;
@@ -233,7 +230,7 @@ private slots:
 
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QTest::keyClick(pane, Qt::Key_F3, Qt::ShiftModifier);
-        QCOMPARE(pane->textCursor().selectionStart(), 0);
+        QCOMPARE(pane->textCursor().selectionStart(), 13);
 
         // Escape first forgets the search, then closes the window.
         QTest::keyClick(pane, Qt::Key_Escape);
@@ -245,7 +242,34 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
-    void unknownWordIsNoneFoundAndTheSearchIsKept() {
+    // After "No more found" the last occurrence is selected again in the text pane, which keeps
+    // the focus, also when it ends its topic's text.
+    void noMoreFoundSelectsTheLastOccurrenceAgain() {
+        auto window = openWindow();
+        QPlainTextEdit* pane = textPaneOf(window.get());
+        whenFindDialogOpens("add", true, window.get());
+        QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::keyClick(pane, Qt::Key_F3);
+        QTest::keyClick(pane, Qt::Key_F3);
+        QTest::keyClick(pane, Qt::Key_F3);
+        QCOMPARE(window->currentTopic(), 5);
+        QString title;
+        QString text;
+        whenMessageOpens(&title, &text, window.get());
+        QTest::keyClick(pane, Qt::Key_F3);
+        QCOMPARE(text, QString("No more found"));
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTest::qWait(50);
+        QCOMPARE(window->currentTopic(), 5);
+        QCOMPARE(pane->textCursor().selectedText(), QString("add"));
+        QCOMPARE(pane->textCursor().selectionStart(), 3);
+        QCOMPARE(QApplication::focusWidget(), pane);
+        QVERIFY(treeOf(window.get())->topLevelItem(2)->font(0).bold());
+    }
+
+    // "None found" keeps the search; a cancelled dialog leaves none, so Escape closes.
+    void noneFoundKeepsTheSearchAndCancelLeavesNone() {
         auto window = openWindow();
         QString title;
         QString text;
@@ -255,10 +279,9 @@ private slots:
         QTRY_COMPARE(text, QString("None found"));
         QCOMPARE(title, QString("zebra"));
         QCOMPARE(search.searchText, std::string("zebra"));
-    }
+        QCOMPARE(window->focusWidget(), treeOf(window.get()));
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
 
-    void cancelledFindDialogLeavesNoSearch() {
-        auto window = openWindow();
         whenModalOpens([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); },
                        window.get());
         QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
@@ -274,7 +297,8 @@ private slots:
         tree->setFocus();
         QTest::keyClick(tree, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(printed.size(), std::size_t(1));
-        QTest::keyClick(tree, Qt::Key_End); // "Empty" has no text
+        QCOMPARE(printOwner, window.get());
+        tree->setCurrentItem(tree->topLevelItem(1)->child(0)); // "Empty" has no text
         QCOMPARE(headingOf(window.get()), QString("     Empty"));
         QTest::keyClick(tree, Qt::Key_P, Qt::ControlModifier);
         QCOMPARE(printed.size(), std::size_t(1));
@@ -282,13 +306,13 @@ private slots:
 
     void draggingTheBarSharesTheWidth() {
         auto window = openWindow();
-        auto* bar = control<QLabel>(window.get(), 105);
+        QSplitterHandle* bar = control<QSplitter>(window.get(), 105)->handle(1);
         QCOMPARE(bar->cursor().shape(), Qt::SplitHCursor);
-        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(0, 10));
-        QTest::mouseMove(bar, QPoint(50, 10));
-        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(50, 10));
+        QTest::mousePress(bar, Qt::LeftButton, {}, QPoint(2, 10));
+        QTest::mouseMove(bar, QPoint(52, 10));
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, QPoint(52, 10));
         QCOMPARE(treeOf(window.get())->width(), 285);
-        QCOMPARE(textPaneOf(window.get())->geometry(), QRect(300, 40, 325, 295));
+        QCOMPARE(windowRect(textPaneOf(window.get())), QRect(300, 40, 325, 305));
         saveShot(window.get(), "help-window-dragged");
     }
 
@@ -353,9 +377,8 @@ private slots:
         FindDialog dialog(nullptr);
         dialog.show();
         QCOMPARE(dialog.windowTitle(), QString("Text to Find"));
-        QCOMPARE(dialog.findChild<QLineEdit*>("9999")->geometry(), QRect(75, 10, 160, 20));
+        checkControls(&dialog, FindDialog::controls());
         QVERIFY(dialog.findChild<QCheckBox*>("9998")->isChecked());
-        QCOMPARE(dialog.findChild<QLabel*>("enterTextLabel")->text(), QString("Enter text: "));
     }
 };
 

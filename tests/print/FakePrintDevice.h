@@ -1,11 +1,18 @@
 #pragma once
 
 #include "print/PrintDevice.h"
-#include "print/Utf8Text.h"
+#include "print/TextCharacters.h"
+
+#include <QStringList>
 
 #include <algorithm>
-#include <string>
+#include <ostream>
 #include <vector>
+
+// Test messages write texts as UTF-8.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << text.toStdString();
+}
 
 // A printer with fixed metrics that records what is drawn: 600 dots per inch, Letter paper
 // (5100 x 6600 dots) with its printable area 150 dots from the left and 120 from the top
@@ -16,7 +23,7 @@ public:
     struct Drawn {
         int x = 0;
         int y = 0;
-        std::string text;
+        QString text;
         DeviceFont font;
     };
 
@@ -24,8 +31,8 @@ public:
     static constexpr int defaultFontHeight = 50;
 
     // Set by a test.
-    std::string systemDefaultPrinter = "Office Laser";
-    std::string dialogAnswer = "Office Laser"; // "" stands for Cancel
+    QString systemDefaultPrinter = "Office Laser";
+    QString dialogAnswer = "Office Laser"; // "" stands for Cancel
     bool copiesFieldDeclared = true;
     bool duplexDeclared = false;
     bool documentFails = false;
@@ -35,21 +42,21 @@ public:
     // Recorded.
     std::vector<Drawn> drawn;
     std::vector<DeviceFont> selectedFonts;
-    std::vector<std::string> events;
-    std::vector<std::string> errors;
-    std::string attachedPrinter;
+    QStringList events;
+    QStringList errors;
+    QString attachedPrinter;
     int dialogCopies = -1; // copies preset in the dialog, -1 when it never opened
     int jobCopies = 0;
     int duplexMode = 0;
 
-    std::string defaultPrinterName() override { return systemDefaultPrinter; }
-    void attachPrinter(const std::string& name) override {
+    QString defaultPrinterName() override { return systemDefaultPrinter; }
+    void attachPrinter(const QString& name) override {
         attachedPrinter = name;
-        events.push_back("attach " + name);
+        events.append("attach " + name);
     }
-    std::string choosePrinter(int copies) override {
+    QString choosePrinter(int copies) override {
         dialogCopies = copies;
-        if (!dialogAnswer.empty()) {
+        if (!dialogAnswer.isEmpty()) {
             attachedPrinter = dialogAnswer;
         }
         return dialogAnswer;
@@ -73,34 +80,34 @@ public:
     }
     void restoreOriginalFont() override {
         current = DeviceFont{"", defaultFontHeight};
-        events.push_back("restore font");
+        events.append("restore font");
     }
     DeviceTextMetrics textMetrics() const override {
         return {current.height + current.height / 5, externalLeading, charWidth};
     }
-    int textExtent(const std::string& text) const override {
+    int textExtent(const QString& text) const override {
         return charWidth * static_cast<int>(characterCount(text));
     }
-    int fitCount(const std::string& text, int extent) const override {
+    int fitCount(const QString& text, int extent) const override {
         return std::min(static_cast<int>(characterCount(text)), std::max(extent, 0) / charWidth);
     }
-    void drawText(int x, int y, const std::string& text) override {
+    void drawText(int x, int y, const QString& text) override {
         drawn.push_back({x, y, text, current});
     }
 
-    bool beginDocument(const std::string& name) override {
-        events.push_back("begin document " + name);
+    bool beginDocument(const QString& name) override {
+        events.append("begin document " + name);
         documentOpen = !documentFails;
         return documentOpen;
     }
     bool beginPage() override {
-        events.push_back("begin page");
+        events.append("begin page");
         return documentOpen && !pagesFail;
     }
-    void endPage() override { events.push_back("end page"); }
-    void endDocument() override { events.push_back("end document"); }
-    void releaseContext() override { events.push_back("release"); }
-    void showError(const std::string& text) override { errors.push_back(text); }
+    void endPage() override { events.append("end page"); }
+    void endDocument() override { events.append("end document"); }
+    void releaseContext() override { events.append("release"); }
+    void showError(const QString& text) override { errors.append(text); }
 
 private:
     DeviceFont current{"", defaultFontHeight};

@@ -5,7 +5,7 @@
 
 namespace {
 
-using Events = std::vector<std::string>;
+using Events = QStringList;
 
 class Job : public ::testing::Test {
 protected:
@@ -89,16 +89,13 @@ TEST_F(Job, DuplexDeclaredDuplexIsSetAndTheFontSelectedAgain) {
     EXPECT_EQ(device.selectedFonts[1], device.selectedFonts[0]);
 }
 
-// A name is cut to 63 characters, whole characters of any byte length.
+// A name is cut to 63 characters, a character beyond one UTF-16 unit kept whole.
 TEST_F(Job, DocumentNameIsCutToSixtyThreeCharacters) {
-    printer.BeginDocument(std::string(70, 'n'));
-    EXPECT_EQ(device.events.back(), "begin document " + std::string(63, 'n'));
-    std::string accents;
-    for (int i = 0; i < 64; ++i) {
-        accents += "\xC3\xA9"; // e with acute accent, two bytes
-    }
-    printer.BeginDocument(accents);
-    EXPECT_EQ(device.events.back(), "begin document " + accents.substr(0, 126));
+    printer.BeginDocument(QString(70, 'n'));
+    EXPECT_EQ(device.events.back(), "begin document " + QString(63, 'n'));
+    const QString beyondOneUnit = QString::fromUcs4(U"\U0001F600"); // two UTF-16 units
+    printer.BeginDocument(beyondOneUnit.repeated(64));
+    EXPECT_EQ(device.events.back(), "begin document " + beyondOneUnit.repeated(63));
 }
 
 TEST_F(Job, DocumentLifecycleRestoresTheFontAndReleasesThePrinter) {

@@ -54,12 +54,12 @@ TEST(Fonts, CharSizeAndLineHeightWithTheExternalLeading) {
 // A positive width keeps the head, a negative one the tail, 0 nothing; the width is
 // rounded to the nearest dot and no character is cut inside its bytes.
 TEST_F(PrintedText, FitTextKeepsHeadOrTailOrNothing) {
-    const std::string forty = "abcdefghijklmnopqrstuvwxyz0123456789ABCD";
-    const std::string umlauts = "\xC3\xA4\xC3\xB6\xC3\xBC\xE2\x82\xAC"; // a o u umlauts, euro
+    const QString forty = "abcdefghijklmnopqrstuvwxyz0123456789ABCD";
+    const QString umlauts = "\xC3\xA4\xC3\xB6\xC3\xBC\xE2\x82\xAC"; // a o u umlauts, euro
     const struct {
-        std::string text;
+        QString text;
         double width;
-        std::string expected;
+        QString expected;
     } cases[] = {
         {forty, 1.0, "abcdefghij"},
         {forty, -1.0, "456789ABCD"},
@@ -82,14 +82,14 @@ TEST_F(PrintedText, FitTextKeepsHeadOrTailOrNothing) {
 // device (dots from the printable area's corner, 150 right and 120 down on the paper).
 TEST(PrintText, PlacesAndClipsTheText) {
     struct Print {
-        std::string text;
+        QString text;
         double x = 0;
         double y = 0;
     };
     struct Shown {
         int x;
         int y;
-        std::string text;
+        QString text;
     };
     const struct {
         const char* what;

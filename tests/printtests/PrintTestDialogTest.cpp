@@ -1,4 +1,5 @@
 #include "printtests/PrintTestDialog.h"
+#include "support/ControlChecks.h"
 #include "support/ModalHelpers.h"
 
 #include <QCheckBox>
@@ -17,28 +18,29 @@ struct PrintRequest {
     int copies = 0;
     bool withAnswers = false;
     OperationKind kind = OperationKind::None;
-    std::int32_t highestTestIdAtPrinting = 0;
+    bool dialogClosed = false;
 };
-
-template <typename T> T* control(QWidget* dialog, int id) {
-    return dialog->findChild<T*>(QString::number(id));
-}
 
 // Opens the dialog with a recording print step and lets `drive` work it like a child.
 std::optional<PrintRequest> runDialog(Settings& settings, std::function<void(QWidget*)> drive) {
     std::optional<PrintRequest> request;
     whenModalOpens(drive);
-    showPrintTestDialog(
-        nullptr, settings, [&](int testNumber, int copies, bool withAnswers, OperationKind kind) {
-            request = PrintRequest{testNumber, copies, withAnswers, kind, settings.highestTestId};
-        });
+    showPrintTestDialog(nullptr, settings,
+                        [&](int testNumber, int copies, bool withAnswers, OperationKind kind) {
+                            request = PrintRequest{testNumber, copies, withAnswers, kind,
+                                                   QApplication::activeModalWidget() == nullptr};
+                        });
     return request;
 }
 
-void typeInto(QWidget* dialog, int id, const QString& text) {
-    auto* box = control<QLineEdit>(dialog, id);
+void typeInto(QWidget* box, const QString& text) {
     box->setFocus();
-    box->selectAll();
+    if (auto* edit = qobject_cast<QLineEdit*>(box)) {
+        edit->selectAll();
+    } else {
+        qobject_cast<QComboBox*>(box)->lineEdit()->selectAll();
+    }
+    QTest::keyClick(box, Qt::Key_Backspace);
     QTest::keyClicks(box, text);
 }
 
@@ -61,79 +63,66 @@ private slots:
         const auto request = runDialog(settings, [](QWidget* dialog) {
             QCOMPARE(dialog->windowTitle(), QString("Print Test Pages"));
             QCOMPARE(dialog->windowModality(), Qt::WindowModal);
-            const struct {
-                int id;
-                QRect rect;
-                QString text;
-            } controls[] = {{231, {20, 20, 40, 20}, " 12"},
-                            {232, {20, 50, 40, 20}, ""},
-                            {1, {120, 170, 60, 30}, "&Ok"},
-                            {2, {185, 170, 60, 30}, "&Cancel"}};
-            for (const auto& c : controls) {
-                auto* widget = control<QWidget>(dialog, c.id);
-                QCOMPARE(widget->geometry(), c.rect);
-                QCOMPARE(widget->property("text").toString(), c.text);
-            }
+            checkControls(dialog, PrintTestDialog::controls());
+            QCOMPARE(control<QLineEdit>(dialog, 231)->text(), QString(" 12"));
             auto* types = control<QComboBox>(dialog, 233);
             QCOMPARE(types->count(), 7);
             QCOMPARE(types->currentText(), QString("Add"));
-            QCOMPARE(types->geometry().topLeft(), QPoint(20, 80));
-            auto* answers = control<QCheckBox>(dialog, 234);
-            QCOMPARE(answers->text(), QString("Answers to last page printed"));
-            QCOMPARE(answers->geometry().topLeft(), QPoint(20, 120));
-            QVERIFY(answers->width() >= answers->sizeHint().width());
+            QCOMPARE(types->lineEdit()->accessibleName(), QString("Problem types"));
             saveShot(dialog, "print_test_pages");
-            typeInto(dialog, 231, "99");
+            typeInto(control<QLineEdit>(dialog, 231), "99");
             QTest::keyClick(dialog, Qt::Key_Escape);
         });
         QVERIFY(!request.has_value()); // Escape cancels without printing
         QCOMPARE(settings.highestTestId, 11);
     }
 
-    void okPrintsWithTheChoicesAndRaisesTheTestIdFirst() {
-        Settings settings;
-        settings.highestTestId = 11;
-        const auto request = runDialog(settings, [](QWidget* dialog) {
-            typeInto(dialog, 232, "3");
-            QTest::keyClick(control<QLineEdit>(dialog, 232), Qt::Key_Tab);
-            auto* types = control<QComboBox>(dialog, 233);
-            QVERIFY(types->hasFocus());
-            QTest::keyClick(types, Qt::Key_Down);
-            QTest::keyClick(types, Qt::Key_Down);
-            QTest::keyClick(types, Qt::Key_Down);
-            QCOMPARE(types->currentText(), QString("Div"));
-            QTest::keyClick(types, Qt::Key_Tab);
-            QTest::keyClick(control<QCheckBox>(dialog, 234), Qt::Key_Space);
-            QTest::keyClick(control<QCheckBox>(dialog, 234), Qt::Key_Return);
-        });
-        QVERIFY(request.has_value());
-        QCOMPARE(request->testNumber, 12);
-        QCOMPARE(request->copies, 3);
-        QVERIFY(request->withAnswers);
-        QCOMPARE(request->kind, OperationKind::Div);
-        QCOMPARE(request->highestTestIdAtPrinting, 12);
-        QCOMPARE(settings.highestTestId, 12);
-        QVERIFY(settings.settingsDirty);
-        QCOMPARE(settings.testIdBeingPrinted, 12);
-    }
-
-    void smallerTestIdLeavesTheHighestAloneAndTypedKindCounts() {
-        Settings settings;
-        settings.highestTestId = 20;
-        const auto request = runDialog(settings, [](QWidget* dialog) {
-            typeInto(dialog, 231, "5");
-            auto* types = control<QComboBox>(dialog, 233);
-            types->setFocus();
-            types->lineEdit()->selectAll();
-            QTest::keyClicks(types, "mul/div"); // matched without regard to case
-            QTest::keyClick(types, Qt::Key_Return);
-        });
-        QVERIFY(request.has_value());
-        QCOMPARE(request->testNumber, 5);
-        QCOMPARE(request->copies, 0);
-        QCOMPARE(request->kind, OperationKind::MultDiv);
-        QCOMPARE(settings.highestTestId, 20);
-        QVERIFY(!settings.settingsDirty);
+    // What is typed and chosen reaches the print step, which runs once the dialog closed;
+    // the highest Test ID rises only for a higher one.
+    void okPrintsWithTheChoices() {
+        const struct {
+            int highest;
+            QString testId, copies, typedKind; // an empty kind: three Down keys (Div)
+            bool answers;
+            PrintRequest expected;
+            int highestAfter;
+        } cases[] = {
+            {11, " 12", "3", "", true, {12, 3, true, OperationKind::Div, true}, 12},
+            {20, "5", "", "mul/div", false, {5, 0, false, OperationKind::MultDiv, true}, 20},
+            {2, "", "1", "Add", false, {0, 1, false, OperationKind::Add, true}, 2},
+        };
+        for (const auto& c : cases) {
+            Settings settings;
+            settings.highestTestId = c.highest;
+            const auto request = runDialog(settings, [&c](QWidget* dialog) {
+                typeInto(control<QLineEdit>(dialog, 231), c.testId);
+                typeInto(control<QLineEdit>(dialog, 232), c.copies);
+                QTest::keyClick(control<QLineEdit>(dialog, 232), Qt::Key_Tab);
+                auto* types = control<QComboBox>(dialog, 233);
+                QVERIFY(types->hasFocus());
+                if (c.typedKind.isEmpty()) {
+                    for (int i = 0; i < 3; ++i) {
+                        QTest::keyClick(types, Qt::Key_Down);
+                    }
+                } else {
+                    typeInto(types, c.typedKind); // matched without regard to case
+                }
+                if (c.answers) {
+                    QTest::keyClick(types, Qt::Key_Tab);
+                    QTest::keyClick(control<QCheckBox>(dialog, 234), Qt::Key_Space);
+                }
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+            });
+            QVERIFY2(request.has_value(), qPrintable(c.testId));
+            QCOMPARE(request->testNumber, c.expected.testNumber);
+            QCOMPARE(request->copies, c.expected.copies);
+            QCOMPARE(request->withAnswers, c.expected.withAnswers);
+            QCOMPARE(request->kind, c.expected.kind);
+            QVERIFY(request->dialogClosed);
+            QCOMPARE(settings.highestTestId, c.highestAfter);
+            QCOMPARE(settings.settingsDirty, c.highestAfter != c.highest);
+            QCOMPARE(settings.testIdBeingPrinted, c.expected.testNumber);
+        }
     }
 
     void unknownKindIsRefusedAndTheDialogStays() {
@@ -142,10 +131,7 @@ private slots:
         QString message;
         bool stillOpen = false;
         const auto request = runDialog(settings, [&](QWidget* dialog) {
-            auto* types = control<QComboBox>(dialog, 233);
-            types->setFocus();
-            types->lineEdit()->selectAll();
-            QTest::keyClicks(types, "Times");
+            typeInto(control<QComboBox>(dialog, 233), "Times");
             whenModalOpens(
                 [&](QWidget* box) {
                     message = qobject_cast<QMessageBox*>(box)->text();
@@ -163,38 +149,30 @@ private slots:
         QVERIFY(!settings.settingsDirty);
     }
 
-    void emptyTestIdPrintsTestZero() {
-        Settings settings;
-        settings.highestTestId = 2;
-        const auto request = runDialog(settings, [](QWidget* dialog) {
-            typeInto(dialog, 231, "");
-            QTest::keyClick(control<QLineEdit>(dialog, 231), Qt::Key_Backspace);
-            QTest::keyClick(dialog, Qt::Key_Return);
-        });
-        QVERIFY(request.has_value());
-        QCOMPARE(request->testNumber, 0);
-        QCOMPARE(settings.highestTestId, 2);
-    }
-
-    void cancelledPrinterDialogKeepsTheRaisedTestId() {
+    // The system printer dialog belongs to the window that asked for the pages; cancelled,
+    // it leaves that window with the keyboard and the Test ID raised.
+    void cancelledPrinterDialogGivesTheKeysBack() {
+        QWidget owner;
+        auto* keys = new QLineEdit(&owner);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowActive(&owner));
+        keys->setFocus();
         Settings settings;
         settings.highestTestId = 11;
         StudentRecord student;
-        bool printerDialogShown = false;
-        bool closed = false;
+        QWidget* printerDialogOwner = nullptr;
         whenModalOpens([&](QWidget* dialog) {
             whenModalOpens(
                 [&](QWidget* printerDialog) {
-                    printerDialogShown = true;
+                    printerDialogOwner = printerDialog->parentWidget();
                     QTest::keyClick(printerDialog, Qt::Key_Escape);
                 },
                 dialog);
             QTest::keyClick(dialog, Qt::Key_Return);
-            closed = !dialog->isVisible();
         });
-        showPrintTestDialog(nullptr, settings, student);
-        QVERIFY(printerDialogShown);
-        QVERIFY(closed);
+        showPrintTestDialog(&owner, settings, student);
+        QCOMPARE(printerDialogOwner, &owner);
+        QTRY_COMPARE(QApplication::focusWidget(), keys);
         QCOMPARE(settings.highestTestId, 12);
         QVERIFY(settings.settingsDirty);
     }

@@ -19,7 +19,7 @@ protected:
     struct Expected {
         double x;
         double y;
-        std::string text;
+        QString text;
     };
 
     static int dotsX(double inches) { return static_cast<int>(inches * 600 + 0.5) - 150; }

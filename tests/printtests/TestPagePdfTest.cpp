@@ -50,27 +50,19 @@ class TestPagePdfTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void additionPageHasHeadingAndSeventyProblems() {
+    // The page and its answer key: the same heading and 70 problems, the key with answers.
+    void pageAndAnswerKeyCarryHeadingAndSeventyProblems() {
         TempFolder folder;
-        const QString pdf = printToPdf(folder, "add.pdf", 5, false, OperationKind::Add);
-        const QString text = runTool("pdftotext", {"-layout", pdf, "-"});
-        QVERIFY2(text.contains("Test No. 5 - Add"), qPrintable(text));
-        QCOMPARE(text.count('+'), 70);
-        QCOMPARE(text.count('\f'), 1);
-        savePagePicture(pdf, "test_page_add");
-    }
-
-    void answerKeyRepeatsThePageWithAnswers() {
-        TempFolder folder;
-        const QString page = runTool(
-            "pdftotext", {printToPdf(folder, "page.pdf", 12, false, OperationKind::MultDiv), "-"});
+        const QString pagePdf = printToPdf(folder, "page.pdf", 12, false, OperationKind::MultDiv);
         const QString keyPdf = printToPdf(folder, "key.pdf", 12, true, OperationKind::MultDiv);
-        const QString key = runTool("pdftotext", {keyPdf, "-"});
-        QVERIFY(page.contains("Test No. 12 - Mult/Div"));
-        QVERIFY(key.contains("Test No. 12 - Mult/Div"));
-        QCOMPARE(page.count('x') + page.count('='), 70);
-        QCOMPARE(key.count('x') + key.count('='), 70);
-        QRegularExpression digits("\\d+");
+        const QString page = runTool("pdftotext", {"-layout", pagePdf, "-"});
+        const QString key = runTool("pdftotext", {"-layout", keyPdf, "-"});
+        for (const QString& text : {page, key}) {
+            QVERIFY2(text.contains("Test No. 12 - Mult/Div"), qPrintable(text));
+            QCOMPARE(text.count('x') + text.count('='), 70);
+            QCOMPARE(text.count('\f'), 1);
+        }
+        const QRegularExpression digits("\\d+");
         QVERIFY(key.count(digits) > page.count(digits) + 60);
         savePagePicture(keyPdf, "test_page_multdiv_key");
     }

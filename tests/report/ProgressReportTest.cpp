@@ -1,15 +1,14 @@
 #include "report/ProgressReport.h"
 #include "ReportTestData.h"
-#include "report/TabStopDelegate.h"
+#include "support/ControlChecks.h"
 #include "support/ModalHelpers.h"
 
-#include <QAbstractButton>
-#include <QLabel>
-#include <QListWidget>
+#include <QAccessible>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
+#include <QTreeWidget>
 #include <QtTest>
 
 namespace {
@@ -21,31 +20,19 @@ StudentRecord childWithHistory() {
     return student;
 }
 
-QStringList shownRows(QListWidget* list) {
-    QStringList rows;
-    for (int i = 0; i < list->count(); ++i) {
-        rows << list->item(i)->text();
+QStringList shownCells(QTreeWidget* table, int row) {
+    QStringList cells;
+    for (int column = 0; column < table->columnCount(); ++column) {
+        cells << table->topLevelItem(row)->text(column);
     }
-    return rows;
+    return cells;
 }
 
-QStringList rowsOf(const StudentRecord& student, ReportMode mode) {
-    QStringList rows;
-    for (const std::string& row : reportRows(student.history, mode)) {
-        rows << QString::fromStdString(row);
-    }
-    return rows;
-}
-
-template <typename T> T* control(QWidget* window, int id) {
-    return window->findChild<T*>(QString::number(id));
-}
-
-// Leftmost x (in list coordinates) of a dark pixel of row `row` between x0 and x1, or -1.
-int firstInkX(QListWidget* list, int row, int x0, int x1) {
-    const QImage image = list->grab().toImage();
-    const QRect rect = list->visualItemRect(list->item(row));
-    const QPoint offset = list->viewport()->mapTo(list, QPoint(0, 0));
+// Leftmost x (in table coordinates) of a dark pixel of `row` between x0 and x1, or -1.
+int firstInkX(QTreeWidget* table, int row, int x0, int x1) {
+    const QImage image = table->grab().toImage();
+    const QRect rect = table->visualItemRect(table->topLevelItem(row));
+    const QPoint offset = table->viewport()->mapTo(table, QPoint(0, 0));
     for (int x = x0; x < x1; ++x) {
         for (int y = rect.top(); y <= rect.bottom(); ++y) {
             if (qGray(image.pixel(x, y + offset.y())) < 128) {
@@ -55,6 +42,7 @@ int firstInkX(QListWidget* list, int row, int x0, int x1) {
     }
     return -1;
 }
+
 } // namespace
 
 class ProgressReportTest : public QObject {
@@ -63,9 +51,8 @@ private slots:
     void initTestCase();
     void showsTheLayoutAndRows();
     void resultsLineUpUnderTheirHeadings();
-    void everyOpeningStartsInPercent();
-    void enterEscapeAndCancelClose();
-    void emptyHistoryShowsNoRows();
+    void cellsAreReadWithTheirColumn();
+    void everyOpeningStartsInPercentAndKeysClose();
     void aThousandRowsScroll();
 };
 
@@ -80,48 +67,27 @@ void ProgressReportTest::showsTheLayoutAndRows() {
     const StudentRecord student = childWithHistory();
     ProgressReportWindow window(student, nullptr);
     window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QCOMPARE(window.windowTitle(), QString("Report Progress"));
+    QVERIFY(QTest::qWaitForWindowActive(&window));
     QCOMPARE(window.size(), QSize(660, 450));
-    QVERIFY(!(window.windowFlags() & Qt::WindowMaximizeButtonHint));
-
-    const QStringList headings = {"Date", "Add ", "Sub ",    "Mult",
-                                  "Div ", "Mix ", "Add/Sub", "Mul/Div"};
-    for (int i = 0; i < headings.size(); ++i) {
-        auto* heading = window.findChild<QLabel*>("heading " + headings[i].trimmed());
-        QVERIFY2(heading != nullptr, qPrintable(headings[i]));
-        QCOMPARE(heading->text(), headings[i]);
-        QCOMPARE(heading->geometry(), QRect(80 * i, 0, 80, 20));
+    checkControls(&window, reportControls());
+    auto* table = window.scoreList();
+    for (int column = 0; column < 8; ++column) {
+        QCOMPARE(table->headerItem()->text(column), reportHeadings()[column]);
+        QCOMPARE(table->header()->sectionViewportPosition(column), 80 * column);
+        QCOMPARE(table->header()->sectionSize(column), 80);
     }
-    auto* list = control<QListWidget>(&window, 326);
-    QCOMPARE(list->geometry(), QRect(0, 20, 660, 375));
-    const struct {
-        int id;
-        QRect rect;
-        QString text;
-    } buttons[] = {{327, {150, 400, 120, 20}, "Percent correct"},
-                   {328, {150, 420, 120, 20}, "Correct / Total"},
-                   {2, {400, 405, 75, 30}, "&Cancel"}};
-    for (const auto& b : buttons) {
-        QCOMPARE(control<QAbstractButton>(&window, b.id)->geometry(), b.rect);
-        QCOMPARE(control<QAbstractButton>(&window, b.id)->text(), b.text);
-    }
-    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
-    QVERIFY((window.geometry().center() - screenCentre).manhattanLength() <= 2);
+    QCOMPARE(table->viewport()->mapTo(&window, QPoint(0, 0)).y(), 21); // under a 20-pixel header
     saveShot(&window, "report-progress-percent");
 
-    // The list shows the history's rows (their texts are the logic test's), the first one
-    // selected and focused, in the mode of the option clicked last.
-    QVERIFY(QTest::qWaitForWindowActive(&window));
-    QCOMPARE(shownRows(list), rowsOf(student, ReportMode::Percent));
-    QCOMPARE(QApplication::focusWidget(), list);
-    QTest::keyClick(list, Qt::Key_Down);
-    QVERIFY(list->selectedItems() == QList<QListWidgetItem*>{list->item(1)});
-
+    // The rows are the logic's cells, the first selected and focused, in the mode clicked last.
+    QCOMPARE(shownCells(table, 7), reportCells(student.history[7], ReportMode::Percent));
+    QCOMPARE(QApplication::focusWidget(), table);
+    QTest::keyClick(table, Qt::Key_Down);
+    QCOMPARE(table->selectedItems().value(0), table->topLevelItem(1));
     QTest::mouseClick(control<QRadioButton>(&window, 328), Qt::LeftButton);
-    QCOMPARE(shownRows(list), rowsOf(student, ReportMode::CorrectOfTotal));
-    QCOMPARE(list->currentRow(), 0);
-    QCOMPARE(QApplication::focusWidget(), list);
+    QCOMPARE(shownCells(table, 0), reportCells(student.history[0], ReportMode::CorrectOfTotal));
+    QCOMPARE(table->currentItem(), table->topLevelItem(0));
+    QCOMPARE(QApplication::focusWidget(), table);
     saveShot(&window, "report-progress-correct-of-total");
 }
 
@@ -130,81 +96,71 @@ void ProgressReportTest::resultsLineUpUnderTheirHeadings() {
     ProgressReportWindow window(student, nullptr);
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
-    auto* list = window.scoreList();
-    list->clearSelection(); // dark text on a light row
-    list->setCurrentRow(-1);
-
-    const QList<int>& stops = window.tabStopDelegate()->stopPixels();
-    QCOMPARE(stops.size(), 8);
-    const int viewportLeft = list->viewport()->mapTo(list, QPoint(0, 0)).x();
-    const int dateInk = firstInkX(list, 0, 0, 80);
-    QVERIFY2(dateInk >= viewportLeft + 4 && dateInk <= viewportLeft + 8,
-             qPrintable(QString::number(dateInk)));
-    // The search starts 10 pixels into each heading: a long date may run past its own
-    // heading, and a result that started before its stop would already be inked there.
+    auto* table = window.scoreList();
+    table->clearSelection(); // dark text on a light row
+    table->setCurrentItem(nullptr);
+    const int left = table->viewport()->mapTo(table, QPoint(0, 0)).x();
+    const int dateInk = firstInkX(table, 0, 0, 80);
+    QVERIFY2(dateInk >= left + 4 && dateInk <= left + 8, qPrintable(QString::number(dateInk)));
     // Row of each kind: Div (0), Add (1), Mul/Div (2), Mix (3), Sub (4), Mult (5), Add/Sub (7).
     const int rowOfKind[] = {-1, 1, 4, 5, 0, 3, 7, 2};
     for (int kind = 1; kind <= 7; ++kind) {
-        const int headingLeft = 80 * kind;
-        const int ink = firstInkX(list, rowOfKind[kind], headingLeft + 10, headingLeft + 80);
-        QVERIFY2(ink >= headingLeft + 19 && ink <= headingLeft + 24,
+        const int ink = firstInkX(table, rowOfKind[kind], left + 80 * kind, left + 80 * kind + 80);
+        QVERIFY2(ink >= left + 80 * kind + 19 && ink <= left + 80 * kind + 24,
                  qPrintable(QString("kind %1 starts at %2").arg(kind).arg(ink)));
     }
 }
 
-// The option chosen last time is forgotten; Enter on an option button closes the window.
-void ProgressReportTest::everyOpeningStartsInPercent() {
+// A screen reader reads each cell with its column and date; the row that becomes the current
+// one is the focused and selected one (the view tells screen readers when it changes).
+void ProgressReportTest::cellsAreReadWithTheirColumn() {
     const StudentRecord student = childWithHistory();
-    QString firstRowSeen;
-    bool percentChecked = false;
-    bool closedByEnter = false;
-    whenModalOpens([](QWidget* window) {
-        QTest::mouseClick(control<QRadioButton>(window, 328), Qt::LeftButton);
-        QTest::keyClick(window, Qt::Key_Escape);
-    });
-    showProgressReport(nullptr, student);
-    whenModalOpens([&](QWidget* window) {
-        QCOMPARE(window->windowModality(), Qt::WindowModal);
-        percentChecked = control<QRadioButton>(window, 327)->isChecked() &&
-                         !control<QRadioButton>(window, 328)->isChecked();
-        firstRowSeen = control<QListWidget>(window, 326)->item(0)->text();
-        QTest::keyClick(control<QRadioButton>(window, 328), Qt::Key_Enter);
-        closedByEnter = !window->isVisible();
-    });
-    showProgressReport(nullptr, student);
-    QVERIFY(percentChecked);
-    QCOMPARE(firstRowSeen, QString("\t03-15-2006\t\t\t\t90.00\t\t\t"));
-    QVERIFY(closedByEnter);
+    ProgressReportWindow window(student, nullptr);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window.scoreList());
+    QVERIFY(table != nullptr && table->tableInterface() != nullptr);
+    QCOMPARE(table->text(QAccessible::Name), QString("Score history"));
+    QAccessibleInterface* cell = table->tableInterface()->cellAt(1, 1);
+    QVERIFY(cell != nullptr);
+    QCOMPARE(cell->text(QAccessible::Name), QString("Add, 70.00, 03-16-2006"));
+    QAccessibleInterface* header = cell->tableCellInterface()->columnHeaderCells().value(0);
+    QVERIFY(header != nullptr);
+    QCOMPARE(header->text(QAccessible::Name).trimmed(), QString("Add"));
+
+    QTest::keyClick(window.scoreList(), Qt::Key_Down);
+    QAccessibleInterface* focused = table->focusChild();
+    QVERIFY(focused != nullptr);
+    QCOMPARE(focused->text(QAccessible::Name), QString("Date, 03-16-2006, Add, 70.00"));
+    QVERIFY(focused->state().focused);
+    QCOMPARE(table->tableInterface()->selectedRows(), QList<int>{1});
 }
 
-void ProgressReportTest::enterEscapeAndCancelClose() {
+// The option chosen last time is forgotten; Enter (also on an option button) closes with
+// 1, Escape and Cancel with 0.
+void ProgressReportTest::everyOpeningStartsInPercentAndKeysClose() {
     const StudentRecord student = childWithHistory();
-    for (const int key : {int(Qt::Key_Return), int(Qt::Key_Escape), 0}) { // 0: click Cancel
+    for (const int key : {int(Qt::Key_Enter), int(Qt::Key_Escape), 0}) { // 0: click Cancel
         ProgressReportWindow window(student, nullptr);
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        QVERIFY(control<QRadioButton>(&window, 327)->isChecked());
+        QCOMPARE(window.scoreList()->topLevelItem(0)->text(4), QString("90.00"));
+        QTest::mouseClick(control<QRadioButton>(&window, 328), Qt::LeftButton);
         if (key == 0) {
             QTest::mouseClick(control<QPushButton>(&window, 2), Qt::LeftButton);
         } else {
-            QTest::keyClick(window.scoreList(), Qt::Key(key));
+            QTest::keyClick(control<QRadioButton>(&window, 328), Qt::Key(key));
         }
         QVERIFY(!window.isVisible());
-        QCOMPARE(window.result(), key == Qt::Key_Return ? 1 : 0);
+        QCOMPARE(window.result(), key == Qt::Key_Enter ? 1 : 0);
     }
-}
-
-void ProgressReportTest::emptyHistoryShowsNoRows() {
-    const StudentRecord student;
-    ProgressReportWindow window(student, nullptr);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    QTest::mouseClick(control<QRadioButton>(&window, 328), Qt::LeftButton);
-    QCOMPARE(window.scoreList()->count(), 0);
-    saveShot(&window, "report-progress-empty");
 }
 
 void ProgressReportTest::aThousandRowsScroll() {
     StudentRecord student;
+    ProgressReportWindow empty(student, nullptr);
+    QCOMPARE(empty.scoreList()->topLevelItemCount(), 0);
     for (int i = 0; i < 1000; ++i) {
         student.history.push_back(score(static_cast<std::uint16_t>(13423 + i % 16), 1 + i % 7, 70,
                                         static_cast<std::int16_t>(i % 71)));
@@ -212,12 +168,11 @@ void ProgressReportTest::aThousandRowsScroll() {
     ProgressReportWindow window(student, nullptr);
     window.show();
     QVERIFY(QTest::qWaitForWindowActive(&window));
-    auto* list = window.scoreList();
-    QCOMPARE(list->count(), 1000);
-    QCOMPARE(list->currentRow(), 0);
-    QTest::keyClick(list, Qt::Key_End);
-    QCOMPARE(list->currentRow(), 999);
-    QVERIFY(list->verticalScrollBar()->value() > 0);
+    auto* table = window.scoreList();
+    QCOMPARE(table->topLevelItemCount(), 1000);
+    QTest::keyClick(table, Qt::Key_End);
+    QCOMPARE(table->currentItem(), table->topLevelItem(999));
+    QVERIFY(table->verticalScrollBar()->value() > 0);
     saveShot(&window, "report-progress-thousand-end");
 }
 

