@@ -77,12 +77,7 @@ void PrintTestDialog::confirm() {
         return;
     }
     const int testNumber = textToNumber(testId->text().toStdString());
-    // Raised before printing, so the number stays used even if printing is cancelled.
-    if (settings.highestTestId < testNumber) {
-        settings.highestTestId = testNumber;
-        settings.settingsDirty = true;
-    }
-    settings.testIdBeingPrinted = testNumber;
+    notePrintedTestId(settings, testNumber);
     const int copyCount = textToNumber(copies->text().toStdString());
     print(testNumber, copyCount, answers->isChecked(), kind);
     accept();

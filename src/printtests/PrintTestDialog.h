@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/DataFolder.h"
 #include "common/OperationKind.h"
+#include "records/Settings.h"
 #include "records/StudentRecord.h"
 
 #include <QDialog>
