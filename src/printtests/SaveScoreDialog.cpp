@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace {
 int idOf(SaveScoreControl id) {
@@ -80,9 +81,31 @@ ScoreEntryTexts SaveScoreDialog::typedTexts() const {
     return texts;
 }
 
+// An entry that cannot be stored is refused with a message; the dialog stays open with the
+// field at fault selected.
 void SaveScoreDialog::confirm() {
-    saveScoreEntry(student_, typedTexts());
+    const ScoreEntryTexts texts = typedTexts();
+    const ScoreEntryProblem problem = scoreEntryProblem(texts);
+    if (problem.field != ScoreField::None) {
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem.message));
+        selectField(problem.field);
+        return;
+    }
+    saveScoreEntry(student_, texts);
     accept();
+}
+
+void SaveScoreDialog::selectField(ScoreField field) {
+    if (field == ScoreField::Kind) {
+        kind_->setFocus();
+        kind_->lineEdit()->selectAll();
+        return;
+    }
+    QLineEdit* box = field == ScoreField::Date      ? date_
+                     : field == ScoreField::Correct ? correct_
+                                                    : problems_;
+    box->setFocus();
+    box->selectAll();
 }
 
 void showSaveScoreDialog(QWidget* owner, StudentRecord& student, const std::string& todayText) {

@@ -35,6 +35,7 @@ private:
     void createFields(const std::string& todayText);
     void createLabelsAndButtons();
     void confirm();
+    void selectField(ScoreField field);
 
     StudentRecord& student_;
     QLineEdit* date_ = nullptr;

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace {
 int idOf(ConfigureControl id) {
@@ -89,8 +90,20 @@ ConfigureTexts ConfigureDialog::typedTexts() const {
     return texts;
 }
 
+// A value that cannot be stored is refused with a message; the dialog stays open with the
+// box at fault selected.
 void ConfigureDialog::confirm() {
-    applyConfigure(student_, typedTexts());
+    const ConfigureTexts texts = typedTexts();
+    const ConfigureProblem problem = configureProblem(texts);
+    if (problem.box >= 0) {
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem.message));
+        QLineEdit* boxes[] = {addSub_.perMin, addSub_.low, addSub_.high,
+                              mulDiv_.perMin, mulDiv_.low, mulDiv_.high};
+        boxes[problem.box]->setFocus();
+        boxes[problem.box]->selectAll();
+        return;
+    }
+    applyConfigure(student_, texts);
     accept();
 }
 

@@ -1,6 +1,7 @@
 #include "common/NumberText.h"
 #include "common/OperationKind.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
 
 TEST(NumberText, SignPlaceIsABlankOrAMinus) {
@@ -46,6 +47,38 @@ TEST(NumberText, PercentMaskHasTwoDecimals) {
     EXPECT_EQ(percentText(0, 5), "0.00");
     EXPECT_EQ(percentText(3, 0), "0.00");
     EXPECT_EQ(formatPercent(0.5), "0.50");
+}
+
+TEST(NumberText, WholeNumbersAreDigitsOnly) {
+    const std::pair<const char*, std::optional<std::int32_t>> cases[] = {{" 12", 12},
+                                                                         {"-4 ", -4},
+                                                                         {"0", 0},
+                                                                         {"2147483647", 2147483647},
+                                                                         {"", {}},
+                                                                         {"  ", {}},
+                                                                         {"7.5", {}},
+                                                                         {"12a", {}},
+                                                                         {"a12", {}},
+                                                                         {"2147483648", {}},
+                                                                         {"99999999999", {}},
+                                                                         {"1 2", {}}};
+    for (const auto& [text, value] : cases) {
+        EXPECT_EQ(wholeNumber(text), value) << '"' << text << '"';
+    }
+}
+
+// The mask writes a full stop in every locale (printf follows LC_NUMERIC and wrote 71,43).
+TEST(NumberText, PercentIsTheSameInEveryLocale) {
+    for (const char* locale : {"de_DE.UTF-8", "fr_FR.UTF-8"}) {
+        if (std::setlocale(LC_ALL, locale) == nullptr) {
+            std::setlocale(LC_ALL, "C");
+            GTEST_SKIP() << locale << " is not installed (localedef -i de_DE -f UTF-8 ...)";
+        }
+        EXPECT_EQ(percentText(5, 7), "71.43") << locale;
+        EXPECT_EQ(formatPercent(1234.5), "1234.50") << locale;
+        EXPECT_EQ(textToNumber("7.5"), 8) << locale;
+    }
+    std::setlocale(LC_ALL, "C");
 }
 
 TEST(OperationKind, NamesOfTheSevenKinds) {
