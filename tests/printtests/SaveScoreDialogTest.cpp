@@ -103,26 +103,32 @@ void SaveScoreDialogTest::tabOrderFollowsTheLayout() {
     }
 }
 
-// What the kind box holds is read as its text, typed or not (matching is the logic test's;
-// choosing from the list is the whole-program test's).
+// What the kind box holds is read as its text, typed or not; an entry that cannot be
+// stored is refused with a message and the field at fault is selected (the rules are the
+// logic test's).
 void SaveScoreDialogTest::kindBoxTextIsStored() {
     StudentRecord student;
     whenModalOpens([](QWidget* dialog) {
         typeInto(kindBox(dialog), "div");
         typeInto(box(dialog, 331), "18");
-        typeInto(box(dialog, 324), "20");
+        typeInto(box(dialog, 324), "99999");
+        typeInto(box(dialog, 235), "13-45-1970");
         QCOMPARE(dialog->windowModality(), Qt::WindowModal);
         saveShot(dialog, "save-test-score-filled");
+        for (const auto& [field, wrong, right] :
+             {std::tuple{235, "13-45-1970", "3/15/06"}, std::tuple{324, "99999", "20"}}) {
+            whenModalOpens([](QWidget* message) { QTest::keyClick(message, Qt::Key_Return); },
+                           dialog);
+            QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+            QTRY_COMPARE(QApplication::activeModalWidget(), dialog);
+            QCOMPARE(dialog->focusWidget(), box(dialog, field));
+            QCOMPARE(box(dialog, field)->selectedText(), QString(wrong));
+            QTest::keyClicks(box(dialog, field), right);
+        }
         QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
     });
     showSaveScoreDialog(nullptr, student, today);
-    whenModalOpens([](QWidget* dialog) { // no kind chosen: kind 0
-        typeInto(box(dialog, 331), "5");
-        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
-    });
-    showSaveScoreDialog(nullptr, student, today);
-    QCOMPARE(student.history,
-             (std::vector<ScoreRecord>{score(13423, 4, 20, 18), score(13423, 0, 70, 5)}));
+    QCOMPARE(student.history, (std::vector<ScoreRecord>{score(13423, 4, 20, 18)}));
 }
 
 void SaveScoreDialogTest::cancelAndEscapeRecordNothing() {
