@@ -9,25 +9,15 @@
 #include <QtTest>
 
 namespace {
-QLineEdit* box(QWidget* dialog, int id) {
-    return dialog->findChild<QLineEdit*>(QString::number(id));
+template <typename T = QLineEdit> T* control(QWidget* dialog, int id) {
+    return dialog->findChild<T*>(QString::number(id));
 }
 
-QComboBox* kindBox(QWidget* dialog) {
-    return dialog->findChild<QComboBox*>("233");
-}
-
-QPushButton* button(QWidget* dialog, int id) {
-    return dialog->findChild<QPushButton*>(QString::number(id));
-}
-
-// The numbered control that holds the focus (the combo box's own edit field counts as it).
-QString focusedId() {
-    for (QWidget* widget = QApplication::focusWidget(); widget != nullptr;
+// The numbered control holding the dialog's focus (the combo box's own edit field counts).
+QString focusedId(QWidget* dialog) {
+    for (QWidget* widget = dialog->focusWidget(); widget != nullptr;
          widget = widget->parentWidget()) {
-        bool isNumber = false;
-        widget->objectName().toInt(&isNumber);
-        if (isNumber) {
+        if (widget->objectName().toInt() > 0) {
             return widget->objectName();
         }
     }
@@ -40,16 +30,14 @@ void typeInto(QWidget* widget, const QString& text) {
 }
 
 const std::string today = "03-15-2006";
-
 } // namespace
 
 class SaveScoreDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void showsTheLayout();
-    void tabOrderFollowsTheLayout();
-    void kindBoxTextIsStored();
+    void showsTheLayoutInTabOrder();
+    void storesWhatCanBeStoredAndSaysWhatCannot();
     void cancelAndEscapeRecordNothing();
 };
 
@@ -60,72 +48,60 @@ void SaveScoreDialogTest::initTestCase() {
     QApplication::setFont(font);
 }
 
-void SaveScoreDialogTest::showsTheLayout() {
+// The controls in Tab order, with their places and texts.
+void SaveScoreDialogTest::showsTheLayoutInTabOrder() {
     StudentRecord student;
     SaveScoreDialog dialog(student, today, nullptr);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QCOMPARE(dialog.windowTitle(), QString("Save Test Score"));
     const struct {
-        const char* name;
+        int id;
         QRect rect;
         QString text;
-    } controls[] = {{"235", {20, 20, 75, 20}, "03-15-2006"},
-                    {"331", {20, 100, 50, 20}, ""},
-                    {"324", {165, 100, 50, 20}, "70"},
-                    {"label Correct out of:", {75, 100, 90, 15}, "Correct out of:"},
-                    {"1", {120, 150, 60, 30}, "&Ok"},
-                    {"2", {185, 150, 60, 30}, "&Cancel"}};
+    } controls[] = {{235, {20, 20, 75, 20}, "03-15-2006"}, {233, {20, 60, 75, 0}, ""},
+                    {331, {20, 100, 50, 20}, ""},          {324, {165, 100, 50, 20}, "70"},
+                    {1, {120, 150, 60, 30}, "&Ok"},        {2, {185, 150, 60, 30}, "&Cancel"}};
     for (const auto& c : controls) {
-        auto* widget = dialog.findChild<QWidget*>(c.name);
-        QCOMPARE(widget->geometry(), c.rect);
-        QCOMPARE(widget->property("text").toString(), c.text);
+        QWidget* widget = control<QWidget>(&dialog, c.id);
+        QTRY_COMPARE(focusedId(&dialog), QString::number(c.id));
+        QCOMPARE(widget->pos(), c.rect.topLeft());
+        QCOMPARE(widget->width(), c.rect.width());
+        const auto* kinds = qobject_cast<QComboBox*>(widget);
+        QCOMPARE(kinds ? kinds->currentText() : widget->property("text").toString(), c.text);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    QComboBox* kinds = kindBox(&dialog);
-    QCOMPARE(kinds->geometry().topLeft(), QPoint(20, 60));
-    QCOMPARE(kinds->currentText(), QString());
-    QCOMPARE(kinds->count(), 7);
+    QCOMPARE(control<QComboBox>(&dialog, 233)->count(), 7);
+    QCOMPARE(dialog.findChild<QWidget*>("label Correct out of:")->geometry(),
+             QRect(75, 100, 90, 15));
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY((dialog.geometry().center() - screenCentre).manhattanLength() <= 2);
     saveShot(&dialog, "save-test-score");
 }
 
-void SaveScoreDialogTest::tabOrderFollowsTheLayout() {
-    StudentRecord student;
-    SaveScoreDialog dialog(student, today, nullptr);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QCOMPARE(focusedId(), QString("235"));
-    const QStringList order = {"233", "331", "324", "1", "2", "235"};
-    for (const QString& next : order) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(focusedId(), next);
-    }
-}
-
 // What the kind box holds is read as its text, typed or not; an entry that cannot be
 // stored is refused with a message and the field at fault is selected (the rules are the
 // logic test's).
-void SaveScoreDialogTest::kindBoxTextIsStored() {
+void SaveScoreDialogTest::storesWhatCanBeStoredAndSaysWhatCannot() {
     StudentRecord student;
     whenModalOpens([](QWidget* dialog) {
-        typeInto(kindBox(dialog), "div");
-        typeInto(box(dialog, 331), "18");
-        typeInto(box(dialog, 324), "99999");
-        typeInto(box(dialog, 235), "13-45-1970");
         QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        typeInto(control<QComboBox>(dialog, 233), "div");
+        typeInto(control(dialog, 331), "18");
+        typeInto(control(dialog, 324), "99999");
+        typeInto(control(dialog, 235), "13-45-1970");
         saveShot(dialog, "save-test-score-filled");
         for (const auto& [field, wrong, right] :
              {std::tuple{235, "13-45-1970", "3/15/06"}, std::tuple{324, "99999", "20"}}) {
             whenModalOpens([](QWidget* message) { QTest::keyClick(message, Qt::Key_Return); },
                            dialog);
-            QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+            QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
             QTRY_COMPARE(QApplication::activeModalWidget(), dialog);
-            QCOMPARE(dialog->focusWidget(), box(dialog, field));
-            QCOMPARE(box(dialog, field)->selectedText(), QString(wrong));
-            QTest::keyClicks(box(dialog, field), right);
+            QCOMPARE(dialog->focusWidget(), control(dialog, field));
+            QCOMPARE(control(dialog, field)->selectedText(), QString(wrong));
+            QTest::keyClicks(control(dialog, field), right);
         }
-        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+        QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
     showSaveScoreDialog(nullptr, student, today);
     QCOMPARE(student.history, (std::vector<ScoreRecord>{score(13423, 4, 20, 18)}));
@@ -133,16 +109,15 @@ void SaveScoreDialogTest::kindBoxTextIsStored() {
 
 void SaveScoreDialogTest::cancelAndEscapeRecordNothing() {
     StudentRecord student;
-    whenModalOpens([](QWidget* dialog) {
-        typeInto(box(dialog, 331), "50");
-        QTest::mouseClick(button(dialog, 2), Qt::LeftButton);
-    });
-    showSaveScoreDialog(nullptr, student, today);
-    whenModalOpens([](QWidget* dialog) {
-        typeInto(box(dialog, 331), "50");
-        QTest::keyClick(box(dialog, 331), Qt::Key_Escape);
-    });
-    showSaveScoreDialog(nullptr, student, today);
+    for (bool escape : {false, true}) {
+        whenModalOpens([escape](QWidget* dialog) {
+            typeInto(control<QComboBox>(dialog, 233), "Add");
+            typeInto(control(dialog, 331), "50");
+            escape ? QTest::keyClick(control(dialog, 331), Qt::Key_Escape)
+                   : QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
+        });
+        showSaveScoreDialog(nullptr, student, today);
+    }
     QVERIFY(student.history.empty());
     QCOMPARE(student.changeState, ChangeState::Unchanged);
 }

@@ -125,14 +125,6 @@ TEST(StudentFile, NewChildIsCreatedEmptyAndGetsItsResults) {
               fileBytes({12, 12, 12, 12, 2, 5}, 1, {record(13423, 1, 1, 12, 11)}));
 }
 
-TEST(StudentFile, AFullHistoryTakesNothingMore) {
-    StudentRecord student;
-    student.history = records(0, 1000);
-    EXPECT_FALSE(appendScore(student, 5, 1, 1, 1, 1));
-    EXPECT_EQ(student.history.size(), 1000u);
-    EXPECT_EQ(student.changeState, ChangeState::Unchanged);
-}
-
 // A file copied from a FAT stick keeps its name: it is the file that opens and is saved.
 TEST(StudentFile, TheExtensionIsKeptAsFoundOnDisk) {
     TempFolder folder;
