@@ -1,6 +1,6 @@
 #include "records/Settings.h"
 
-#include "support/TempFolder.h"
+#include "SmallDisk.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -115,25 +115,16 @@ TEST(Settings, AKillDuringASaveLeavesTheOldFileOrTheNew) {
 
 // On a full disk the first run leaves no empty file behind, and a later save keeps the old.
 TEST(Settings, AFullDiskNeverLeavesAnEmptyFile) {
-    TempFolder folder;
-    const fs::path disk = folder.path() / "disk";
-    fs::create_directory(disk);
-    if (geteuid() != 0 ||
-        system(("mount -t tmpfs -o size=8k tmpfs " + disk.string() + " 2>/dev/null").c_str()) !=
-            0) {
-        GTEST_SKIP() << "a small tmpfs needs root and mount: full disk not tested";
-    }
-    writeBytes(disk / "filler", std::vector<unsigned char>(8 * 1024, 1));
+    SmallDisk disk(8);
+    SKIP_WITHOUT_SMALL_DISK(disk);
+    const fs::path path = disk.path() / settingsFileName;
+    disk.fill(8 * 1024);
     Settings settings;
-    readOrCreateSettings(disk / settingsFileName, settings);
-    const bool created = fs::exists(disk / settingsFileName);
-    fs::remove(disk / "filler");
-    writeBytes(disk / settingsFileName, bytesOf(" 7 \r\n"));
-    writeBytes(disk / "filler", std::vector<unsigned char>(8 * 1024, 1));
-    const WriteOutcome saved = saveSettingsIfDirty(disk / settingsFileName, Settings{9, true, 0});
-    const std::string after = readText(disk / settingsFileName);
-    system(("umount " + disk.string()).c_str());
-    EXPECT_FALSE(created);
-    EXPECT_FALSE(saved);
-    EXPECT_EQ(after, " 7 \r\n");
+    readOrCreateSettings(path, settings);
+    EXPECT_FALSE(fs::exists(path));
+    fs::remove(disk.path() / "filler");
+    writeBytes(path, bytesOf(" 7 \r\n"));
+    disk.fill(8 * 1024);
+    EXPECT_FALSE(saveSettingsIfDirty(path, Settings{9, true, 0}));
+    EXPECT_EQ(readText(path), " 7 \r\n");
 }

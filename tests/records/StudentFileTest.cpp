@@ -1,7 +1,7 @@
 #include "records/StudentFile.h"
 #include "records/StudentSession.h"
 
-#include "support/TempFolder.h"
+#include "SmallDisk.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -16,24 +16,23 @@ ScoreRecord record(std::uint16_t date, int kind = 1, int minutes = 1, int proble
                        static_cast<std::int16_t>(problems), static_cast<std::int16_t>(correct)};
 }
 
-// A file: the six header values, then (when count is given) the count and the records.
+// A file written field by field: the magic, the six values, then (when a count is given)
+// the count and the records.
 std::vector<unsigned char> fileBytes(std::array<std::int32_t, 6> values,
                                      std::optional<std::int32_t> count = std::nullopt,
                                      const std::vector<ScoreRecord>& records = {}) {
-    StudentRecord student;
-    student.addSubHigh = values[0];
-    student.mulDivHigh = values[1];
-    student.addSubPerMin = values[2];
-    student.mulDivPerMin = values[3];
-    student.lastLearnOp = values[4];
-    student.lastLearnNumber = values[5];
-    student.loadedWithCount = count.has_value();
-    student.history = records;
-    auto bytes = studentFileBytes(student);
-    if (count && *count != static_cast<std::int32_t>(records.size())) {
-        const auto bits = static_cast<std::uint32_t>(*count);
-        for (int i = 0; i < 4; ++i) {
-            bytes[studentCountOffset + i] = static_cast<unsigned char>(bits >> (8 * i));
+    std::vector<unsigned char> bytes(studentFileMagic, studentFileMagic + 11);
+    auto put = [&bytes](std::int32_t value) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes.push_back(static_cast<unsigned char>(static_cast<std::uint32_t>(value) >> shift));
+        }
+    };
+    std::for_each(values.begin(), values.end(), put);
+    if (count) {
+        put(*count);
+        for (const ScoreRecord& r : records) {
+            const auto encoded = encodeScoreRecord(r);
+            bytes.insert(bytes.end(), encoded.begin(), encoded.end());
         }
     }
     return bytes;
@@ -240,25 +239,16 @@ TEST(StudentFile, ASecondCopyIsToldTheChildIsOpen) {
 
 // A full disk: the save fails, says so, and the old file stays whole.
 TEST(StudentFile, AFullDiskLeavesTheOldFile) {
-    TempFolder folder;
-    const fs::path disk = folder.path() / "disk";
-    fs::create_directory(disk);
-    if (geteuid() != 0 ||
-        system(("mount -t tmpfs -o size=64k tmpfs " + disk.string() + " 2>/dev/null").c_str()) !=
-            0) {
-        GTEST_SKIP() << "a small tmpfs needs root and mount: full disk not tested";
-    }
+    SmallDisk disk(64);
+    SKIP_WITHOUT_SMALL_DISK(disk);
     const auto old = fileBytes(fresh, 3, records(1, 3));
-    writeBytes(disk / "Kid.sbk", old);
+    writeBytes(disk.path() / "Kid.sbk", old);
     StudentRecord student;
-    loadStudentFile(student, disk, "Kid");
-    std::vector<unsigned char> filler(60 * 1024, 1);
-    writeBytes(disk / "filler", filler);
+    loadStudentFile(student, disk.path(), "Kid");
+    disk.fill(60 * 1024);
     student.history = records(1, 1000);
     const WriteOutcome saved = saveStudentFile(student);
-    const auto after = readBytes(disk / "Kid.sbk");
-    system(("umount " + disk.string()).c_str());
     EXPECT_FALSE(saved);
     EXPECT_FALSE(saved.reason.isEmpty());
-    EXPECT_EQ(after, old);
+    EXPECT_EQ(readBytes(disk.path() / "Kid.sbk"), old);
 }
