@@ -7,6 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev googletest
   fonts-liberation poppler-utils
+  locales
 )
 
 missing=()
@@ -25,3 +26,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get update -q
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# The number texts are tested under German and French locales (a decimal comma).
+for locale in de_DE fr_FR; do
+  if ! locale -a 2>/dev/null | grep -qi "^${locale}\.utf-\?8$"; then
+    if [ "$(id -u)" -eq 0 ]; then
+      localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    else
+      sudo localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    fi
+  fi
+done

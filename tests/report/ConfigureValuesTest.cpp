@@ -3,14 +3,6 @@
 
 #include <gtest/gtest.h>
 
-TEST(ConfigureTexts, ShowValuesWithSignPlaceAndLowEndsOfOne) {
-    StudentRecord student = newChild();
-    student.addSubLow = 5;
-    student.mulDivHigh = -4;
-    student.addSubPerMin = 30;
-    EXPECT_EQ(configureTexts(student), (ConfigureTexts{" 30", "1", " 12", " 12", "1", "-4"}));
-}
-
 // Only what a child's settings can hold is taken; the first box at fault is named.
 TEST(ConfigureProblem, RefusesWhatCannotBeStored) {
     const struct {
