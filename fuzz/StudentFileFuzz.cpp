@@ -37,5 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const StudentRecord merged = mergeWithDisk(mine, student);
     FUZZ_CHECK(merged.history.size() == student.history.size() + (added ? 1 : 0));
     FUZZ_CHECK(std::equal(student.history.begin(), student.history.end(), merged.history.begin()));
+
+    // Whatever another copy left on disk, the results loaded here are kept first.
+    StudentRecord replaced;
+    readStudentBytes(replaced, std::vector<unsigned char>(bytes.rbegin(), bytes.rend()));
+    const StudentRecord kept = mergeWithDisk(mine, replaced);
+    FUZZ_CHECK(std::equal(student.history.begin(), student.history.end(), kept.history.begin()));
+    FUZZ_CHECK(kept.history.size() <= maxScoreRecords);
     return 0;
 }

@@ -133,12 +133,19 @@ StudentRecord mergeWithDisk(const StudentRecord& mine, const StudentRecord& onDi
     merged.lastLearnOp = newer(mine.lastLearnOp, mine.loadedLastLearnOp, onDisk.lastLearnOp);
     merged.lastLearnNumber =
         newer(mine.lastLearnNumber, mine.loadedLastLearnNumber, onDisk.lastLearnNumber);
-    merged.history = onDisk.history;
-    const std::size_t added = mine.history.size() - std::min(mine.loadedCount, mine.history.size());
-    for (std::size_t i = mine.history.size() - added; i < mine.history.size(); ++i) {
-        if (merged.history.size() < maxScoreRecords) {
-            merged.history.push_back(mine.history[i]);
-        }
+    // The disk normally begins with the results this run loaded, then holds those another copy
+    // added. A file replaced meanwhile holds fewer: the loaded results are kept from memory.
+    const auto loadedEnd =
+        mine.history.begin() +
+        static_cast<std::ptrdiff_t>(std::min(mine.loadedCount, mine.history.size()));
+    const auto diskOwn =
+        std::mismatch(mine.history.begin(), loadedEnd, onDisk.history.begin(), onDisk.history.end())
+            .second;
+    merged.history.assign(mine.history.begin(), loadedEnd);
+    merged.history.insert(merged.history.end(), diskOwn, onDisk.history.end());
+    merged.history.insert(merged.history.end(), loadedEnd, mine.history.end());
+    if (merged.history.size() > maxScoreRecords) {
+        merged.history.resize(maxScoreRecords);
     }
     merged.loadedWithCount = mine.loadedWithCount || onDisk.loadedWithCount;
     updateMixedHigh(merged);

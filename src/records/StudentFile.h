@@ -41,8 +41,8 @@ ScoreRecord decodeScoreRecord(const unsigned char* bytes);
 ReadOutcome loadStudentFile(StudentRecord& student, const std::filesystem::path& dataFolder,
                             const std::string& name);
 
-// What to write when the file on disk changed since it was loaded: every result on disk
-// followed by the results added in this run (at most 1000 in all), and for each stored value
+// What to write when the file on disk changed since it was loaded: the results loaded, those
+// another copy added, then those added in this run (the first 1000), and for each stored value
 // the one changed in this run, or else the one on disk.
 StudentRecord mergeWithDisk(const StudentRecord& mine, const StudentRecord& onDisk);
 

@@ -218,6 +218,18 @@ TEST(StudentFile, TwoCopiesKeepEachOthersResults) {
     }
 }
 
+// A file replaced while the child had it open: the results loaded and added are still saved.
+TEST(StudentFile, AFileReplacedMeanwhileKeepsTheResultsLoaded) {
+    TempFolder folder;
+    writeBytes(folder.path() / "Kid.sbk", fileBytes(fresh, 2, records(1, 2)));
+    StudentRecord student;
+    loadStudentFile(student, folder.path(), "Kid");
+    appendScore(student, 3, 1, 1, 10, 5);
+    writeBytes(student.path, std::vector<unsigned char>(50, 0xAB));
+    ASSERT_TRUE(saveStudentFile(student));
+    EXPECT_EQ(readBytes(student.path), fileBytes(fresh, 3, records(1, 3)));
+}
+
 // One copy holds the child; a second is refused the lock, and a read-only run saves only
 // once the first has let go.
 TEST(StudentFile, ASecondCopyIsToldTheChildIsOpen) {
