@@ -8,9 +8,8 @@
 
 namespace {
 // True when the child takes the way on offered by goOnText.
-bool askToGoOn(QWidget* owner, const QString& text, const QString& goOnText) {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("Tallyburrow"), text,
-                    QMessageBox::NoButton, owner);
+bool askToGoOn(QWidget* owner, const QString& title, const QString& text, const QString& goOnText) {
+    QMessageBox box(QMessageBox::Warning, title, text, QMessageBox::NoButton, owner);
     QPushButton* goOn = box.addButton(goOnText, QMessageBox::AcceptRole);
     QPushButton* other =
         box.addButton(QStringLiteral("Choose another name"), QMessageBox::RejectRole);
@@ -25,7 +24,8 @@ bool openStudentOrAsk(QWidget* owner, StudentRecord& student,
     student = StudentRecord{};
     const ReadOutcome read = loadStudentFile(student, dataFolder, name);
     if (read.status != ReadStatus::Loaded && read.status != ReadStatus::Missing) {
-        if (!askToGoOn(owner, unreadableStudentText(student, read.reason),
+        if (!askToGoOn(owner, QStringLiteral("Results cannot be opened"),
+                       unreadableStudentText(student, read.reason),
                        QStringLiteral("Go on without saving"))) {
             return false;
         }
@@ -34,7 +34,7 @@ bool openStudentOrAsk(QWidget* owner, StudentRecord& student,
     }
     const LockOutcome lock = lockStudentFile(student);
     if (lock.status == LockStatus::HeldByOther) {
-        if (!askToGoOn(owner, heldStudentText(student, lock.holder),
+        if (!askToGoOn(owner, QStringLiteral("Already open"), heldStudentText(student, lock.holder),
                        QStringLiteral("Open read-only"))) {
             return false;
         }
