@@ -33,6 +33,31 @@ WriteOutcome saveStudentSession(StudentRecord& student) {
     return saveStudentFile(student);
 }
 
+OpeningQuestion openStudent(StudentRecord& student, const std::filesystem::path& dataFolder,
+                            const std::string& name) {
+    student = StudentRecord{};
+    const ReadOutcome read = loadStudentFile(student, dataFolder, name);
+    if (read.status != ReadStatus::Loaded && read.status != ReadStatus::Missing) {
+        return {OpeningQuestion::Unreadable, QStringLiteral("Results cannot be opened"),
+                unreadableStudentText(student, read.reason),
+                QStringLiteral("Go on without saving")};
+    }
+    const LockOutcome lock = lockStudentFile(student);
+    if (lock.status == LockStatus::HeldByOther) {
+        return {OpeningQuestion::HeldElsewhere, QStringLiteral("Already open"),
+                heldStudentText(student, lock.holder), QStringLiteral("Open read-only")};
+    }
+    return {};
+}
+
+void goOnWithStudent(StudentRecord& student, const OpeningQuestion& question) {
+    if (question.kind == OpeningQuestion::Unreadable) {
+        student.saving = Saving::Off;
+    } else if (question.kind == OpeningQuestion::HeldElsewhere) {
+        student.saving = Saving::ReadOnly;
+    }
+}
+
 QString unreadableStudentText(const StudentRecord& student, const QString& reason) {
     return QStringLiteral("The results of %1 cannot be opened:\n%2\n(%3)\n\n"
                           "The file is left as it is. You can go on without saving "
