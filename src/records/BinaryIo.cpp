@@ -2,6 +2,7 @@
 
 #include "common/FileRead.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 #ifdef Q_OS_UNIX
@@ -56,6 +57,11 @@ void syncFolder(const fs::path& folder) {
 } // namespace
 
 WriteOutcome writeFileAtomically(const fs::path& target, const std::vector<unsigned char>& bytes) {
+    // QSaveFile writes beside what a link leads to: a link to a device would be replaced.
+    const QFileInfo existing(pathText(target));
+    if (existing.exists() && !existing.isFile()) {
+        return WriteOutcome{false, QStringLiteral("it is not a file")};
+    }
     QSaveFile file(pathText(target));
     // Unbuffered, so a full disk shows in write() itself: Qt 6.4's commit() renames the
     // temporary file over the target even when its buffered flush failed.
