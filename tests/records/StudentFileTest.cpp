@@ -151,13 +151,13 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverReplaced) {
         {"folder", [](const fs::path& p) { fs::create_directory(p); }, ReadStatus::NotAFile},
         {"FIFO", [](const fs::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); },
          ReadStatus::NotAFile},
-        // A link to a zero device of the test's own: a faulty save as root must never reach
-        // the system's /dev/zero (others may not write there).
+        // A link to a null device of the test's own: a faulty save as root must never reach
+        // the system's devices, and a faulty read of it ends at once.
         {"link to a device",
          [](const fs::path& p) {
-             const fs::path own = p.parent_path() / "zero";
-             const bool made = mknod(own.c_str(), S_IFCHR | 0666, makedev(1, 5)) == 0;
-             fs::create_symlink(made ? own : fs::path("/dev/zero"), p);
+             const fs::path own = p.parent_path() / "null";
+             const bool made = mknod(own.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+             fs::create_symlink(made ? own : fs::path("/dev/null"), p);
          },
          ReadStatus::NotAFile},
         {"too large",
