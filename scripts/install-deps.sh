@@ -8,6 +8,7 @@ packages=(
   libgtest-dev googletest
   fonts-liberation poppler-utils
   desktop-file-utils appstream dpkg-dev file
+  locales
 )
 
 missing=()
@@ -26,3 +27,14 @@ if [ ${#missing[@]} -gt 0 ]; then
   "${sudo_cmd[@]}" apt-get update -q
   DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
 fi
+
+# The number texts are tested under German and French locales (a decimal comma).
+for locale in de_DE fr_FR; do
+  if ! locale -a 2>/dev/null | grep -qi "^${locale}\.utf-\?8$"; then
+    if [ "$(id -u)" -eq 0 ]; then
+      localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    else
+      sudo localedef -i "$locale" -f UTF-8 "$locale.UTF-8"
+    fi
+  fi
+done

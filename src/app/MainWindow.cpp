@@ -8,7 +8,7 @@
 #include "help/HelpInstall.h"
 #include "help/HelpLocation.h"
 #include "records/GreetingDialog.h"
-#include "records/StudentFile.h"
+#include "records/StudentOpening.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -235,8 +235,11 @@ void MainWindow::greet() {
         return;
     }
     const std::string& name = greeting.confirmedName();
+    if (!openStudentOrAsk(this, context_.student, context_.data.folder, name)) {
+        QCoreApplication::postEvent(this, new QEvent(msgGreet)); // another name
+        return;
+    }
     setWindowTitle(QStringLiteral("Tallyburrow (ver ") + QString::fromLatin1(appVersionText) +
                    QStringLiteral(") - ") + qText(name));
-    loadStudentFile(context_.student, context_.data.folder, name);
     activateWindow();
 }

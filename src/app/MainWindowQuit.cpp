@@ -1,6 +1,6 @@
 #include "app/MainWindow.h"
 
-#include "records/StudentFile.h"
+#include "records/StudentSession.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
@@ -24,8 +24,16 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 }
 
 bool MainWindow::quitSequence() {
-    saveSettingsIfDirty(context_.data, context_.settings);
-    if (context_.student.studentName.empty()) {
+    // Not fatal, but a Test ID printed again would give the same pages: the user is told.
+    const WriteOutcome settings =
+        saveSettingsIfDirty(context_.data.settingsPath, context_.settings);
+    if (!settings) {
+        QMessageBox::warning(this, QStringLiteral("Quit Program"),
+                             QStringLiteral("The highest Test ID could not be saved in\n%1\n(%2)")
+                                 .arg(pathText(context_.data.settingsPath), settings.reason));
+    }
+    // A child whose file could not be read was told at the greeting that nothing is saved.
+    if (context_.student.studentName.empty() || context_.student.saving == Saving::Off) {
         return true;
     }
     if (storedValuesChanged(context_.student)) {
@@ -47,14 +55,18 @@ bool MainWindow::quitSequence() {
 // Saves the child's file. A save that fails is not passed over in silence: the child's
 // results would be lost, so the window stays open unless the user chooses to quit anyway.
 bool MainWindow::saveStudentOrAsk() {
-    while (!saveStudentFile(context_.student)) {
+    for (;;) {
+        const WriteOutcome saved = saveStudentSession(context_.student);
+        if (saved) {
+            return true;
+        }
         const auto answer = QMessageBox::warning(
             this, QStringLiteral("Quit Program"),
-            QStringLiteral("The results of %1 could not be saved in\n%2\n\n"
+            QStringLiteral("The results of %1 could not be saved in\n%2\n(%3)\n\n"
                            "Retry to try again, Discard to quit without saving, "
                            "or Cancel to keep the program open.")
-                .arg(qText(context_.student.studentName),
-                     QString::fromStdU16String(context_.student.path.u16string())),
+                .arg(qText(context_.student.studentName), pathText(context_.student.path),
+                     saved.reason),
             QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Retry);
         if (answer == QMessageBox::Discard) {
             return true;
@@ -63,5 +75,4 @@ bool MainWindow::saveStudentOrAsk() {
             return false;
         }
     }
-    return true;
 }

@@ -1,7 +1,7 @@
 #include "common/NumberText.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 
 std::string numberWithSign(long long value) {
@@ -79,9 +79,25 @@ std::int32_t textToNumber(std::string_view text) {
 }
 
 std::string formatPercent(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.2f", value);
-    return buffer;
+    // to_chars, unlike printf, never follows the locale: the point stays a full stop.
+    char buffer[400]; // room for the largest double written in full
+    const auto result =
+        std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::fixed, 2);
+    return std::string(buffer, result.ptr);
+}
+
+std::optional<std::int32_t> wholeNumber(std::string_view text) {
+    const std::size_t first = text.find_first_not_of(" \t");
+    if (first == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view number = text.substr(first, text.find_last_not_of(" \t") - first + 1);
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    if (error != std::errc() || end != number.data() + number.size()) {
+        return std::nullopt;
+    }
+    return value;
 }
 
 std::string percentText(long long correct, long long total) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -22,8 +23,12 @@ double roundHalfEven(double value);
 // its ends, so any typed text has a defined result.
 std::int32_t textToNumber(std::string_view text);
 
+// A whole number typed into a box: digits with an optional "-", blanks around them
+// allowed; nothing when the text is anything else or beyond the 32-bit range.
+std::optional<std::int32_t> wholeNumber(std::string_view text);
+
 // A percentage written with the mask "0.00": at least one digit before the point and
-// exactly two after it.
+// exactly two after it, the point a full stop in every locale.
 std::string formatPercent(double value);
 
 // correct / total x 100 with the mask "0.00"; a total of 0 gives "0.00" rather than a

@@ -1,10 +1,12 @@
 #include "help/HelpFile.h"
 
+#include "common/FileRead.h"
+
 #include <algorithm>
-#include <fstream>
-#include <iterator>
 
 namespace {
+// Tens of times the size of the program's own help file, and still read at once.
+constexpr std::int64_t maxHelpFileBytes = 64 * 1024 * 1024;
 
 // Reads the help file's bytes in order; a read past the end yields zero bytes, so missing
 // bytes of a number count as 0 and missing bytes of a text as NUL characters.
@@ -75,16 +77,12 @@ HelpLoadResult HelpFile::parse(const std::vector<unsigned char>& bytes) {
 }
 
 HelpLoadResult HelpFile::load(const std::filesystem::path& path) {
-    if (!exists(path)) {
+    const ReadOutcome read = readWholeFile(path, maxHelpFileBytes);
+    if (read.status == ReadStatus::Missing || read.status == ReadStatus::NotAFile) {
         return HelpLoadResult{{}, HelpNotice{noHelpAvailableText, helpNoticeTitle}};
     }
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
+    if (read.status != ReadStatus::Loaded) {
         return noContent();
     }
-    const std::vector<unsigned char> bytes(std::istreambuf_iterator<char>(in), {});
-    if (in.bad()) {
-        return noContent();
-    }
-    return parse(bytes);
+    return parse(read.bytes);
 }

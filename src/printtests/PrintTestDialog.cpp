@@ -74,12 +74,7 @@ void PrintTestDialog::confirm() {
         return;
     }
     const int testNumber = textToNumber(testId->text().toStdString());
-    // Raised before printing, so the number stays used even if printing is cancelled.
-    if (settings.highestTestId < testNumber) {
-        settings.highestTestId = testNumber;
-        settings.settingsDirty = true;
-    }
-    settings.testIdBeingPrinted = testNumber;
+    notePrintedTestId(settings, testNumber);
     chosen =
         Choice{testNumber, textToNumber(copies->text().toStdString()), answers->isChecked(), kind};
     accept();

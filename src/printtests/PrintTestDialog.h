@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DataFolder.h"
 #include "common/ControlTable.h"
 #include "common/OperationKind.h"
+#include "records/Settings.h"
 #include "records/StudentRecord.h"
 
 #include <QDialog>

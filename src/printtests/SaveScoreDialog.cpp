@@ -7,16 +7,29 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 
 namespace {
 int idOf(SaveScoreControl id) {
     return static_cast<int>(id);
 }
 
+const SaveScorePlace& placeOf(SaveScoreControl id) {
+    for (const SaveScorePlace& place : saveScoreLayout) {
+        if (place.id == idOf(id)) {
+            return place;
+        }
+    }
+    return saveScoreLayout[0]; // every control has its place: not reached
+}
+
+QLineEdit* addBox(QWidget* dialog, SaveScoreControl id, const QString& text = {}) {
+    const SaveScorePlace& place = placeOf(id);
+    return addLineEdit(dialog, place.id, place.text, place.rect, text);
+}
+
 // The problems box starts with the number of problems on a printed page.
 constexpr char problemsOnAPage[] = "70";
-// Room of the "Correct out of:" label before the problems box, less a small gap.
-constexpr int correctLabelRoom = 165 - 75 - 2;
 } // namespace
 
 // Controls are created in the order of the layout, which is also their Tab order.
@@ -28,11 +41,8 @@ SaveScoreDialog::SaveScoreDialog(StudentRecord& student, const std::string& toda
     createLabelsAndButtons();
 }
 
-// The combo box's layout height of 180 is the extent of its open list; the closed box has
-// its natural height so it does not cover the row below.
 void SaveScoreDialog::createFields(const std::string& todayText) {
-    date_ = addLineEdit(this, idOf(SaveScoreControl::TestDate), "Test date", QRect(20, 20, 75, 20),
-                        QString::fromStdString(todayText));
+    date_ = addBox(this, SaveScoreControl::TestDate, QString::fromStdString(todayText));
     date_->setCursorPosition(0);
     fitText(date_);
 
@@ -44,31 +54,27 @@ void SaveScoreDialog::createFields(const std::string& todayText) {
     }
     kind_->setMaxVisibleItems(static_cast<int>(scoreKindItems.size()));
     kind_->setCurrentIndex(-1);
-    placeControl(kind_, idOf(SaveScoreControl::ProblemTypes),
-                 QRect(20, 60, 75, kind_->sizeHint().height()));
-    nameTypedInComboBox(kind_, "Problem types");
+    // Closed at its natural height, so it does not cover the row below.
+    const SaveScorePlace& kindPlace = placeOf(SaveScoreControl::ProblemTypes);
+    QRect kindRect = kindPlace.rect;
+    kindRect.setHeight(kind_->sizeHint().height());
+    placeControl(kind_, kindPlace.id, kindRect);
+    nameTypedInComboBox(kind_, kindPlace.text);
 
-    correct_ = addLineEdit(this, idOf(SaveScoreControl::Correct), "Number correct",
-                           QRect(20, 100, 50, 20));
-    problems_ = addLineEdit(this, idOf(SaveScoreControl::Problems), "Number of problems",
-                            QRect(165, 100, 50, 20), problemsOnAPage);
+    correct_ = addBox(this, SaveScoreControl::Correct);
+    problems_ = addBox(this, SaveScoreControl::Problems, problemsOnAPage);
 }
 
 void SaveScoreDialog::createLabelsAndButtons() {
-    const struct {
-        const char* text;
-        QRect rect;
-        int room;
-    } labels[] = {{"Test date", {105, 20, 120, 15}, 120},
-                  {"Problem types", {105, 60, 120, 15}, 120},
-                  {"Correct out of:", {75, 100, 90, 15}, correctLabelRoom}};
-    for (const auto& label : labels) {
-        QLabel* widget = addLabel(this, QString("label %1").arg(label.text), label.text, label.rect,
-                                  Qt::AlignLeft | Qt::AlignVCenter);
-        fitText(widget, label.room);
+    for (const SaveScorePlace& place : saveScoreLayout) {
+        if (place.id == 0) {
+            QLabel* label = addLabel(this, QString("label %1").arg(place.text), place.text,
+                                     place.rect, Qt::AlignLeft | Qt::AlignVCenter);
+            fitText(label, place.room);
+        }
     }
-    addOkCancelButtons(*this, QRect(120, 150, 60, 30), QRect(185, 150, 60, 30),
-                       [this]() { confirm(); });
+    addOkCancelButtons(*this, placeOf(SaveScoreControl::Ok).rect,
+                       placeOf(SaveScoreControl::Cancel).rect, [this]() { confirm(); });
 }
 
 ScoreEntryTexts SaveScoreDialog::typedTexts() const {
@@ -80,9 +86,31 @@ ScoreEntryTexts SaveScoreDialog::typedTexts() const {
     return texts;
 }
 
+// An entry that cannot be stored is refused with a message; the dialog stays open with the
+// field at fault selected.
 void SaveScoreDialog::confirm() {
-    saveScoreEntry(student_, typedTexts());
+    const ScoreEntryTexts texts = typedTexts();
+    const ScoreEntryProblem problem = scoreEntryProblem(texts);
+    if (problem.field != ScoreField::None) {
+        QMessageBox::warning(this, windowTitle(), QString::fromStdString(problem.message));
+        selectField(problem.field);
+        return;
+    }
+    saveScoreEntry(student_, texts);
     accept();
+}
+
+void SaveScoreDialog::selectField(ScoreField field) {
+    if (field == ScoreField::Kind) {
+        kind_->setFocus();
+        kind_->lineEdit()->selectAll();
+        return;
+    }
+    QLineEdit* box = field == ScoreField::Date      ? date_
+                     : field == ScoreField::Correct ? correct_
+                                                    : problems_;
+    box->setFocus();
+    box->selectAll();
 }
 
 void showSaveScoreDialog(QWidget* owner, StudentRecord& student, const std::string& todayText) {

@@ -4,6 +4,7 @@
 #include "records/StudentRecord.h"
 
 #include <QDialog>
+#include <QRect>
 
 #include <string>
 
@@ -21,6 +22,26 @@ enum class SaveScoreControl : int {
     Correct = 331,
 };
 
+// Where each control stands (client coordinates) and what it shows or is called, in Tab
+// order; the builder places the controls from this table and the layout test reads it too.
+struct SaveScorePlace {
+    int id;           // the control number; 0 for a label
+    const char* text; // a box's accessible name, a label's or a button's text
+    QRect rect;       // the combo box's height here is its open list's; closed it has its own
+    int room = 0;     // a label's room before the box to its right
+};
+inline constexpr SaveScorePlace saveScoreLayout[] = {
+    {235, "Test date", {20, 20, 75, 20}},
+    {233, "Problem types", {20, 60, 75, 180}},
+    {331, "Number correct", {20, 100, 50, 20}},
+    {324, "Number of problems", {165, 100, 50, 20}},
+    {0, "Test date", {105, 20, 120, 15}, 120},
+    {0, "Problem types", {105, 60, 120, 15}, 120},
+    {0, "Correct out of:", {75, 100, 90, 15}, 165 - 75 - 2},
+    {1, "&Ok", {120, 150, 60, 30}},
+    {2, "&Cancel", {185, 150, 60, 30}},
+};
+
 // The "Save Test Score" dialog: date, kind and score of a test done on paper. Ok adds the
 // result to the child's history; Cancel records nothing.
 class SaveScoreDialog : public QDialog {
@@ -35,6 +56,7 @@ private:
     void createFields(const std::string& todayText);
     void createLabelsAndButtons();
     void confirm();
+    void selectField(ScoreField field);
 
     StudentRecord& student_;
     QLineEdit* date_ = nullptr;

@@ -3,6 +3,8 @@
 #include "common/NumberText.h"
 #include "records/PackDate.h"
 
+#include <QDate>
+
 #include <algorithm>
 #include <cctype>
 
@@ -23,6 +25,58 @@ bool equalIgnoringCase(std::string_view a, std::string_view b) {
     });
 }
 } // namespace
+
+bool isStorableDate(std::string_view text) {
+    text = trimBlanks(text);
+    std::array<std::string_view, 3> fields;
+    std::size_t count = 0;
+    for (std::size_t start = 0; start <= text.size();) {
+        const std::size_t end = std::min(text.find_first_of("-/", start), text.size());
+        if (count == fields.size()) {
+            return false;
+        }
+        fields[count++] = text.substr(start, end - start);
+        start = end + 1;
+    }
+    const auto month = wholeNumber(fields[0]);
+    const auto day = wholeNumber(fields[1]);
+    auto year = wholeNumber(fields[2]);
+    const bool digitsOnly = std::ranges::all_of(
+        text, [](char c) { return (c >= '0' && c <= '9') || c == '-' || c == '/'; });
+    if (count != 3 || !digitsOnly || !month || !day || !year || fields[2].size() == 3 ||
+        fields[2].size() > 4) {
+        return false;
+    }
+    if (fields[2].size() != 4) {
+        *year += 2000;
+    }
+    return QDate(*year, *month, *day).isValid() && *year >= firstStoredYear &&
+           *year <= lastStoredYear;
+}
+
+ScoreEntryProblem scoreEntryProblem(const ScoreEntryTexts& texts) {
+    if (!isStorableDate(texts.date)) {
+        return {ScoreField::Date, "The test date must be a real date from " +
+                                      std::to_string(firstStoredYear) + " to " +
+                                      std::to_string(lastStoredYear) +
+                                      ", written month-day-year (for example 03-15-2006)."};
+    }
+    if (kindFromText(texts.kind) == 0) {
+        return {ScoreField::Kind, "Please choose a problem type from the list."};
+    }
+    const auto problems = wholeNumber(texts.problems);
+    if (!problems || *problems < 1 || *problems > maxScoreProblems) {
+        return {ScoreField::Problems, "The number of problems must be a whole number from 1 to " +
+                                          std::to_string(maxScoreProblems) + "."};
+    }
+    const auto correct = wholeNumber(texts.correct);
+    if (!correct || *correct < 0 || *correct > *problems) {
+        return {ScoreField::Correct, "The number correct must be a whole number from 0 to the "
+                                     "number of problems (" +
+                                         std::to_string(*problems) + ")."};
+    }
+    return {};
+}
 
 int kindFromText(std::string_view text) {
     const std::string_view wanted = trimBlanks(text);

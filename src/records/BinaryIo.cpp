@@ -1,7 +1,14 @@
 #include "records/BinaryIo.h"
 
-#include <fstream>
-#include <system_error>
+#include "common/FileRead.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <unistd.h>
+#endif
 
 namespace fs = std::filesystem;
 
@@ -34,29 +41,46 @@ std::int32_t ByteReader::readLe32Or(std::int32_t fallback) {
     return static_cast<std::int32_t>(bits);
 }
 
-bool writeFileAtomically(const fs::path& target, const std::vector<unsigned char>& bytes) {
-    fs::path temporary = target;
-    temporary += ".tmp";
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        if (!out) {
-            return false;
-        }
-        out.write(reinterpret_cast<const char*>(bytes.data()),
-                  static_cast<std::streamsize>(bytes.size()));
-        out.flush();
-        if (!out) {
-            out.close();
-            std::error_code ignored;
-            fs::remove(temporary, ignored);
-            return false;
-        }
+namespace {
+// The rename is only durable once the folder holding the new name is on the disk too.
+void syncFolder(const fs::path& folder) {
+#ifdef Q_OS_UNIX
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
     }
-    std::error_code error;
-    fs::rename(temporary, target, error);
-    if (error) {
-        fs::remove(temporary, error);
-        return false;
+#else
+    (void)folder;
+#endif
+}
+} // namespace
+
+WriteOutcome writeFileAtomically(const fs::path& target, const std::vector<unsigned char>& bytes) {
+    // QSaveFile writes beside what a link leads to: a link to a device would be replaced.
+    const QFileInfo existing(pathText(target));
+    if (existing.exists() && !existing.isFile()) {
+        return WriteOutcome{false, QStringLiteral("it is not a file")};
     }
-    return true;
+    QSaveFile file(pathText(target));
+    // Unbuffered, so a full disk shows in write() itself: Qt 6.4's commit() renames the
+    // temporary file over the target even when its buffered flush failed.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
+        return WriteOutcome{false, file.errorString()};
+    }
+    const auto size = static_cast<qint64>(bytes.size());
+    if (file.write(reinterpret_cast<const char*>(bytes.data()), size) != size || !file.flush()) {
+        const QString reason = file.error() == QFileDevice::NoError
+                                   ? QStringLiteral("the disk is full or failing")
+                                   : file.errorString();
+        file.cancelWriting();
+        file.commit();
+        return WriteOutcome{false, reason};
+    }
+    // commit() flushes the temporary file to the disk, checks its close and renames it.
+    if (!file.commit()) {
+        return WriteOutcome{false, file.errorString()};
+    }
+    syncFolder(target.parent_path().empty() ? fs::path(".") : target.parent_path());
+    return WriteOutcome{true, {}};
 }

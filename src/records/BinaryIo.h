@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <cstdint>
 #include <filesystem>
 #include <vector>
@@ -22,7 +24,16 @@ private:
     std::size_t offset_;
 };
 
-// Writes the bytes to a temporary file beside the target, then renames it over the
-// target. Returns false (and leaves the target as it was) on any failure.
-bool writeFileAtomically(const std::filesystem::path& target,
-                         const std::vector<unsigned char>& bytes);
+// Whether a write reached the disk, and why not when it did not.
+struct WriteOutcome {
+    bool written = false;
+    QString reason; // a short text for a message when not written
+
+    explicit operator bool() const { return written; }
+};
+
+// Writes the bytes through a unique temporary file beside the target (flushed to the disk,
+// its close checked) renamed over the target, then flushes the folder: a crash or a full
+// disk at any moment leaves either the old file or the new one, never a torn file.
+WriteOutcome writeFileAtomically(const std::filesystem::path& target,
+                                 const std::vector<unsigned char>& bytes);

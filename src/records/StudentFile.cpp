@@ -1,11 +1,11 @@
 #include "records/StudentFile.h"
 
-#include "records/BinaryIo.h"
+#include "records/StudentFolder.h"
+
+#include <QFile>
 
 #include <algorithm>
 #include <cstring>
-#include <fstream>
-#include <system_error>
 
 namespace fs = std::filesystem;
 
@@ -22,6 +22,8 @@ void applyDefaults(StudentRecord& student) {
     student.loadedMulDivHigh = student.mulDivHigh;
     student.loadedAddSubPerMin = student.addSubPerMin;
     student.loadedMulDivPerMin = student.mulDivPerMin;
+    student.loadedLastLearnOp = student.lastLearnOp;
+    student.loadedLastLearnNumber = student.lastLearnNumber;
     for (std::int32_t* value :
          {&student.addSubHigh, &student.mulDivHigh, &student.addSubPerMin, &student.mulDivPerMin}) {
         if (*value == 0) {
@@ -34,16 +36,7 @@ void applyDefaults(StudentRecord& student) {
     updateMixedHigh(student);
 }
 
-std::vector<unsigned char> readWholeFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::vector<unsigned char>(std::istreambuf_iterator<char>(in), {});
-}
 } // namespace
-
-fs::path studentFilePath(const fs::path& dataFolder, const std::string& name) {
-    const std::string fileName = name + studentFileExtension;
-    return dataFolder / fs::path(std::u8string(fileName.begin(), fileName.end()));
-}
 
 std::array<unsigned char, scoreRecordBytes> encodeScoreRecord(const ScoreRecord& record) {
     std::array<unsigned char, scoreRecordBytes> bytes{};
@@ -109,16 +102,73 @@ std::vector<unsigned char> studentFileBytes(const StudentRecord& student) {
     return bytes;
 }
 
-void loadStudentFile(StudentRecord& student, const fs::path& dataFolder, const std::string& name) {
+ReadOutcome loadStudentFile(StudentRecord& student, const fs::path& dataFolder,
+                            const std::string& name) {
     student.studentName = name;
     student.path = studentFilePath(dataFolder, name);
-    std::error_code error;
-    if (!fs::exists(student.path, error)) {
-        std::ofstream create(student.path, std::ios::binary); // listed next run
+    ReadOutcome outcome = readWholeFile(student.path, maxStudentFileBytes);
+    if (outcome.status == ReadStatus::Missing) {
+        QFile create(pathText(student.path)); // listed next run
+        create.open(QIODevice::WriteOnly | QIODevice::NewOnly);
     }
-    readStudentBytes(student, readWholeFile(student.path));
+    readStudentBytes(student, outcome.bytes);
+    student.loadedBytes = outcome.bytes;
+    student.loadedCount = student.history.size();
+    return outcome;
 }
 
-bool saveStudentFile(const StudentRecord& student) {
-    return writeFileAtomically(student.path, studentFileBytes(student));
+namespace {
+// The value changed in this run, or else the one on disk.
+std::int32_t newer(std::int32_t mine, std::int32_t loaded, std::int32_t onDisk) {
+    return mine != loaded ? mine : onDisk;
+}
+} // namespace
+
+StudentRecord mergeWithDisk(const StudentRecord& mine, const StudentRecord& onDisk) {
+    StudentRecord merged = mine;
+    merged.addSubHigh = newer(mine.addSubHigh, mine.loadedAddSubHigh, onDisk.addSubHigh);
+    merged.mulDivHigh = newer(mine.mulDivHigh, mine.loadedMulDivHigh, onDisk.mulDivHigh);
+    merged.addSubPerMin = newer(mine.addSubPerMin, mine.loadedAddSubPerMin, onDisk.addSubPerMin);
+    merged.mulDivPerMin = newer(mine.mulDivPerMin, mine.loadedMulDivPerMin, onDisk.mulDivPerMin);
+    merged.lastLearnOp = newer(mine.lastLearnOp, mine.loadedLastLearnOp, onDisk.lastLearnOp);
+    merged.lastLearnNumber =
+        newer(mine.lastLearnNumber, mine.loadedLastLearnNumber, onDisk.lastLearnNumber);
+    // The disk normally begins with the results this run loaded, then holds those another copy
+    // added. A file replaced meanwhile holds fewer: the loaded results are kept from memory.
+    const auto loadedEnd =
+        mine.history.begin() +
+        static_cast<std::ptrdiff_t>(std::min(mine.loadedCount, mine.history.size()));
+    const auto diskOwn =
+        std::mismatch(mine.history.begin(), loadedEnd, onDisk.history.begin(), onDisk.history.end())
+            .second;
+    merged.history.assign(mine.history.begin(), loadedEnd);
+    merged.history.insert(merged.history.end(), diskOwn, onDisk.history.end());
+    merged.history.insert(merged.history.end(), loadedEnd, mine.history.end());
+    if (merged.history.size() > maxScoreRecords) {
+        merged.history.resize(maxScoreRecords);
+    }
+    merged.loadedWithCount = mine.loadedWithCount || onDisk.loadedWithCount;
+    updateMixedHigh(merged);
+    return merged;
+}
+
+WriteOutcome saveStudentFile(StudentRecord& student) {
+    const ReadOutcome disk = readWholeFile(student.path, maxStudentFileBytes);
+    if (disk.status != ReadStatus::Loaded && disk.status != ReadStatus::Missing) {
+        return WriteOutcome{false, disk.reason}; // never written over unread
+    }
+    StudentRecord toWrite = student;
+    if (disk.status == ReadStatus::Loaded && disk.bytes != student.loadedBytes) {
+        StudentRecord onDisk;
+        readStudentBytes(onDisk, disk.bytes);
+        toWrite = mergeWithDisk(student, onDisk);
+    }
+    const std::vector<unsigned char> bytes = studentFileBytes(toWrite);
+    WriteOutcome outcome = writeFileAtomically(student.path, bytes);
+    if (outcome) {
+        student = std::move(toWrite);
+        student.loadedBytes = bytes;
+        student.loadedCount = student.history.size();
+    }
+    return outcome;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/FileRead.h"
+#include "records/BinaryIo.h"
 #include "records/StudentRecord.h"
 
 #include <array>
@@ -16,10 +18,9 @@ constexpr std::size_t studentCountOffset = 35;
 constexpr std::size_t studentRecordsOffset = 39;
 inline constexpr char studentFileMagic[] = "Tallyburrow";
 inline constexpr char studentFileExtension[] = ".sbk";
-
-// dataFolder / (name + ".sbk").
-std::filesystem::path studentFilePath(const std::filesystem::path& dataFolder,
-                                      const std::string& name);
+// Far more than the largest file the program writes (39 + 1000 x 8 bytes), so that a file
+// written by hand with extra records still opens, and small enough to read at once.
+constexpr std::int64_t maxStudentFileBytes = 64 * 1024;
 
 // Fills the record from the bytes of a student file, applying the defaults. Never trusts
 // the stored count: a negative count is 0, and at most 1000 records and at most as many as
@@ -33,11 +34,19 @@ std::vector<unsigned char> studentFileBytes(const StudentRecord& student);
 std::array<unsigned char, scoreRecordBytes> encodeScoreRecord(const ScoreRecord& record);
 ScoreRecord decodeScoreRecord(const unsigned char* bytes);
 
-// Sets the name and path and reads the file; a missing file is created empty so that the
-// child is listed next time. File errors leave a new child's values.
-void loadStudentFile(StudentRecord& student, const std::filesystem::path& dataFolder,
-                     const std::string& name);
+// Sets the name and the path (the child's file as found in the folder, whatever the case of
+// its extension) and reads the file. A missing file is created empty so that the child is
+// listed next time. When the file cannot be read the record holds a new child's values and
+// the outcome says why; the file is left as it is.
+ReadOutcome loadStudentFile(StudentRecord& student, const std::filesystem::path& dataFolder,
+                            const std::string& name);
 
-// Writes the file through a temporary file and a rename, so a crash or a full disk never
-// leaves a torn file. Returns false when the file could not be written.
-bool saveStudentFile(const StudentRecord& student);
+// What to write when the file on disk changed since it was loaded: the results loaded, those
+// another copy added, then those added in this run (the first 1000), and for each stored value
+// the one changed in this run, or else the one on disk.
+StudentRecord mergeWithDisk(const StudentRecord& mine, const StudentRecord& onDisk);
+
+// Writes the file atomically. When another copy changed it since it was loaded, its results
+// are merged in rather than written over; a file that exists but cannot be read is never
+// replaced. On success the record holds what was written.
+WriteOutcome saveStudentFile(StudentRecord& student);

@@ -15,15 +15,24 @@ std::string upperAscii(std::string text) {
     return text;
 }
 
+// The device names Windows reserves in every folder, whatever the case and with any
+// extension: CON, PRN, AUX, NUL, CONIN$, CONOUT$, and COM and LPT followed by a digit 0-9 or
+// a superscript digit 1-3.
 bool isReservedDeviceName(const std::string& name) {
-    static const std::array<std::string_view, 4> plain = {"CON", "PRN", "AUX", "NUL"};
-    const std::string upper = upperAscii(name);
+    static const std::array<std::string_view, 6> plain = {"CON", "PRN",    "AUX",
+                                                          "NUL", "CONIN$", "CONOUT$"};
+    static const std::array<std::string_view, 3> superscripts = {"\xC2\xB9", "\xC2\xB2",
+                                                                 "\xC2\xB3"}; // ¹ ² ³ in UTF-8
+    const std::string upper = upperAscii(name.substr(0, name.find('.')));
     if (std::find(plain.begin(), plain.end(), upper) != plain.end()) {
         return true;
     }
-    const bool numbered =
-        upper.size() == 4 && (upper.starts_with("COM") || upper.starts_with("LPT"));
-    return numbered && upper[3] >= '1' && upper[3] <= '9';
+    if (!upper.starts_with("COM") && !upper.starts_with("LPT")) {
+        return false;
+    }
+    const std::string_view number = std::string_view(upper).substr(3);
+    return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') ||
+           std::find(superscripts.begin(), superscripts.end(), number) != superscripts.end();
 }
 } // namespace
 

@@ -7,6 +7,6 @@ std::string studentNameFromInput(const std::string& typed);
 
 // Why a name cannot be a file name in the data folder, or the empty text when it can.
 // Refused: path separators, the characters : * ? " < > |, control characters, names
-// reserved by Windows (CON, NUL, COM1...), names ending in a blank, and names too long
-// for a file name.
+// reserved by Windows (CON, NUL, COM0, LPT¹, CONIN$...), names ending in a blank, and names too
+// long for a file name.
 std::string studentNameProblem(const std::string& name);

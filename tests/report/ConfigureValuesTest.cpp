@@ -3,49 +3,52 @@
 
 #include <gtest/gtest.h>
 
-TEST(ConfigureTexts, ShowValuesWithSignPlaceAndLowEndsOfOne) {
-    EXPECT_EQ(configureTexts(newChild()), (ConfigureTexts{" 12", "1", " 12", " 12", "1", " 12"}));
-    StudentRecord student = newChild();
-    student.addSubLow = 5;
-    student.mulDivLow = -2;
-    student.mulDivHigh = -4;
-    student.addSubPerMin = 30;
-    EXPECT_EQ(configureTexts(student), (ConfigureTexts{" 30", "1", " 12", " 12", "1", "-4"}));
+// Only what a child's settings can hold is taken; the first box at fault is named.
+TEST(ConfigureProblem, RefusesWhatCannotBeStored) {
+    const struct {
+        ConfigureTexts texts;
+        int box;
+        const char* says;
+    } cases[] = {
+        {{" 12", "1", " 12", " 12", "1", " 12"}, -1, ""},
+        {{"60", "0", "499", "1", " 1", "500"}, -1, ""},
+        {{"0", "1", "12", "12", "1", "12"}, 0, "1 to 60"},
+        {{"61", "1", "12", "12", "1", "12"}, 0, "1 to 60"},
+        {{"abc", "1", "12", "12", "1", "12"}, 0, "whole number"},
+        {{"12", "-1", "12", "12", "1", "12"}, 1, "0 to 500"},
+        {{"12", "1", "501", "12", "1", "12"}, 2, "0 to 500"},
+        {{"12", "1", "2147483647", "12", "1", "12"}, 2, "0 to 500"},
+        {{"12", "1", "7.5", "12", "1", "12"}, 2, "whole number"},
+        {{"12", "9", "3", "12", "1", "12"}, 2, "lowest number"},
+        {{"12", "0", "500", "12", "1", "12"}, 2, "at most 500"},
+        {{"12", "1", "12", "", "1", "12"}, 3, "1 to 60"},
+        {{"12", "1", "12", "12", "x", "12"}, 4, "0 to 500"},
+        {{"12", "1", "12", "12", "5", "4"}, 5, "lowest number"},
+    };
+    for (const auto& c : cases) {
+        const ConfigureProblem problem = configureProblem(c.texts);
+        EXPECT_EQ(problem.box, c.box) << c.texts.addSubPerMin << c.texts.addSubHigh;
+        EXPECT_NE(problem.message.find(c.says), std::string::npos) << problem.message;
+    }
 }
 
-TEST(ApplyConfigure, UntouchedTextsKeepValuesButResetLowEnds) {
-    StudentRecord student = newChild();
-    student.addSubHigh = 9;
-    student.mulDivHigh = 15;
-    student.addSubLow = 4;
-    student.mulDivLow = 6;
-    applyConfigure(student, configureTexts(student));
-    EXPECT_EQ(configValues(student), (ConfigValues{12, 1, 9, 12, 1, 15, 15}));
-}
-
-// Every box is read as the number its text starts with (0 for none, halves to even) and
-// stored without range checks; mixedHigh follows the higher high end. Only the stored
-// values (rates and high ends) count as a change to write, and the change state is kept.
-TEST(ApplyConfigure, StoresEachBoxAsANumber) {
+// Only the stored values (rates and high ends) count as a change to write; mixedHigh
+// follows the higher high end and the change state is kept.
+TEST(ApplyConfigure, StoresEachBox) {
     const struct {
         ConfigureTexts texts;
         ConfigValues expected;
         bool storedChange;
     } cases[] = {
-        {{" 12", "1", " 12", " 12", "1", " 12"}, {12, 1, 12, 12, 1, 12, 12}, false},
         {{" 12", "4", " 12", " 12", "7", " 12"}, {12, 4, 12, 12, 7, 12, 12}, false},
-        {{" 12", "1", "15", " 12", "1", " 12"}, {12, 1, 15, 12, 1, 12, 15}, true},
-        {{"abc", "7.5", "6.5", "2.5", " 3", "20 apples"}, {0, 8, 6, 2, 3, 20, 20}, true},
-        {{"0", "9", "3", "", "-5", "99999999999"}, {0, 9, 3, 0, -5, 2147483647, 2147483647}, true},
+        {{" 30", "0", "15", " 2", " 3", "20"}, {30, 0, 15, 2, 3, 20, 20}, true},
     };
     for (const auto& c : cases) {
         StudentRecord student = newChild();
-        student.mixedLow = 3;
         student.changeState = ChangeState::LearnChoiceChanged;
         applyConfigure(student, c.texts);
-        EXPECT_EQ(configValues(student), c.expected) << c.texts.addSubPerMin << c.texts.addSubHigh;
+        EXPECT_EQ(configValues(student), c.expected) << c.texts.addSubHigh;
         EXPECT_EQ(storedValuesChanged(student), c.storedChange) << c.texts.addSubHigh;
-        EXPECT_EQ(student.mixedLow, 3);
         EXPECT_EQ(student.changeState, ChangeState::LearnChoiceChanged);
     }
 }

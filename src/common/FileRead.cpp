@@ -1,0 +1,118 @@
+#include "common/FileRead.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#ifdef Q_OS_UNIX
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
+
+namespace {
+ReadOutcome failed(ReadStatus status, const QString& reason) {
+    return ReadOutcome{status, {}, reason};
+}
+
+ReadOutcome notAFile() {
+    return failed(ReadStatus::NotAFile, QStringLiteral("it is not a file"));
+}
+
+ReadOutcome tooLarge() {
+    return failed(ReadStatus::TooLarge, QStringLiteral("it is far larger than it can be"));
+}
+
+#ifdef Q_OS_UNIX
+QString systemReason() {
+    return QString::fromLocal8Bit(std::strerror(errno));
+}
+
+// Opened without blocking, so a FIFO without a writer or a device cannot hang the read; the
+// type is then checked on the open descriptor, so nothing can be swapped in between.
+ReadOutcome readDescriptor(int fd, std::int64_t maxBytes) {
+    struct stat info {};
+    if (fstat(fd, &info) != 0) {
+        return failed(ReadStatus::Unreadable, systemReason());
+    }
+    if (!S_ISREG(info.st_mode)) {
+        return notAFile();
+    }
+    if (info.st_size > maxBytes) {
+        return tooLarge();
+    }
+    ReadOutcome outcome{ReadStatus::Loaded, {}, {}};
+    unsigned char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR) {
+            continue;
+        }
+        if (got < 0) {
+            return failed(ReadStatus::Unreadable, systemReason());
+        }
+        if (got == 0) {
+            return outcome;
+        }
+        // The file may grow while it is read: the cap holds whatever the size said.
+        if (static_cast<std::int64_t>(outcome.bytes.size()) + got > maxBytes) {
+            return tooLarge();
+        }
+        outcome.bytes.insert(outcome.bytes.end(), buffer, buffer + got);
+    }
+}
+
+ReadOutcome readFile(const std::filesystem::path& path, std::int64_t maxBytes) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno == ENOENT) {
+            return failed(ReadStatus::Missing, QStringLiteral("it does not exist"));
+        }
+        if (errno == EISDIR) {
+            return notAFile();
+        }
+        return failed(ReadStatus::Unreadable, systemReason());
+    }
+    ReadOutcome outcome = readDescriptor(fd, maxBytes);
+    ::close(fd);
+    return outcome;
+}
+#else
+// Without POSIX descriptors: the type is checked first, then Qt reads at most the cap.
+ReadOutcome readFile(const std::filesystem::path& path, std::int64_t maxBytes) {
+    const QFileInfo info(pathText(path));
+    if (!info.exists()) {
+        return failed(ReadStatus::Missing, QStringLiteral("it does not exist"));
+    }
+    if (!info.isFile()) {
+        return notAFile();
+    }
+    QFile file(info.filePath());
+    if (!file.open(QIODevice::ReadOnly)) {
+        return failed(ReadStatus::Unreadable, file.errorString());
+    }
+    const QByteArray data = file.read(maxBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        return failed(ReadStatus::Unreadable, file.errorString());
+    }
+    if (data.size() > maxBytes) {
+        return tooLarge();
+    }
+    return ReadOutcome{ReadStatus::Loaded, {data.begin(), data.end()}, {}};
+}
+#endif
+} // namespace
+
+ReadOutcome readWholeFile(const std::filesystem::path& path, std::int64_t maxBytes) {
+    try {
+        return readFile(path, maxBytes);
+    } catch (const std::exception& error) { // out of memory, in the worst case
+        return failed(ReadStatus::Unreadable, QString::fromLocal8Bit(error.what()));
+    }
+}
+
+QString pathText(const std::filesystem::path& path) {
+    return QString::fromStdU16String(path.u16string());
+}

@@ -1,0 +1,70 @@
+#include "records/StudentOpening.h"
+#include "records/StudentSession.h"
+
+#include "support/ModalHelpers.h"
+#include "support/TempFolder.h"
+
+#include <QAbstractButton>
+#include <QMessageBox>
+
+namespace fs = std::filesystem;
+
+class StudentOpeningTest : public QObject {
+    Q_OBJECT
+private slots:
+    void theChildIsToldAndChooses();
+};
+
+// A file that cannot be read, or a child open in another copy, is explained in a message box
+// naming the file; the child goes on (without saving, or read-only) or chooses another name.
+void StudentOpeningTest::theChildIsToldAndChooses() {
+    const struct {
+        const char* what;
+        bool heldElsewhere;
+        const char* button; // nullptr: no message expected
+        bool goesOn;
+        Saving saving;
+    } cases[] = {
+        {"readable", false, nullptr, true, Saving::Allowed},
+        {"folder", false, "Go on without saving", true, Saving::Off},
+        {"folder", false, "Choose another name", false, Saving::Allowed},
+        {"readable", true, "Open read-only", true, Saving::ReadOnly},
+        {"readable", true, "Choose another name", false, Saving::Allowed},
+    };
+    for (const auto& c : cases) {
+        TempFolder folder;
+        if (std::string(c.what) == "folder") {
+            fs::create_directory(folder.path() / "Kid.sbk");
+        }
+        StudentRecord other;
+        other.path = folder.path() / "Kid.sbk";
+        if (c.heldElsewhere) {
+            QCOMPARE(lockStudentFile(other).status, LockStatus::Held);
+        }
+        QString shown;
+        if (c.button != nullptr) {
+            whenModalOpens([&shown, &c](QWidget* modal) {
+                auto* box = qobject_cast<QMessageBox*>(modal);
+                shown = box->text();
+                saveShot(box, QStringLiteral("student-opening"));
+                for (QAbstractButton* button : box->buttons()) {
+                    if (button->text() == c.button) {
+                        button->click();
+                    }
+                }
+            });
+        }
+        StudentRecord student;
+        QCOMPARE(openStudentOrAsk(nullptr, student, folder.path(), "Kid"), c.goesOn);
+        QCOMPARE(shown.isEmpty(), c.button == nullptr);
+        QVERIFY2(c.button == nullptr || shown.contains("Kid"), qPrintable(shown));
+        if (c.goesOn) {
+            QCOMPARE(student.saving, c.saving);
+            QCOMPARE(student.lock != nullptr, c.saving == Saving::Allowed);
+        }
+        QVERIFY(fs::is_directory(folder.path() / "Kid.sbk") == (std::string(c.what) == "folder"));
+    }
+}
+
+QTEST_MAIN(StudentOpeningTest)
+#include "StudentOpeningTest.moc"
