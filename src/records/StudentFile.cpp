@@ -85,6 +85,25 @@ void readStudentBytes(StudentRecord& student, const std::vector<unsigned char>& 
     applyDefaults(student);
 }
 
+QString studentFileDamage(const std::vector<unsigned char>& bytes, std::size_t recordsRead) {
+    if (!hasMagic(bytes)) {
+        return "not a Tallyburrow child file";
+    }
+    if (bytes.size() < studentHeaderBytes) {
+        return "the file is cut short";
+    }
+    if (bytes.size() >= studentRecordsOffset) {
+        const std::int32_t count = ByteReader(bytes, studentCountOffset).readLe32Or(0);
+        if (count > 0 && static_cast<std::size_t>(count) > recordsRead &&
+            recordsRead < maxScoreRecords) {
+            return QString("the file is cut short: %1 of %2 results could be read")
+                .arg(recordsRead)
+                .arg(count);
+        }
+    }
+    return {};
+}
+
 std::vector<unsigned char> studentFileBytes(const StudentRecord& student) {
     std::vector<unsigned char> bytes(studentFileMagic, studentFileMagic + magicBytes);
     for (std::int32_t value :

@@ -27,6 +27,10 @@ constexpr std::int64_t maxStudentFileBytes = 64 * 1024;
 // the bytes hold are taken.
 void readStudentBytes(StudentRecord& student, const std::vector<unsigned char>& bytes);
 
+// What is wrong with the bytes of a child file, in words for a grown-up; empty when nothing is.
+// recordsRead is how many results readStudentBytes took from them.
+QString studentFileDamage(const std::vector<unsigned char>& bytes, std::size_t recordsRead);
+
 // The bytes a save leaves in the file: the header, then, when results were added in this
 // run or the file as loaded held a count, the count and the records.
 std::vector<unsigned char> studentFileBytes(const StudentRecord& student);
