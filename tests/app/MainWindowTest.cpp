@@ -1,6 +1,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramDriver.h"
 #include "records/StudentFile.h"
+#include "records/StudentRecord.h"
 
 #include "support/ModalHelpers.h"
 #include "support/TempFolder.h"
@@ -47,52 +48,38 @@ private slots:
 void MainWindowTest::layoutMatchesTheTable() {
     TempFolder temp;
     createHelpFile(temp.path());
-    RunningProgram run(temp.path(), QStringLiteral("Ann.B"), true);
+    RunningProgram run(temp.path(), QStringLiteral("Ann.B"));
     MainWindow* window = run.window.get();
     QCOMPARE(window->size(), QSize(640, 400));
     QCOMPARE(window->minimumSize(), window->maximumSize());
     QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
     QCOMPARE(window->windowTitle(), QStringLiteral("Tallyburrow (ver 1.90) - Ann"));
-
-    // The one layout table of the main window: id, caption (nullptr: not checked), rect, shown.
+    QWidget* client = window->centralWidget();
+    const QFont base = client->font();
     const struct {
-        int id;
-        const char* text;
-        QRect rect;
-        bool visible;
-    } controls[] = {
-        {201, "&Learn", {2, 2, 80, 25}, true},      {202, "&Drill", {82, 2, 80, 25}, true},
-        {203, "&Test", {162, 2, 80, 25}, true},     {204, "&Report", {280, 2, 80, 25}, true},
-        {205, "&Config", {360, 2, 80, 25}, true},   {206, "&Quit", {440, 2, 80, 25}, true},
-        {207, "&Help", {558, 2, 80, 25}, true},     {101, "", {30, 120, 100, 60}, true},
-        {103, "", {150, 120, 60, 60}, true},        {102, "", {230, 120, 100, 60}, true},
-        {104, "", {350, 120, 60, 60}, true},        {105, "", {460, 120, 160, 60}, true},
-        {107, nullptr, {440, 320, 180, 30}, false}, {108, nullptr, {440, 360, 180, 30}, false},
-        {109, "", {20, 345, 180, 20}, true},        {110, "", {20, 370, 250, 20}, true},
-        {106, nullptr, {460, 120, 160, 60}, false}, {112, nullptr, {60, 260, 70, 60}, false},
-        {200, nullptr, {0, 0, 638, 30}, true}};
-    for (const auto& c : controls) {
-        auto* widget = control<QWidget>(window, c.id);
-        QVERIFY2(widget != nullptr, qPrintable(QString::number(c.id)));
-        QCOMPARE(widget->geometry(), c.rect);
-        QCOMPARE(widget->isVisible(), c.visible);
-        if (c.text != nullptr) {
-            QCOMPARE(widget->property("text").toString(), QString::fromUtf8(c.text));
-        }
-    }
-    for (int id : {101, 102, 103, 104, 105, 106}) {
-        const QFont font = control<QWidget>(window, id)->font();
-        QCOMPARE(font.pointSize(), 40);
-        QVERIFY(font.bold());
-    }
-    for (int id : {107, 108}) {
-        const QFont font = control<QWidget>(window, id)->font();
-        QCOMPARE(font.pointSize(), 15);
-        QVERIFY(font.bold() && font.italic());
+        ControlFont kind;
+        int points;
+        bool bold;
+        bool italic;
+    } fonts[] = {{ControlFont::Standard, base.pointSize(), base.bold(), base.italic()},
+                 {ControlFont::Problem, 40, true, false},
+                 {ControlFont::Instruction, 15, true, true}};
+    for (const MainWindowControl& spec : mainWindowControls) {
+        QWidget* widget = window->control(spec.id);
+        QVERIFY2(widget != nullptr && widget->objectName() == QString::number(spec.id),
+                 qPrintable(QString::number(spec.id)));
+        QCOMPARE(QRect(widget->mapTo(client, QPoint(0, 0)), widget->size()), spec.rect);
+        QCOMPARE(widget->isVisible(), spec.shownAtStart);
+        QCOMPARE(widget->property("text").toString(), QString::fromUtf8(spec.text));
+        const auto& font = fonts[static_cast<int>(spec.font)];
+        QCOMPARE(widget->font().pointSize(), font.points);
+        QCOMPARE(widget->font().bold(), font.bold);
+        QCOMPARE(widget->font().italic(), font.italic);
     }
     QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
-    QVERIFY(!control<QLabel>(window, 112)->pixmap().isNull());
+    QVERIFY(!control<QLabel>(window, MainId::happy)->pixmap().isNull());
     QVERIFY(!window->windowIcon().isNull());
+    QCOMPARE(QApplication::focusWidget(), window->control(MainId::answerLabel));
     saveShot(window, QStringLiteral("main-window"));
 }
 

@@ -1,6 +1,8 @@
 #include "practice/ProblemList.h"
-#include "PracticeFixture.h"
+#include "PracticeRun.h"
+
 #include "practice/PracticeTexts.h"
+#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
