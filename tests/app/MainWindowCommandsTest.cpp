@@ -16,6 +16,7 @@
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
 
 namespace fs = std::filesystem;
 
@@ -41,11 +42,7 @@ void click(QWidget* parent, int id) {
 }
 
 void chooseEntry(QComboBox* combo, const QString& entry) {
-    combo->setFocus();
-    QTest::keyClick(combo, Qt::Key_Home);
-    while (combo->currentText() != entry && combo->currentIndex() + 1 < combo->count()) {
-        QTest::keyClick(combo, Qt::Key_Down);
-    }
+    combo->setCurrentIndex(combo->findText(entry));
 }
 
 // In the Test Options dialog: the choice of `button`, then `answer` in the dialog it opens.
@@ -56,7 +53,7 @@ void whenTestOptionsOpen(int button, std::function<void(QWidget*)> answer) {
     });
 }
 
-// The focus has come back to the main window by itself, on `id`, after a window closed.
+// After a window the program opened closes, the keys are the main window's at once.
 void expectKeysBackOn(MainWindow* window, int id) {
     QTRY_COMPARE(QApplication::activeWindow(), window);
     QCOMPARE(QApplication::focusWidget(), window->control(id));
@@ -67,7 +64,7 @@ void writeHelpFile(const fs::path& folder) {
                encodeHelpFile({HelpTopic{"Press L and choose a number.", "Learning", 0}}));
 }
 
-QString accessibleName(QWidget* widget) {
+QString accessibleName(QWidget* widget) { // as a screen reader reads it
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
 }
 } // namespace
@@ -129,6 +126,24 @@ void MainWindowCommandsTest::learnATable() {
     click(window, MainId::showAnswer);
     QCOMPARE(problemOnScreen(window) + text(window, MainId::answerLabel),
              QStringLiteral("7 x 428"));
+
+    // Help opens beside the practice, not modal, and leaves the practice as it was.
+    QString help;
+    QTimer watch;
+    QObject::connect(&watch, &QTimer::timeout, [&] {
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            if (top->objectName() == QStringLiteral("helpWindow") && top->isVisible()) {
+                help = top->windowTitle() + (top->isModal() ? " modal" : "");
+                top->close();
+            }
+        }
+    });
+    watch.start(10);
+    press(Qt::Key_H);
+    QTRY_COMPARE(help, QStringLiteral("Tallyburrow help"));
+    watch.stop();
+    window->activateWindow(); // as the desktop does when the help window closes
+    QCOMPARE(problemOnScreen(window), QStringLiteral("7 x 4"));
 
     // R while the answer box has the focus opens the report and ends the run.
     click(window, MainId::next);
@@ -244,14 +259,16 @@ void MainWindowCommandsTest::takeATestAndSeeItInTheReport() {
                  rows[0].contains(QStringLiteral("91.67")),
              qPrintable(rows[0]));
 
-    QString question;
-    whenModalOpens([&](QWidget* modal) {
-        question = modal->windowTitle() + "|" + qobject_cast<QMessageBox*>(modal)->text();
-        qobject_cast<QMessageBox*>(modal)->button(QMessageBox::Yes)->click();
-    });
-    QTRY_COMPARE(QApplication::activeWindow(), window);
-    press(Qt::Key_Q);
-    QCOMPARE(question, QStringLiteral("Quit Program|Data has changed... Save it before quiting?"));
+    QStringList questions;
+    for (auto answer : {QMessageBox::Cancel, QMessageBox::Yes}) {
+        whenModalOpens([&questions, answer](QWidget* modal) {
+            questions << modal->windowTitle() + "|" + qobject_cast<QMessageBox*>(modal)->text();
+            qobject_cast<QMessageBox*>(modal)->button(answer)->click();
+        });
+        QTRY_COMPARE(QApplication::activeWindow(), window); // Cancel keeps the window
+        press(Qt::Key_Q);
+    }
+    QCOMPARE(questions, QStringList(2, "Quit Program|Data has changed... Save it before quiting?"));
     QTRY_VERIFY(!window->isVisible());
     StudentRecord saved;
     loadStudentFile(saved, temp.path(), "Max");
@@ -289,7 +306,9 @@ void MainWindowCommandsTest::printATestAndReportItsScore() {
     QCOMPARE(run.context.student.history[0].kind, 7);
     QCOMPARE(run.context.student.history[0].correct, 63);
     QTRY_COMPARE(QApplication::activeWindow(), window);
-    QCOMPARE(problemOnScreen(window), QString());
+    press(Qt::Key_Q); // a new child: saved without a question
+    QTRY_VERIFY(!window->isVisible());
+    QCOMPARE(readBytes(temp.path() / "Pia.sbk").size(), 35u + 4u + 8u);
 }
 
 QTEST_MAIN(MainWindowCommandsTest)

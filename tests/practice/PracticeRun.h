@@ -14,8 +14,7 @@ struct FakeClock : PracticeClock {
     CalendarDate today() const override { return {2026, 3, 15}; }
     void advance(double seconds) {
         monotonic += seconds;
-        timeOfDay =
-            timeOfDay + seconds >= 86400.0 ? timeOfDay + seconds - 86400.0 : timeOfDay + seconds;
+        timeOfDay += timeOfDay + seconds >= 86400.0 ? seconds - 86400.0 : seconds;
     }
 };
 
@@ -23,7 +22,6 @@ inline StudentRecord studentWithRange(int low, int high) {
     StudentRecord record;
     record.addSubLow = record.mulDivLow = record.mixedLow = low;
     record.addSubHigh = record.mulDivHigh = record.mixedHigh = high;
-    record.addSubPerMin = record.mulDivPerMin = 12;
     return record;
 }
 
@@ -36,16 +34,11 @@ struct PracticeRun {
     std::string log;
     std::vector<ResultsSummary> results;
 
-    explicit PracticeRun(int low = 1, int high = 12) : student(studentWithRange(low, high)) {}
-
     const PracticeView& view() const { return engine.view(); }
-
     void act() {
         for (const PracticeOutcome& o : engine.takeOutcomes()) {
             using Kind = PracticeOutcome::Kind;
-            if (o.kind == Kind::Beep) {
-                log += "beep ";
-            } else if (o.kind == Kind::WrongAnswerMessage) {
+            if (o.kind == Kind::WrongAnswerMessage) {
                 log += "wrong(" + view().title + ") ";
                 engine.wrongAnswerMessageClosed();
             } else if (o.kind == Kind::TestFinished) {
@@ -56,61 +49,45 @@ struct PracticeRun {
                 const ScoreRecord& r = o.record;
                 appendScore(student, r.date, r.kind, r.timeLimit, r.problems, r.correct);
                 engine.resultsClosed();
-            } else if (o.kind == Kind::RunCommand) {
-                log += "run" + numberPlain(static_cast<int>(o.command)) + " ";
             } else {
-                log += "say(" + o.text + ") ";
+                log += o.kind == Kind::Beep         ? "beep "
+                       : o.kind == Kind::RunCommand ? "run" + numberPlain(int(o.command)) + " "
+                                                    : "say(" + o.text + ") ";
             }
         }
     }
-
-    void learn(int operation, int number, bool showAll = false) {
-        engine.beforeToolbarCommand(ToolbarButton::Learn);
-        engine.startLearn(operation, number, showAll);
+    // What a toolbar button and its confirmed option dialog do.
+    void start(ToolbarButton button, int kind, int value = 0, int count = 0) {
+        engine.beforeToolbarCommand(button);
+        button == ToolbarButton::Learn   ? engine.startLearn(kind, value, count != 0)
+        : button == ToolbarButton::Drill ? engine.startDrill(kind, value)
+                                         : engine.startTest(kind, value, count);
         act();
     }
-    void drill(int kind, int secondsPerCard = 0) {
-        engine.beforeToolbarCommand(ToolbarButton::Drill);
-        engine.startDrill(kind, secondsPerCard);
-        act();
-    }
-    void test(int kind, int minutes, int problemCount) {
-        engine.beforeToolbarCommand(ToolbarButton::Test);
-        engine.startTest(kind, minutes, problemCount);
-        act();
-    }
-
     // One letter a key: E Enter, S Space, X Escape, B Backspace, R the right answer, W a
     // wrong answer as long as the right one, p the right answer pasted with a leading 0,
-    // t one second of the test timer, f a flash-card tick; digits are typed one by one
-    // into the box when the child can reach it.
+    // t one second of the test timer, f a flash-card tick; digits are typed into the box
+    // when the child can reach it.
     void keys(const std::string& script) {
         for (char key : script) {
             const std::string box = view().answerText;
             const bool canType = view().answerBoxVisible && view().answerBoxEnabled;
-            const std::string right = numberPlain(correctAnswer(currentProblem()));
-            if (key == 'E') {
-                engine.enter(std::nullopt);
-            } else if (key == 'S') {
-                engine.space();
-            } else if (key == 'X') {
-                engine.escape();
+            std::string right = numberPlain(correctAnswer(currentProblem()));
+            if (key == 'E' || key == 'S' || key == 'X') {
+                key == 'E'   ? engine.enter(std::nullopt)
+                : key == 'S' ? engine.space()
+                             : engine.escape();
             } else if (key == 'B' && !box.empty()) {
                 engine.answerTyped(box.substr(0, box.size() - 1));
-            } else if (key == 't') {
-                clock.advance(1.0);
-                engine.tick();
-            } else if (key == 'f') {
-                engine.flashTick();
+            } else if (key == 't' || key == 'f') {
+                clock.advance(key == 't' ? 1.0 : 0.0);
+                key == 't' ? engine.tick() : engine.flashTick();
             } else if (key == 'p') {
                 engine.answerTyped("0" + right);
             } else if (canType && (key == 'R' || key == 'W')) {
-                std::string typed = right;
-                if (key == 'W') {
-                    typed.back() = typed.back() == '0' ? '1' : '0';
-                }
-                for (std::size_t n = 1; n <= typed.size(); ++n) {
-                    engine.answerTyped(box + typed.substr(0, n));
+                right.back() = key == 'R' ? right.back() : right.back() == '0' ? '1' : '0';
+                for (std::size_t n = 1; n <= right.size(); ++n) {
+                    engine.answerTyped(box + right.substr(0, n));
                     act();
                 }
             } else if (canType && key >= '0' && key <= '9') {
@@ -119,13 +96,11 @@ struct PracticeRun {
             act();
         }
     }
-
     // The problem on screen, read back from the view's texts.
     Problem currentProblem() const {
-        const std::string ops[] = {"", " + ", " - ", " x ", " / "};
-        int operation = 0;
-        for (int i = 1; i <= 4; ++i) {
-            operation = view().operatorText == ops[i] ? i : operation;
+        int operation = 4;
+        while (operation > 0 && operatorText(operation) != view().operatorText) {
+            --operation;
         }
         return {textToNumber(view().firstOperand), textToNumber(view().secondOperand), operation};
     }
@@ -133,7 +108,7 @@ struct PracticeRun {
 
 inline std::string repeat(const std::string& keys, int times) {
     std::string all;
-    for (int i = 0; i < times; ++i) {
+    while (times-- > 0) {
         all += keys;
     }
     return all;
