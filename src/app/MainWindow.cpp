@@ -96,27 +96,27 @@ void MainWindow::buildControls() {
     }();
     (void)factoryInstalled;
     QWidget* problem = nullptr;
-    for (const MainWindowControl& spec : mainWindowControls) {
-        QWidget* widget = buildControl(spec, problem);
-        if (spec.kind == ControlKind::Problem) {
+    for (const MainWindowControl& entry : mainWindowControls) {
+        QWidget* widget = buildControl(entry, problem);
+        if (entry.kind == ControlKind::Problem) {
             problem = widget;
         }
-        widget->setObjectName(QString::number(spec.id));
+        widget->setObjectName(QString::number(entry.id));
         const QRect rect = widget->parentWidget() == problem && problem != nullptr
-                               ? spec.rect.translated(-problem->pos())
-                               : spec.rect;
+                               ? entry.rect.translated(-problem->pos())
+                               : entry.rect;
         widget->setGeometry(rect);
-        if (spec.font != ControlFont::Standard) {
-            widget->setFont(fontFor(spec.font, font()));
+        if (entry.font != ControlFont::Standard) {
+            widget->setFont(fontFor(entry.font, font()));
         }
-        widget->setVisible(spec.shownAtStart);
-        controls_.insert(spec.id, widget);
+        widget->setVisible(entry.shownAtStart);
+        controls_.insert(entry.id, widget);
     }
 }
 
-QWidget* MainWindow::buildControl(const MainWindowControl& spec, QWidget* problem) {
-    const QString text = QString::fromUtf8(spec.text);
-    switch (spec.kind) {
+QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* problem) {
+    const QString text = QString::fromUtf8(entry.text);
+    switch (entry.kind) {
     case ControlKind::Panel: {
         auto* panel = new QLabel(client_);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -130,7 +130,7 @@ QWidget* MainWindow::buildControl(const MainWindowControl& spec, QWidget* proble
     case ControlKind::ToolbarButton: {
         auto* button = new QPushButton(text, client_);
         button->setFocusPolicy(Qt::StrongFocus);
-        connect(button, &QPushButton::clicked, this, [this, id = spec.id] { command(id); });
+        connect(button, &QPushButton::clicked, this, [this, id = entry.id] { command(id); });
         return button;
     }
     case ControlKind::Problem: {

@@ -45,7 +45,7 @@ protected:
 
 private:
     void buildControls();
-    QWidget* buildControl(const MainWindowControl& spec, QWidget* problem);
+    QWidget* buildControl(const MainWindowControl& entry, QWidget* problem);
     void initialise(const std::filesystem::path& dataFolderPath);
     void setColours();
     void addAccelerators();

@@ -27,13 +27,13 @@ void MainWindowTest::layoutMatchesTheTable() {
     const QFont base = client->font();
     const QFont fonts[] = {base, QFont(base.family(), 40, QFont::Bold),
                            QFont(base.family(), 15, QFont::Bold, true)};
-    for (const MainWindowControl& spec : mainWindowControls) {
-        QWidget* widget = window->control(spec.id);
-        QCOMPARE(widget->objectName(), QString::number(spec.id));
-        QCOMPARE(QRect(widget->mapTo(client, QPoint(0, 0)), widget->size()), spec.rect);
-        QCOMPARE(widget->isVisible(), spec.shownAtStart);
-        QCOMPARE(widget->property("text").toString(), QString::fromUtf8(spec.text));
-        QCOMPARE(widget->font(), fonts[static_cast<int>(spec.font)]);
+    for (const MainWindowControl& entry : mainWindowControls) {
+        QWidget* widget = window->control(entry.id);
+        QCOMPARE(widget->objectName(), QString::number(entry.id));
+        QCOMPARE(QRect(widget->mapTo(client, QPoint(0, 0)), widget->size()), entry.rect);
+        QCOMPARE(widget->isVisible(), entry.shownAtStart);
+        QCOMPARE(widget->property("text").toString(), QString::fromUtf8(entry.text));
+        QCOMPARE(widget->font(), fonts[static_cast<int>(entry.font)]);
     }
     QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
     QVERIFY(!control<QLabel>(window, MainId::happy)->pixmap().isNull());
