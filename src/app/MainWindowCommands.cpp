@@ -190,15 +190,10 @@ void MainWindow::openHelp(const std::string& caption) {
 }
 
 // A window the program opened has closed: the keys belong to this window again at once,
-// also where no window manager gives the activation back.
+// also where no window manager gives the activation back. The window's own focus widget gets
+// the keys, as before the window opened; where the engine moves the focus, showView does it.
 void MainWindow::returnFocus() {
     activateWindow();
-    QWidget* focused = focusWidget();
-    if (focused == nullptr || focused->isHidden()) {
-        if (QWidget* target = control(idOf(engine_.view().focus)); !target->isHidden()) {
-            target->setFocus(Qt::OtherFocusReason);
-        }
-    }
 }
 
 void MainWindow::actOn(const PracticeOutcome& outcome) {
@@ -294,7 +289,7 @@ void MainWindow::showTimers(const PracticeView& view) {
     }
     if (view.flashPeriodMs == 0) {
         flashTimer_.stop();
-    } else if (!flashTimer_.isActive() || flashTimer_.interval() != view.flashPeriodMs) {
+    } else if (!flashTimer_.isActive()) { // a run's period never changes while it runs
         flashTimer_.start(view.flashPeriodMs);
     }
 }

@@ -204,6 +204,8 @@ TEST(EngineCommands, EnterOnAToolbarButtonAndTheStepsBeforeEachCommand) {
         EXPECT_EQ(run.view().firstOperand, button == TB::Help ? "7" : ""); // Help keeps the run
     }
     run.start(TB::Drill, 1, 2);
+    run.keys("E");
+    EXPECT_EQ(run.view().flashPeriodMs, 2000);
     run.engine.beforeToolbarCommand(TB::Config);
     EXPECT_FALSE(run.view().answerBoxEnabled);
     run.engine.reportClosed();
