@@ -26,7 +26,6 @@ public:
     MainWindow(AppContext& context, const std::filesystem::path& dataFolderPath);
 
     AppContext& context() { return context_; }
-    const PracticeEngine& engine() const { return engine_; }
     QPoint startPosition() const { return startPosition_; }
     // The control of that number (see MainWindowControls.h).
     QWidget* control(int id) const { return controls_.value(id); }

@@ -13,7 +13,6 @@
 #include "report/ConfigureDialog.h"
 #include "report/ProgressReport.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QDate>
 #include <QLabel>

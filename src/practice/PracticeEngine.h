@@ -20,7 +20,6 @@ public:
     const PracticeView& view() const { return view_; }
     // The outcomes of the calls since the last take, oldest first.
     std::vector<PracticeOutcome> takeOutcomes();
-    PracticeMode mode() const { return mode_; }
     bool showAllAnswers() const { return showAllAnswers_; }
 
     // A toolbar command is about to run its own action.
