@@ -3,17 +3,17 @@
 #include "app/AnswerBox.h"
 #include "common/DialogFrame.h"
 #include "common/Version.h"
-#include "dialogs/MessageWindow.h"
-#include "dialogs/ResultsWindow.h"
 #include "help/HelpInstall.h"
 #include "help/HelpLocation.h"
 #include "records/GreetingDialog.h"
 #include "records/StudentOpening.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
@@ -21,20 +21,48 @@
 namespace {
 constexpr int clientWidth = 640;
 constexpr int clientHeight = 400;
-constexpr int toolbarButtonWidth = 80;
-constexpr int toolbarButtonHeight = 25;
 constexpr int problemFontPoints = 40;
 constexpr int instructionFontPoints = 15;
+constexpr int testTickMs = 1000;
 const QEvent::Type msgGreet = static_cast<QEvent::Type>(QEvent::User + 100);
-constexpr int wrongAnswerStyle = 64;
-const QColor wrongAnswerColour(255, 0, 0);
+const char problemClass[] = "ProblemOnScreen";
 
-QString objectNameOf(ControlId id) {
-    return QString::number(static_cast<int>(id));
+// The problem's labels read as one sentence ("7 times 2 equals"): the widget holding them
+// is one static text, named after the problem, with no children of its own to read.
+class ProblemAccessible : public QAccessibleWidget {
+public:
+    explicit ProblemAccessible(QWidget* widget)
+        : QAccessibleWidget(widget, QAccessible::StaticText) {}
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+};
+
+QAccessibleInterface* problemAccessible(const QString& className, QObject* object) {
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (widget != nullptr && className == QLatin1String("QWidget") &&
+        widget->property(problemClass).toBool()) {
+        return new ProblemAccessible(widget);
+    }
+    return nullptr;
 }
 
-QString qText(const std::string& text) {
-    return QString::fromStdString(text);
+QFont fontFor(ControlFont font, const QFont& base) {
+    switch (font) {
+    case ControlFont::Problem:
+        return QFont(base.family(), problemFontPoints, QFont::Bold);
+    case ControlFont::Instruction:
+        return QFont(base.family(), instructionFontPoints, QFont::Bold, true);
+    case ControlFont::Standard:
+        break;
+    }
+    return base;
+}
+
+QLabel* newLabel(QWidget* parent, Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setAlignment(alignment);
+    return label;
 }
 } // namespace
 
@@ -46,7 +74,7 @@ static void initResources() {
 MainWindow::MainWindow(AppContext& context, const std::filesystem::path& dataFolderPath)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      context_(context) {
+      context_(context), engine_(clock_, context.student) {
     setWindowTitle(QStringLiteral("Tallyburrow"));
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
@@ -58,93 +86,93 @@ MainWindow::MainWindow(AppContext& context, const std::filesystem::path& dataFol
     icon.addFile(QStringLiteral(":/icons/happy16.png"));
     setWindowIcon(icon);
     buildControls();
-    controls_.nextButton->hide();
-    controls_.showAnswerButton->hide();
-    controls_.answerBox->hide();
-    controls_.happyImage->hide();
     initialise(dataFolderPath);
 }
 
-QPushButton* MainWindow::addToolbarButton(ControlId id, const char* text, int x) {
-    auto* button = new QPushButton(QString::fromUtf8(text), client_);
-    button->setObjectName(objectNameOf(id));
-    button->setGeometry(x, 2, toolbarButtonWidth, toolbarButtonHeight);
-    button->setFocusPolicy(Qt::StrongFocus);
-    connect(button, &QPushButton::clicked, this, [this, id]() { command(static_cast<int>(id)); });
-    return button;
-}
-
-QLabel* MainWindow::addPracticeLabel(ControlId id, const QRect& rect, Qt::Alignment alignment) {
-    auto* label = new QLabel(client_);
-    label->setObjectName(objectNameOf(id));
-    label->setGeometry(rect);
-    label->setAlignment(alignment);
-    return label;
-}
-
 void MainWindow::buildControls() {
-    toolbarPanel_ = new QLabel(client_);
-    toolbarPanel_->setObjectName(objectNameOf(ControlId::ToolbarPanel));
-    toolbarPanel_->setGeometry(0, 0, 638, 30);
-    toolbarPanel_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    // The strip keeps the system's face colour; only the practice area is white.
-    QPalette face = toolbarPanel_->palette();
-    face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
-    toolbarPanel_->setPalette(face);
-    toolbarPanel_->setAutoFillBackground(true);
+    static const bool factoryInstalled = [] {
+        QAccessible::installFactory(problemAccessible);
+        return true;
+    }();
+    (void)factoryInstalled;
+    QWidget* problem = nullptr;
+    for (const MainWindowControl& entry : mainWindowControls) {
+        QWidget* widget = buildControl(entry, problem);
+        if (entry.kind == ControlKind::Problem) {
+            problem = widget;
+        }
+        widget->setObjectName(QString::number(entry.id));
+        const QRect rect = widget->parentWidget() == problem && problem != nullptr
+                               ? entry.rect.translated(-problem->pos())
+                               : entry.rect;
+        widget->setGeometry(rect);
+        if (entry.font != ControlFont::Standard) {
+            widget->setFont(fontFor(entry.font, font()));
+        }
+        widget->setVisible(entry.shownAtStart);
+        controls_.insert(entry.id, widget);
+    }
+}
 
-    controls_.window = this;
-    controls_.toolbarButtons = {addToolbarButton(ControlId::LearnButton, "&Learn", 2),
-                                addToolbarButton(ControlId::DrillButton, "&Drill", 82),
-                                addToolbarButton(ControlId::TestButton, "&Test", 162),
-                                addToolbarButton(ControlId::ReportButton, "&Report", 280),
-                                addToolbarButton(ControlId::ConfigButton, "&Config", 360),
-                                addToolbarButton(ControlId::QuitButton, "&Quit", 440),
-                                addToolbarButton(ControlId::HelpButton, "&Help", 558)};
-
-    const auto centred = Qt::AlignHCenter | Qt::AlignVCenter;
-    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
-    controls_.firstOperandLabel =
-        addPracticeLabel(ControlId::FirstOperand, QRect(30, 120, 100, 60), centred);
-    controls_.operatorLabel =
-        addPracticeLabel(ControlId::Operator, QRect(150, 120, 60, 60), centred);
-    controls_.secondOperandLabel =
-        addPracticeLabel(ControlId::SecondOperand, QRect(230, 120, 100, 60), centred);
-    controls_.equalsLabel = addPracticeLabel(ControlId::Equals, QRect(350, 120, 60, 60), centred);
-    controls_.answerLabel =
-        addPracticeLabel(ControlId::AnswerLabel, QRect(460, 120, 160, 60), left);
-    controls_.answerLabel->setFocusPolicy(Qt::ClickFocus);
-
-    controls_.nextButton = new QPushButton(client_);
-    controls_.nextButton->setObjectName(objectNameOf(ControlId::NextButton));
-    controls_.nextButton->setGeometry(440, 320, 180, 30);
-    controls_.showAnswerButton = new QPushButton(client_);
-    controls_.showAnswerButton->setObjectName(objectNameOf(ControlId::ShowAnswerButton));
-    controls_.showAnswerButton->setGeometry(440, 360, 180, 30);
-    // Their clicks reach the engine through the practice screen (Enter and Space).
-
-    controls_.statusLabel = addPracticeLabel(ControlId::StatusLabel, QRect(20, 345, 180, 20), left);
-    controls_.titleLabel = addPracticeLabel(ControlId::TitleLabel, QRect(20, 370, 250, 20), left);
-
-    auto* box = new AnswerBox(client_);
-    box->setObjectName(objectNameOf(ControlId::AnswerBox));
-    box->setGeometry(460, 120, 160, 60);
-    box->setFrame(false);
-    box->setAccessibleName(QStringLiteral("Answer"));
-    controls_.answerBox = box;
-
-    controls_.happyImage = new QLabel(client_);
-    controls_.happyImage->setObjectName(objectNameOf(ControlId::HappyImage));
-    controls_.happyImage->setGeometry(60, 260, 70, 60);
-    controls_.happyImage->setAlignment(Qt::AlignCenter);
-    controls_.happyImage->setPixmap(QPixmap(QStringLiteral(":/icons/happy32.png")));
-    controls_.happyImage->setAccessibleName(QStringLiteral("Happy face: well done"));
+QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* problem) {
+    const QString text = QString::fromUtf8(entry.text);
+    switch (entry.kind) {
+    case ControlKind::Panel: {
+        auto* panel = new QLabel(client_);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        // The strip keeps the system's face colour; only the practice area is white.
+        QPalette face = panel->palette();
+        face.setColor(QPalette::Window, QApplication::palette().color(QPalette::Button));
+        panel->setPalette(face);
+        panel->setAutoFillBackground(true);
+        return panel;
+    }
+    case ControlKind::ToolbarButton: {
+        auto* button = new QPushButton(text, client_);
+        button->setFocusPolicy(Qt::StrongFocus);
+        connect(button, &QPushButton::clicked, this, [this, id = entry.id] { command(id); });
+        return button;
+    }
+    case ControlKind::Problem: {
+        auto* holder = new QWidget(client_);
+        holder->setProperty(problemClass, true);
+        return holder;
+    }
+    case ControlKind::ProblemLabel:
+        return newLabel(problem, Qt::AlignCenter);
+    case ControlKind::AnswerLabel: {
+        QLabel* label = newLabel(client_, Qt::AlignLeft | Qt::AlignVCenter);
+        label->setFocusPolicy(Qt::ClickFocus);
+        return label;
+    }
+    case ControlKind::PracticeButton:
+        return new QPushButton(text, client_);
+    case ControlKind::TextLabel:
+        return newLabel(client_, Qt::AlignLeft | Qt::AlignVCenter);
+    case ControlKind::AnswerBox: {
+        auto* box = new AnswerBox(client_);
+        box->setFrame(false);
+        box->setAccessibleName(QStringLiteral("Answer"));
+        return box;
+    }
+    case ControlKind::HappyImage: {
+        QLabel* image = newLabel(client_, Qt::AlignCenter);
+        image->setPixmap(QPixmap(QStringLiteral(":/icons/happy32.png")));
+        image->setAccessibleName(QStringLiteral("Happy face: well done"));
+        return image;
+    }
+    case ControlKind::TimeBar: {
+        auto* bar = new QProgressBar(client_);
+        bar->setAccessibleName(QStringLiteral("Time used"));
+        bar->setTextVisible(false);
+        return bar;
+    }
+    }
+    return nullptr;
 }
 
 void MainWindow::initialise(const std::filesystem::path& dataFolderPath) {
     setColours();
-    setFonts();
-    controls_.answerLabel->setFocus();
     addAccelerators();
     centreOnScreen();
     initDataFolder(dataFolderPath, context_.data, context_.settings);
@@ -154,20 +182,25 @@ void MainWindow::initialise(const std::filesystem::path& dataFolderPath) {
                               QStringLiteral("Help is unavailable"));
     }
     startPosition_ = pos();
-    startPracticeEngine();
+    connectPractice();
+    showView(engine_.view());
     QCoreApplication::postEvent(this, new QEvent(msgGreet));
 }
 
-void MainWindow::startPracticeEngine() {
-    auto showWrongAnswer = [](const std::string& text, const std::string& caption, int x, int y) {
-        showMessage(text, wrongAnswerStyle, caption, 1, x, y, wrongAnswerColour);
-    };
-    auto showResults = [this](const ResultsSummary& summary) { showResultsWindow(this, summary); };
-    screen_ = std::make_unique<QtPracticeScreen>(controls_, showWrongAnswer, showResults, this);
-    engine_ = std::make_unique<PracticeEngine>(*screen_, clock_, context_.student,
-                                               ScreenPoint{startPosition_.x(), startPosition_.y()},
-                                               [this](int id) { command(id); });
-    screen_->attach(*engine_);
+void MainWindow::connectPractice() {
+    testTimer_.setInterval(testTickMs);
+    connect(&testTimer_, &QTimer::timeout, this, [this] { practise([](auto& e) { e.tick(); }); });
+    connect(&flashTimer_, &QTimer::timeout, this,
+            [this] { practise([](auto& e) { e.flashTick(); }); });
+    // Only the child's own edits: the box's text set from the view is not an answer.
+    connect(controlAs<QLineEdit>(MainId::answerBox), &QLineEdit::textEdited, this,
+            [this](const QString& text) {
+                practise([&text](auto& e) { e.answerTyped(text.toStdString()); });
+            });
+    connect(controlAs<QPushButton>(MainId::next), &QPushButton::clicked, this,
+            [this] { command(MainId::enterKey); });
+    connect(controlAs<QPushButton>(MainId::showAnswer), &QPushButton::clicked, this,
+            [this] { command(MainId::spaceKey); });
 }
 
 void MainWindow::setColours() {
@@ -180,30 +213,20 @@ void MainWindow::setColours() {
     setAutoFillBackground(true);
 }
 
-void MainWindow::setFonts() {
-    problemFont_ = QFont(font().family(), problemFontPoints, QFont::Bold);
-    instructionFont_ = QFont(font().family(), instructionFontPoints, QFont::Bold, true);
-    for (QWidget* control : {static_cast<QWidget*>(controls_.firstOperandLabel),
-                             static_cast<QWidget*>(controls_.secondOperandLabel),
-                             static_cast<QWidget*>(controls_.operatorLabel),
-                             static_cast<QWidget*>(controls_.equalsLabel),
-                             static_cast<QWidget*>(controls_.answerLabel),
-                             static_cast<QWidget*>(controls_.answerBox)}) {
-        control->setFont(problemFont_);
-    }
-    controls_.nextButton->setFont(instructionFont_);
-    controls_.showAnswerButton->setFont(instructionFont_);
-}
-
 void MainWindow::addAccelerators() {
-    namespace cmd = PracticeCommand;
     const std::pair<QKeySequence, int> accelerators[] = {
-        {QKeySequence(Qt::Key_Return), cmd::enter},  {QKeySequence(Qt::Key_Enter), cmd::enter},
-        {QKeySequence(Qt::Key_Space), cmd::space},   {QKeySequence(Qt::Key_L), cmd::learn},
-        {QKeySequence(Qt::Key_D), cmd::drill},       {QKeySequence(Qt::Key_T), cmd::test},
-        {QKeySequence(Qt::Key_R), cmd::report},      {QKeySequence(Qt::Key_C), cmd::config},
-        {QKeySequence(Qt::Key_Q), cmd::quit},        {QKeySequence(Qt::Key_H), cmd::help},
-        {QKeySequence(Qt::Key_Escape), cmd::escape}, {QKeySequence(Qt::Key_F1), cmd::help},
+        {QKeySequence(Qt::Key_Return), MainId::enterKey},
+        {QKeySequence(Qt::Key_Enter), MainId::enterKey},
+        {QKeySequence(Qt::Key_Space), MainId::spaceKey},
+        {QKeySequence(Qt::Key_L), MainId::learn},
+        {QKeySequence(Qt::Key_D), MainId::drill},
+        {QKeySequence(Qt::Key_T), MainId::test},
+        {QKeySequence(Qt::Key_R), MainId::report},
+        {QKeySequence(Qt::Key_C), MainId::config},
+        {QKeySequence(Qt::Key_Q), MainId::quit},
+        {QKeySequence(Qt::Key_H), MainId::help},
+        {QKeySequence(Qt::Key_Escape), MainId::escapeKey},
+        {QKeySequence(Qt::Key_F1), MainId::help},
     };
     for (const auto& [keys, id] : accelerators) {
         auto* shortcut = new QShortcut(keys, this);
@@ -227,7 +250,7 @@ void MainWindow::customEvent(QEvent* event) {
 }
 
 void MainWindow::greet() {
-    engine_->resetPractice();
+    practise([](auto& e) { e.reset(); });
     GreetingDialog greeting(this, context_.data.studentNames, [this]() { openHelp(""); });
     if (runCentredWindowModal(greeting) != QDialog::Accepted) {
         endingAtOnce_ = true; // no quit sequence: nothing has been opened or written
@@ -240,6 +263,6 @@ void MainWindow::greet() {
         return;
     }
     setWindowTitle(QStringLiteral("Tallyburrow (ver ") + QString::fromLatin1(appVersionText) +
-                   QStringLiteral(") - ") + qText(name));
+                   QStringLiteral(") - ") + QString::fromStdString(name));
     activateWindow();
 }

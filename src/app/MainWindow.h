@@ -1,29 +1,23 @@
 #pragma once
 
 #include "app/AppContext.h"
-#include "practice/PracticeControls.h"
+#include "app/MainWindowControls.h"
 #include "practice/PracticeEngine.h"
-#include "practice/PracticeIds.h"
 #include "practice/QtPracticeClock.h"
-#include "practice/QtPracticeScreen.h"
 
-#include <QFont>
+#include <QHash>
 #include <QMainWindow>
 #include <QPoint>
+#include <QTimer>
 
 #include <filesystem>
-#include <functional>
-#include <memory>
+#include <optional>
 #include <string>
-#include <vector>
-
-class QLabel;
-class QLineEdit;
-class QPushButton;
 
 // The program's one top-level window: the toolbar and the practice area. Its life is the
 // program's run. A main window (not a bare widget), so assistive technology reads it as a
-// frame.
+// frame. It passes what the child does to the practice engine, draws the engine's view and
+// acts on its outcomes.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -32,9 +26,9 @@ public:
     MainWindow(AppContext& context, const std::filesystem::path& dataFolderPath);
 
     AppContext& context() { return context_; }
-    const PracticeEngine& engine() const { return *engine_; }
-    const PracticeControls& practiceControls() const { return controls_; }
     QPoint startPosition() const { return startPosition_; }
+    // The control of that number (see MainWindowControls.h).
+    QWidget* control(int id) const { return controls_.value(id); }
 
     // Carries out one command of the window (toolbar buttons, accelerators).
     void command(int id);
@@ -50,15 +44,13 @@ protected:
 
 private:
     void buildControls();
-    QPushButton* addToolbarButton(ControlId id, const char* text, int x);
-    QLabel* addPracticeLabel(ControlId id, const QRect& rect, Qt::Alignment alignment);
+    QWidget* buildControl(const MainWindowControl& entry, QWidget* problem);
     void initialise(const std::filesystem::path& dataFolderPath);
     void setColours();
-    void setFonts();
     void addAccelerators();
+    void connectPractice();
     void centreOnScreen();
     void greet();
-    void startPracticeEngine();
     void learn();
     void drill();
     void test();
@@ -68,15 +60,33 @@ private:
     bool quitSequence();
     bool saveStudentOrAsk();
 
+    // Every call into the engine goes through here: then the view is drawn and the outcomes
+    // are acted on.
+    template <typename Call> void practise(Call call) {
+        call(engine_);
+        showView(engine_.view());
+        for (const PracticeOutcome& outcome : engine_.takeOutcomes()) {
+            actOn(outcome);
+        }
+    }
+    void showView(const PracticeView& view);
+    void showProblem(const PracticeView& view);
+    void showTimers(const PracticeView& view);
+    void showFocus(const PracticeView& view);
+    void actOn(const PracticeOutcome& outcome);
+    void announce(const std::string& text);
+    void returnFocus();
+    std::optional<ToolbarButton> focusedToolbarButton() const;
+    template <typename T> T* controlAs(int id) const { return qobject_cast<T*>(control(id)); }
+
     AppContext& context_;
-    PracticeControls controls_;
     QWidget* client_ = nullptr; // the 640 x 400 client area holding every control
-    QLabel* toolbarPanel_ = nullptr;
-    QFont problemFont_;
-    QFont instructionFont_;
+    QHash<int, QWidget*> controls_;
     QPoint startPosition_;
-    std::unique_ptr<QtPracticeScreen> screen_;
     QtPracticeClock clock_;
-    std::unique_ptr<PracticeEngine> engine_;
+    PracticeEngine engine_;
+    QTimer testTimer_;
+    QTimer flashTimer_;
+    int focusMovesShown_ = 0;
     bool endingAtOnce_ = false;
 };

@@ -3,6 +3,8 @@
 #include "dialogs/DrillOptionsDialog.h"
 #include "dialogs/LearnOptionsDialog.h"
 #include "dialogs/MathTestDialog.h"
+#include "dialogs/MessageWindow.h"
+#include "dialogs/ResultsWindow.h"
 #include "dialogs/TestOptionsDialog.h"
 #include "help/ShowHelp.h"
 #include "printtests/PrintTestDialog.h"
@@ -11,13 +13,17 @@
 #include "report/ConfigureDialog.h"
 #include "report/ProgressReport.h"
 
+#include <QApplication>
 #include <QDate>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
 #include <QPushButton>
 
 #include <string>
 #include <vector>
 
-// The main window's commands: the toolbar buttons and the keys of the practice area.
+// The main window's commands, and the practice engine's view and outcomes on screen.
 
 namespace {
 // Seconds per flash card offered by Drill, and minutes offered by Test.
@@ -25,112 +31,275 @@ const std::vector<std::string> drillTimeChoices = {"1", "2", "3", "4", "5",
                                                    "6", "7", "8", "9", "10"};
 const std::vector<std::string> testTimeChoices = {"1", "2",  "3",  "4",  "5",  "6",  "7", "8",
                                                   "9", "10", "12", "15", "20", "25", "30"};
+// The wrong-answer message stands this far right of and below the window's start position.
+const QPoint wrongAnswerOffset(350, 250);
+constexpr int wrongAnswerStyle = 64;
+const QColor wrongAnswerColour(255, 0, 0);
+
+QString qText(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+ToolbarButton buttonOf(int id) {
+    return static_cast<ToolbarButton>(id - MainId::learn);
+}
+
+int idOf(PracticeFocus focus) {
+    switch (focus) {
+    case PracticeFocus::AnswerBox:
+        return MainId::answerBox;
+    case PracticeFocus::AnswerLabel:
+        return MainId::answerLabel;
+    case PracticeFocus::Learn:
+        return MainId::learn;
+    case PracticeFocus::Report:
+        return MainId::report;
+    }
+    return MainId::answerLabel;
+}
+
+int statusWidth(StatusRoom room) {
+    switch (room) {
+    case StatusRoom::Wide:
+        return statusWidthWide;
+    case StatusRoom::Narrow:
+        return statusWidthNarrow;
+    case StatusRoom::AsBuilt:
+        break;
+    }
+    return statusWidthAsBuilt;
+}
 } // namespace
 
 void MainWindow::command(int id) {
     switch (id) {
-    case PracticeCommand::learn:
+    case MainId::learn:
         learn();
         break;
-    case PracticeCommand::drill:
+    case MainId::drill:
         drill();
         break;
-    case PracticeCommand::test:
+    case MainId::test:
         test();
         break;
-    case PracticeCommand::report:
+    case MainId::report:
         report();
         break;
-    case PracticeCommand::config:
+    case MainId::config:
         configure();
         break;
-    case PracticeCommand::quit:
+    case MainId::quit:
         close();
+        if (isVisible()) {
+            returnFocus(); // the child chose to stay
+        }
         break;
-    case PracticeCommand::help:
+    case MainId::help:
         openHelp("Tallyburrow help");
         break;
-    case PracticeCommand::escape:
-        engine_->cmdEscape();
+    case MainId::escapeKey:
+        practise([](auto& e) { e.escape(); });
         break;
-    case PracticeCommand::enter:
-        engine_->cmdEnter();
+    case MainId::enterKey:
+        practise([focused = focusedToolbarButton()](auto& e) { e.enter(focused); });
         break;
-    case PracticeCommand::space:
-        engine_->cmdSpace();
-        break;
-    case PracticeCommand::next:
-        engine_->cmdNext();
-        break;
-    case PracticeCommand::showAnswer:
-        engine_->cmdShowAnswer();
+    case MainId::spaceKey:
+        practise([](auto& e) { e.space(); });
         break;
     default:
         break;
     }
 }
 
+std::optional<ToolbarButton> MainWindow::focusedToolbarButton() const {
+    QWidget* focused = QApplication::focusWidget();
+    for (int id = MainId::learn; id <= MainId::help; ++id) {
+        if (focused != nullptr && control(id) == focused) {
+            return buttonOf(id);
+        }
+    }
+    return std::nullopt;
+}
+
 void MainWindow::learn() {
-    engine_->beforeToolbarCommand(PracticeCommand::learn);
-    const auto choice = askLearnOptions(this, context_.student, engine_->state().showAllAnswers);
+    practise([](auto& e) { e.beforeToolbarCommand(ToolbarButton::Learn); });
+    const auto choice = askLearnOptions(this, context_.student, engine_.showAllAnswers());
+    returnFocus();
     if (choice) {
-        engine_->startLearn(choice->operation, choice->number, choice->showAllAnswers);
-    } else {
-        engine_->setMode(PracticeMode::None);
+        practise([&choice](auto& e) {
+            e.startLearn(choice->operation, choice->number, choice->showAllAnswers);
+        });
     }
 }
 
 void MainWindow::drill() {
-    engine_->beforeToolbarCommand(PracticeCommand::drill);
+    practise([](auto& e) { e.beforeToolbarCommand(ToolbarButton::Drill); });
     const auto choice = askDrillOptions(this, drillTimeChoices);
+    returnFocus();
     if (choice) {
-        engine_->startDrill(choice->kind, choice->flashCards ? choice->secondsPerCard : 0);
-    } else {
-        engine_->setMode(PracticeMode::None);
+        practise([&choice](auto& e) {
+            e.startDrill(choice->kind, choice->flashCards ? choice->secondsPerCard : 0);
+        });
     }
 }
 
 void MainWindow::test() {
-    engine_->beforeToolbarCommand(PracticeCommand::test);
+    practise([](auto& e) { e.beforeToolbarCommand(ToolbarButton::Test); });
     switch (askTestOptions(this)) {
     case TestOptionsChoice::TestOnComputer:
-        engine_->setMode(PracticeMode::Test);
         if (const auto choice = askMathTest(this, testTimeChoices, context_.student)) {
-            engine_->startTest(choice->kind, choice->minutes, choice->problemCount);
-        } else {
-            engine_->setMode(PracticeMode::None);
+            returnFocus();
+            practise([&choice](auto& e) {
+                e.startTest(choice->kind, choice->minutes, choice->problemCount);
+            });
         }
         break;
     case TestOptionsChoice::PrintTestPages:
-        engine_->setMode(PracticeMode::PrintedTest);
         showPrintTestDialog(this, context_.settings, context_.student);
-        engine_->setMode(PracticeMode::None);
         break;
     case TestOptionsChoice::ReportPrintedTest: {
         const QDate today = QDate::currentDate();
         showSaveScoreDialog(this, context_.student,
                             dateText(today.year(), today.month(), today.day()));
-        engine_->setMode(PracticeMode::None);
         break;
     }
     case TestOptionsChoice::Closed:
         break;
     }
+    returnFocus();
 }
 
 void MainWindow::report() {
-    engine_->beforeToolbarCommand(PracticeCommand::report);
+    practise([](auto& e) { e.beforeToolbarCommand(ToolbarButton::Report); });
     showProgressReport(this, context_.student);
-    controls_.toolbarButtons[0]->setDefault(true);
+    returnFocus();
+    practise([](auto& e) { e.reportClosed(); });
 }
 
 void MainWindow::configure() {
-    engine_->beforeToolbarCommand(PracticeCommand::config);
+    practise([](auto& e) { e.beforeToolbarCommand(ToolbarButton::Config); });
     showConfigureDialog(this, context_.student,
                         QString::fromStdU16String(context_.data.folder.u16string()).toStdString());
+    returnFocus();
 }
 
 void MainWindow::openHelp(const std::string& caption) {
     ShowHelp(QString::fromStdU16String(context_.data.helpPath.u16string()).toStdString(), caption,
              nullptr);
+}
+
+// A window the program opened has closed: the keys belong to this window again at once,
+// also where no window manager gives the activation back. The window's own focus widget gets
+// the keys, as before the window opened; where the engine moves the focus, showView does it.
+void MainWindow::returnFocus() {
+    activateWindow();
+}
+
+void MainWindow::actOn(const PracticeOutcome& outcome) {
+    switch (outcome.kind) {
+    case PracticeOutcome::Kind::Beep:
+        QApplication::beep();
+        break;
+    case PracticeOutcome::Kind::WrongAnswerMessage: {
+        const QPoint corner = startPosition_ + wrongAnswerOffset;
+        showMessage(outcome.text, wrongAnswerStyle, outcome.caption, 1, corner.x(), corner.y(),
+                    wrongAnswerColour);
+        returnFocus();
+        practise([](auto& e) { e.wrongAnswerMessageClosed(); });
+        break;
+    }
+    case PracticeOutcome::Kind::TestFinished: {
+        announce(outcome.text);
+        showResultsWindow(this, outcome.summary);
+        const ScoreRecord& score = outcome.record;
+        appendScore(context_.student, score.date, score.kind, score.timeLimit, score.problems,
+                    score.correct);
+        returnFocus();
+        practise([](auto& e) { e.resultsClosed(); });
+        break;
+    }
+    case PracticeOutcome::Kind::RunCommand:
+        command(MainId::learn + static_cast<int>(outcome.command));
+        break;
+    case PracticeOutcome::Kind::Announce:
+        announce(outcome.text);
+        break;
+    }
+}
+
+// Texts a sighted child learns from the screen itself ("Time's up", the end of a test) are
+// given to assistive technology as the status line's description, which it announces.
+void MainWindow::announce(const std::string& text) {
+    control(MainId::status)->setAccessibleDescription(qText(text));
+}
+
+void MainWindow::showView(const PracticeView& view) {
+    showProblem(view);
+    auto* box = controlAs<QLineEdit>(MainId::answerBox);
+    if (box->text() != qText(view.answerText)) {
+        box->setText(qText(view.answerText));
+    }
+    box->setVisible(view.answerBoxVisible);
+    box->setEnabled(view.answerBoxEnabled);
+    auto* next = controlAs<QPushButton>(MainId::next);
+    next->setText(qText(view.nextText));
+    next->setVisible(view.nextVisible);
+    auto* showAnswer = controlAs<QPushButton>(MainId::showAnswer);
+    showAnswer->setText(qText(view.showAnswerText));
+    showAnswer->setVisible(view.showAnswerVisible);
+    control(MainId::happy)->setVisible(view.happyVisible);
+    auto* status = controlAs<QLabel>(MainId::status);
+    status->setText(qText(view.status));
+    status->resize(statusWidth(view.statusRoom), status->height());
+    controlAs<QLabel>(MainId::title)->setText(qText(view.title));
+    for (int id = MainId::learn; id <= MainId::help; ++id) {
+        const auto index = static_cast<std::size_t>(id - MainId::learn);
+        controlAs<QPushButton>(id)->setDefault(view.defaultLook[index]);
+    }
+    showTimers(view);
+    showFocus(view);
+}
+
+// The problem's parts, and the whole problem as one sentence for screen readers: it names
+// the problem area and describes the answer box, and a change is announced.
+void MainWindow::showProblem(const PracticeView& view) {
+    controlAs<QLabel>(MainId::firstOperand)->setText(qText(view.firstOperand));
+    controlAs<QLabel>(MainId::operatorSign)->setText(qText(view.operatorText));
+    controlAs<QLabel>(MainId::secondOperand)->setText(qText(view.secondOperand));
+    controlAs<QLabel>(MainId::equals)->setText(qText(view.equals));
+    auto* answer = controlAs<QLabel>(MainId::answerLabel);
+    answer->setText(qText(view.answerLabel));
+    const QString spoken = qText(view.spokenProblem);
+    QWidget* problem = control(MainId::problem);
+    if (problem->accessibleName() != spoken) {
+        problem->setAccessibleName(spoken); // sends the name change screen readers follow
+        control(MainId::answerBox)->setAccessibleDescription(spoken);
+        answer->setAccessibleName(view.answerLabel.empty() ? QStringLiteral("Answer") : spoken);
+    }
+}
+
+void MainWindow::showTimers(const PracticeView& view) {
+    auto* bar = controlAs<QProgressBar>(MainId::timeBar);
+    bar->setRange(0, view.timeBarMaximum);
+    bar->setValue(view.timeBarPosition);
+    bar->setVisible(view.timeBarShown);
+    if (view.testTimerRunning != testTimer_.isActive()) {
+        view.testTimerRunning ? testTimer_.start() : testTimer_.stop();
+    }
+    if (view.flashPeriodMs == 0) {
+        flashTimer_.stop();
+    } else if (!flashTimer_.isActive()) { // a run's period never changes while it runs
+        flashTimer_.start(view.flashPeriodMs);
+    }
+}
+
+void MainWindow::showFocus(const PracticeView& view) {
+    if (view.focusMoves == focusMovesShown_) {
+        return;
+    }
+    focusMovesShown_ = view.focusMoves;
+    QWidget* target = control(idOf(view.focus));
+    if (!target->isHidden()) {
+        target->setFocus(Qt::OtherFocusReason);
+    }
 }

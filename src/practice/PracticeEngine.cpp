@@ -2,321 +2,468 @@
 
 #include "common/NumberText.h"
 #include "practice/PracticeTexts.h"
+#include "records/PackDate.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
-// The wrong-answer message stands this far right of and below the main window's corner.
-constexpr int messageOffsetX = 350;
-constexpr int messageOffsetY = 250;
+constexpr int millisecondsPerSecond = 1000;
+constexpr int secondsPerMinute = 60;
 
 bool learnOrDrill(PracticeMode mode) {
     return mode == PracticeMode::Learn || mode == PracticeMode::Drill;
 }
+
+std::size_t indexOf(ToolbarButton button) {
+    return static_cast<std::size_t>(button);
+}
 } // namespace
 
-PracticeEngine::PracticeEngine(PracticeScreen& screen, PracticeClock& clock, StudentRecord& student,
-                               ScreenPoint mainPosition,
-                               std::function<void(int command)> sendCommand)
-    : screen(screen), clock(clock), student(student), mainPosition(mainPosition),
-      sendCommand(std::move(sendCommand)) {}
+PracticeEngine::PracticeEngine(PracticeClock& clock, StudentRecord& student)
+    : clock(clock), student(student) {
+    ++view_.focusMoves; // the answer label holds the focus from the start
+}
 
-void PracticeEngine::beforeToolbarCommand(int command) {
-    if (command == PracticeCommand::test) {
-        screen.setStatusLabelWidth(narrowStatusWidth);
-    } else if (command == PracticeCommand::learn || command == PracticeCommand::drill) {
-        screen.setStatusLabelWidth(wideStatusWidth);
-    }
-    if (command < PracticeCommand::learn || command > PracticeCommand::config) {
+std::vector<PracticeOutcome> PracticeEngine::takeOutcomes() {
+    return std::exchange(outcomes, {});
+}
+
+void PracticeEngine::outcome(PracticeOutcome::Kind kind, std::string text) {
+    PracticeOutcome next;
+    next.kind = kind;
+    next.text = std::move(text);
+    outcomes.push_back(std::move(next));
+}
+
+void PracticeEngine::moveFocus(PracticeFocus target) {
+    // Like a widget, the focus never moves to a hidden answer box.
+    if (target == PracticeFocus::AnswerBox && !view_.answerBoxVisible) {
         return;
     }
-    resetPractice();
-    if (command > PracticeCommand::test) {
+    view_.focus = target;
+    ++view_.focusMoves;
+}
+
+void PracticeEngine::beforeToolbarCommand(ToolbarButton button) {
+    if (button == ToolbarButton::Test) {
+        view_.statusRoom = StatusRoom::Narrow;
+    } else if (button == ToolbarButton::Learn || button == ToolbarButton::Drill) {
+        view_.statusRoom = StatusRoom::Wide;
+    }
+    if (button == ToolbarButton::Quit || button == ToolbarButton::Help) {
         return;
     }
-    practice.flashCards = false;
-    screen.setEnabled(ControlId::AnswerBox, true);
-    resetPractice();
-    if (command == PracticeCommand::learn) {
-        practice.mode = PracticeMode::Learn;
-    } else if (command == PracticeCommand::drill) {
-        practice.mode = PracticeMode::Drill;
+    if (button == ToolbarButton::Learn || button == ToolbarButton::Drill ||
+        button == ToolbarButton::Test) {
+        flashCards = false;
+        view_.answerBoxEnabled = true;
     }
+    reset();
+}
+
+void PracticeEngine::reportClosed() {
+    view_.defaultLook[indexOf(ToolbarButton::Learn)] = true;
 }
 
 void PracticeEngine::startRun(int kind, PracticeMode mode) {
-    practice.mode = mode;
-    practice.chosenKind = kind;
+    mode_ = mode;
+    chosenKind = kind;
     const std::uint64_t seed = seedFromTimeOfDay(clock.secondsSinceMidnight());
-    practice.problemList = buildProblemList(static_cast<OperationKind>(kind), mode, student,
-                                            practice.learnNumber, random, seed);
-    practice.startPending = true;
-    cmdNext();
+    problemList = buildProblemList(static_cast<OperationKind>(kind), mode, student, learnNumber,
+                                   random, seed);
+    startPending = true;
+    next();
 }
 
-void PracticeEngine::startLearn(int operation, int number, bool showAllAnswers) {
-    practice.learnNumber = number;
-    practice.showAllAnswers = showAllAnswers;
-    practice.flashCards = false;
-    practice.timeSetting = 0;
+void PracticeEngine::startLearn(int operation, int number, bool showAll) {
+    learnNumber = number;
+    showAllAnswers_ = showAll;
+    flashCards = false;
+    timeSetting = 0;
     noteLearnChoice(student, operation, number);
     startRun(operation, PracticeMode::Learn);
 }
 
 void PracticeEngine::startDrill(int kind, int secondsPerCard) {
-    practice.timeSetting = std::max(secondsPerCard, 0);
-    practice.flashCards = practice.timeSetting > 0;
+    timeSetting = std::max(secondsPerCard, 0);
+    flashCards = timeSetting > 0;
     startRun(kind, PracticeMode::Drill);
 }
 
 void PracticeEngine::startTest(int kind, int minutes, int problemCount) {
     // A score record holds the minutes in one byte and the problems in 16 bits.
-    practice.timeSetting = std::clamp(minutes, 0, 255);
-    practice.testProblemCount = std::clamp(problemCount, 0, 32767);
-    practice.flashCards = false;
+    timeSetting = std::clamp(minutes, 0, 255);
+    testProblemCount = std::clamp(problemCount, 0, 32767);
+    flashCards = false;
     startRun(kind, PracticeMode::Test);
 }
 
-void PracticeEngine::resetPractice() {
-    for (ControlId id :
-         {ControlId::FirstOperand, ControlId::Operator, ControlId::SecondOperand, ControlId::Equals,
-          ControlId::AnswerLabel, ControlId::AnswerBox, ControlId::NextButton,
-          ControlId::ShowAnswerButton, ControlId::StatusLabel, ControlId::TitleLabel}) {
-        screen.setText(id, "");
-    }
-    screen.setVisible(ControlId::AnswerBox, false);
-    screen.setVisible(ControlId::NextButton, false);
-    screen.setVisible(ControlId::ShowAnswerButton, false);
-    if (practice.timeBarExists) {
-        screen.destroyTimeBar();
-        practice.timeBarExists = false;
-    }
-    screen.stopTestTimer();
-    screen.stopFlashTimer();
-    practice.mode = PracticeMode::None;
-    practice.startPending = false;
-    practice.timeSetting = 0;
-    practice.timing = false;
-    practice.startSeconds = 0;
-    practice.current = Problem{};
-    practice.operatorText.clear();
+// Clears the practice area and stops the run; the counts and the place in the list stay.
+void PracticeEngine::reset() {
+    view_.firstOperand.clear();
+    view_.operatorText.clear();
+    view_.secondOperand.clear();
+    view_.equals.clear();
+    setAnswerLabel("");
+    view_.spokenProblem.clear();
+    typedAnswer.clear();
+    view_.answerText.clear();
+    judged = Judged::Nothing;
+    view_.happyVisible = false;
+    view_.nextText.clear();
+    view_.showAnswerText.clear();
+    view_.status.clear();
+    view_.title.clear();
+    view_.answerBoxVisible = false;
+    view_.nextVisible = false;
+    view_.showAnswerVisible = false;
+    view_.timeBarShown = false;
+    view_.testTimerRunning = false;
+    view_.flashPeriodMs = 0;
+    mode_ = PracticeMode::None;
+    startPending = false;
+    waiting = Waiting::No;
+    timeSetting = 0;
+    timing = false;
+    startSeconds = 0;
+    current = Problem{};
 }
 
-void PracticeEngine::cmdEnter() {
-    if (screen.text(ControlId::NextButton) == PracticeText::stop) {
-        resetPractice();
+void PracticeEngine::enter(std::optional<ToolbarButton> focusedButton) {
+    if (view_.nextText == PracticeText::stop) {
+        reset();
         return;
     }
-    const ControlId focused = screen.focusedControl();
-    const bool buttonMayAct = practice.mode == PracticeMode::None || practice.problemIndex != 0;
-    if (buttonMayAct && isToolbarButton(focused)) {
-        if (sendCommand) {
-            sendCommand(static_cast<int>(focused));
-        }
-        screen.setDefaultLook(focused, false);
+    // While "Enter --> Begin" waits, Enter begins the run even on a toolbar button.
+    const bool buttonMayAct = mode_ == PracticeMode::None || problemIndex != 0;
+    if (buttonMayAct && focusedButton) {
+        view_.defaultLook[indexOf(*focusedButton)] = false;
+        PracticeOutcome run;
+        run.kind = PracticeOutcome::Kind::RunCommand;
+        run.command = *focusedButton;
+        outcomes.push_back(run);
         return;
     }
-    cmdNext();
+    next();
 }
 
-void PracticeEngine::cmdEscape() {
-    resetPractice();
-    screen.setFocus(ControlId::LearnButton);
-    screen.setDefaultLook(ControlId::LearnButton, true);
+void PracticeEngine::escape() {
+    reset();
+    moveFocus(PracticeFocus::Learn);
+    view_.defaultLook[indexOf(ToolbarButton::Learn)] = true;
 }
 
-void PracticeEngine::cmdSpace() {
-    if (practice.typedAnswer.empty() && screen.text(ControlId::AnswerLabel).empty()) {
-        cmdShowAnswer();
+void PracticeEngine::space() {
+    if (typedAnswer.empty() && view_.answerLabel.empty()) {
+        showAnswer();
     }
 }
 
-void PracticeEngine::cmdNext() {
-    if (practice.mode == PracticeMode::None) {
+void PracticeEngine::next() {
+    if (mode_ == PracticeMode::None || waiting != Waiting::No) {
         return;
     }
-    if (practice.startPending) {
-        if (practice.flashCards) {
-            beginFlashCards();
-        } else {
-            begin();
-        }
-    } else if (practice.mode == PracticeMode::Test) {
+    if (startPending) {
+        flashCards ? beginFlashCards() : begin();
+    } else if (mode_ == PracticeMode::Test) {
         nextInTest();
-    } else if (practice.mode == PracticeMode::Drill && practice.flashCards &&
-               practice.timeSetting > 0) {
+    } else if (mode_ == PracticeMode::Drill && flashCards && timeSetting > 0) {
         nextFlashCard();
-    } else if (learnOrDrill(practice.mode) && practice.timeSetting == 0) {
+    } else if (learnOrDrill(mode_) && timeSetting == 0) {
         nextInLearnOrDrill();
     }
 }
 
 void PracticeEngine::begin() {
-    practice.startPending = false;
-    screen.setVisible(ControlId::NextButton, true);
-    screen.setText(ControlId::NextButton, PracticeText::begin);
-    practice.problemIndex = 0;
-    practice.askedCount = 0;
-    practice.correctCount = 0;
-    practice.problemsShown = 0;
-    practice.answerState = AnswerState::Nothing;
-    if (practice.mode == PracticeMode::Learn) {
-        screen.setDefaultLook(ControlId::LearnButton, false);
-    } else if (practice.mode == PracticeMode::Drill) {
-        screen.setDefaultLook(ControlId::DrillButton, false);
-    } else if (practice.mode == PracticeMode::Test) {
-        screen.setDefaultLook(ControlId::TestButton, false);
-    }
-    screen.setFocus(ControlId::AnswerBox);
+    startPending = false;
+    view_.nextVisible = true;
+    view_.nextText = PracticeText::begin;
+    problemIndex = 0;
+    askedCount = 0;
+    correctCount = 0;
+    problemsShown = 0;
+    judged = Judged::Nothing;
+    const ToolbarButton modeButton = mode_ == PracticeMode::Learn   ? ToolbarButton::Learn
+                                     : mode_ == PracticeMode::Drill ? ToolbarButton::Drill
+                                                                    : ToolbarButton::Test;
+    view_.defaultLook[indexOf(modeButton)] = false;
+    moveFocus(PracticeFocus::AnswerBox);
 }
 
 void PracticeEngine::nextInLearnOrDrill() {
-    screen.setVisible(ControlId::AnswerBox, true);
-    if (practice.answerState != AnswerState::Nothing) {
-        practice.answerState = AnswerState::Nothing;
-        countWrongAnswer();
+    view_.answerBoxVisible = true;
+    if (judged != Judged::Nothing) {
+        judged = Judged::Nothing;
+        countWrongAnswer(); // the next problem follows when the message is closed
+        return;
     }
     showNextProblem();
 }
 
 void PracticeEngine::countWrongAnswer() {
-    ++practice.askedCount;
+    ++askedCount;
     showCountLineInDrill();
-    showWrongAnswerMessage();
+    PracticeOutcome message;
+    message.kind = PracticeOutcome::Kind::WrongAnswerMessage;
+    message.text = wrongAnswerBody(correctAnswer(current));
+    message.caption = PracticeText::wrongCaption;
+    outcomes.push_back(message);
+    waiting = Waiting::ForMessage;
+}
+
+void PracticeEngine::wrongAnswerMessageClosed() {
+    if (waiting != Waiting::ForMessage) {
+        return;
+    }
+    waiting = Waiting::No;
+    view_.nextVisible = true;
+    view_.answerBoxVisible = true;
+    showNextProblem();
 }
 
 void PracticeEngine::showCountLineInDrill() {
-    if (practice.mode == PracticeMode::Drill) {
-        screen.setText(ControlId::TitleLabel,
-                       countLine(practice.correctCount, practice.askedCount));
+    if (mode_ == PracticeMode::Drill) {
+        view_.title = countLine(correctCount, askedCount);
     }
 }
 
-void PracticeEngine::showWrongAnswerMessage() {
-    screen.showWrongAnswerMessage(wrongAnswerBody(correctAnswer(practice.current)),
-                                  PracticeText::wrongCaption, mainPosition.x + messageOffsetX,
-                                  mainPosition.y + messageOffsetY);
-}
-
 std::string PracticeEngine::titleLine() const {
-    switch (practice.mode) {
+    switch (mode_) {
     case PracticeMode::Learn:
-        return learnTitle(practice.learnNumber, practice.chosenKind);
+        return learnTitle(learnNumber, chosenKind);
     case PracticeMode::Drill:
-        return drillTitle(practice.chosenKind);
+        return drillTitle(chosenKind);
     case PracticeMode::Test:
-        return testTitle(practice.chosenKind, practice.correctCount, practice.askedCount);
+        return testTitle(chosenKind, correctCount, askedCount);
     default:
         return "";
     }
 }
 
 bool PracticeEngine::advanceInList() {
-    const int count = static_cast<int>(practice.problemList.size());
+    const int count = static_cast<int>(problemList.size());
     if (count == 0) {
         return false; // nothing to show: the run waits for Escape or a toolbar command
     }
-    if (practice.problemIndex >= count) {
-        practice.problemIndex = 0;
-        if (practice.mode != PracticeMode::Learn) {
+    if (problemIndex >= count) {
+        problemIndex = 0;
+        if (mode_ != PracticeMode::Learn) {
             random.seed(seedFromTimeOfDay(clock.secondsSinceMidnight()));
-            shuffleProblemList(practice.problemList, random);
+            shuffleProblemList(problemList, random);
         }
     }
-    ++practice.problemIndex;
-    practice.counted = false;
-    practice.current = practice.problemList[static_cast<std::size_t>(practice.problemIndex - 1)];
-    practice.operatorText = operatorText(practice.current.operation);
+    ++problemIndex;
+    counted = false;
+    current = problemList[static_cast<std::size_t>(problemIndex - 1)];
     return true;
 }
 
 void PracticeEngine::showProblem() {
-    screen.setText(ControlId::FirstOperand, numberPlain(practice.current.first));
-    screen.setText(ControlId::Operator, practice.operatorText);
-    screen.setText(ControlId::SecondOperand, numberPlain(practice.current.second));
-    screen.setText(ControlId::Equals, PracticeText::equals);
-    screen.setText(ControlId::AnswerLabel, "");
+    view_.firstOperand = numberPlain(current.first);
+    view_.operatorText = operatorText(current.operation);
+    view_.secondOperand = numberPlain(current.second);
+    view_.equals = PracticeText::equals;
+    setAnswerLabel("");
+}
+
+void PracticeEngine::setAnswerLabel(const std::string& text) {
+    view_.answerLabel = text;
+    view_.spokenProblem = problemOnScreen() ? spokenProblem(current, text) : std::string();
+}
+
+// An emptied answer box: nothing is left to judge, so a later Enter just moves on.
+void PracticeEngine::clearAnswerBox() {
+    typedAnswer.clear();
+    view_.answerText.clear();
+    if (learnOrDrill(mode_)) {
+        judged = Judged::Nothing;
+        view_.happyVisible = false;
+        view_.status.clear();
+    }
 }
 
 void PracticeEngine::showNextProblem() {
-    screen.repaintAnswerArea();
-    screen.setText(ControlId::TitleLabel, titleLine());
+    view_.title = titleLine();
     if (!advanceInList()) {
         return;
     }
     showProblem();
-    screen.setText(ControlId::NextButton, PracticeText::next);
-    screen.setText(ControlId::AnswerBox, "");
-    screen.setFocus(ControlId::AnswerBox);
-    if (!learnOrDrill(practice.mode)) {
+    view_.nextText = PracticeText::next;
+    clearAnswerBox();
+    moveFocus(PracticeFocus::AnswerBox);
+    if (!learnOrDrill(mode_)) {
         return;
     }
-    if (practice.showAllAnswers) {
-        cmdShowAnswer();
+    if (showAllAnswers_) {
+        showAnswer();
     } else {
-        screen.setVisible(ControlId::ShowAnswerButton, true);
-        screen.setText(ControlId::ShowAnswerButton, PracticeText::showAnswer);
+        view_.showAnswerVisible = true;
+        view_.showAnswerText = PracticeText::showAnswer;
     }
 }
 
-void PracticeEngine::cmdShowAnswer() {
-    if (!learnOrDrill(practice.mode) || !practice.problemOnScreen()) {
+void PracticeEngine::showAnswer() {
+    if (!learnOrDrill(mode_) || !problemOnScreen()) {
         return;
     }
-    screen.setVisible(ControlId::AnswerBox, false);
-    screen.setText(ControlId::AnswerLabel, numberPlain(correctAnswer(practice.current)));
-    screen.setFocus(ControlId::AnswerLabel);
-    screen.setVisible(ControlId::HappyImage, false);
-    screen.setVisible(ControlId::ShowAnswerButton, false);
-    screen.setText(ControlId::StatusLabel, "");
-    screen.repaintAnswerArea();
+    view_.answerBoxVisible = false;
+    setAnswerLabel(numberPlain(correctAnswer(current)));
+    moveFocus(PracticeFocus::AnswerLabel);
+    view_.happyVisible = false;
+    view_.showAnswerVisible = false;
+    view_.status.clear();
 }
 
-void PracticeEngine::answerChanged() {
-    practice.typedAnswer = screen.text(ControlId::AnswerBox);
-    if (practice.mode == PracticeMode::Test || practice.mode == PracticeMode::PrintedTest) {
+void PracticeEngine::answerTyped(const std::string& text) {
+    if (text.empty()) {
+        clearAnswerBox();
         return;
     }
-    if (practice.typedAnswer.empty()) {
-        // An emptied box leaves nothing to judge, so a later Enter just moves on.
-        practice.answerState = AnswerState::Nothing;
-        screen.setVisible(ControlId::HappyImage, false);
-        screen.setText(ControlId::StatusLabel, "");
-        return;
-    }
-    if (!practice.problemOnScreen()) {
+    typedAnswer = text;
+    view_.answerText = text;
+    if (!learnOrDrill(mode_) || !problemOnScreen() || waiting != Waiting::No) {
         return;
     }
     judgeTypedAnswer();
-    screen.setVisible(ControlId::ShowAnswerButton, false);
-    if (practice.answerState == AnswerState::WrongFull) {
-        practice.answerState = AnswerState::Nothing;
+    view_.showAnswerVisible = false;
+    if (judged == Judged::WrongFull) {
+        judged = Judged::Nothing;
         countWrongAnswer();
-        screen.setVisible(ControlId::NextButton, true);
-        cmdNext();
     }
 }
 
 void PracticeEngine::judgeTypedAnswer() {
-    const int answer = correctAnswer(practice.current);
-    const bool sameLength = practice.typedAnswer.size() == numberPlain(answer).size();
-    const bool sameValue = textToNumber(practice.typedAnswer) == answer;
+    const int answer = correctAnswer(current);
+    const bool sameLength = typedAnswer.size() == numberPlain(answer).size();
+    const bool sameValue = textToNumber(typedAnswer) == answer;
     if (sameLength && sameValue) {
-        practice.answerState = AnswerState::Nothing;
-        if (!practice.counted) {
-            ++practice.correctCount;
-            ++practice.askedCount;
-            practice.counted = true;
+        judged = Judged::Nothing;
+        if (!counted) {
+            ++correctCount;
+            ++askedCount;
+            counted = true;
         }
-        screen.setVisible(ControlId::HappyImage, true);
-        screen.setText(ControlId::StatusLabel, PracticeText::correct);
+        view_.happyVisible = true;
+        view_.status = PracticeText::correct;
         showCountLineInDrill();
     } else if (sameLength) {
-        practice.answerState = AnswerState::WrongFull;
-        screen.setVisible(ControlId::HappyImage, false);
-        screen.setText(ControlId::StatusLabel, "");
-        screen.setVisible(ControlId::NextButton, false);
+        judged = Judged::WrongFull;
+        view_.happyVisible = false;
+        view_.status.clear();
+        view_.nextVisible = false;
     } else if (!sameValue) {
-        practice.answerState = AnswerState::WrongLength;
+        judged = Judged::WrongLength;
+    }
+}
+
+// Flash cards: the cards turn by themselves and nothing is judged.
+
+void PracticeEngine::beginFlashCards() {
+    startPending = false;
+    view_.nextVisible = true;
+    view_.nextText = PracticeText::begin;
+    view_.answerBoxEnabled = false;
+    problemIndex = 0; // the cards start from the first slot
+}
+
+void PracticeEngine::nextFlashCard() {
+    view_.answerBoxVisible = true;
+    view_.nextText = PracticeText::stop;
+    view_.flashPeriodMs = timeSetting * millisecondsPerSecond;
+    timing = true;
+    startSeconds = clock.monotonicSeconds();
+    if (advanceInList()) {
+        showProblem();
+    }
+}
+
+void PracticeEngine::flashTick() {
+    if (timing && flashCards && mode_ == PracticeMode::Drill) {
+        next();
+    }
+}
+
+// The on-screen test: answers are judged on Enter, against the clock.
+
+void PracticeEngine::nextInTest() {
+    view_.answerBoxVisible = true;
+    if (problemsShown == 0) {
+        startTestClock();
+    }
+    if (problemOnScreen()) {
+        scoreTestAnswer();
+    }
+    if (problemsShown >= testProblemCount || timeUp) {
+        finishTest();
+        return;
+    }
+    showNextProblem();
+    ++problemsShown;
+}
+
+void PracticeEngine::startTestClock() {
+    timeLimit = secondsPerMinute * timeSetting;
+    timeUp = false;
+    view_.nextText = PracticeText::next;
+    view_.status = PracticeText::time;
+    view_.timeBarShown = true;
+    view_.timeBarMaximum = std::max(timeLimit, 0);
+    view_.timeBarPosition = 0;
+    view_.testTimerRunning = true;
+    timing = true;
+    startSeconds = clock.monotonicSeconds();
+    wrongList.clear();
+}
+
+void PracticeEngine::scoreTestAnswer() {
+    ++askedCount;
+    const bool right = !typedAnswer.empty() && textToNumber(typedAnswer) == correctAnswer(current);
+    if (right) {
+        ++correctCount;
+    } else {
+        wrongList.push_back(wrongAnswerEntry(current, typedAnswer));
+    }
+}
+
+void PracticeEngine::finishTest() {
+    outcome(PracticeOutcome::Kind::Beep);
+    view_.testTimerRunning = false;
+    timing = false; // no tick may score again while the results are open
+    PracticeOutcome finished;
+    finished.kind = PracticeOutcome::Kind::TestFinished;
+    finished.text = testOverText(correctCount, testProblemCount);
+    finished.summary = {testProblemCount, correctCount, static_cast<int>(student.history.size()),
+                        wrongList};
+    const CalendarDate today = clock.today();
+    finished.record = {
+        packDate(dateText(today.year, today.month, today.day)),
+        static_cast<std::uint8_t>(chosenKind), static_cast<std::uint8_t>(timeSetting),
+        static_cast<std::int16_t>(testProblemCount), static_cast<std::int16_t>(correctCount)};
+    outcomes.push_back(finished);
+    waiting = Waiting::ForResults;
+}
+
+void PracticeEngine::resultsClosed() {
+    if (waiting != Waiting::ForResults) {
+        return;
+    }
+    reset();
+    view_.defaultLook[indexOf(ToolbarButton::Report)] = true;
+    moveFocus(PracticeFocus::Report);
+}
+
+void PracticeEngine::tick() {
+    if (!timing || mode_ != PracticeMode::Test) {
+        return;
+    }
+    const double elapsed = roundHalfEven(clock.monotonicSeconds() - startSeconds);
+    // A late tick shows a full bar.
+    view_.timeBarPosition = static_cast<int>(std::clamp(elapsed, 0.0, double(timeLimit)));
+    if (timeLimit <= elapsed) {
+        timeUp = true;
+        outcome(PracticeOutcome::Kind::Announce, PracticeText::timeUp);
+        next();
+        view_.testTimerRunning = false;
     }
 }

@@ -30,3 +30,17 @@ WrongAnswer wrongAnswerEntry(const Problem& problem, const std::string& typed) {
     entry.correctText = numberWithSign(correctAnswer(problem));
     return entry;
 }
+
+std::string spokenProblem(const Problem& problem, const std::string& answerShown) {
+    static const char* const words[] = {"plus", "minus", "times", "divided by"};
+    const bool known = problem.operation >= 1 && problem.operation <= 4;
+    std::string spoken = numberPlain(problem.first) + " " +
+                         (known ? words[problem.operation - 1] : "?") + " " +
+                         numberPlain(problem.second) + " equals";
+    return answerShown.empty() ? spoken : spoken + " " + answerShown;
+}
+
+std::string testOverText(int correctCount, int problemCount) {
+    return "Test over: " + numberPlain(correctCount) + " correct out of " +
+           numberPlain(problemCount);
+}

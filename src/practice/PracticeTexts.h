@@ -15,6 +15,7 @@ inline constexpr char correct[] = "Correct answer - very good...";
 inline constexpr char equals[] = " = ";
 inline constexpr char time[] = "Time:";
 inline constexpr char wrongCaption[] = "*** WRONG ANSWER ***";
+inline constexpr char timeUp[] = "Time's up";
 } // namespace PracticeText
 
 // "Learning for number 7  (Mult)"
@@ -29,3 +30,7 @@ std::string testTitle(int kind, int correctCount, int askedCount);
 std::string wrongAnswerBody(int answer);
 // " 7  x  8  =  54" and " 56"
 WrongAnswer wrongAnswerEntry(const Problem& problem, const std::string& typed);
+// What a screen reader says for a problem: "7 times 2 equals", then the answer if shown.
+std::string spokenProblem(const Problem& problem, const std::string& answerShown);
+// "Test over: 11 correct out of 12"
+std::string testOverText(int correctCount, int problemCount);

@@ -1,147 +1,77 @@
-#include "app/MainWindow.h"
 #include "app/ProgramDriver.h"
-#include "records/StudentFile.h"
 
-#include "support/ModalHelpers.h"
 #include "support/TempFolder.h"
 
-#include <QLabel>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
-#include <QPushButton>
-#include <QtTest>
 
 namespace fs = std::filesystem;
-
-namespace {
-void createHelpFile(const fs::path& folder) {
-    fs::create_directories(folder);
-    writeBytes(folder / "tallyburrow.ahp", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-}
-
-void answerNextMessageBox(QMessageBox::StandardButton button, QString* text = nullptr) {
-    whenModalOpens([button, text](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box != nullptr);
-        if (text != nullptr) {
-            *text = box->windowTitle() + "|" + box->text();
-        }
-        box->button(button)->click();
-    });
-}
-} // namespace
 
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
     void layoutMatchesTheTable();
-    void newChildGetsAFileAndQuitWrites35Bytes();
-    void secondRunListsTheChildAndPreselectsTheFirstName();
+    void startUpListsTheChildrenAndReportsAMissingHelpFileOnce();
     void cancellingTheGreetingEndsWithoutAnyFile();
-    void namesThatCannotBeFileNamesAreRefused();
-    void quitAsksWhenOnlyTheHistoryChangedAndCancelKeepsTheWindow();
-    void missingHelpFileIsReportedOnceAtStartUp();
 };
 
 void MainWindowTest::layoutMatchesTheTable() {
     TempFolder temp;
-    createHelpFile(temp.path());
-    RunningProgram run(temp.path(), QStringLiteral("Ann.B"), true);
+    writeBytes(temp.path() / "tallyburrow.ahp", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    RunningProgram run(temp.path(), QStringLiteral("Ann.B"));
     MainWindow* window = run.window.get();
-    QCOMPARE(window->size(), QSize(640, 400));
-    QCOMPARE(window->minimumSize(), window->maximumSize());
-    QVERIFY(!(window->windowFlags() & Qt::WindowMaximizeButtonHint));
+    QCOMPARE(window->minimumSize(), QSize(640, 400));
+    QCOMPARE(window->maximumSize(), QSize(640, 400));
     QCOMPARE(window->windowTitle(), QStringLiteral("Tallyburrow (ver 1.90) - Ann"));
-
-    // The one layout table of the main window: id, caption (nullptr: not checked), rect, shown.
-    const struct {
-        int id;
-        const char* text;
-        QRect rect;
-        bool visible;
-    } controls[] = {
-        {201, "&Learn", {2, 2, 80, 25}, true},      {202, "&Drill", {82, 2, 80, 25}, true},
-        {203, "&Test", {162, 2, 80, 25}, true},     {204, "&Report", {280, 2, 80, 25}, true},
-        {205, "&Config", {360, 2, 80, 25}, true},   {206, "&Quit", {440, 2, 80, 25}, true},
-        {207, "&Help", {558, 2, 80, 25}, true},     {101, "", {30, 120, 100, 60}, true},
-        {103, "", {150, 120, 60, 60}, true},        {102, "", {230, 120, 100, 60}, true},
-        {104, "", {350, 120, 60, 60}, true},        {105, "", {460, 120, 160, 60}, true},
-        {107, nullptr, {440, 320, 180, 30}, false}, {108, nullptr, {440, 360, 180, 30}, false},
-        {109, "", {20, 345, 180, 20}, true},        {110, "", {20, 370, 250, 20}, true},
-        {106, nullptr, {460, 120, 160, 60}, false}, {112, nullptr, {60, 260, 70, 60}, false},
-        {200, nullptr, {0, 0, 638, 30}, true}};
-    for (const auto& c : controls) {
-        auto* widget = control<QWidget>(window, c.id);
-        QVERIFY2(widget != nullptr, qPrintable(QString::number(c.id)));
-        QCOMPARE(widget->geometry(), c.rect);
-        QCOMPARE(widget->isVisible(), c.visible);
-        if (c.text != nullptr) {
-            QCOMPARE(widget->property("text").toString(), QString::fromUtf8(c.text));
-        }
-    }
-    for (int id : {101, 102, 103, 104, 105, 106}) {
-        const QFont font = control<QWidget>(window, id)->font();
-        QCOMPARE(font.pointSize(), 40);
-        QVERIFY(font.bold());
-    }
-    for (int id : {107, 108}) {
-        const QFont font = control<QWidget>(window, id)->font();
-        QCOMPARE(font.pointSize(), 15);
-        QVERIFY(font.bold() && font.italic());
+    QWidget* client = window->centralWidget();
+    const QFont base = client->font();
+    const QFont fonts[] = {base, QFont(base.family(), 40, QFont::Bold),
+                           QFont(base.family(), 15, QFont::Bold, true)};
+    for (const MainWindowControl& entry : mainWindowControls) {
+        QWidget* widget = window->control(entry.id);
+        QCOMPARE(widget->objectName(), QString::number(entry.id));
+        QCOMPARE(QRect(widget->mapTo(client, QPoint(0, 0)), widget->size()), entry.rect);
+        QCOMPARE(widget->isVisible(), entry.shownAtStart);
+        QCOMPARE(widget->property("text").toString(), QString::fromUtf8(entry.text));
+        QCOMPARE(widget->font(), fonts[static_cast<int>(entry.font)]);
     }
     QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
-    QVERIFY(!control<QLabel>(window, 112)->pixmap().isNull());
+    QVERIFY(!control<QLabel>(window, MainId::happy)->pixmap().isNull());
     QVERIFY(!window->windowIcon().isNull());
+    QCOMPARE(QApplication::focusWidget(), window->control(MainId::answerLabel));
+    QVERIFY(fs::exists(temp.path() / "Ann.sbk")); // a new child's file is made at once
     saveShot(window, QStringLiteral("main-window"));
 }
 
-void MainWindowTest::newChildGetsAFileAndQuitWrites35Bytes() {
+void MainWindowTest::startUpListsTheChildrenAndReportsAMissingHelpFileOnce() {
     TempFolder temp;
-    const fs::path folder = temp.path() / "missing" / "parents" / "Tallyburrow";
-    createHelpFile(folder);
-    RunningProgram run(folder, QStringLiteral("Ann.B"));
-    const fs::path file = folder / "Ann.sbk";
-    QVERIFY(fs::exists(file));
-    QCOMPARE(fs::file_size(file), 0u);
-    QCOMPARE(readText(folder / "tallyburrow.ini"), std::string(" 0 \r\n"));
-
-    QTest::keyClick(run.window.get(), Qt::Key_Q);
-    QTRY_VERIFY(!run.window->isVisible());
-    const std::vector<unsigned char> expected = {
-        'T', 'a', 'l', 'l', 'y', 'b', 'u', 'r', 'r', 'o', 'w', 12, 0, 0, 0, 12, 0, 0,
-        0,   12,  0,   0,   0,   12,  0,   0,   0,   0,   0,   0,  0, 0, 0, 0,  0};
-    QCOMPARE(readBytes(file), expected);
-}
-
-void MainWindowTest::secondRunListsTheChildAndPreselectsTheFirstName() {
-    TempFolder temp;
-    createHelpFile(temp.path());
     for (const char* name : {"zed.sbk", "Ann.sbk", "bob.sbk"}) {
         writeBytes(temp.path() / name, {});
     }
-    QStringList listed;
-    QString selected;
+    QStringList seen;
+    whenModalOpens([&](QWidget* box) {
+        seen << box->windowTitle() + "|" + qobject_cast<QMessageBox*>(box)->text();
+        box->close();
+    });
     whenModalOpens([&](QWidget* greeting) {
         auto* list = greeting->findChild<QListWidget*>(QStringLiteral("250"));
         for (int i = 0; i < list->count(); ++i) {
-            listed << list->item(i)->text();
+            seen << list->item(i)->text();
         }
-        selected = list->currentItem() ? list->currentItem()->text() : QString();
+        seen << list->currentItem()->text();
         QTest::keyClick(greeting, Qt::Key_Return);
     });
     AppContext context;
     MainWindow window(context, temp.path());
     window.show();
-    QTRY_VERIFY(!context.student.studentName.empty());
-    QCOMPARE(listed, (QStringList{"Ann", "bob", "zed"}));
-    QCOMPARE(selected, QStringLiteral("Ann"));
-    QCOMPARE(QString::fromStdString(context.student.studentName), QStringLiteral("Ann"));
+    QTRY_COMPARE(context.student.studentName, std::string("Ann"));
+    QCOMPARE(seen,
+             (QStringList{"Helpfile not found|Help is unavailable", "Ann", "bob", "zed", "Ann"}));
 }
 
 void MainWindowTest::cancellingTheGreetingEndsWithoutAnyFile() {
     TempFolder temp;
-    createHelpFile(temp.path());
+    whenModalOpens([](QWidget* box) { box->close(); }); // the missing help file
     whenModalOpens([](QWidget* greeting) {
         QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), "Newkid");
         QTest::keyClick(greeting, Qt::Key_Escape);
@@ -151,78 +81,6 @@ void MainWindowTest::cancellingTheGreetingEndsWithoutAnyFile() {
     window.show();
     QTRY_VERIFY(!window.isVisible());
     QVERIFY(!fs::exists(temp.path() / "Newkid.sbk"));
-    QVERIFY(context.student.studentName.empty());
-}
-
-void MainWindowTest::namesThatCannotBeFileNamesAreRefused() {
-    TempFolder temp;
-    createHelpFile(temp.path());
-    QString warning;
-    bool stayedOpen = false;
-    whenModalOpens([&](QWidget* greeting) {
-        auto* box = greeting->findChild<QLineEdit*>(QStringLiteral("251"));
-        QTest::keyClicks(box, "sub/evil");
-        whenModalOpens(
-            [&, greeting, box](QWidget* message) {
-                warning = qobject_cast<QMessageBox*>(message)->text();
-                qobject_cast<QMessageBox*>(message)->accept();
-                QTimer::singleShot(0, [&, greeting, box]() {
-                    stayedOpen = greeting->isVisible();
-                    box->clear();
-                    QTest::keyClicks(box, "Eve");
-                    QTest::keyClick(greeting, Qt::Key_Return);
-                });
-            },
-            greeting);
-        QTest::keyClick(greeting, Qt::Key_Return);
-    });
-    AppContext context;
-    MainWindow window(context, temp.path());
-    window.show();
-    QTRY_VERIFY(!context.student.studentName.empty());
-    QVERIFY(stayedOpen);
-    QVERIFY(warning.contains(QStringLiteral("cannot contain")));
-    QCOMPARE(context.student.studentName, std::string("Eve"));
-    QVERIFY(!fs::exists(temp.path() / "sub"));
-    QVERIFY(fs::exists(temp.path() / "Eve.sbk"));
-}
-
-void MainWindowTest::quitAsksWhenOnlyTheHistoryChangedAndCancelKeepsTheWindow() {
-    TempFolder temp;
-    createHelpFile(temp.path());
-    {
-        StudentRecord existing;
-        loadStudentFile(existing, temp.path(), "Lee");
-        saveStudentFile(existing);
-    }
-    RunningProgram run(temp.path(), QStringLiteral("Lee"));
-    appendScore(run.context.student, 13423, 1, 1, 12, 10);
-
-    QString asked;
-    answerNextMessageBox(QMessageBox::Cancel, &asked);
-    QTest::keyClick(run.window.get(), Qt::Key_Q);
-    QTRY_COMPARE(asked, QStringLiteral("Quit Program|Data has changed... Save it before quiting?"));
-    QVERIFY(run.window->isVisible());
-
-    run.window->show();
-    answerNextMessageBox(QMessageBox::Yes);
-    run.window->close();
-    QTRY_VERIFY(!run.window->isVisible());
-    QCOMPARE(readBytes(temp.path() / "Lee.sbk").size(), 35u + 4u + 8u);
-}
-
-void MainWindowTest::missingHelpFileIsReportedOnceAtStartUp() {
-    TempFolder temp;
-    QStringList boxes;
-    whenModalOpens([&](QWidget* modal) {
-        auto* box = qobject_cast<QMessageBox*>(modal);
-        QVERIFY(box != nullptr);
-        boxes << box->windowTitle() + "|" + box->text();
-        QCOMPARE(box->icon(), QMessageBox::Critical);
-        box->accept();
-    });
-    RunningProgram run(temp.path(), QStringLiteral("Sam"));
-    QCOMPARE(boxes, (QStringList{"Helpfile not found|Help is unavailable"}));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -8,12 +8,10 @@
 
 #include "support/ModalHelpers.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
+#include <QLabel>
 #include <QLineEdit>
-#include <QPointer>
-#include <QStringList>
-#include <QTimer>
-#include <QWidget>
 #include <QtTest>
 
 #include <filesystem>
@@ -29,153 +27,62 @@ struct RunningProgram {
     AppContext context;
     std::unique_ptr<MainWindow> window;
 
-    RunningProgram(const std::filesystem::path& folder, const QString& typedName,
-                   bool saveGreetingShot = false) {
-        whenModalOpens([typedName, saveGreetingShot](QWidget* greeting) {
-            if (saveGreetingShot) {
-                saveShot(greeting, QStringLiteral("greeting"));
-            }
-            if (!typedName.isEmpty()) {
-                QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), typedName);
-            }
+    RunningProgram(const std::filesystem::path& folder, const QString& typedName) {
+        whenModalOpens([typedName](QWidget* greeting) {
+            QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), typedName);
             QTest::keyClick(greeting, Qt::Key_Return);
         });
         window = std::make_unique<MainWindow>(context, folder);
         window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window.get()));
         QTRY_VERIFY(!context.student.studentName.empty());
-        window->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        QTRY_COMPARE(QApplication::activeWindow(), window.get());
     }
 };
 
-// The offscreen platform has no window manager: when a dialog closes, no window becomes
-// active again. A desktop gives the activation back to the window below; so does this.
-inline void activateWindowBelowIfNoneIsActive() {
-    // A dialog that has just opened may not be active yet on a busy machine: it, not the
-    // window below it, is the one the keys are meant for.
-    QWidget* modal = QApplication::activeModalWidget();
-    if (modal != nullptr && modal->isVisible() && QApplication::activeWindow() != modal) {
-        modal->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(modal));
-        return;
-    }
-    if (QApplication::activeWindow() != nullptr) {
-        return;
-    }
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible() && qobject_cast<MainWindow*>(window) != nullptr) {
-            window->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(window));
-            return;
-        }
-    }
-}
-
-// Where a key goes: the widget with the keyboard focus, else the active window.
+// Where a key goes: the open dialog, else the widget with the keyboard focus. No window is
+// activated for the program: after a dialog closes, the program itself must give the main
+// window the keys back.
 inline QWidget* keyTarget() {
-    activateWindowBelowIfNoneIsActive();
-    // While a dialog is open the keys are its own, even if a late activation of the window
-    // below has taken the active state back on a busy machine.
     if (QWidget* modal = QApplication::activeModalWidget();
         modal != nullptr && modal->isVisible()) {
         return modal->focusWidget() != nullptr ? modal->focusWidget() : modal;
     }
-    if (QWidget* focused = QApplication::focusWidget()) {
-        return focused;
-    }
-    return QApplication::activeWindow();
+    (void)QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }, 2000);
+    return QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
+                                                  : QApplication::activeWindow();
 }
 
-// The widget with the keyboard focus, once the desktop has activated a window.
-inline QWidget* focusedWidget() {
-    activateWindowBelowIfNoneIsActive();
-    return QApplication::focusWidget();
-}
-
-// Drops the watchers of whenModalOpens that are still waiting, so a window a failed test
-// expected cannot be answered by them in the next test.
-inline void forgetWaitingAnswers() {
-    for (QTimer* timer : qApp->findChildren<QTimer*>(Qt::FindDirectChildrenOnly)) {
-        if (timer->isActive() && timer->interval() == 10) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    }
-}
-
-inline void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+inline void press(Qt::Key key) {
     QWidget* target = keyTarget();
-    QVERIFY(target != nullptr);
-    QTest::keyClick(target, key, modifiers);
+    QVERIFY2(target != nullptr, "no window has the keyboard");
+    QTest::keyClick(target, key);
 }
 
-// Types each character as its own key press into the focused widget.
 inline void typeKeys(const QString& text) {
     for (const QChar character : text) {
-        QWidget* target = keyTarget();
-        QVERIFY(target != nullptr);
-        QTest::keyClick(target, character.toLatin1());
+        QTest::keyClick(keyTarget(), character.toLatin1());
     }
 }
 
-// Watches for any top-level window that was not visible when the guard was made (a dialog,
-// a message box, the help window), notes its caption and closes it, so a window that
-// should not open shows up as a failed check instead of a hang.
-class UnexpectedWindowGuard {
-public:
-    UnexpectedWindowGuard() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible()) {
-                before.append(window);
-            }
+// Every row of the first list or table in `window`, its cells joined by "|".
+inline QStringList rowsOf(QWidget* window) {
+    QStringList rows;
+    auto* view = window->findChild<QAbstractItemView*>();
+    for (int row = 0; view != nullptr && row < view->model()->rowCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < view->model()->columnCount(); ++column) {
+            cells << view->model()->index(row, column).data().toString();
         }
-        QObject::connect(&timer, &QTimer::timeout, [this]() { closeNewWindows(); });
-        timer.start(10);
+        rows << cells.join('|');
     }
+    return rows;
+}
 
-    // Looks once more (a window opened by the last key is seen at once) and returns the
-    // captions of every window that opened.
-    QStringList captions() {
-        closeNewWindows();
-        return seen;
+// Every label's text in `window`, joined by "|".
+inline QString labelsOf(QWidget* window) {
+    QStringList texts;
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        texts << label->text();
     }
-
-private:
-    void closeNewWindows() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible() && !before.contains(window)) {
-                seen << window->windowTitle();
-                window->close();
-            }
-        }
-    }
-
-    QList<QPointer<QWidget>> before;
-    QStringList seen;
-    QTimer timer;
-};
-
-// Calls `answer` once a visible top-level window named `objectName` appears; for the help
-// window, which is not modal and so is not found by whenModalOpens.
-inline void whenWindowOpens(const QString& objectName, std::function<void(QWidget*)> answer,
-                            int timeoutMs = 5000) {
-    auto* timer = new QTimer(qApp);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, objectName, answer, timeoutMs]() {
-        for (QWidget* window : QApplication::topLevelWidgets()) {
-            if (window->isVisible() && window->objectName() == objectName) {
-                timer->stop();
-                timer->deleteLater();
-                answer(window);
-                return;
-            }
-        }
-        if (clock->elapsed() > timeoutMs) {
-            timer->stop();
-            timer->deleteLater();
-        }
-    });
-    timer->start(10);
+    return texts.join('|');
 }

@@ -1,0 +1,67 @@
+#pragma once
+
+#include "practice/ResultsSummary.h"
+#include "records/StudentRecord.h"
+
+#include <array>
+#include <string>
+
+// The main window's toolbar buttons, left to right.
+enum class ToolbarButton : int { Learn, Drill, Test, Report, Config, Quit, Help };
+constexpr int toolbarButtonCount = 7;
+
+// The practice controls that can be given the keyboard focus.
+enum class PracticeFocus : int { AnswerBox, AnswerLabel, Learn, Report };
+
+// How much room the status line takes: as built, wide for the texts of Learn and Drill, or
+// narrow beside the time bar of a test.
+enum class StatusRoom : int { AsBuilt, Wide, Narrow };
+
+// Everything the practice area shows, as the engine has decided it. The main window draws
+// it as it stands after each call into the engine.
+struct PracticeView {
+    std::string firstOperand;
+    std::string operatorText;
+    std::string secondOperand;
+    std::string equals;
+    std::string answerLabel;   // the answer shown in place of the answer box
+    std::string spokenProblem; // "7 times 2 equals", with the answer once it is shown
+    std::string answerText;    // the answer box's text
+    bool answerBoxVisible = false;
+    bool answerBoxEnabled = true;
+    std::string nextText;
+    bool nextVisible = false;
+    std::string showAnswerText;
+    bool showAnswerVisible = false;
+    bool happyVisible = false;
+    std::string status;
+    StatusRoom statusRoom = StatusRoom::AsBuilt;
+    std::string title;
+
+    bool timeBarShown = false;
+    int timeBarMaximum = 0;
+    int timeBarPosition = 0;
+    bool testTimerRunning = false; // ticks every second
+    int flashPeriodMs = 0;         // 0: the flash-card timer is stopped
+
+    PracticeFocus focus = PracticeFocus::AnswerLabel;
+    int focusMoves = 0; // counts the engine's moves of the focus: a change means "move it now"
+    std::array<bool, toolbarButtonCount> defaultLook{};
+};
+
+// What the application must do after a call into the engine, in order.
+struct PracticeOutcome {
+    enum class Kind {
+        Beep,
+        WrongAnswerMessage, // text + caption; then call wrongAnswerMessageClosed()
+        TestFinished,       // summary + record to append; then call resultsClosed()
+        RunCommand,         // Enter on a focused toolbar button
+        Announce,           // text for assistive technology only
+    };
+    Kind kind = Kind::Beep;
+    std::string text;
+    std::string caption;
+    ResultsSummary summary;
+    ScoreRecord record;
+    ToolbarButton command = ToolbarButton::Learn;
+};

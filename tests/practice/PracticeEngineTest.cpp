@@ -1,0 +1,238 @@
+#include "PracticeRun.h"
+
+#include "practice/PracticeTexts.h"
+#include "records/PackDate.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <set>
+
+namespace {
+// The practice area as one line: problem | shown answer | box | status | title | Next button
+// | shown controls (B box, b disabled box, N Next, A Space --> Answer, H happy face, T time
+// bar) | focus (b box, l answer label, L Learn, R Report) | buttons with the default look.
+std::string picture(const PracticeView& v) {
+    std::string shown;
+    const std::pair<bool, char> flags[] = {{v.answerBoxVisible, v.answerBoxEnabled ? 'B' : 'b'},
+                                           {v.nextVisible, 'N'},
+                                           {v.showAnswerVisible, 'A'},
+                                           {v.happyVisible, 'H'},
+                                           {v.timeBarShown, 'T'}};
+    for (const auto& [on, letter] : flags) {
+        shown += on ? std::string(1, letter) : "";
+    }
+    std::string defaults;
+    for (int i = 0; i < toolbarButtonCount; ++i) {
+        defaults += v.defaultLook[static_cast<std::size_t>(i)] ? numberPlain(i) : "";
+    }
+    return v.firstOperand + v.operatorText + v.secondOperand + v.equals + "|" + v.answerLabel +
+           "|" + v.answerText + "|" + v.status + "|" + v.title + "|" + v.nextText + "|" + shown +
+           "|" + "blLR"[static_cast<int>(v.focus)] + "|" + defaults;
+}
+
+struct Case {
+    const char* name;
+    std::function<void(PracticeRun&)> start;
+    std::string keys;
+    std::string picture;
+    std::string log;
+};
+
+using TB = ToolbarButton;
+const auto learn7 = [](PracticeRun& r) { r.start(TB::Learn, 3, 7); };
+// Range 1 to 1: every problem is 1 + 1.
+const auto drill1 = [](PracticeRun& r) {
+    r.student = studentWithRange(1, 1);
+    r.start(TB::Drill, 1);
+};
+const auto flash1 = [](PracticeRun& r) {
+    r.student = studentWithRange(1, 1);
+    r.start(TB::Drill, 1, 3);
+};
+const auto test1 = [](PracticeRun& r) {
+    r.student = studentWithRange(1, 1);
+    r.start(TB::Test, 1, 1, 12);
+};
+const std::string L7 = "Learning for number 7  (Mult)|Enter --> Next|";
+const std::string T0 = "Test Mode - Add  (0 correct out of 0)|Enter --> Next|";
+const std::string begins = "|||||Enter --> Begin|N|l|", right = "Correct answer - very good...";
+const std::string done = "|||||||R|3", wrong7 = "wrong(Learning for number 7  (Mult)) ";
+
+const Case cases[] = {
+    {"learn waits to begin", learn7, "", begins, ""},
+    {"learn first problem", learn7, "E", "7 x 1 = ||||" + L7 + "BNA|b|", ""},
+    {"right waits for Enter", learn7, "E7", "7 x 1 = ||7|" + right + "|" + L7 + "BNH|b|", ""},
+    {"wrong at full length", learn7, "E7E15", "7 x 3 = ||||" + L7 + "BNA|b|", wrong7},
+    {"too short not judged yet", learn7, "EE1", "7 x 2 = ||1||" + L7 + "BN|b|", ""},
+    {"too short wrong on Enter", learn7, "EE1E", "7 x 3 = ||||" + L7 + "BNA|b|", wrong7},
+    {"erased not judged", learn7, "EE1BE", "7 x 3 = ||||" + L7 + "BNA|b|", ""},
+    {"same value other length", learn7, "EEp", "7 x 2 = ||014||" + L7 + "BN|b|", ""},
+    {"space shows the answer", learn7, "EESS", "7 x 2 = |14|||" + L7 + "N|l|", ""},
+    {"shown answer not counted", learn7, "EESE", "7 x 3 = ||||" + L7 + "BNA|b|", ""},
+    {"typed: space does nothing", learn7, "EE1S", "7 x 2 = ||1||" + L7 + "BN|b|", ""},
+    {"space before the first", learn7, "S", begins, ""},
+    {"twelfth problem", learn7, repeat("E", 12), "7 x 12 = ||||" + L7 + "BNA|b|", ""},
+    {"the table again", learn7, repeat("E", 13), "7 x 1 = ||||" + L7 + "BNA|b|", ""},
+    {"escape clears", learn7, "E7X", "|||||||L|0", ""},
+    {"show all answers", [](PracticeRun& r) { r.start(TB::Learn, 1, 7, 1); }, "EE",
+     "7 + 2 = |9|||Learning for number 7  (Add)|Enter --> Next|N|l|", ""},
+    {"empty list", [](PracticeRun& r) { r.start(TB::Learn, 2, 0); }, "E5SE",
+     "||5||Learning for number 0  (Sub)|Enter --> Begin|BN|l|", ""},
+    {"drill count line", drill1, "ER",
+     "1 + 1 = ||2|" + right + "|  (1 correct out of 1)|Enter --> Next|BNH|b|", ""},
+    {"drill count under the message", drill1, "EREW",
+     "1 + 1 = ||||Drill Mode - Add|Enter --> Next|BNA|b|", "wrong(  (1 correct out of 2)) "},
+    {"counted once", drill1, "ERBR",
+     "1 + 1 = ||2|" + right + "|  (1 correct out of 1)|Enter --> Next|BNH|b|", ""},
+    {"drill shows all answers as the last learn",
+     [](PracticeRun& r) {
+         r.start(TB::Learn, 1, 2, 1);
+         r.student = studentWithRange(1, 1);
+         r.start(TB::Drill, 3);
+     },
+     "E", "1 x 1 = |1|||Drill Mode - Mult|Enter --> Next|N|l|", ""},
+    {"flash cards wait", flash1, "f", begins, ""},
+    {"flash card", flash1, "E", "1 + 1 = |||||Stop|bN|l|", ""},
+    {"flash answer", flash1, "ES", "1 + 1 = |2||||Stop|N|l|", ""},
+    {"next card", flash1, "ESf", "1 + 1 = |||||Stop|bN|l|", ""},
+    {"answer on every card", flash1, "ESfS", "1 + 1 = |2||||Stop|N|l|", ""},
+    {"stop", flash1, "EEf", "|||||||l|", ""},
+    {"cards never judged", flash1, "E9f1f", "1 + 1 = |||||Stop|bN|l|", ""},
+    {"learn enables the box again",
+     [](PracticeRun& r) {
+         r.start(TB::Drill, 1, 2);
+         r.keys("E");
+         r.start(TB::Learn, 1, 3);
+     },
+     "ER", "3 + 1 = ||4|" + right + "|Learning for number 3  (Add)|Enter --> Next|BNH|b|", ""},
+    {"test waits", test1, "", begins, ""},
+    {"test starts", test1, "E", "1 + 1 = |||Time:|" + T0 + "BNT|b|", ""},
+    {"judged on Enter only", test1, "ERERERE0",
+     "1 + 1 = ||0|Time:|Test Mode - Add  (3 correct out of 3)|Enter --> Next|BNT|b|", ""},
+    {"wrong counted", test1, "ERERERE0E",
+     "1 + 1 = |||Time:|Test Mode - Add  (3 correct out of 4)|Enter --> Next|BNT|b|", ""},
+    {"space in a test", test1, "ES", "1 + 1 = |||Time:|" + T0 + "BNT|b|", ""},
+    {"twelve right", test1, "E" + repeat("RE", 12), done, "beep results 12/12 w0 "},
+    {"empty enter is wrong", test1, "E" + repeat("RE", 11) + "E", done, "beep results 11/12 w1 "},
+    {"time up scores what was typed", test1, "E" + repeat("RE", 5) + "1" + repeat("t", 60), done,
+     "say(Time's up) beep results 5/12 w1 "},
+    {"not yet", test1, "E" + repeat("t", 59), "1 + 1 = |||Time:|" + T0 + "BNT|b|", ""},
+    {"escape abandons", test1, "ERX" + repeat("t", 70), "|||||||L|0", ""},
+    {"report abandons",
+     [](PracticeRun& r) {
+         test1(r);
+         r.keys("ERE");
+         r.engine.beforeToolbarCommand(TB::Report);
+     },
+     repeat("t", 70), "|||||||b|", ""},
+    {"a test over midnight",
+     [](PracticeRun& r) {
+         r.clock.timeOfDay = 86400.0 - 20.0;
+         r.start(TB::Test, 1, 1, 30);
+     },
+     "E" + repeat("t", 60), done, "say(Time's up) beep results 0/30 w1 "},
+    {"div reshuffles past its 35", [](PracticeRun& r) { r.start(TB::Test, 4, 10, 120); },
+     "E" + repeat("RE", 120), done, "beep results 120/120 w0 "},
+    {"no problems", [](PracticeRun& r) { r.start(TB::Test, 5, 1, 0); }, "E", done,
+     "beep results 0/0 w0 "},
+};
+
+class Engine : public ::testing::TestWithParam<Case> {};
+} // namespace
+
+TEST_P(Engine, KeysGiveTheViewAndOutcomes) {
+    PracticeRun run;
+    GetParam().start(run);
+    run.keys(GetParam().keys);
+    EXPECT_EQ(picture(run.view()), GetParam().picture);
+    EXPECT_EQ(run.log, GetParam().log);
+    EXPECT_EQ(run.student.history.size(), run.results.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Practice, Engine, ::testing::ValuesIn(cases), [](const auto& info) {
+    std::string name = info.param.name;
+    std::erase_if(name, [](char c) { return !std::isalnum(c); });
+    return name;
+});
+
+TEST(EngineOutcomes, WrongAnswerTextAndTheRecordOfATest) {
+    PracticeRun run;
+    run.start(TB::Learn, 3, 7);
+    run.keys("EE");
+    run.engine.answerTyped("15");
+    auto outcomes = run.engine.takeOutcomes();
+    ASSERT_EQ(outcomes.size(), 1u);
+    EXPECT_EQ(outcomes[0].text, "\r\n  Correct answer is:  14");
+    EXPECT_EQ(outcomes[0].caption, "*** WRONG ANSWER ***");
+    run.engine.wrongAnswerMessageClosed();
+
+    run.student = studentWithRange(10, 12); // three-digit products: "1" is half typed
+    run.student.history.resize(3);
+    run.start(TB::Test, 3, 2, 20);
+    run.keys("ERE1");
+    const Problem second = run.currentProblem();
+    run.keys(repeat("t", 120));
+    ASSERT_EQ(run.results.size(), 1u);
+    EXPECT_EQ(run.results[0].recordCount, 3); // the records held before this test's
+    ASSERT_EQ(run.results[0].wrongList.size(), 1u);
+    EXPECT_EQ(run.results[0].wrongList[0].problemText, wrongAnswerEntry(second, "1").problemText);
+    EXPECT_EQ(run.student.history.back(), (ScoreRecord{packDate("03-15-2026"), 3, 2, 20, 1}));
+    run.start(TB::Test, 1, 1, 2); // a new test empties the wrong list when it starts
+    run.keys("ERE" + repeat("RE", 1));
+    EXPECT_TRUE(run.results.back().wrongList.empty());
+}
+
+TEST(EngineCommands, EnterOnAToolbarButtonAndTheStepsBeforeEachCommand) {
+    PracticeRun run;
+    for (TB focused : {TB::Report, TB::Help, TB::Test}) {
+        run.engine.enter(focused); // nothing runs: Enter presses the focused button
+        run.act();
+        if (focused == TB::Report) {
+            run.start(TB::Learn, 3, 7); // then Enter begins while "Enter --> Begin" waits
+        }
+    }
+    EXPECT_EQ(run.log, "run3 run2 ");
+    EXPECT_EQ(run.view().firstOperand + run.view().secondOperand, "71");
+    const std::pair<TB, StatusRoom> rooms[] = {{TB::Help, StatusRoom::Wide},
+                                               {TB::Test, StatusRoom::Narrow},
+                                               {TB::Report, StatusRoom::Narrow},
+                                               {TB::Drill, StatusRoom::Wide}};
+    for (const auto& [button, room] : rooms) {
+        run.engine.beforeToolbarCommand(button);
+        EXPECT_EQ(run.view().statusRoom, room);
+        EXPECT_EQ(run.view().firstOperand, button == TB::Help ? "7" : ""); // Help keeps the run
+    }
+    run.start(TB::Drill, 1, 2);
+    run.keys("E");
+    EXPECT_EQ(run.view().flashPeriodMs, 2000);
+    run.engine.beforeToolbarCommand(TB::Config);
+    EXPECT_FALSE(run.view().answerBoxEnabled);
+    run.engine.reportClosed();
+    EXPECT_TRUE(run.view().defaultLook[0]);
+    run.start(TB::Learn, 1, 1); // begin takes the default look from the mode's button
+    EXPECT_FALSE(run.view().defaultLook[0]);
+}
+
+TEST(EngineRuns, NewOrdersEachRoundAndEachDrillAndTheProblemSpoken) {
+    PracticeRun run;
+    run.start(TB::Drill, 1);
+    std::vector<std::string> rounds[2];
+    for (auto& round : rounds) {
+        for (int i = 0; i < 144; ++i) {
+            run.keys("RE");
+            round.push_back(run.view().firstOperand + "+" + run.view().secondOperand);
+            run.clock.advance(0.37);
+        }
+        EXPECT_EQ(std::set(round.begin(), round.end()).size(), 144u);
+    }
+    EXPECT_NE(rounds[0], rounds[1]);
+    run.start(TB::Drill, 1);
+    run.keys("EE");
+    EXPECT_NE(run.view().firstOperand + "+" + run.view().secondOperand, rounds[1][1]);
+    run.start(TB::Learn, 4, 12);
+    run.keys("EE");
+    EXPECT_EQ(run.view().spokenProblem, "12 divided by 2 equals");
+    run.keys("S");
+    EXPECT_EQ(run.view().spokenProblem, "12 divided by 2 equals 6");
+}
