@@ -98,7 +98,7 @@ void MainWindow::buildControls() {
     QWidget* problem = nullptr;
     for (const MainWindowControl& entry : mainWindowControls) {
         QWidget* widget = buildControl(entry, problem);
-        if (entry.kind == ControlKind::Problem) {
+        if (entry.kind == MainControlKind::Problem) {
             problem = widget;
         }
         widget->setObjectName(QString::number(entry.id));
@@ -117,7 +117,7 @@ void MainWindow::buildControls() {
 QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* problem) {
     const QString text = QString::fromUtf8(entry.text);
     switch (entry.kind) {
-    case ControlKind::Panel: {
+    case MainControlKind::Panel: {
         auto* panel = new QLabel(client_);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
         // The strip keeps the system's face colour; only the practice area is white.
@@ -127,41 +127,41 @@ QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* probl
         panel->setAutoFillBackground(true);
         return panel;
     }
-    case ControlKind::ToolbarButton: {
+    case MainControlKind::ToolbarButton: {
         auto* button = new QPushButton(text, client_);
         button->setFocusPolicy(Qt::StrongFocus);
         connect(button, &QPushButton::clicked, this, [this, id = entry.id] { command(id); });
         return button;
     }
-    case ControlKind::Problem: {
+    case MainControlKind::Problem: {
         auto* holder = new QWidget(client_);
         holder->setProperty(problemClass, true);
         return holder;
     }
-    case ControlKind::ProblemLabel:
+    case MainControlKind::ProblemLabel:
         return newLabel(problem, Qt::AlignCenter);
-    case ControlKind::AnswerLabel: {
+    case MainControlKind::AnswerLabel: {
         QLabel* label = newLabel(client_, Qt::AlignLeft | Qt::AlignVCenter);
         label->setFocusPolicy(Qt::ClickFocus);
         return label;
     }
-    case ControlKind::PracticeButton:
+    case MainControlKind::PracticeButton:
         return new QPushButton(text, client_);
-    case ControlKind::TextLabel:
+    case MainControlKind::TextLabel:
         return newLabel(client_, Qt::AlignLeft | Qt::AlignVCenter);
-    case ControlKind::AnswerBox: {
+    case MainControlKind::AnswerBox: {
         auto* box = new AnswerBox(client_);
         box->setFrame(false);
         box->setAccessibleName(QStringLiteral("Answer"));
         return box;
     }
-    case ControlKind::HappyImage: {
+    case MainControlKind::HappyImage: {
         QLabel* image = newLabel(client_, Qt::AlignCenter);
         image->setPixmap(QPixmap(QStringLiteral(":/icons/happy32.png")));
         image->setAccessibleName(QStringLiteral("Happy face: well done"));
         return image;
     }
-    case ControlKind::TimeBar: {
+    case MainControlKind::TimeBar: {
         auto* bar = new QProgressBar(client_);
         bar->setAccessibleName(QStringLiteral("Time used"));
         bar->setTextVisible(false);

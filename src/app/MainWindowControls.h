@@ -7,7 +7,7 @@
 // The main window's controls. Each widget carries its number as its objectName; the
 // builder and the layout test both read this one table, in creation order (which is also
 // the Tab order and the stacking order).
-enum class ControlKind {
+enum class MainControlKind {
     Panel,         // the sunken strip behind the toolbar
     ToolbarButton, // runs the command of its own number
     Problem,       // holds the problem labels; read as one sentence by screen readers
@@ -24,7 +24,7 @@ enum class ControlFont { Standard, Problem, Instruction };
 
 struct MainWindowControl {
     int id;
-    ControlKind kind;
+    MainControlKind kind;
     const char* text;
     QRect rect; // in the client area, also for the labels inside the problem
     ControlFont font = ControlFont::Standard;
@@ -42,47 +42,69 @@ constexpr int enterKey = 113, spaceKey = 114, escapeKey = 208;
 } // namespace MainId
 
 inline const std::array<MainWindowControl, 21> mainWindowControls = {{
-    {MainId::panel, ControlKind::Panel, "", {0, 0, 638, 30}},
-    {MainId::learn, ControlKind::ToolbarButton, "&Learn", {2, 2, 80, 25}},
-    {MainId::drill, ControlKind::ToolbarButton, "&Drill", {82, 2, 80, 25}},
-    {MainId::test, ControlKind::ToolbarButton, "&Test", {162, 2, 80, 25}},
-    {MainId::report, ControlKind::ToolbarButton, "&Report", {280, 2, 80, 25}},
-    {MainId::config, ControlKind::ToolbarButton, "&Config", {360, 2, 80, 25}},
-    {MainId::quit, ControlKind::ToolbarButton, "&Quit", {440, 2, 80, 25}},
-    {MainId::help, ControlKind::ToolbarButton, "&Help", {558, 2, 80, 25}},
-    {MainId::problem, ControlKind::Problem, "", {30, 120, 380, 60}},
-    {MainId::firstOperand, ControlKind::ProblemLabel, "", {30, 120, 100, 60}, ControlFont::Problem},
-    {MainId::operatorSign, ControlKind::ProblemLabel, "", {150, 120, 60, 60}, ControlFont::Problem},
+    {MainId::panel, MainControlKind::Panel, "", {0, 0, 638, 30}},
+    {MainId::learn, MainControlKind::ToolbarButton, "&Learn", {2, 2, 80, 25}},
+    {MainId::drill, MainControlKind::ToolbarButton, "&Drill", {82, 2, 80, 25}},
+    {MainId::test, MainControlKind::ToolbarButton, "&Test", {162, 2, 80, 25}},
+    {MainId::report, MainControlKind::ToolbarButton, "&Report", {280, 2, 80, 25}},
+    {MainId::config, MainControlKind::ToolbarButton, "&Config", {360, 2, 80, 25}},
+    {MainId::quit, MainControlKind::ToolbarButton, "&Quit", {440, 2, 80, 25}},
+    {MainId::help, MainControlKind::ToolbarButton, "&Help", {558, 2, 80, 25}},
+    {MainId::problem, MainControlKind::Problem, "", {30, 120, 380, 60}},
+    {MainId::firstOperand,
+     MainControlKind::ProblemLabel,
+     "",
+     {30, 120, 100, 60},
+     ControlFont::Problem},
+    {MainId::operatorSign,
+     MainControlKind::ProblemLabel,
+     "",
+     {150, 120, 60, 60},
+     ControlFont::Problem},
     {MainId::secondOperand,
-     ControlKind::ProblemLabel,
+     MainControlKind::ProblemLabel,
      "",
      {230, 120, 100, 60},
      ControlFont::Problem},
-    {MainId::equals, ControlKind::ProblemLabel, "", {350, 120, 60, 60}, ControlFont::Problem},
-    {MainId::answerLabel, ControlKind::AnswerLabel, "", {460, 120, 160, 60}, ControlFont::Problem},
+    {MainId::equals, MainControlKind::ProblemLabel, "", {350, 120, 60, 60}, ControlFont::Problem},
+    {MainId::answerLabel,
+     MainControlKind::AnswerLabel,
+     "",
+     {460, 120, 160, 60},
+     ControlFont::Problem},
     {MainId::next,
-     ControlKind::PracticeButton,
+     MainControlKind::PracticeButton,
      "",
      {440, 320, 180, 30},
      ControlFont::Instruction,
      false},
     {MainId::showAnswer,
-     ControlKind::PracticeButton,
+     MainControlKind::PracticeButton,
      "",
      {440, 360, 180, 30},
      ControlFont::Instruction,
      false},
-    {MainId::status, ControlKind::TextLabel, "", {20, 345, 180, 20}},
-    {MainId::title, ControlKind::TextLabel, "", {20, 370, 250, 20}},
+    {MainId::status, MainControlKind::TextLabel, "", {20, 345, 180, 20}},
+    {MainId::title, MainControlKind::TextLabel, "", {20, 370, 250, 20}},
     {MainId::answerBox,
-     ControlKind::AnswerBox,
+     MainControlKind::AnswerBox,
      "",
      {460, 120, 160, 60},
      ControlFont::Problem,
      false},
-    {MainId::happy, ControlKind::HappyImage, "", {60, 260, 70, 60}, ControlFont::Standard, false},
+    {MainId::happy,
+     MainControlKind::HappyImage,
+     "",
+     {60, 260, 70, 60},
+     ControlFont::Standard,
+     false},
     // Beside "Time:", shown only while a test runs.
-    {MainId::timeBar, ControlKind::TimeBar, "", {60, 345, 300, 20}, ControlFont::Standard, false},
+    {MainId::timeBar,
+     MainControlKind::TimeBar,
+     "",
+     {60, 345, 300, 20},
+     ControlFont::Standard,
+     false},
 }};
 
 // Widths of the status line: as built, room for the texts of Learn and Drill, or narrow up
