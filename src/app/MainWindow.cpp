@@ -143,6 +143,7 @@ QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* probl
     case MainControlKind::AnswerLabel: {
         QLabel* label = newLabel(client_, Qt::AlignLeft | Qt::AlignVCenter);
         label->setFocusPolicy(Qt::ClickFocus);
+        label->setAccessibleName(QStringLiteral("Answer")); // until a problem names it
         return label;
     }
     case MainControlKind::PracticeButton:
