@@ -1,11 +1,6 @@
 #pragma once
 
-// A calendar date in the local time zone.
-struct CalendarDate {
-    int year = 0;
-    int month = 0;
-    int day = 0;
-};
+#include <QDate>
 
 // The clocks the practice engine reads.
 class PracticeClock {
@@ -16,5 +11,5 @@ public:
     virtual double secondsSinceMidnight() const = 0;
     // Seconds from any fixed start that never go back: times a test, also across midnight.
     virtual double monotonicSeconds() const = 0;
-    virtual CalendarDate today() const = 0;
+    virtual QDate today() const = 0; // in the local time zone
 };

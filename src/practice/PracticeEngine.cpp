@@ -435,11 +435,11 @@ void PracticeEngine::finishTest() {
     finished.text = testOverText(correctCount, testProblemCount);
     finished.summary = {testProblemCount, correctCount, static_cast<int>(student.history.size()),
                         wrongList};
-    const CalendarDate today = clock.today();
-    finished.record = {
-        packDate(dateText(today.year, today.month, today.day)),
-        static_cast<std::uint8_t>(chosenKind), static_cast<std::uint8_t>(timeSetting),
-        static_cast<std::int16_t>(testProblemCount), static_cast<std::int16_t>(correctCount)};
+    const QDate today = clock.today();
+    finished.record = {packDate(today), static_cast<std::uint8_t>(chosenKind),
+                       static_cast<std::uint8_t>(timeSetting),
+                       static_cast<std::int16_t>(testProblemCount),
+                       static_cast<std::int16_t>(correctCount)};
     outcomes.push_back(finished);
     waiting = Waiting::ForResults;
 }

@@ -15,7 +15,6 @@ double QtPracticeClock::monotonicSeconds() const {
     return static_cast<double>(sinceStart.nsecsElapsed()) / 1e9;
 }
 
-CalendarDate QtPracticeClock::today() const {
-    const QDate date = QDate::currentDate();
-    return {date.year(), date.month(), date.day()};
+QDate QtPracticeClock::today() const {
+    return QDate::currentDate();
 }

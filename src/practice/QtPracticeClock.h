@@ -11,7 +11,7 @@ public:
 
     double secondsSinceMidnight() const override;
     double monotonicSeconds() const override;
-    CalendarDate today() const override;
+    QDate today() const override;
 
 private:
     QElapsedTimer sinceStart;

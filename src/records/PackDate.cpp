@@ -23,6 +23,17 @@ long long fieldValue(const std::vector<std::string_view>& fields, std::size_t in
 }
 } // namespace
 
+namespace {
+std::uint16_t packFields(long long year, long long month, long long day) {
+    const long long packed = (year - 1980) * 512 + month * 32 + day;
+    return static_cast<std::uint16_t>(packed & 0xFFFF);
+}
+} // namespace
+
+std::uint16_t packDate(const QDate& date) {
+    return packFields(date.year(), date.month(), date.day());
+}
+
 std::uint16_t packDate(std::string_view text) {
     if (text.empty()) {
         return 0;
@@ -35,8 +46,7 @@ std::uint16_t packDate(std::string_view text) {
     if (!fourDigitYear) {
         year += 2000;
     }
-    const long long packed = (year - 1980) * 512 + month * 32 + day;
-    return static_cast<std::uint16_t>(packed & 0xFFFF);
+    return packFields(year, month, day);
 }
 
 std::string dateText(int year, int month, int day) {

@@ -11,7 +11,7 @@ struct FakeClock : PracticeClock {
     double monotonic = 5000.0;
     double secondsSinceMidnight() const override { return timeOfDay; }
     double monotonicSeconds() const override { return monotonic; }
-    CalendarDate today() const override { return {2026, 3, 15}; }
+    QDate today() const override { return {2026, 3, 15}; }
     void advance(double seconds) {
         monotonic += seconds;
         timeOfDay += timeOfDay + seconds >= 86400.0 ? seconds - 86400.0 : seconds;
