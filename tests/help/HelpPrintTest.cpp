@@ -7,7 +7,6 @@
 // 60-dot characters, so the printable width of 7 inches holds 70 characters; the 9 pt body
 // font gives 0.15-inch lines and 68 lines a page.
 namespace {
-
 constexpr int bodyX = 300; // 0.75 inch less the 150-dot offset
 
 int bodyLineY(int line) {
@@ -23,25 +22,12 @@ QStringList bodyTexts(const FakePrintDevice& device) {
     }
     return texts;
 }
-
-HelpTopic topicWith(const std::string& text) {
-    return HelpTopic{text, "Keys", 1};
-}
-
-std::string manyLines(int count) {
-    std::string text;
-    for (int line = 1; line <= count; ++line) {
-        text += "line " + std::to_string(line) + "\r\n";
-    }
-    return text;
-}
-
 } // namespace
 
 TEST(HelpPrint, ShortTopicPrintsTitlePageNumberAndLines) {
     FakePrintDevice device;
     device.duplexDeclared = true; // one page stays one-sided
-    PrintTopic(device, topicWith("one\r\ntwo\r\nthree"));
+    PrintTopic(device, HelpTopic{"one\r\ntwo\r\nthree", "Keys", 1});
     ASSERT_EQ(device.drawn.size(), 5u);
     EXPECT_EQ(device.drawn[0].text, "Keys");
     EXPECT_EQ(device.drawn[0].y, 30);
@@ -56,40 +42,40 @@ TEST(HelpPrint, ShortTopicPrintsTitlePageNumberAndLines) {
     EXPECT_EQ(device.duplexMode, 1);
 }
 
-TEST(HelpPrint, WideLinesAreCutAtBreakCharacters) {
+// Wide lines are cut at break characters, a word wider than the page is broken, not dropped;
+// tabs expand, an empty line takes its line, and Windows-1252 text prints as Unicode.
+TEST(HelpPrint, BodyLines) {
+    const struct {
+        std::string text;
+        QStringList lines;
+    } cases[] = {
+        {std::string(63, 'a') + ", bbbbbbbb\r\n" + std::string(64, 'c') + " (dddddddddd)",
+         {QString(63, u'a') + ",", "bbbbbbbb", QString(64, u'c'), "(dddddddddd)"}},
+        {std::string(150, 'x') + " end", {QString(70, u'x'), QString(70, u'x'), "xxxxxxxxxx end"}},
+        {"a\tb\r\n\r\nz", {"a       b", "z"}},
+        {"caf\xE9", {"caf\xC3\xA9"}},
+    };
+    for (const auto& c : cases) {
+        FakePrintDevice device;
+        PrintTopic(device, HelpTopic{c.text, "R\xE9sum\xE9", 0});
+        EXPECT_EQ(device.drawn[0].text, "R\xC3\xA9sum\xC3\xA9");
+        EXPECT_EQ(bodyTexts(device), c.lines);
+    }
     FakePrintDevice device;
-    const std::string comma = std::string(63, 'a') + ", bbbbbbbb";
-    const std::string bracket = std::string(64, 'c') + " (dddddddddd)";
-    PrintTopic(device, topicWith(comma + "\r\n" + bracket));
-    EXPECT_EQ(bodyTexts(device), (QStringList{QString(63, u'a') + ",", "bbbbbbbb",
-                                              QString(64, u'c'), "(dddddddddd)"}));
-}
-
-TEST(HelpPrint, WordWiderThanThePageIsBrokenNotDropped) {
-    FakePrintDevice device;
-    PrintTopic(device, topicWith(std::string(150, 'x') + " end"));
-    EXPECT_EQ(bodyTexts(device),
-              (QStringList{QString(70, u'x'), QString(70, u'x'), "xxxxxxxxxx end"}));
-}
-
-TEST(HelpPrint, TabsExpandAndAnEmptyLineTakesItsLine) {
-    FakePrintDevice device;
-    PrintTopic(device, topicWith("a\tb\r\n\r\nz"));
-    EXPECT_EQ(bodyTexts(device), (QStringList{"a       b", "z"}));
+    PrintTopic(device, HelpTopic{"a\r\n\r\nz", "Keys", 1});
     EXPECT_EQ(device.drawn.back().y, bodyLineY(3));
 }
 
 TEST(HelpPrint, LongTopicGoesOnTwoPagesTwoSidedWhenPossible) {
+    std::string text;
+    for (int line = 1; line <= 100; ++line) {
+        text += "line " + std::to_string(line) + "\r\n";
+    }
     for (const bool duplex : {true, false}) {
         FakePrintDevice device;
         device.duplexDeclared = duplex;
-        PrintTopic(device, topicWith(manyLines(100)));
+        PrintTopic(device, HelpTopic{text, "Keys", 1});
         EXPECT_EQ(device.duplexMode, duplex ? 2 : 0);
-        int pages = 0;
-        for (const auto& event : device.events) {
-            pages += event == "begin page" ? 1 : 0;
-        }
-        EXPECT_EQ(pages, 2);
         QStringList headers;
         for (const auto& drawn : device.drawn) {
             if (drawn.y == 30) {
@@ -97,6 +83,7 @@ TEST(HelpPrint, LongTopicGoesOnTwoPagesTwoSidedWhenPossible) {
             }
         }
         EXPECT_EQ(headers, (QStringList{"Keys", "Page 1", "Keys", "Page 2"}));
+        EXPECT_EQ(device.events.count("begin page"), 2);
         // 65 lines fill the first page (the counter starts at 4 and stops above 68).
         ASSERT_EQ(bodyTexts(device).size(), 100u);
         const auto line66 = std::find_if(device.drawn.begin(), device.drawn.end(),
@@ -109,14 +96,7 @@ TEST(HelpPrint, LongTopicGoesOnTwoPagesTwoSidedWhenPossible) {
 TEST(HelpPrint, CancelledPrinterChoicePrintsNothing) {
     FakePrintDevice device;
     device.dialogAnswer = "";
-    PrintTopic(device, topicWith("one"));
+    PrintTopic(device, HelpTopic{"one", "Keys", 1});
     EXPECT_TRUE(device.drawn.empty());
     EXPECT_TRUE(device.events.empty());
-}
-
-TEST(HelpPrint, Windows1252TitleAndTextArePrintedAsUnicode) {
-    FakePrintDevice device;
-    PrintTopic(device, HelpTopic{"caf\xE9", "R\xE9sum\xE9", 0});
-    EXPECT_EQ(device.drawn[0].text, "R\xC3\xA9sum\xC3\xA9");
-    EXPECT_EQ(bodyTexts(device), (QStringList{"caf\xC3\xA9"}));
 }

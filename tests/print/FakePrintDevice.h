@@ -49,6 +49,15 @@ public:
     int jobCopies = 0;
     int duplexMode = 0;
 
+    // What was drawn, as "x,y text|...".
+    QString drawnAt() const {
+        QStringList texts;
+        for (const Drawn& d : drawn) {
+            texts.append(QString("%1,%2 %3").arg(d.x).arg(d.y).arg(d.text));
+        }
+        return texts.join('|');
+    }
+
     QString defaultPrinterName() override { return systemDefaultPrinter; }
     void attachPrinter(const QString& name) override {
         attachedPrinter = name;

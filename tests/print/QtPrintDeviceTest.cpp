@@ -27,33 +27,23 @@ class QtPrintDeviceTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void measuresLetterPaperAndCourierInInches() {
-        TempFolder folder;
-        QtPrintDevice device(QtPrintDevice::PdfFile{
-            QString::fromStdString((folder.path() / "measure.pdf").string())});
-        cTPrint printer(device);
-        double width = 0;
-        double height = 0;
-        printer.GetPageSize(width, height);
-        QCOMPARE(width, 8.5);
-        QCOMPARE(height, 11.0);
-        printer.SetFont("Courier New", 12);
-        // Courier's characters are 0.6 of the 1/6 inch size: 0.1 inch each.
-        QVERIFY(qAbs(printer.TextWidth("0123456789") - 1.0) < 0.01);
-        double avgWidth = 0;
-        double lineHeight = 0;
-        printer.GetCharSize(avgWidth, lineHeight);
-        QVERIFY(qAbs(avgWidth - 0.1) < 0.005);
-        QVERIFY(lineHeight > 1.0 / 6 && lineHeight < 0.25);
-    }
-
-    void printsTextAndPagesIntoAPdf() {
+    // Letter paper and Courier measured in inches; text and pages reach the PDF.
+    void measuresAndPrintsTextAndPagesIntoAPdf() {
         TempFolder folder;
         const QString fileName = QString::fromStdString((folder.path() / "pages.pdf").string());
         QtPrintDevice device(QtPrintDevice::PdfFile{fileName});
         cTPrint printer(device);
         QVERIFY(!printer.ChoosePrinter().isEmpty());
+        double width = 0;
+        double height = 0;
+        printer.GetPageSize(width, height);
+        QCOMPARE(QSizeF(width, height), QSizeF(8.5, 11.0));
         printer.SetFont("Courier New", 12);
+        // Courier's characters are 0.6 of the 1/6 inch size: 0.1 inch each.
+        QVERIFY(qAbs(printer.TextWidth("0123456789") - 1.0) < 0.01);
+        printer.GetCharSize(width, height);
+        QVERIFY(qAbs(width - 0.1) < 0.005);
+        QVERIFY(height > 1.0 / 6 && height < 0.25);
         printer.BeginDocument(QString(63, u'T') + "cut off");
         printer.BeginPage();
         printer.PrintText("Hello worksheet", 1.0, 1.0);

@@ -112,32 +112,26 @@ TEST(TestPage, GridRowsAndColumnsAreOnTheirAnchors) {
     }
 }
 
-TEST(TestPage, EmptyListPrintsTheHeadingAlone) {
-    FakePrintDevice device;
-    const auto page =
-        printPage(device, 4, true, OperationKind::Sub, studentWithRanges(9, 3, 1, 12));
-    ASSERT_EQ(page.size(), 1u);
-    EXPECT_EQ(page[0].text, "Test No. 4 - Sub");
-    EXPECT_EQ(device.events.back(), "release");
-}
-
-TEST(TestPage, CancelledPrinterChoicePrintsNothing) {
-    FakePrintDevice device;
-    device.dialogAnswer = "";
-    printPage(device, 4, false, OperationKind::Add, studentWithRanges(0, 12, 1, 12));
-    EXPECT_TRUE(device.drawn.empty());
-    EXPECT_TRUE(device.events.empty());
-}
-
-TEST(TestPage, CopiesGoToThePrinterAndAreAtLeastOne) {
+// An empty list prints the heading alone; a cancelled printer choice prints nothing; the
+// copies (at least one) go to the printer, on one page.
+TEST(TestPage, EmptyListCancelAndCopies) {
+    FakePrintDevice empty;
+    printPage(empty, 4, true, OperationKind::Sub, studentWithRanges(9, 3, 1, 12));
+    EXPECT_EQ(empty.drawnAt(), "1920,330 Test No. 4 - Sub");
+    EXPECT_EQ(empty.events.back(), "release");
+    const StudentRecord student = studentWithRanges(0, 12, 1, 12);
+    FakePrintDevice cancelled;
+    cancelled.dialogAnswer = "";
+    printPage(cancelled, 4, false, OperationKind::Add, student);
+    EXPECT_EQ(cancelled.drawnAt() + cancelled.events.join('|'), "");
     FakePrintDevice none;
-    printPage(none, 1, false, OperationKind::Add, studentWithRanges(0, 12, 1, 12), 0);
+    printPage(none, 1, false, OperationKind::Add, student, 0);
     EXPECT_EQ(none.dialogCopies, 1);
     FakePrintDevice three;
-    printPage(three, 1, false, OperationKind::Add, studentWithRanges(0, 12, 1, 12), 3);
+    printPage(three, 1, false, OperationKind::Add, student, 3);
     EXPECT_EQ(three.dialogCopies, 3);
     EXPECT_EQ(three.jobCopies, 3);
-    EXPECT_EQ(std::count(three.events.begin(), three.events.end(), "begin page"), 1);
+    EXPECT_EQ(three.events.count("begin page"), 1);
 }
 
 } // namespace
