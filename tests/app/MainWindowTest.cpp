@@ -12,7 +12,7 @@ class MainWindowTest : public QObject {
 private slots:
     void layoutMatchesTheTable();
     void startUpListsTheChildrenAndReportsAMissingHelpFileOnce();
-    void cancellingTheGreetingEndsWithoutAnyFile();
+    void aBadNameIsRefusedAndCancellingEndsWithoutAnyFile();
 };
 
 void MainWindowTest::layoutMatchesTheTable() {
@@ -69,18 +69,36 @@ void MainWindowTest::startUpListsTheChildrenAndReportsAMissingHelpFileOnce() {
              (QStringList{"Helpfile not found|Help is unavailable", "Ann", "bob", "zed", "Ann"}));
 }
 
-void MainWindowTest::cancellingTheGreetingEndsWithoutAnyFile() {
+// A name that cannot be a file name is refused with a warning and the greeting stays open;
+// cancelling it then ends the program without any child's file.
+void MainWindowTest::aBadNameIsRefusedAndCancellingEndsWithoutAnyFile() {
     TempFolder temp;
-    whenModalOpens([](QWidget* box) { box->close(); }); // the missing help file
-    whenModalOpens([](QWidget* greeting) {
-        QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), "Newkid");
+    writeBytes(temp.path() / "tallyburrow.ahp", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    QStringList seen;
+    whenModalOpens([&seen](QWidget* greeting) {
+        auto* name = greeting->findChild<QLineEdit*>(QStringLiteral("251"));
+        for (const char* bad : {"a/b", "CON"}) {
+            whenModalOpens(
+                [&seen](QWidget* box) {
+                    seen << qobject_cast<QMessageBox*>(box)->text().section('\n', -1);
+                    box->close();
+                },
+                greeting);
+            name->setText(QString::fromLatin1(bad));
+            QTest::keyClick(greeting, Qt::Key_Return);
+            seen << QString::number(greeting->isVisible()) << name->selectedText();
+        }
+        QTest::keyClicks(name, "Newkid");
         QTest::keyClick(greeting, Qt::Key_Escape);
     });
     AppContext context;
     MainWindow window(context, temp.path());
     window.show();
     QTRY_VERIFY(!window.isVisible());
+    const QString again = QStringLiteral("Please type your name again.");
+    QCOMPARE(seen, (QStringList{again, "1", "a/b", again, "1", "CON"}));
     QVERIFY(!fs::exists(temp.path() / "Newkid.sbk"));
+    QVERIFY(!fs::exists(temp.path() / "CON.sbk"));
 }
 
 QTEST_MAIN(MainWindowTest)
