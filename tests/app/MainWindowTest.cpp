@@ -49,17 +49,19 @@ void MainWindowTest::startUpListsTheChildrenAndReportsAMissingHelpFileOnce() {
         writeBytes(temp.path() / name, {});
     }
     QStringList seen;
-    whenModalOpens([&](QWidget* box) {
-        seen << box->windowTitle() + "|" + qobject_cast<QMessageBox*>(box)->text();
-        box->close();
-    });
-    whenModalOpens([&](QWidget* greeting) {
+    const auto greet = [&seen](QWidget* greeting) {
         auto* list = greeting->findChild<QListWidget*>(QStringLiteral("250"));
+        QVERIFY2(list != nullptr, qPrintable(greeting->windowTitle()));
         for (int i = 0; i < list->count(); ++i) {
             seen << list->item(i)->text();
         }
         seen << list->currentItem()->text();
         QTest::keyClick(greeting, Qt::Key_Return);
+    };
+    whenModalOpens([&seen, greet](QWidget* box) {
+        seen << box->windowTitle() + "|" + qobject_cast<QMessageBox*>(box)->text();
+        whenModalOpens(greet, box); // the greeting comes once this box has gone
+        box->close();
     });
     AppContext context;
     MainWindow window(context, temp.path());
