@@ -103,8 +103,8 @@ TEST(StudentFile, NewChildIsCreatedEmptyAndGetsItsResults) {
     EXPECT_EQ(loadStudentFile(student, folder.path(), "Ann").status, ReadStatus::Missing);
     EXPECT_EQ(fs::file_size(folder.path() / "Ann.sbk"), 0u);
     EXPECT_TRUE(storedValuesChanged(student)); // copies 0, values 12
-    noteLearnChoice(student, 2, 5);
     ASSERT_TRUE(appendScore(student, 13423, 1, 1, 12, 11));
+    noteLearnChoice(student, 2, 5); // a later Learn choice leaves the results to be asked about
     EXPECT_EQ(student.changeState, ChangeState::ScoresChanged);
     ASSERT_TRUE(saveStudentFile(student));
     EXPECT_EQ(readBytes(student.path),
