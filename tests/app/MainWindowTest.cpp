@@ -12,7 +12,7 @@ class MainWindowTest : public QObject {
 private slots:
     void layoutMatchesTheTable();
     void startUpListsTheChildrenAndReportsAMissingHelpFileOnce();
-    void cancellingTheGreetingEndsWithoutAnyFile();
+    void aBadNameIsRefusedAndCancellingEndsWithoutAnyFile();
 };
 
 void MainWindowTest::layoutMatchesTheTable() {
@@ -49,17 +49,19 @@ void MainWindowTest::startUpListsTheChildrenAndReportsAMissingHelpFileOnce() {
         writeBytes(temp.path() / name, {});
     }
     QStringList seen;
-    whenModalOpens([&](QWidget* box) {
-        seen << box->windowTitle() + "|" + qobject_cast<QMessageBox*>(box)->text();
-        box->close();
-    });
-    whenModalOpens([&](QWidget* greeting) {
+    const auto greet = [&seen](QWidget* greeting) {
         auto* list = greeting->findChild<QListWidget*>(QStringLiteral("250"));
+        QVERIFY2(list != nullptr, qPrintable(greeting->windowTitle()));
         for (int i = 0; i < list->count(); ++i) {
             seen << list->item(i)->text();
         }
         seen << list->currentItem()->text();
         QTest::keyClick(greeting, Qt::Key_Return);
+    };
+    whenModalOpens([&seen, greet](QWidget* box) {
+        seen << box->windowTitle() + "|" + qobject_cast<QMessageBox*>(box)->text();
+        whenModalOpens(greet, box); // the greeting comes once this box has gone
+        box->close();
     });
     AppContext context;
     MainWindow window(context, temp.path());
@@ -69,18 +71,36 @@ void MainWindowTest::startUpListsTheChildrenAndReportsAMissingHelpFileOnce() {
              (QStringList{"Helpfile not found|Help is unavailable", "Ann", "bob", "zed", "Ann"}));
 }
 
-void MainWindowTest::cancellingTheGreetingEndsWithoutAnyFile() {
+// A name that cannot be a file name is refused with a warning and the greeting stays open;
+// cancelling it then ends the program without any child's file.
+void MainWindowTest::aBadNameIsRefusedAndCancellingEndsWithoutAnyFile() {
     TempFolder temp;
-    whenModalOpens([](QWidget* box) { box->close(); }); // the missing help file
-    whenModalOpens([](QWidget* greeting) {
-        QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), "Newkid");
+    writeBytes(temp.path() / "tallyburrow.ahp", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
+    QStringList seen;
+    whenModalOpens([&seen](QWidget* greeting) {
+        auto* name = greeting->findChild<QLineEdit*>(QStringLiteral("251"));
+        for (const char* bad : {"a/b", "CON"}) {
+            whenModalOpens(
+                [&seen](QWidget* box) {
+                    seen << qobject_cast<QMessageBox*>(box)->text().section('\n', -1);
+                    box->close();
+                },
+                greeting);
+            name->setText(QString::fromLatin1(bad));
+            QTest::keyClick(greeting, Qt::Key_Return);
+            seen << QString::number(greeting->isVisible()) << name->selectedText();
+        }
+        QTest::keyClicks(name, "Newkid");
         QTest::keyClick(greeting, Qt::Key_Escape);
     });
     AppContext context;
     MainWindow window(context, temp.path());
     window.show();
     QTRY_VERIFY(!window.isVisible());
+    const QString again = QStringLiteral("Please type your name again.");
+    QCOMPARE(seen, (QStringList{again, "1", "a/b", again, "1", "CON"}));
     QVERIFY(!fs::exists(temp.path() / "Newkid.sbk"));
+    QVERIFY(!fs::exists(temp.path() / "CON.sbk"));
 }
 
 QTEST_MAIN(MainWindowTest)

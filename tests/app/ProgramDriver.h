@@ -6,6 +6,7 @@
 #include "app/AppContext.h"
 #include "app/MainWindow.h"
 
+#include "support/ControlChecks.h"
 #include "support/ModalHelpers.h"
 
 #include <QAbstractItemView>
@@ -16,10 +17,6 @@
 
 #include <filesystem>
 #include <memory>
-
-template <typename T> T* control(QWidget* window, int id) {
-    return window->findChild<T*>(QString::number(id));
-}
 
 // A running program whose greeting was answered by typing a name (or by Enter alone, which
 // takes the preselected name).

@@ -9,18 +9,15 @@ std::function<int(int)> proportional(int fullWidth) {
 }
 } // namespace
 
-TEST(StretchToFit, TextsThatFitKeepTheirWidth) {
-    EXPECT_EQ(stretchToFit(proportional(150), 180), 100);
-    EXPECT_EQ(stretchToFit(proportional(180), 180), 100);
-    EXPECT_EQ(stretchToFit(proportional(0), 180), 100);
-    EXPECT_EQ(stretchToFit(proportional(50), 0), 100);
-}
-
-TEST(StretchToFit, WiderTextsAreCondensedJustEnoughDownToALimit) {
-    EXPECT_EQ(stretchToFit(proportional(192), 178), 92); // 176 fits, 93 % gives 178.56
-    EXPECT_EQ(stretchToFit(proportional(200), 100), 70);
-    EXPECT_EQ(stretchToFit(proportional(27), 20), 74);
-    EXPECT_EQ(stretchToFit(proportional(1000000), 1), 70);
+// Texts that fit keep their width; wider ones are condensed just enough, down to a limit.
+TEST(StretchToFit, CondensedJustEnoughDownToALimit) {
+    const std::array<int, 3> cases[] = {
+        // full width, room, stretch
+        {150, 180, 100}, {180, 180, 100}, {0, 180, 100},   {50, 0, 100}, {192, 178, 92},
+        {200, 100, 70},  {27, 20, 74},    {1000000, 1, 70}}; // 192 x 92 % = 176 fits, 93 % not
+    for (const auto& [width, room, stretch] : cases) {
+        EXPECT_EQ(stretchToFit(proportional(width), room), stretch) << width << " in " << room;
+    }
 }
 
 TEST(StretchToFit, MeasuredWidthsDecideNotTheProportion) {

@@ -108,8 +108,7 @@ struct PracticeRun {
 
 inline std::string repeat(const std::string& keys, int times) {
     std::string all;
-    while (times-- > 0) {
+    while (times-- > 0)
         all += keys;
-    }
     return all;
 }

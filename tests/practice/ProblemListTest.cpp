@@ -26,11 +26,9 @@ std::vector<Problem> learnTable(int operation, int first, std::vector<int> secon
 }
 } // namespace
 
-TEST(ProblemList, CountsByKindAndRange) {
+TEST(ProblemList, CountsByKindAndRangeAndEveryProblemSound) {
     struct Case {
-        int kind;
-        int low;
-        int high;
+        int kind, low, high;
         std::size_t count;
     };
     for (const Case c :
@@ -41,17 +39,19 @@ TEST(ProblemList, CountsByKindAndRange) {
           Case{1, intMax - 3, intMax, 16}}) {  // no overflow
         const StudentRecord student = studentWithRange(c.low, c.high);
         const auto kind = static_cast<OperationKind>(c.kind);
-        EXPECT_EQ(build(kind, PracticeMode::Drill, student).size(), c.count) << c.kind;
+        const auto drill = build(kind, PracticeMode::Drill, student);
+        EXPECT_EQ(drill.size(), c.count) << c.kind;
         EXPECT_EQ(build(kind, PracticeMode::Test, student).size(), c.count) << c.kind;
+        for (const Problem& p : drill) { // no negative difference, no inexact quotient
+            EXPECT_TRUE(p.operation != 2 || p.first >= p.second) << c.kind;
+            EXPECT_TRUE(p.operation != 4 || (p.second != 0 && p.first % p.second == 0)) << c.kind;
+        }
     }
 }
 
 TEST(ProblemList, LearnKeepsTheNaturalOrder) {
     struct Case {
-        int kind;
-        int low;
-        int high;
-        int number;
+        int kind, low, high, number;
         std::vector<Problem> list;
     };
     const Case cases[] = {
@@ -69,19 +69,6 @@ TEST(ProblemList, LearnKeepsTheNaturalOrder) {
                         studentWithRange(c.low, c.high), c.number),
                   c.list)
             << c.kind << " of " << c.number;
-    }
-}
-
-TEST(ProblemList, SubNeverNegativeAndDivAlwaysExact) {
-    for (const Problem& p :
-         build(OperationKind::Mixed, PracticeMode::Drill, studentWithRange(1, 12))) {
-        if (p.operation == 2) {
-            EXPECT_GE(p.first, p.second);
-        }
-        if (p.operation == 4) {
-            ASSERT_NE(p.second, 0);
-            EXPECT_EQ(p.first % p.second, 0) << p.first << " / " << p.second;
-        }
     }
 }
 
@@ -119,12 +106,8 @@ TEST(ProblemList, GoldenOrderForTestIdSeven) {
               golden);
 }
 
-TEST(RandomGenerator, FollowsTheSplitMix64Sequence) {
-    RandomGenerator random;
-    random.seed(1234567);
-    EXPECT_EQ(random.nextRaw(), 6457827717110365317ULL);
-    EXPECT_EQ(random.nextRaw(), 3203168211198807973ULL);
-    EXPECT_EQ(random.nextRaw(), 9817491932198370423ULL);
+// The generator itself is pinned by the golden order above.
+TEST(RandomGenerator, SeedFromTheTimeOfDay) {
     EXPECT_EQ(seedFromTimeOfDay(1.5), 1'500'000u); // the fraction of the second is kept
     EXPECT_EQ(seedFromTimeOfDay(-3.0), 0u);
     EXPECT_EQ(seedFromTimeOfDay(1e30), 86'400'000'000u);
@@ -147,20 +130,6 @@ TEST(RandomGenerator, RandomIntStaysInRangeAndReachesBothEnds) {
     EXPECT_EQ(negative.size(), 2u);
 }
 
-TEST(ShuffleProblemList, OneDrawPerSlot) {
-    // A shuffle of n slots uses exactly n draws: the generator ends where n draws leave it.
-    RandomGenerator shuffler;
-    RandomGenerator counter;
-    shuffler.seed(11);
-    counter.seed(11);
-    std::vector<Problem> three = {{1, 1, 1}, {2, 2, 1}, {3, 3, 1}};
-    shuffleProblemList(three, shuffler);
-    counter.randomInt(0, 2);
-    counter.randomInt(1, 2);
-    counter.randomInt(2, 2);
-    EXPECT_EQ(shuffler.nextRaw(), counter.nextRaw());
-}
-
 TEST(CorrectAnswer, EachOperationAndItsLimits) {
     const std::pair<Problem, int> cases[] = {
         {{7, 8, 1}, 15}, {{7, 8, 2}, -1}, {{7, 8, 3}, 56},          {{56, 8, 4}, 7},
@@ -176,19 +145,14 @@ TEST(CorrectAnswer, EachOperationAndItsLimits) {
 }
 
 TEST(PracticeTexts, TitleCountAndWrongAnswerLinesWithTheirBlanks) {
-    EXPECT_EQ(learnTitle(7, 1), "Learning for number 7  (Add)");
     EXPECT_EQ(learnTitle(-2, 2), "Learning for number-2  (Sub)");
     EXPECT_EQ(drillTitle(7), "Drill Mode - Mult/Div");
-    EXPECT_EQ(countLine(3, 4), "  (3 correct out of 4)");
-    EXPECT_EQ(testTitle(1, 3, 4), "Test Mode - Add  (3 correct out of 4)");
     EXPECT_EQ(testTitle(6, 0, 0), "Test Mode - Add/Sub  (0 correct out of 0)");
-    EXPECT_EQ(wrongAnswerBody(14), "\r\n  Correct answer is:  14");
     EXPECT_EQ(wrongAnswerBody(-1), "\r\n  Correct answer is: -1");
     const WrongAnswer entry = wrongAnswerEntry(Problem{7, 8, 3}, "54");
     EXPECT_EQ(entry.problemText, " 7  x  8  =  54");
     EXPECT_EQ(entry.correctText, " 56");
     EXPECT_EQ(wrongAnswerEntry(Problem{12, 4, 4}, "").problemText, " 12  /  4  =  ");
-    EXPECT_EQ(spokenProblem(Problem{7, 5, 1}, ""), "7 plus 5 equals");
     EXPECT_EQ(spokenProblem(Problem{7, 5, 2}, "2"), "7 minus 5 equals 2");
     EXPECT_EQ(testOverText(11, 12), "Test over: 11 correct out of 12");
 }

@@ -14,8 +14,7 @@ TEST(PackDate, PacksMonthDayYear) {
         {"5", (2000 - 1980) * 512 + 5 * 32},
         {"01-01-1979", static_cast<std::uint16_t>(-512 + 32 + 1)},
         {"01-01-2108", static_cast<std::uint16_t>(128 * 512 + 33)},
-        {dateText(2026, 12, 6), (2026 - 1980) * 512 + 12 * 32 + 6},
-    };
+        {dateText(2026, 12, 6), (2026 - 1980) * 512 + 12 * 32 + 6}};
     for (const auto& [text, packed] : cases) {
         EXPECT_EQ(packDate(text), packed) << text;
     }

@@ -24,13 +24,11 @@ void StudentOpeningTest::theChildIsToldAndChooses() {
         const char* button; // nullptr: no message expected
         bool goesOn;
         Saving saving;
-    } cases[] = {
-        {"readable", false, nullptr, true, Saving::Allowed},
-        {"folder", false, "Go on without saving", true, Saving::Off},
-        {"folder", false, "Choose another name", false, Saving::Allowed},
-        {"readable", true, "Open read-only", true, Saving::ReadOnly},
-        {"readable", true, "Choose another name", false, Saving::Allowed},
-    };
+    } cases[] = {{"readable", false, nullptr, true, Saving::Allowed},
+                 {"folder", false, "Go on without saving", true, Saving::Off},
+                 {"folder", false, "Choose another name", false, Saving::Allowed},
+                 {"readable", true, "Open read-only", true, Saving::ReadOnly},
+                 {"readable", true, "Choose another name", false, Saving::Allowed}};
     for (const auto& c : cases) {
         TempFolder folder;
         if (std::string(c.what) == "folder") {
