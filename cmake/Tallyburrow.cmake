@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers that keep the line between logic (standard C++ and Qt Core) and widgets (Qt Gui and
 # Widgets).
 

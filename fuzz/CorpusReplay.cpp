@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays every file of the given folders through one fuzz target, as an ordinary test that
 // needs no fuzzer: the seed corpus guards every build.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help file reader: any bytes give a bounded list of topics, and writing the topics
 // read and reading them again gives the same topics.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file reader: any bytes give one value, and the line written for that value
 // reads back as the same value.
 #include "FuzzCheck.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The child file reader: any bytes give a bounded record, and saving what was read reads
 // back the same. A merge with another copy's file keeps every result of both.
 #include "FuzzCheck.h"

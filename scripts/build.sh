@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Configures and builds Tallyburrow (two parallel jobs) as users get it: a Release build, here
 # with warnings as errors. Usage: scripts/build.sh [build folder, default build] [cmake options]
 # The compiler is the one in $CXX when the folder is first configured (g++ otherwise).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds the Release configuration with g++ and runs every test (the
 # widget tests run offscreen), then builds with clang++ too and runs its tests again (all but the
 # packaging test, which the first build has run), so neither compiler can break unseen, and last

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/StretchToFit.h"
 
 int stretchToFit(const std::function<int(int stretch)>& widthAt, int availableWidth) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/OperationOptions.h"
 
 #include "dialogs/ControlIds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpTree.h"
 
 std::vector<int> topicParents(const std::vector<HelpTopic>& topics) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help window's tree and text pane: which topic shows, which node is marked, and where
 // the keyboard focus is.
 #include "help/HelpWindow.h"

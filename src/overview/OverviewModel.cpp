@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/OverviewModel.h"
 
 OverviewModel::OverviewModel(std::vector<OverviewRow> rows, QObject* parent)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text operations of cTPrint: fonts, measuring, cutting and placing text.
 #include "print/cTPrint.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Journeys of a child through the whole program, by keys and clicks alone: learn a table,
 // drill, take a test and see it in the report, print a test, quit with the save question.
 

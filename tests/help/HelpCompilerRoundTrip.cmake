@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Compiles the help source, lists the result back as source, compiles that again and
 # expects the same bytes; also checks the content holds enough topics in two levels.
 file(MAKE_DIRECTORY ${WORK})

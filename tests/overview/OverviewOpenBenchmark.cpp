@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures opening a folder of 1000 children with 1000 results each (reading and computing
 // the rows alone, then with the table filled and shown) and drawing one 1000-result chart.
 // Prints the median of five runs; run with QT_QPA_PLATFORM=offscreen or on a desktop.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "print/QtPrintDevice.h"
 #include "print/cTPrint.h"
 #include "support/ModalHelpers.h"

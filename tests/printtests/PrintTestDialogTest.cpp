@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "printtests/PrintTestDialog.h"
 #include "support/ControlChecks.h"
 #include "support/ModalHelpers.h"

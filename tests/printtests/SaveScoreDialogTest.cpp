@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "printtests/SaveScoreDialog.h"
 #include "report/ReportTestData.h"
 #include "support/ModalHelpers.h"

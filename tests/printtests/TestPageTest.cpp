@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "printtests/TestPage.h"
 #include "print/FakePrintDevice.h"
 #include "print/cTPrint.h"

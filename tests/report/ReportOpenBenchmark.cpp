@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Measures how long the report takes to open and to refill over a full history of 1000
 // results. Prints the times; run with QT_QPA_PLATFORM=offscreen or on a desktop.
 #include "ReportTestData.h"

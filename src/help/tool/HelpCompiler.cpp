@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the program's help file from its readable source, or lists a help file as source.
 //   tallyburrow-helpc <source.txt> <output.ahp>
 //   tallyburrow-helpc --list <file.ahp>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the help window's "GenHelp" icon (a blue book with a yellow question mark) at
 // 16 x 16 and 32 x 32 pixels:  tallyburrow-helpicon <output folder>
 
