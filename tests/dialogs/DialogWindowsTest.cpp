@@ -220,7 +220,7 @@ private slots:
             {223, TestOptionsChoice::ReportPrintedTest},
             {0, TestOptionsChoice::Closed}}; // 0: Escape
         for (const auto& [id, expected] : buttons) {
-            answerModal([id](QWidget* window) {
+            answerModal([id = id](QWidget* window) {
                 if (id == 0) {
                     pressKey(window, Qt::Key_Escape);
                 } else {
