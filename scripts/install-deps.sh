@@ -7,7 +7,7 @@ packages=(
   build-essential cmake ninja-build ccache clang
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
   libgtest-dev googletest
-  fonts-liberation poppler-utils
+  fonts-dejavu-core fonts-liberation poppler-utils
   desktop-file-utils appstream dpkg-dev file
   locales
 )

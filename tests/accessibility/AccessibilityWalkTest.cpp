@@ -51,13 +51,14 @@ const std::vector<std::string> minutes{"1", "2", "10"};
 } // namespace
 
 // Every window the program shows is walked; a control that takes the focus without a name
-// is a control a blind child cannot find.
+// is a control a blind child cannot find. Each window is also held to its snapshot.
 class AccessibilityWalkTest : public QObject {
     Q_OBJECT
 
     QStringList unnamed;
 
     void walk(QWidget* window, const QString& name) {
+        saveShot(window, "walk-" + QString(name).replace(' ', '-').toLower());
         for (const QString& control : unnamedFocusableControls(window)) {
             unnamed << name + ": " + control;
         }

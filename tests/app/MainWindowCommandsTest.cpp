@@ -173,7 +173,7 @@ void MainWindowCommandsTest::learnATableAndDrill() {
     QCOMPARE(text(window, MainId::next), QStringLiteral("Stop"));
     QVERIFY(!window->control(MainId::answerBox)->isEnabled());
     const QString first = problemOnScreen(window);
-    saveShot(window, QStringLiteral("journey-flash"));
+    savePicture(window, QStringLiteral("journey-flash"));
     QTRY_VERIFY_WITH_TIMEOUT(problemOnScreen(window) != first, 2500);
     press(Qt::Key_Return);
     QCOMPARE(problemOnScreen(window), QString());
@@ -199,7 +199,7 @@ void MainWindowCommandsTest::takeATestAndSeeItInTheReport() {
     QVERIFY(bar->isVisible());
     QCOMPARE(bar->maximum(), 60);
     QCOMPARE(text(window, MainId::status), QStringLiteral("Time:"));
-    saveShot(window, QStringLiteral("journey-test"));
+    savePicture(window, QStringLiteral("journey-test"));
     QTRY_COMPARE_WITH_TIMEOUT(bar->value(), 1, 2000); // the bar moves every second
 
     QString score;

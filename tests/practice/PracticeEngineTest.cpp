@@ -153,8 +153,9 @@ INSTANTIATE_TEST_SUITE_P(Practice, Engine, ::testing::ValuesIn(cases), [](const 
 TEST(EngineOutcomes, WrongAnswerTextAndTheRecordOfATest) {
     PracticeRun run;
     run.start(TB::Learn, 3, 7);
-    run.keys("EE");
+    run.keys("EE14"); // right: the happy face shows
     run.engine.answerTyped("15");
+    EXPECT_FALSE(run.view().happyVisible);
     auto outcomes = run.engine.takeOutcomes();
     ASSERT_EQ(outcomes.size(), 1u);
     EXPECT_EQ(outcomes[0].text, "\r\n  Correct answer is:  14");

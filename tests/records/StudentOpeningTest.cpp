@@ -45,7 +45,7 @@ void StudentOpeningTest::theChildIsToldAndChooses() {
             whenModalOpens([&shown, &c](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 shown = box->text();
-                saveShot(box, QStringLiteral("student-opening"));
+                savePicture(box, QStringLiteral("student-opening"));
                 for (QAbstractButton* button : box->buttons()) {
                     if (button->text() == c.button) {
                         button->click();

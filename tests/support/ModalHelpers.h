@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "support/WindowSnapshot.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -44,8 +46,15 @@ inline void whenModalOpens(std::function<void(QWidget*)> answer, QWidget* previo
 
 // Saves a window as a PNG under the build's shots folder (TB_SHOTS_DIR), so it can be
 // looked at and compared with its layout.
-inline void saveShot(QWidget* window, const QString& name) {
+inline void savePicture(QWidget* window, const QString& name) {
     const QString folder = qEnvironmentVariable("TB_SHOTS_DIR", QDir::tempPath());
     QDir().mkpath(folder);
     window->grab().save(folder + "/" + name + ".png");
+}
+
+// Saves the picture and compares the window with its approved snapshot of the same name (for
+// a window whose content is the same on every run).
+inline void saveShot(QWidget* window, const QString& name) {
+    checkSnapshot(window, name);
+    savePicture(window, name);
 }
