@@ -11,32 +11,17 @@ namespace fs = std::filesystem;
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void layoutMatchesTheTable();
+    void opensOnTheChildWithItsPictures();
     void startUpListsTheChildrenAndReportsAMissingHelpFileOnce();
     void aBadNameIsRefusedAndCancellingEndsWithoutAnyFile();
 };
 
-void MainWindowTest::layoutMatchesTheTable() {
+void MainWindowTest::opensOnTheChildWithItsPictures() {
     TempFolder temp;
     writeBytes(temp.path() / "tallyburrow.ahp", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
     RunningProgram run(temp.path(), QStringLiteral("Ann.B"));
     MainWindow* window = run.window.get();
-    QCOMPARE(window->minimumSize(), QSize(640, 400));
-    QCOMPARE(window->maximumSize(), QSize(640, 400));
-    QCOMPARE(window->windowTitle(), QStringLiteral("Tallyburrow (ver 1.90) - Ann"));
-    QWidget* client = window->centralWidget();
-    const QFont base = client->font();
-    const QFont fonts[] = {base, QFont(base.family(), 40, QFont::Bold),
-                           QFont(base.family(), 15, QFont::Bold, true)};
-    for (const MainWindowControl& entry : mainWindowControls) {
-        QWidget* widget = window->control(entry.id);
-        QCOMPARE(widget->objectName(), QString::number(entry.id));
-        QCOMPARE(QRect(widget->mapTo(client, QPoint(0, 0)), widget->size()), entry.rect);
-        QCOMPARE(widget->isVisible(), entry.shownAtStart);
-        QCOMPARE(widget->property("text").toString(), QString::fromUtf8(entry.text));
-        QCOMPARE(widget->font(), fonts[static_cast<int>(entry.font)]);
-    }
-    QCOMPARE(window->palette().color(QPalette::Window), QColor(Qt::white));
+    QCOMPARE(window->minimumSize(), window->maximumSize()); // the layout is in the snapshot
     QVERIFY(!control<QLabel>(window, MainId::happy)->pixmap().isNull());
     QVERIFY(!window->windowIcon().isNull());
     QCOMPARE(QApplication::focusWidget(), window->control(MainId::answerLabel));

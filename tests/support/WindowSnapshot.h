@@ -10,8 +10,8 @@
 #include <QWidget>
 #include <QtTest>
 
-// A window as a child or a screen reader meets it, written as text: the window's title, size
-// and modality, then one line per named control with its class, place and size in the
+// A window as a child or a screen reader meets it, written as text: the window's title, size,
+// modality and background, then one line per named control with its class, place and size in the
 // window, shown text and accessible name, font and the flags that change what is seen or
 // what a key does. Tests compare it with the approved copy under tests/snapshots, so a moved
 // control, a changed text or a lost flag is seen in every window a test shows.
@@ -64,11 +64,12 @@ inline QString describeControl(const QWidget* window, const QWidget* widget) {
 }
 
 inline QString describeWindow(const QWidget* window) {
-    QStringList lines{QStringLiteral("window \"%1\" %2x%3 modality=%4")
+    QStringList lines{QStringLiteral("window \"%1\" %2x%3 modality=%4 background=%5")
                           .arg(window->windowTitle())
                           .arg(window->width())
                           .arg(window->height())
-                          .arg(int(window->windowModality()))};
+                          .arg(int(window->windowModality()))
+                          .arg(window->palette().color(QPalette::Window).name())};
     for (const QWidget* widget : window->findChildren<QWidget*>()) {
         const QString name = widget->objectName();
         if (!name.isEmpty() && !name.startsWith("qt_") && widget->window() == window) {
