@@ -115,7 +115,6 @@ private slots:
     void learnChoicesComeBackOnOk() {
         answerModal([](QWidget* window) {
             QCOMPARE(QApplication::focusWidget(), control<QComboBox>(window, 317));
-            QCOMPARE(control<QComboBox>(window, 317)->currentIndex(), -1); // a new child
             pressKey(window, Qt::Key_Down, 7);
             click(control<QRadioButton>(window, 343));
             control<QComboBox>(window, 317)->setFocus();
@@ -157,7 +156,6 @@ private slots:
         QCOMPARE(std::tuple(choice->kind, choice->flashCards, choice->secondsPerCard),
                  std::tuple(1, false, 0));
         answerModal([](QWidget* window) {
-            QCOMPARE(control<QComboBox>(window, 352)->currentText(), QString("2"));
             click(control<QRadioButton>(window, 346));
             click(control<QCheckBox>(window, 351));
             control<QComboBox>(window, 352)->setFocus();
