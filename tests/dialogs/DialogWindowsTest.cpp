@@ -85,20 +85,29 @@ private slots:
         QApplication::setFont(font);
     }
 
-    // A system menu and minimise box, but no maximise box and no "?"; Escape closes.
-    void everyDialogHasItsFrameAndEscapeCloses() {
+    // Each dialog blocks only its owner and opens in the middle of the screen, with a system
+    // menu and minimise box but no maximise box and no "?"; Escape closes it.
+    void everyDialogBlocksItsOwnerAndEscapeCloses() {
+        QWidget owner;
+        owner.setGeometry(10, 10, 400, 300);
+        owner.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&owner));
+        const QPoint screenCentre = owner.screen()->availableGeometry().center();
         const StudentRecord student = child();
         const std::pair<const char*, std::function<void()>> cases[] = {
-            {"learn_math_tables", [&] { askLearnOptions(nullptr, student, false); }},
-            {"drill_math_tables", [] { askDrillOptions(nullptr, drillSeconds); }},
-            {"test_options", [] { askTestOptions(nullptr); }},
-            {"math_test", [&] { askMathTest(nullptr, testMinutes, student); }},
-            {"test_4_results", [] { showResultsWindow(nullptr, seventeenOfTwenty()); }},
+            {"learn_math_tables", [&] { askLearnOptions(&owner, student, false); }},
+            {"drill_math_tables", [&] { askDrillOptions(&owner, drillSeconds); }},
+            {"test_options", [&] { askTestOptions(&owner); }},
+            {"math_test", [&] { askMathTest(&owner, testMinutes, student); }},
+            {"test_4_results", [&] { showResultsWindow(&owner, seventeenOfTwenty()); }},
         };
         for (const auto& [shot, open] : cases) {
             bool closed = false;
             whenModalOpens([&](QWidget* window) {
                 saveShot(window, shot);
+                QCOMPARE(window->parentWidget(), &owner);
+                QCOMPARE(window->windowModality(), Qt::WindowModal);
+                QVERIFY((window->geometry().center() - screenCentre).manhattanLength() <= 6);
                 const auto frame = Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                                    Qt::WindowMaximizeButtonHint | Qt::WindowContextHelpButtonHint;
                 QCOMPARE(window->windowFlags() & frame,
@@ -222,28 +231,6 @@ private slots:
             QVERIFY(!window->isVisible());
         });
         showResultsWindow(nullptr, seventeenOfTwenty());
-    }
-
-    void dialogsBlockOnlyTheirOwnerAndAreCentred() {
-        QWidget owner;
-        owner.setGeometry(10, 10, 400, 300);
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&owner));
-        QWidget* parent = nullptr;
-        Qt::WindowModality modality = Qt::NonModal;
-        QPoint centre;
-        answerModal([&](QWidget* window) {
-            parent = window->parentWidget();
-            modality = window->windowModality();
-            centre = window->geometry().center();
-            pressKey(window, Qt::Key_Escape);
-        });
-        QVERIFY(!askDrillOptions(&owner, drillSeconds).has_value());
-        QCOMPARE(parent, &owner);
-        QCOMPARE(modality, Qt::WindowModal);
-        const QPoint screenCentre = owner.screen()->availableGeometry().center();
-        QVERIFY2((centre - screenCentre).manhattanLength() <= 6,
-                 qPrintable(QString("%1,%2").arg(centre.x()).arg(centre.y())));
     }
 
     // The program's own message window: topmost, the text in its colour on white, the
