@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -33,9 +32,8 @@ private slots:
         QApplication::setFont(font);
     }
 
-    // Tab walks the boxes in the order of the layout; the folder is shown, not edited; the
-    // dialog opens in the middle of the screen.
-    void tabFollowsTheLayoutAndTheDialogIsCentred() {
+    // Tab walks the boxes in the order of the layout; the folder is shown, not edited.
+    void tabFollowsTheLayout() {
         StudentRecord student = newChild();
         student.mulDivHigh = 10;
         ConfigureDialog dialog(student, folderText, nullptr);
@@ -49,8 +47,6 @@ private slots:
             }
         }
         QVERIFY(control(&dialog, 325)->isReadOnly());
-        const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
-        QVERIFY((dialog.geometry().center() - screenCentre).manhattanLength() <= 2);
         saveShot(&dialog, "configure-program");
     }
 
@@ -60,7 +56,6 @@ private slots:
         StudentRecord student = newChild();
         student.changeState = ChangeState::ScoresChanged;
         whenModalOpens([](QWidget* dialog) {
-            QCOMPARE(dialog->windowModality(), Qt::WindowModal);
             const char* typed[] = {"30", "0", "6", "21", "5", "600"};
             for (int i = 0; i < 6; ++i) {
                 typeInto(control(dialog, 311 + i), typed[i]);
