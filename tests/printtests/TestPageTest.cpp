@@ -34,18 +34,6 @@ bool sameText(const Drawn& a, const Drawn& b) {
     return a.x == b.x && a.y == b.y && a.text == b.text;
 }
 
-TEST(TestPage, HeadingIsCentredOnLetterWidth) {
-    EXPECT_EQ(testPageHeading(12, OperationKind::MultDiv), "Test No. 12 - Mult/Div");
-    FakePrintDevice device;
-    const auto drawn =
-        printPage(device, 12, false, OperationKind::MultDiv, studentWithRanges(0, 12, 1, 12));
-    ASSERT_FALSE(drawn.empty());
-    EXPECT_EQ(drawn[0].text, "Test No. 12 - Mult/Div");
-    EXPECT_EQ(drawn[0].x, 1890 - 150); // (8.5 - 2.2) / 2 = 3.15 inch
-    EXPECT_EQ(drawn[0].y, 450 - 120);  // 0.75 inch
-    EXPECT_EQ(drawn[0].font, (DeviceFont{"Courier New", 100, 400, false, false}));
-}
-
 // One document of one page; the key repeats the heading and every problem in its place and
 // adds the right answer to each.
 TEST(TestPage, SameTestNumberGivesTheSamePageAndTheKeyAddsOnlyAnswers) {
@@ -70,9 +58,9 @@ TEST(TestPage, SameTestNumberGivesTheSamePageAndTheKeyAddsOnlyAnswers) {
     }
 }
 
-// Div 1..5 has 10 problems: the cells run through the list row by row, and each pass
-// after the first is the list reshuffled with the test number. Printing again reproduces
-// the whole page.
+// Div 1..5 has 10 problems: the cells run through the list row by row, each on its anchor
+// (rows 0.9 inch apart, columns 1 inch), and each pass after the first is the list
+// reshuffled with the test number. Printing again reproduces the whole page.
 TEST(TestPage, ShortListFillsTheGridPassAfterPassReproducibly) {
     const StudentRecord student = studentWithRanges(0, 12, 1, 5);
     RandomGenerator random;
@@ -97,28 +85,21 @@ TEST(TestPage, ShortListFillsTheGridPassAfterPassReproducibly) {
     for (std::size_t cell = 0; cell < 70; ++cell) {
         EXPECT_EQ(page[1 + cell * 4 + 1].text.trimmed().toInt(), expected[cell].first) << cell;
         EXPECT_EQ(page[1 + cell * 4 + 2].text.trimmed().toInt(), expected[cell].second) << cell;
-    }
-}
-
-TEST(TestPage, GridRowsAndColumnsAreOnTheirAnchors) {
-    FakePrintDevice device;
-    const auto page =
-        printPage(device, 3, false, OperationKind::Div, studentWithRanges(0, 12, 1, 9));
-    for (std::size_t cell = 0; cell < 70; ++cell) {
-        const Drawn& equals = page[1 + cell * 4 + 3];
         const double colX = 1.2 + 1.0 * static_cast<double>(cell % 7);
         const double rowY = 1.5 + 0.9 * static_cast<double>(cell / 7);
-        EXPECT_EQ(equals.x, static_cast<int>((colX + 0.125) * 600 + 0.5) - 150);
-        EXPECT_EQ(equals.y, static_cast<int>((rowY + 0.12) * 600 + 0.5) - 120);
+        EXPECT_EQ(page[1 + cell * 4 + 3].x, static_cast<int>((colX + 0.125) * 600 + 0.5) - 150);
+        EXPECT_EQ(page[1 + cell * 4 + 3].y, static_cast<int>((rowY + 0.12) * 600 + 0.5) - 120);
     }
 }
 
-// An empty list prints the heading alone; a cancelled printer choice prints nothing; the
+// An empty list prints the heading alone, in Courier New 10 centred across the 8.5-inch
+// letter width; a cancelled printer choice prints nothing; the
 // copies (at least one) go to the printer, on one page.
 TEST(TestPage, EmptyListCancelAndCopies) {
     FakePrintDevice empty;
     printPage(empty, 4, true, OperationKind::Sub, studentWithRanges(9, 3, 1, 12));
     EXPECT_EQ(empty.drawnAt(), "1920,330 Test No. 4 - Sub");
+    EXPECT_EQ(empty.drawn[0].font, (DeviceFont{"Courier New", 100, 400, false, false}));
     EXPECT_EQ(empty.events.back(), "release");
     const StudentRecord student = studentWithRanges(0, 12, 1, 12);
     FakePrintDevice cancelled;

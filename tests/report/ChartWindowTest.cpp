@@ -6,7 +6,6 @@
 #include "support/ModalHelpers.h"
 #include "support/TempFolder.h"
 
-#include <QLabel>
 #include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
@@ -15,11 +14,16 @@
 namespace {
 constexpr int march = (2026 - 1980) * 512 + 3 * 32; // the packed date of 2026-03-00
 
-int pixelsOf(const QImage& image, int kind) {
+// Add to Mult/Div: Okabe and Ito's palette, which readers with the common colour blindnesses
+// can tell apart, with Paul Tol's wine for the seventh kind.
+const QColor kindColours[] = {{0, 114, 178}, {213, 94, 0},   {0, 158, 115}, {204, 121, 167},
+                              {230, 159, 0}, {86, 180, 233}, {136, 34, 85}};
+
+int pixelsOf(const QImage& image, const QColor& colour) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
         for (int x = 0; x < image.width(); ++x) {
-            count += image.pixelColor(x, y) == kindColour(kind) ? 1 : 0;
+            count += image.pixel(x, y) == colour.rgb() ? 1 : 0;
         }
     }
     return count;
@@ -29,86 +33,93 @@ int pixelsOf(const QImage& image, int kind) {
 class ChartWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void chartButtonOpensTheChildsChart();
-    void savesPngAndPrintsPdf();
-};
-
-// The report's Chart button opens the chart of the child's history: its description and its
-// picture show the kinds the child took (Add, Mult, Mixed) and no others.
-void ChartWindowTest::chartButtonOpensTheChildsChart() {
-    StudentRecord student;
-    student.studentName = "Ann";
-    student.history = {score(march + 1, 3, 20, 9),  score(march + 1, 1, 10, 5),
-                       score(march + 2, 3, 20, 18), score(march + 3, 3, 20, 16),
-                       score(march + 3, 1, 10, 9),  score(march + 3, 5, 10, 7)};
-    ProgressReportWindow report(student, nullptr);
-    report.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&report));
-    auto* chartButton = report.findChild<QPushButton*>("329");
-    QCOMPARE(chartButton->text(), QString("C&hart"));
-    QCOMPARE(chartButton->geometry(), QRect(485, 405, 75, 30));
-    saveShot(&report, "report-with-chart-button");
-    QString title;
-    whenModalOpens(
-        [&title](QWidget* window) {
-            title = window->windowTitle();
-            QWidget* view = window->findChild<QWidget*>("360");
-            QCOMPARE(view->accessibleDescription(),
-                     QString("Percent correct of each test over time. "
-                             "Add: 2 tests, from 50.00 to 90.00 percent, latest 90.00. "
-                             "Mult: 3 tests, from 45.00 to 90.00 percent, latest 80.00. "
-                             "Mixed: 1 test, 70.00 percent."));
-            const QImage picture = view->grab().toImage();
-            for (int kind = 1; kind <= 7; ++kind) {
-                QCOMPARE(pixelsOf(picture, kind) > 20, kind == 1 || kind == 3 || kind == 5);
-            }
-            saveShot(window, "progress-chart");
-            QTest::keyClick(window, Qt::Key_Escape);
-        },
-        &report);
-    QTest::mouseClick(chartButton, Qt::LeftButton);
-    QCOMPARE(title, QString("Progress Chart - Ann"));
-}
-
-// One result still shows as a point; the page carries the title, the legend and the date.
-// No results show a sentence, with nothing to print or save.
-void ChartWindowTest::savesPngAndPrintsPdf() {
-    TempFolder folder;
-    ChartWindow window("Ann", {score(march + 4, 4, 20, 18)}, nullptr);
-    window.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&window));
-    const QString png = QString::fromStdString((folder.path() / "ann.png").string());
-    QVERIFY(window.savePng(png));
-    QCOMPARE(QImage(png).size(), window.findChild<QWidget*>("360")->size());
-    QVERIFY(pixelsOf(QImage(png), 4) > 20);
-    QVERIFY(!window.savePng(QString::fromStdString((folder.path() / "no/such.png").string())));
-
-    QWidget* printDialogOwner = nullptr; // the printer dialog stands over the chart window
-    whenModalOpens([&](QWidget* dialog) {
-        printDialogOwner = dialog->parentWidget();
-        dialog->close();
-    });
-    QVERIFY(!window.printWithDialog());
-    QCOMPARE(printDialogOwner, &window);
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QString::fromStdString((folder.path() / "chart.pdf").string()));
-    QVERIFY(printChart(printer, window.data(), window.title()));
-    QProcess pdftotext;
-    pdftotext.start("pdftotext", {"-layout", printer.outputFileName(), "-"});
-    QVERIFY(pdftotext.waitForFinished(30000));
-    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
-    for (const char* expected : {"Progress Chart - Ann", "Div", "03-04-2026", "100", "Percent"}) {
-        QVERIFY2(text.contains(expected), qPrintable(text));
+    // A kind's line, markers and legend entry are in its colour; a marker stays about the size
+    // of a letter, so the colour covers only a small part of the chart.
+    void eachKindIsDrawnInItsColour() {
+        for (int kind = 1; kind <= 7; ++kind) {
+            const ChartData data =
+                chartData({score(march + 1, kind, 10, 5), score(march + 9, kind, 10, 9)});
+            const int pixels = pixelsOf(chartImage(data, QSize(480, 300)), kindColours[kind - 1]);
+            QVERIFY2(pixels > 20 && pixels < 480 * 300 / 50,
+                     qPrintable(QString("kind %1: %2 pixels").arg(kind).arg(pixels)));
+        }
     }
 
-    ChartWindow empty("Bo", {}, nullptr);
-    empty.show();
-    QCOMPARE(empty.findChild<QLabel*>("360")->text(), QString(noResultsSentence));
-    QVERIFY(!empty.findChild<QPushButton*>("361")->isEnabled());
-    QVERIFY(!empty.findChild<QPushButton*>("362")->isEnabled());
-    saveShot(&empty, "progress-chart-empty");
-}
+    // The report's Chart button opens the chart of the child's history: its description is
+    // that history's, and its picture shows the kinds the child took (Add, Mult, Mixed) only.
+    void chartButtonOpensTheChildsChart() {
+        StudentRecord student;
+        student.studentName = "Ann";
+        student.history = {score(march + 1, 3, 20, 9),  score(march + 1, 1, 10, 5),
+                           score(march + 2, 3, 20, 18), score(march + 3, 3, 20, 16),
+                           score(march + 3, 1, 10, 9),  score(march + 3, 5, 10, 7)};
+        ProgressReportWindow report(student, nullptr);
+        report.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&report));
+        saveShot(&report, "report-with-chart-button");
+        QString title;
+        whenModalOpens(
+            [&title, &student](QWidget* window) {
+                title = window->windowTitle();
+                QWidget* view = window->findChild<QWidget*>("360");
+                QCOMPARE(view->accessibleDescription(),
+                         chartDescription(chartData(student.history)));
+                const QImage picture = view->grab().toImage();
+                for (int kind = 1; kind <= 7; ++kind) {
+                    QCOMPARE(pixelsOf(picture, kindColours[kind - 1]) > 20,
+                             kind == 1 || kind == 3 || kind == 5);
+                }
+                saveShot(window, "progress-chart");
+                QTest::keyClick(window, Qt::Key_Escape);
+            },
+            &report);
+        QTest::mouseClick(report.findChild<QPushButton*>("329"), Qt::LeftButton);
+        QCOMPARE(title, QString("Progress Chart - Ann"));
+    }
+
+    // One result still shows as a point. The page carries the title, the legend and the dates,
+    // only as many as fit side by side. No results show a sentence, with nothing to print or save.
+    void savesPngAndPrintsPdf() {
+        TempFolder folder;
+        ChartWindow window("Ann", {score(march + 4, 4, 20, 18)}, nullptr);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString png = QString::fromStdString((folder.path() / "ann.png").string());
+        QVERIFY(window.savePng(png));
+        QCOMPARE(QImage(png).size(), window.findChild<QWidget*>("360")->size());
+        QVERIFY(pixelsOf(QImage(png), kindColours[3]) > 20);
+        QVERIFY(!window.savePng(QString::fromStdString((folder.path() / "no/such.png").string())));
+
+        QWidget* printDialogOwner = nullptr; // the printer dialog stands over the chart window
+        whenModalOpens([&](QWidget* dialog) {
+            printDialogOwner = dialog->parentWidget();
+            dialog->close();
+        });
+        QVERIFY(!window.printWithDialog());
+        QCOMPARE(printDialogOwner, &window);
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString((folder.path() / "chart.pdf").string()));
+        const ChartData aYear =
+            chartData({score(march + 4, 4, 20, 18), score(march + 512 + 4, 4, 4, 4)});
+        QVERIFY(printChart(printer, aYear, window.title()));
+        QProcess pdftotext;
+        pdftotext.start("pdftotext", {"-layout", printer.outputFileName(), "-"});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        for (const char* expected :
+             {"Progress Chart - Ann", "Div", "03-04-2026", "100", "Percent"}) {
+            QVERIFY2(text.contains(expected), qPrintable(text));
+        }
+        // A date is about an inch wide: fewer than 20 fit across the page.
+        const qsizetype dates = text.count(QRegularExpression("\\d\\d-\\d\\d-20\\d\\d"));
+        QVERIFY2(dates >= 4 && dates < 20, qPrintable(text));
+
+        ChartWindow empty("Bo", {}, nullptr);
+        empty.show();
+        saveShot(&empty, "progress-chart-empty");
+    }
+};
 
 QTEST_MAIN(ChartWindowTest)
 #include "ChartWindowTest.moc"

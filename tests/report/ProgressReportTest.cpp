@@ -1,17 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ProgressReport.h"
 #include "ReportTestData.h"
-#include "support/ControlChecks.h"
 #include "support/ModalHelpers.h"
 
 #include <QAccessible>
-#include <QHeaderView>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
 #include <QtTest>
 
 namespace {
+template <typename Control> Control* control(QWidget* window, int id) {
+    return window->findChild<Control*>(QString::number(id));
+}
+
 StudentRecord childWithHistory() {
     StudentRecord student;
     student.history = {score(13423, 4, 20, 18), score(13424, 1, 10, 7),  score(13430, 7, 70, 63),
@@ -42,7 +44,6 @@ int firstInkX(QTreeWidget* table, int row, int x0, int x1) {
     }
     return -1;
 }
-
 } // namespace
 
 class ProgressReportTest : public QObject {
@@ -61,92 +62,80 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
     }
     void cleanup() { window.reset(); }
-    void showsTheLayoutAndRows();
-    void resultsLineUpUnderTheirHeadings();
-    void cellsAreReadWithTheirColumn();
-    void everyOpeningStartsInPercentAndKeysClose();
-};
-
-void ProgressReportTest::showsTheLayoutAndRows() {
-    QCOMPARE(window->size(), QSize(660, 450));
-    checkControls(window.get(), reportControls());
-    auto* table = window->scoreList();
-    for (int column = 0; column < 8; ++column) {
-        QCOMPARE(table->headerItem()->text(column), reportHeadings()[column]);
-        QCOMPARE(table->header()->sectionViewportPosition(column), 80 * column);
-        QCOMPARE(table->header()->sectionSize(column), 80);
-    }
-    QCOMPARE(table->viewport()->mapTo(window.get(), QPoint(0, 0)).y(), 21); // 20-pixel header
-    saveShot(window.get(), "report-progress-percent");
 
     // The rows are the logic's cells, the first selected and focused, in the mode clicked last.
-    QCOMPARE(shownCells(table, 7), reportCells(student.history[7], ReportMode::Percent));
-    QCOMPARE(QApplication::focusWidget(), table);
-    QTest::keyClick(table, Qt::Key_Down);
-    QCOMPARE(table->selectedItems().value(0), table->topLevelItem(1));
-    QTest::mouseClick(control<QRadioButton>(window.get(), 328), Qt::LeftButton);
-    QCOMPARE(shownCells(table, 0), reportCells(student.history[0], ReportMode::CorrectOfTotal));
-    QCOMPARE(table->currentItem(), table->topLevelItem(0));
-    QCOMPARE(QApplication::focusWidget(), table);
-    saveShot(window.get(), "report-progress-correct-of-total");
-}
-
-void ProgressReportTest::resultsLineUpUnderTheirHeadings() {
-    auto* table = window->scoreList();
-    table->clearSelection(); // dark text on a light row
-    table->setCurrentItem(nullptr);
-    const int left = table->viewport()->mapTo(table, QPoint(0, 0)).x();
-    const int dateInk = firstInkX(table, 0, 0, 80);
-    QVERIFY2(dateInk >= left + 4 && dateInk <= left + 8, qPrintable(QString::number(dateInk)));
-    // Row of each kind: Div (0), Add (1), Mul/Div (2), Mix (3), Sub (4), Mult (5), Add/Sub (7).
-    const int rowOfKind[] = {-1, 1, 4, 5, 0, 3, 7, 2};
-    for (int kind = 1; kind <= 7; ++kind) {
-        const int ink = firstInkX(table, rowOfKind[kind], left + 80 * kind, left + 80 * kind + 80);
-        QVERIFY2(ink >= left + 80 * kind + 19 && ink <= left + 80 * kind + 24,
-                 qPrintable(QString("kind %1 starts at %2").arg(kind).arg(ink)));
+    void showsTheRowsInTheModeClicked() {
+        auto* table = window->scoreList();
+        saveShot(window.get(), "report-progress-percent");
+        QCOMPARE(shownCells(table, 7), reportCells(student.history[7], ReportMode::Percent));
+        QCOMPARE(QApplication::focusWidget(), table);
+        QTest::keyClick(table, Qt::Key_Down);
+        QCOMPARE(table->selectedItems().value(0), table->topLevelItem(1));
+        QTest::mouseClick(control<QRadioButton>(window.get(), 328), Qt::LeftButton);
+        QCOMPARE(shownCells(table, 0), reportCells(student.history[0], ReportMode::CorrectOfTotal));
+        QCOMPARE(table->currentItem(), table->topLevelItem(0));
+        QCOMPARE(QApplication::focusWidget(), table);
+        saveShot(window.get(), "report-progress-correct-of-total");
     }
-}
 
-// A screen reader reads each cell with its column and date; the row that becomes the current
-// one is the focused and selected one (the view tells screen readers when it changes).
-void ProgressReportTest::cellsAreReadWithTheirColumn() {
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->scoreList());
-    QVERIFY(table != nullptr && table->tableInterface() != nullptr);
-    QCOMPARE(table->text(QAccessible::Name), QString("Score history"));
-    QAccessibleInterface* cell = table->tableInterface()->cellAt(1, 1);
-    QVERIFY(cell != nullptr);
-    QCOMPARE(cell->text(QAccessible::Name), QString("Add, 70.00, 03-16-2006"));
-    QAccessibleInterface* header = cell->tableCellInterface()->columnHeaderCells().value(0);
-    QVERIFY(header != nullptr);
-    QCOMPARE(header->text(QAccessible::Name).trimmed(), QString("Add"));
-
-    QTest::keyClick(window->scoreList(), Qt::Key_Down);
-    QAccessibleInterface* focused = table->focusChild();
-    QVERIFY(focused != nullptr);
-    QCOMPARE(focused->text(QAccessible::Name), QString("Date, 03-16-2006, Add, 70.00"));
-    QVERIFY(focused->state().focused);
-    QCOMPARE(table->tableInterface()->selectedRows(), QList<int>{1});
-}
-
-// The option chosen last time is forgotten; Enter (also on an option button) closes with
-// 1, Escape and Cancel with 0.
-void ProgressReportTest::everyOpeningStartsInPercentAndKeysClose() {
-    for (const int key : {int(Qt::Key_Enter), int(Qt::Key_Escape), 0}) { // 0: click Cancel
-        ProgressReportWindow window(student, nullptr);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowActive(&window));
-        QVERIFY(control<QRadioButton>(&window, 327)->isChecked());
-        QCOMPARE(window.scoreList()->topLevelItem(0)->text(4), QString("90.00"));
-        QTest::mouseClick(control<QRadioButton>(&window, 328), Qt::LeftButton);
-        if (key == 0) {
-            QTest::mouseClick(control<QPushButton>(&window, 2), Qt::LeftButton);
-        } else {
-            QTest::keyClick(control<QRadioButton>(&window, 328), Qt::Key(key));
+    void resultsLineUpUnderTheirHeadings() {
+        auto* table = window->scoreList();
+        table->clearSelection(); // dark text on a light row
+        table->setCurrentItem(nullptr);
+        const int left = table->viewport()->mapTo(table, QPoint(0, 0)).x();
+        const int dateInk = firstInkX(table, 0, 0, 80);
+        QVERIFY2(dateInk >= left + 4 && dateInk <= left + 8, qPrintable(QString::number(dateInk)));
+        // Row of each kind: Div (0), Add (1), Mul/Div (2), Mix (3), Sub (4), Mult (5), Add/Sub (7).
+        const int rowOfKind[] = {-1, 1, 4, 5, 0, 3, 7, 2};
+        for (int kind = 1; kind <= 7; ++kind) {
+            const int ink =
+                firstInkX(table, rowOfKind[kind], left + 80 * kind, left + 80 * kind + 80);
+            QVERIFY2(ink >= left + 80 * kind + 19 && ink <= left + 80 * kind + 24,
+                     qPrintable(QString("kind %1 starts at %2").arg(kind).arg(ink)));
         }
-        QVERIFY(!window.isVisible());
-        QCOMPARE(window.result(), key == Qt::Key_Enter ? 1 : 0);
     }
-}
+
+    // A screen reader reads each cell with its column and date; the row that becomes the current
+    // one is the focused and selected one (the view tells screen readers when it changes).
+    void cellsAreReadWithTheirColumn() {
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->scoreList());
+        QVERIFY(table != nullptr && table->tableInterface() != nullptr);
+        QCOMPARE(table->text(QAccessible::Name), QString("Score history"));
+        QAccessibleInterface* cell = table->tableInterface()->cellAt(1, 1);
+        QVERIFY(cell != nullptr);
+        QCOMPARE(cell->text(QAccessible::Name), QString("Add, 70.00, 03-16-2006"));
+        QAccessibleInterface* header = cell->tableCellInterface()->columnHeaderCells().value(0);
+        QVERIFY(header != nullptr);
+        QCOMPARE(header->text(QAccessible::Name).trimmed(), QString("Add"));
+
+        QTest::keyClick(window->scoreList(), Qt::Key_Down);
+        QAccessibleInterface* focused = table->focusChild();
+        QVERIFY(focused != nullptr);
+        QCOMPARE(focused->text(QAccessible::Name), QString("Date, 03-16-2006, Add, 70.00"));
+        QVERIFY(focused->state().focused);
+        QCOMPARE(table->tableInterface()->selectedRows(), QList<int>{1});
+    }
+
+    // The option chosen last time is forgotten; Enter (also on an option button) closes with
+    // 1, Escape and Cancel with 0.
+    void everyOpeningStartsInPercentAndKeysClose() {
+        for (const int key : {int(Qt::Key_Enter), int(Qt::Key_Escape), 0}) { // 0: click Cancel
+            ProgressReportWindow window(student, nullptr);
+            window.show();
+            QVERIFY(QTest::qWaitForWindowActive(&window));
+            QVERIFY(control<QRadioButton>(&window, 327)->isChecked());
+            QCOMPARE(window.scoreList()->topLevelItem(0)->text(4), QString("90.00"));
+            QTest::mouseClick(control<QRadioButton>(&window, 328), Qt::LeftButton);
+            if (key == 0) {
+                QTest::mouseClick(control<QPushButton>(&window, 2), Qt::LeftButton);
+            } else {
+                QTest::keyClick(control<QRadioButton>(&window, 328), Qt::Key(key));
+            }
+            QVERIFY(!window.isVisible());
+            QCOMPARE(window.result(), key == Qt::Key_Enter ? 1 : 0);
+        }
+    }
+};
 
 QTEST_MAIN(ProgressReportTest)
 #include "ProgressReportTest.moc"
