@@ -205,6 +205,7 @@ private slots:
         QTest::keyClick(pane, Qt::Key_F3);
         QTest::keyClick(pane, Qt::Key_F3);
         QCOMPARE(window->currentTopic(), 3);
+        QVERIFY(!tree->topLevelItem(0)->child(0)->font(0).bold());
         QCOMPARE(pane->textCursor().selectionStart(), 13); // "ADD"
         QTest::keyClick(pane, Qt::Key_F3);
 

@@ -63,6 +63,13 @@ private slots:
         QVERIFY(!text.contains("XYZ"));
         QVERIFY(text.contains("page two"));
         QCOMPARE(text.count('\f'), 2);
+        // Text printed at one inch has its top left corner there, 72 points into the page.
+        const QRegularExpressionMatch hello =
+            QRegularExpression(R"re(xMin="([\d.]+)" yMin="([\d.]+)"[^>]*>Hello<)re")
+                .match(poppler("pdftotext", {"-bbox", "-l", "1", fileName, "-"}));
+        QVERIFY2(qAbs(hello.captured(1).toDouble() - 72) < 1 &&
+                     qAbs(hello.captured(2).toDouble() - 72) < 1,
+                 qPrintable(hello.captured()));
         const QString info = poppler("pdfinfo", {fileName});
         QVERIFY2(info.contains(QRegularExpression("Title:\\s+T{63}\\n")), qPrintable(info));
     }
