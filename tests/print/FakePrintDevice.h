@@ -51,12 +51,12 @@ public:
     int duplexMode = 0;
 
     // What was drawn, as "x,y text|...".
-    QString drawnAt() const {
+    std::string drawnAt() const {
         QStringList texts;
         for (const Drawn& d : drawn) {
             texts.append(QString("%1,%2 %3").arg(d.x).arg(d.y).arg(d.text));
         }
-        return texts.join('|');
+        return texts.join('|').toStdString();
     }
 
     QString defaultPrinterName() override { return systemDefaultPrinter; }
