@@ -7,13 +7,7 @@
 #include <QStringList>
 
 #include <algorithm>
-#include <ostream>
 #include <vector>
-
-// Test messages write texts as UTF-8.
-inline std::ostream& operator<<(std::ostream& out, const QString& text) {
-    return out << text.toStdString();
-}
 
 // A printer with fixed metrics that records what is drawn: 600 dots per inch, Letter paper
 // (5100 x 6600 dots) with its printable area 150 dots from the left and 120 from the top
