@@ -6,7 +6,6 @@
 #include "support/ModalHelpers.h"
 #include "support/TempFolder.h"
 
-#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -58,17 +57,13 @@ void whenMenuOpens(QStringList* labels, const QString& choice) {
     timer->start(10);
 }
 
-// Answers the find dialog, as it opens, with the text and whole-word state, pressing Enter.
-void whenFindDialogOpens(const QString& text, bool wholeWord, QWidget* window) {
+// Answers the find dialog, as it opens (whole words ticked), with the text and Enter.
+void whenFindDialogOpens(const QString& text, QWidget* window) {
     whenModalOpens(
-        [text, wholeWord](QWidget* dialog) {
+        [text](QWidget* dialog) {
             saveShot(dialog, "find-dialog");
             auto* box = dialog->findChild<QLineEdit*>("9999");
             QTest::keyClicks(box, text);
-            auto* whole = dialog->findChild<QCheckBox*>("9998");
-            if (whole->isChecked() != wholeWord) {
-                QTest::mouseClick(whole, Qt::LeftButton);
-            }
             QTest::keyClick(box, Qt::Key_Return);
         },
         window);
@@ -168,7 +163,7 @@ private slots:
     }
 
     void findStepsThroughWholeWordsAndReportsTheEnd() {
-        whenFindDialogOpens("  add ", true, window.get());
+        whenFindDialogOpens("  add ", window.get());
         QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         QCOMPARE(window->currentTopic(), 2);
@@ -210,7 +205,7 @@ private slots:
     // "None found" keeps the search; a cancelled dialog leaves none, so Escape closes.
     void noneFoundKeepsTheSearchAndCancelLeavesNone() {
         QString seen;
-        whenFindDialogOpens("zebra", false, window.get());
+        whenFindDialogOpens("zebra", window.get());
         whenMessageOpens(&seen, window.get());
         QTest::keyClick(window.get(), Qt::Key_F, Qt::ControlModifier);
         QTRY_COMPARE(seen, QString("zebra: None found"));
