@@ -30,7 +30,8 @@ TEST(HelpPrint, ShortTopicPrintsTitlePageNumberAndLines) {
     FakePrintDevice device;
     device.duplexDeclared = true; // one page stays one-sided
     PrintTopic(device, HelpTopic{"one\r\ntwo\r\nthree", "Keys", 1});
-    EXPECT_EQ(device.drawnAt(), "300,30 Keys|4140,30 Page 1|300,330 one|300,420 two|300,510 three");
+    EXPECT_EQ(device.drawnAt().toStdString(),
+              "300,30 Keys|4140,30 Page 1|300,330 one|300,420 two|300,510 three");
     EXPECT_TRUE(device.drawn[0].font.underline);
     EXPECT_EQ(device.drawn[0].font.height, 100); // 12 points
     EXPECT_EQ(device.drawn[1].font.height, 75);
@@ -73,7 +74,7 @@ TEST(HelpPrint, LongTopicGoesOnTwoPagesTwoSidedWhenPossible) {
         PrintTopic(device, HelpTopic{text, "Keys", 1});
         EXPECT_EQ(device.duplexMode, duplex ? 2 : 0);
         // 65 lines fill the first page (the counter starts at 4 and stops above 68).
-        const std::string drawn = device.drawnAt();
+        const std::string drawn = device.drawnAt().toStdString();
         EXPECT_NE(drawn.find("line 65|300,30 Keys|4140,30 Page 2|300,330 line 66|"), drawn.npos);
         EXPECT_TRUE(drawn.ends_with("|300,3300 line 99|300,3390 line 100"));
         EXPECT_EQ(device.events.count("begin page"), 2);

@@ -7,7 +7,13 @@
 #include <QStringList>
 
 #include <algorithm>
+#include <ostream>
 #include <vector>
+
+// Test messages write texts as UTF-8.
+inline std::ostream& operator<<(std::ostream& out, const QString& text) {
+    return out << text.toStdString();
+}
 
 // A printer with fixed metrics that records what is drawn: 600 dots per inch, Letter paper
 // (5100 x 6600 dots) with its printable area 150 dots from the left and 120 from the top
@@ -45,12 +51,12 @@ public:
     int duplexMode = 0;
 
     // What was drawn, as "x,y text|...".
-    std::string drawnAt() const {
+    QString drawnAt() const {
         QStringList texts;
         for (const Drawn& d : drawn) {
             texts.append(QString("%1,%2 %3").arg(d.x).arg(d.y).arg(d.text));
         }
-        return texts.join('|').toStdString();
+        return texts.join('|');
     }
 
     QString defaultPrinterName() override { return systemDefaultPrinter; }

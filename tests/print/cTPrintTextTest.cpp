@@ -72,8 +72,7 @@ TEST_F(PrintedText, FitTextKeepsHeadOrTailOrNothing) {
         {umlauts, -0.2, "\xC3\xBC\xE2\x82\xAC"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(printer.FitText(c.text, c.width), c.expected)
-            << qPrintable(c.text) << " in " << c.width;
+        EXPECT_EQ(printer.FitText(c.text, c.width), c.expected) << c.text << " in " << c.width;
     }
     EXPECT_DOUBLE_EQ(printer.TextWidth(umlauts), 0.4);
 }
@@ -129,7 +128,7 @@ TEST(PrintText, PlacesAndClipsTheText) {
         for (const Print& print : c.prints) {
             printer.PrintText(print.text, print.x, print.y);
         }
-        EXPECT_EQ(device.drawnAt(), c.shown);
+        EXPECT_EQ(device.drawnAt().toStdString(), c.shown);
         for (const auto& drawn : device.drawn) {
             EXPECT_EQ(drawn.font.face, "Courier New");
         }
