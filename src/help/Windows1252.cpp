@@ -70,6 +70,11 @@ std::optional<char32_t> nextCodePoint(std::string_view text, std::size_t& pos) {
         }
         code = (code << 6) | (static_cast<unsigned char>(text[pos++]) & 0x3F);
     }
+    // A character written with more bytes than it needs (an overlong form) is not UTF-8.
+    constexpr std::array<char32_t, 4> smallestOfLength = {0, 0x80, 0x800, 0x10000};
+    if (code < smallestOfLength[followers]) {
+        return std::nullopt;
+    }
     return code;
 }
 

@@ -1,9 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpFile.h"
+#include "help/HelpSource.h"
 #include "help/HelpTree.h"
 #include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <fstream>
+#include <iterator>
+#include <regex>
+#include <sstream>
 
 namespace {
 using Bytes = std::vector<unsigned char>;
@@ -14,15 +20,19 @@ const Bytes startAndKeys = {0x02, 0x00, 0x00, 0x00, 0x05, 0x00, 0x48, 0x65, 0x6C
                             0x79, 0x73, 0x00, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00};
 
 // "title/text/level; ..." or "notice: title: text".
+std::string described(const std::vector<HelpTopic>& topics) {
+    std::string text;
+    for (const HelpTopic& t : topics) {
+        text += (text.empty() ? "" : "; ") + t.title + "/" + t.text + "/" + std::to_string(t.level);
+    }
+    return text;
+}
+
 std::string described(const HelpLoadResult& result) {
     if (result.notice) {
         return "notice: " + result.notice->title + ": " + result.notice->text;
     }
-    std::string text;
-    for (const HelpTopic& t : result.topics) {
-        text += (text.empty() ? "" : "; ") + t.title + "/" + t.text + "/" + std::to_string(t.level);
-    }
-    return text;
+    return described(result.topics);
 }
 
 std::vector<HelpTopic> topicsWithLevels(const std::vector<std::int32_t>& levels) {
@@ -84,6 +94,27 @@ TEST(HelpFileOnDisk, LoadsAFileAndAMissingOneMeansNoHelpAvailable) {
     EXPECT_EQ(described(HelpFile::load(path)), "Start/Hello/0; Keys//1");
 }
 
+// The source's blocks become topics with CR LF lines; listed again, they compile to the same
+// bytes.
+TEST(HelpSource, BlocksBecomeTopicsAndListBackUnchanged) {
+    const HelpSourceResult result =
+        parseHelpSource("Notes for the author.\n@@ 0 Start\n\nHello\n"
+                        "\tthere\n\n@@ 3 Keys\n@@ 0 Caf\xC3\xA9\r\none\r\n");
+    EXPECT_EQ(described(result.topics), "Start/Hello\r\n\tthere/0; Keys//3; Caf\xE9/one/0");
+    const auto bytes = encodeHelpFile(result.topics);
+    EXPECT_EQ(encodeHelpFile(parseHelpSource(helpSourceText(result.topics)).topics), bytes);
+    EXPECT_EQ(encodeHelpFile(parseHelpSource("@@ 0 Start\nHello\n@@ 1 Keys\n").topics),
+              startAndKeys);
+}
+
+TEST(HelpSource, BadSourcesAreRefusedWithTheLine) {
+    EXPECT_EQ(parseHelpSource("no topics here\n").error, "no topic found");
+    EXPECT_EQ(parseHelpSource("@@ 0 A\n@@ x B\n").error.rfind("line 2:", 0), 0u);
+    EXPECT_EQ(parseHelpSource("@@ 0 Snow\n\xE2\x98\x83\n").error.rfind("line 1:", 0), 0u);
+    const std::string tooLong = "@@ 0 Long\n" + std::string(70000, 'x') + "\n";
+    EXPECT_NE(parseHelpSource(tooLong).error, "");
+}
+
 TEST(HelpTree, TwoLevelsAndTheHeadingAndStatusTexts) {
     EXPECT_EQ(topicParents(topicsWithLevels({0, 5, 0, 2})), (std::vector<int>{0, 1, 0, 3}));
     EXPECT_EQ(topicParents(topicsWithLevels({7, 0})), (std::vector<int>{0, 0}));
@@ -94,4 +125,27 @@ TEST(HelpTree, TwoLevelsAndTheHeadingAndStatusTexts) {
     const std::string longTitle(300, 'k');
     EXPECT_EQ(headingText(longTitle).size(), 5u + 255u);
     EXPECT_EQ(topicStatusText("a", longTitle, true).size(), 4u + 255u);
+}
+
+// The text pane wraps the shipped help at its own width, so a paragraph stands on one line:
+// two lines of prose in a row are two entries of a list ("Quit (Q) - ..."), never one
+// paragraph broken by hand. Lines that start with blanks (lists, tables) stand as written.
+TEST(ShippedHelp, ParagraphsStandOnOneLine) {
+    std::ifstream in(TB_HELP_SOURCE, std::ios::binary);
+    const HelpSourceResult help =
+        parseHelpSource(std::string(std::istreambuf_iterator<char>(in), {}));
+    ASSERT_EQ(help.error, "");
+    const std::regex listEntry("^[A-Z][\\w ]*\\([^)]*\\) - .*");
+    for (const HelpTopic& topic : help.topics) {
+        std::istringstream lines(topic.text);
+        std::string previous;
+        for (std::string line; std::getline(lines, line, '\n');) {
+            line = line.substr(0, line.find('\r'));
+            const bool prose = !line.empty() && line.front() != ' ';
+            const bool afterProse = !previous.empty() && previous.front() != ' ';
+            EXPECT_FALSE(prose && afterProse && !std::regex_match(line, listEntry))
+                << topic.title << ": \"" << previous << "\" / \"" << line << "\"";
+            previous = line;
+        }
+    }
 }

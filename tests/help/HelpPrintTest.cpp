@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpPrint.h"
+#include "help/HelpPrintText.h"
 #include "print/FakePrintDevice.h"
 
 #include <gtest/gtest.h>
@@ -29,16 +30,11 @@ TEST(HelpPrint, ShortTopicPrintsTitlePageNumberAndLines) {
     FakePrintDevice device;
     device.duplexDeclared = true; // one page stays one-sided
     PrintTopic(device, HelpTopic{"one\r\ntwo\r\nthree", "Keys", 1});
-    ASSERT_EQ(device.drawn.size(), 5u);
-    EXPECT_EQ(device.drawn[0].text, "Keys");
-    EXPECT_EQ(device.drawn[0].y, 30);
+    EXPECT_EQ(device.drawnAt().toStdString(),
+              "300,30 Keys|4140,30 Page 1|300,330 one|300,420 two|300,510 three");
     EXPECT_TRUE(device.drawn[0].font.underline);
     EXPECT_EQ(device.drawn[0].font.height, 100); // 12 points
-    EXPECT_EQ(device.drawn[1].text, "Page 1");
-    EXPECT_EQ(device.drawn[1].x, 4140); // right edge at 7.75 inches
     EXPECT_EQ(device.drawn[1].font.height, 75);
-    EXPECT_EQ(device.drawn[4].text, "three");
-    EXPECT_EQ(device.drawn[4].y, bodyLineY(3));
     EXPECT_EQ(device.events.front(), "begin document appHelp");
     EXPECT_EQ(device.duplexMode, 1);
 }
@@ -77,20 +73,11 @@ TEST(HelpPrint, LongTopicGoesOnTwoPagesTwoSidedWhenPossible) {
         device.duplexDeclared = duplex;
         PrintTopic(device, HelpTopic{text, "Keys", 1});
         EXPECT_EQ(device.duplexMode, duplex ? 2 : 0);
-        QStringList headers;
-        for (const auto& drawn : device.drawn) {
-            if (drawn.y == 30) {
-                headers.append(drawn.text);
-            }
-        }
-        EXPECT_EQ(headers, (QStringList{"Keys", "Page 1", "Keys", "Page 2"}));
-        EXPECT_EQ(device.events.count("begin page"), 2);
         // 65 lines fill the first page (the counter starts at 4 and stops above 68).
-        ASSERT_EQ(bodyTexts(device).size(), 100u);
-        const auto line66 = std::find_if(device.drawn.begin(), device.drawn.end(),
-                                         [](const auto& d) { return d.text == "line 66"; });
-        ASSERT_NE(line66, device.drawn.end());
-        EXPECT_EQ(line66->y, bodyLineY(1));
+        const std::string drawn = device.drawnAt().toStdString();
+        EXPECT_NE(drawn.find("line 65|300,30 Keys|4140,30 Page 2|300,330 line 66|"), drawn.npos);
+        EXPECT_TRUE(drawn.ends_with("|300,3300 line 99|300,3390 line 100"));
+        EXPECT_EQ(device.events.count("begin page"), 2);
     }
 }
 
@@ -100,4 +87,41 @@ TEST(HelpPrint, CancelledPrinterChoicePrintsNothing) {
     PrintTopic(device, HelpTopic{"one", "Keys", 1});
     EXPECT_TRUE(device.drawn.empty());
     EXPECT_TRUE(device.events.empty());
+}
+
+// The printed topics above show the common cases of line shaping; here are its edges.
+TEST(HelpPrintText, LinesSplitOnlyAtCrLfWithoutAnEmptyLastLine) {
+    EXPECT_EQ(printLines("one\r\n"), QStringList{"one"});
+    EXPECT_EQ(printLines("one\rtwo\n"), QStringList{"one\rtwo\n"});
+    EXPECT_TRUE(printLines("").empty());
+}
+
+TEST(HelpPrintText, TabsGoToMultiplesOfEight) {
+    EXPECT_EQ(expandTabs("abcdefgh\tx"), "abcdefgh        x");
+    EXPECT_EQ(expandTabs("\tx"), "        x");
+    EXPECT_EQ(expandTabs("a\tbc\td"), "a       bc      d");
+    EXPECT_EQ(expandTabs(QString::fromUcs4(U"\U0001F600\tx")), // one character, two units
+              QString::fromUcs4(U"\U0001F600       x"));
+}
+
+// A piece keeps its last break character (an opening bracket moves on); a word wider than
+// the width is broken at the width, and at least one whole character is always taken.
+TEST(HelpPrintText, PieceEndsAtTheLastBreakCharacter) {
+    const struct {
+        QString line, fitting;
+        qsizetype length;
+    } cases[] = {
+        {"one two three", "one two th", 8},
+        {"well-known fact", "well-kno", 5},
+        {"(abcdefghij", "(abcde", 6},
+        {QString::fromUcs4(U"\U0001F600xyz"), "", 2},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(pieceLength(c.line, c.fitting), c.length) << c.line.toStdString();
+    }
+    int breaks = 0;
+    for (char16_t value = 1; value < 128; ++value) {
+        breaks += isBreakCharacter(QChar(value)) ? 1 : 0;
+    }
+    EXPECT_EQ(breaks, 19);
 }

@@ -2,6 +2,7 @@
 #include "help/HelpText.h"
 #include "help/Windows1252.h"
 
+#include <QStringDecoder>
 #include <gtest/gtest.h>
 
 TEST(HelpText, LineEndsBecomeSingleNewlinesAndOffsetsFollow) {
@@ -19,13 +20,30 @@ TEST(HelpText, DisplayStopsAtTheFirstNul) {
     EXPECT_EQ(displayOffset(padded, 4), 2);
 }
 
-TEST(HelpText, Windows1252BytesBecomeUtf8AndBack) {
-    const std::string bytes = "\x80 caf\xE9 \x93q\x94 \x81";
-    const std::string utf8 = windows1252ToUtf8(bytes);
-    EXPECT_EQ(utf8, "\xE2\x82\xAC caf\xC3\xA9 \xE2\x80\x9Cq\xE2\x80\x9D \xC2\x81");
-    EXPECT_EQ(utf8ToWindows1252(utf8), bytes);
-    EXPECT_FALSE(utf8ToWindows1252("\xE2\x98\x83")); // no such character
-    EXPECT_FALSE(utf8ToWindows1252("\xC3"));         // cut sequence
+// Every byte reads as Qt's own code page reads it; the five bytes it leaves undefined become
+// the control characters of the same number. Each character goes back to its byte.
+TEST(HelpText, Windows1252AgreesWithQtsCodePageBothWays) {
+    QStringDecoder codePage("windows-1252");
+    if (!codePage.isValid()) {
+        GTEST_SKIP() << "this Qt has no windows-1252 codec";
+    }
+    for (int value = 0; value < 256; ++value) {
+        const std::string byte(1, static_cast<char>(value));
+        const bool undefined =
+            value == 0x81 || value == 0x8D || value == 0x8F || value == 0x90 || value == 0x9D;
+        const QString read =
+            undefined ? QString(QChar(value)) : codePage.decode(QByteArray::fromStdString(byte));
+        EXPECT_EQ(windows1252ToUtf8(byte), read.toStdString()) << value;
+        EXPECT_EQ(utf8ToWindows1252(read.toStdString()), byte) << value;
+    }
+}
+
+// Text that is not UTF-8, or holds a character beyond the code page, has no bytes.
+TEST(HelpText, OnlyCodePageCharactersInValidUtf8BecomeBytes) {
+    for (const char* text : {"\xE2\x98\x83", "\xC3", "\x80", "\xFF", "\xC3\x28", "\xE2\x82",
+                             "\xF0\x9F\x98\x80", "\xC1\x81", "\xE0\x81\x81"}) {
+        EXPECT_FALSE(utf8ToWindows1252(text)) << text;
+    }
 }
 
 TEST(HelpText, LowerCasingCoversTheWholeCodePage) {

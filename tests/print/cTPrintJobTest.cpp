@@ -33,61 +33,58 @@ TEST_F(Job, PrinterChoiceOperationsNeedingThePrinterAttachTheDefaultOnce) {
     EXPECT_EQ(device.events, (Events{"attach Office Laser"}));
 }
 
-TEST_F(Job, PrinterChoiceCancelledDialogReturnsEmptyAndAttachesNothing) {
-    device.dialogAnswer = "";
-    EXPECT_EQ(printer.ChoosePrinter(), "");
-    EXPECT_EQ(device.attachedPrinter, "");
-    EXPECT_EQ(printer.CanDuplex(), 0);
-    printer.AttachDefaultPrinter(); // also after a printer was attached
-    EXPECT_EQ(printer.ChoosePrinter(), "");
-}
-
 // More than one copy is preset in the dialog and forced into the job when the driver has
-// a copies field; one copy leaves the count to the dialog.
+// a copies field; one copy leaves the count to the dialog; a cancelled dialog attaches nothing.
 TEST(Copies, PresetInTheDialogAndForcedIntoTheJob) {
     const struct {
         int copies;
         bool fieldDeclared;
+        QString answer;
         int jobCopies;
-    } cases[] = {{3, true, 3}, {1, true, 0}, {4, false, 0}};
+    } cases[] = {
+        {3, true, "Hall", 3}, {1, true, "Hall", 0}, {4, false, "Hall", 0}, {3, true, "", 0}};
     for (const auto& c : cases) {
         FakePrintDevice device;
-        device.dialogAnswer = "Hall Printer";
+        device.dialogAnswer = c.answer;
         device.copiesFieldDeclared = c.fieldDeclared;
         cTPrint printer(device);
         printer.SetCopies(c.copies);
-        EXPECT_EQ(printer.ChoosePrinter(), "Hall Printer");
+        EXPECT_EQ(printer.ChoosePrinter(), c.answer);
+        EXPECT_EQ(device.attachedPrinter, c.answer);
         EXPECT_EQ(device.dialogCopies, c.copies);
         EXPECT_EQ(device.jobCopies, c.jobCopies) << c.copies;
     }
 }
 
-// Without a declared duplex, or before any printer choice, duplex is 0 and not set.
-TEST(Duplex, UndeclaredOrUnchosenReportsZeroAndChangesNothing) {
-    for (const bool declared : {false, true}) {
+// Duplex needs a chosen printer whose driver declares it; setting it selects the font again.
+TEST(Duplex, OnlyWhenDeclaredAndAfterAPrinterChoice) {
+    const struct {
+        bool declared;
+        const char* answer; // none: no printer chosen; "": the choice cancelled
+        int canDuplex, modeSet;
+        std::size_t fontsSelected;
+    } cases[] = {{false, "Hall", 0, 0, 1},
+                 {true, nullptr, 0, 0, 0},
+                 {true, "", 0, 0, 0},
+                 {true, "Hall", 1, 2, 2}};
+    for (const auto& c : cases) {
         FakePrintDevice device;
-        device.duplexDeclared = declared;
+        device.duplexDeclared = c.declared;
+        device.dialogAnswer = c.answer;
         cTPrint printer(device);
-        if (!declared) {
+        if (c.answer != nullptr) {
             printer.ChoosePrinter();
         }
-        EXPECT_EQ(printer.CanDuplex(), 0);
-        printer.SetDuplex(2);
+        if (c.fontsSelected > 0) {
+            printer.SetFont("Courier New", 12);
+        }
+        EXPECT_EQ(printer.CanDuplex(), c.canDuplex);
+        printer.SetDuplex(0);
         EXPECT_EQ(device.duplexMode, 0);
+        printer.SetDuplex(2);
+        EXPECT_EQ(device.duplexMode, c.modeSet);
+        EXPECT_EQ(device.selectedFonts.size(), c.fontsSelected);
     }
-}
-
-TEST_F(Job, DuplexDeclaredDuplexIsSetAndTheFontSelectedAgain) {
-    device.duplexDeclared = true;
-    printer.ChoosePrinter();
-    printer.SetFont("Courier New", 12);
-    EXPECT_EQ(printer.CanDuplex(), 1);
-    printer.SetDuplex(0);
-    EXPECT_EQ(device.duplexMode, 0);
-    printer.SetDuplex(2);
-    EXPECT_EQ(device.duplexMode, 2);
-    ASSERT_EQ(device.selectedFonts.size(), 2u);
-    EXPECT_EQ(device.selectedFonts[1], device.selectedFonts[0]);
 }
 
 // A name is cut to 63 characters, a character beyond one UTF-16 unit kept whole.
@@ -99,43 +96,35 @@ TEST_F(Job, DocumentNameIsCutToSixtyThreeCharacters) {
     EXPECT_EQ(device.events.back(), "begin document " + beyondOneUnit.repeated(63));
 }
 
-TEST_F(Job, DocumentLifecycleRestoresTheFontAndReleasesThePrinter) {
-    printer.ChoosePrinter();
-    printer.SetFont("Courier New", 12);
-    printer.BeginDocument("Math Test");
-    printer.BeginPage();
-    printer.FinishPage();
-    printer.FinishDocument();
-    EXPECT_EQ(device.events, (Events{"begin document Math Test", "begin page", "end page",
-                                     "end document", "restore font", "release"}));
-    EXPECT_TRUE(device.errors.empty());
-}
-
-TEST_F(Job, DocumentWithoutAFontNothingIsRestored) {
-    printer.ChoosePrinter();
-    printer.BeginDocument("Help");
-    printer.FinishDocument();
-    EXPECT_EQ(device.events, (Events{"begin document Help", "end document", "release"}));
-}
-
-TEST_F(Job, DocumentFailingJobReportsOnceThenEveryPage) {
-    device.documentFails = true;
-    printer.BeginDocument("Math Test");
-    for (int page = 0; page < 3; ++page) {
+// A one-page job: what reaches the device, and the errors shown when it fails.
+TEST(Document, LifecycleAndErrors) {
+    const Events plain = {"begin document Math Test", "begin page", "end page", "end document",
+                          "release"};
+    const struct {
+        bool withFont, documentFails, pagesFail;
+        Events events, errors;
+    } cases[] = {
+        {true, false, false, plain.mid(0, 4) + Events{"restore font", "release"}, {}},
+        {false, false, false, plain, {}},
+        {false, true, false, plain, {"Document printing error", "Page printing error"}},
+        {false, false, true, plain, {"Page printing error"}},
+    };
+    for (const auto& c : cases) {
+        FakePrintDevice device;
+        device.documentFails = c.documentFails;
+        device.pagesFail = c.pagesFail;
+        cTPrint printer(device);
+        printer.ChoosePrinter();
+        if (c.withFont) {
+            printer.SetFont("Courier New", 12);
+        }
+        printer.BeginDocument("Math Test");
         printer.BeginPage();
-        printer.PrintText("still drawn", 1, 1);
         printer.FinishPage();
+        printer.FinishDocument();
+        EXPECT_EQ(device.events, c.events);
+        EXPECT_EQ(device.errors, c.errors);
     }
-    printer.FinishDocument();
-    EXPECT_EQ(device.errors, (Events{"Document printing error", "Page printing error",
-                                     "Page printing error", "Page printing error"}));
-}
-
-TEST_F(Job, DocumentFailingPageReportsOnlyThePage) {
-    device.pagesFail = true;
-    printer.BeginDocument("Math Test");
-    printer.BeginPage();
-    EXPECT_EQ(device.errors, (Events{"Page printing error"}));
 }
 
 } // namespace
