@@ -2,14 +2,8 @@
 #include "help/HelpFile.h"
 #include "help/HelpSource.h"
 #include "help/HelpTree.h"
-#include "support/TempFolder.h"
 
 #include <gtest/gtest.h>
-
-#include <fstream>
-#include <iterator>
-#include <regex>
-#include <sstream>
 
 namespace {
 using Bytes = std::vector<unsigned char>;
@@ -83,17 +77,6 @@ TEST(HelpFileRead, HugeCountIsBoundedAndTheLongestTextReadWhole) {
     EXPECT_EQ(described(HelpFile::parse(longest)), "T/" + std::string(65535, 'x') + "/0");
 }
 
-TEST(HelpFileOnDisk, LoadsAFileAndAMissingOneMeansNoHelpAvailable) {
-    TempFolder folder;
-    const auto path = folder.path() / "tallyburrow.ahp";
-    EXPECT_EQ(described(HelpFile::load(path)), "notice: Help File: No help available");
-    EXPECT_FALSE(HelpFile::exists(folder.path()));
-    EXPECT_TRUE(HelpFile::load(folder.path()).notice);
-    writeBytes(path, startAndKeys);
-    EXPECT_TRUE(HelpFile::exists(path));
-    EXPECT_EQ(described(HelpFile::load(path)), "Start/Hello/0; Keys//1");
-}
-
 // The source's blocks become topics with CR LF lines; listed again, they compile to the same
 // bytes.
 TEST(HelpSource, BlocksBecomeTopicsAndListBackUnchanged) {
@@ -115,37 +98,11 @@ TEST(HelpSource, BadSourcesAreRefusedWithTheLine) {
     EXPECT_NE(parseHelpSource(tooLong).error, "");
 }
 
-TEST(HelpTree, TwoLevelsAndTheHeadingAndStatusTexts) {
+TEST(HelpTree, TwoLevelsAndLongTitlesCut) {
     EXPECT_EQ(topicParents(topicsWithLevels({0, 5, 0, 2})), (std::vector<int>{0, 1, 0, 3}));
     EXPECT_EQ(topicParents(topicsWithLevels({7, 0})), (std::vector<int>{0, 0}));
     EXPECT_EQ(topicParents(topicsWithLevels({0, 1, 1, -3})), (std::vector<int>{0, 1, 1, 1}));
-    EXPECT_EQ(headingText("Keys"), "     Keys");
-    EXPECT_EQ(topicStatusText("Start", "Keys", true), "Start : Keys");
-    EXPECT_EQ(topicStatusText("", "Start", false), "Start");
     const std::string longTitle(300, 'k');
     EXPECT_EQ(headingText(longTitle).size(), 5u + 255u);
     EXPECT_EQ(topicStatusText("a", longTitle, true).size(), 4u + 255u);
-}
-
-// The text pane wraps the shipped help at its own width, so a paragraph stands on one line:
-// two lines of prose in a row are two entries of a list ("Quit (Q) - ..."), never one
-// paragraph broken by hand. Lines that start with blanks (lists, tables) stand as written.
-TEST(ShippedHelp, ParagraphsStandOnOneLine) {
-    std::ifstream in(TB_HELP_SOURCE, std::ios::binary);
-    const HelpSourceResult help =
-        parseHelpSource(std::string(std::istreambuf_iterator<char>(in), {}));
-    ASSERT_EQ(help.error, "");
-    const std::regex listEntry("^[A-Z][\\w ]*\\([^)]*\\) - .*");
-    for (const HelpTopic& topic : help.topics) {
-        std::istringstream lines(topic.text);
-        std::string previous;
-        for (std::string line; std::getline(lines, line, '\n');) {
-            line = line.substr(0, line.find('\r'));
-            const bool prose = !line.empty() && line.front() != ' ';
-            const bool afterProse = !previous.empty() && previous.front() != ' ';
-            EXPECT_FALSE(prose && afterProse && !std::regex_match(line, listEntry))
-                << topic.title << ": \"" << previous << "\" / \"" << line << "\"";
-            previous = line;
-        }
-    }
 }

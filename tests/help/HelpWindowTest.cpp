@@ -31,9 +31,9 @@ std::vector<HelpTopic> smallTopics() {
     return parseHelpSource(smallHelp).topics;
 }
 
-// Answers the next popup menu: records its item labels and picks the one named `choice`
-// (or none when empty).
-void whenMenuOpens(QStringList* labels, const QString& choice) {
+// Answers the next popup menu: records its item labels, joined by '|', and picks the one
+// named `choice`, if any.
+void whenMenuOpens(QString* labels, const QString& choice) {
     auto* timer = new QTimer(qApp);
     QObject::connect(timer, &QTimer::timeout, [timer, labels, choice] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
@@ -42,16 +42,14 @@ void whenMenuOpens(QStringList* labels, const QString& choice) {
         }
         timer->stop();
         timer->deleteLater();
-        QAction* chosen = nullptr;
+        QStringList texts;
         for (QAction* action : menu->actions()) {
-            labels->append(action->isSeparator() ? QString("-") : action->text());
-            if (!choice.isEmpty() && action->text() == choice) {
-                chosen = action;
-            }
+            texts.append(action->text());
         }
+        *labels = texts.join('|');
         menu->close();
-        if (chosen != nullptr) {
-            chosen->trigger();
+        if (const qsizetype chosen = texts.indexOf(choice); chosen >= 0) {
+            menu->actions()[chosen]->trigger();
         }
     });
     timer->start(10);
@@ -118,7 +116,6 @@ private slots:
         QCOMPARE(tree->topLevelItem(0)->child(0)->text(0), QString("Keys"));
         QVERIFY(tree->topLevelItem(1)->isExpanded());
         QCOMPARE(pane->toPlainText(), QString("Hello"));
-        saveShot(window.get(), "help-window");
         window->resize(700, 400); // the tree keeps its width
         saveShot(window.get(), "help-window-wider");
     }
@@ -128,8 +125,6 @@ private slots:
         tree->setFocus();
         QTest::keyClick(tree, Qt::Key_Down);
         QCOMPARE(statusTopic(), QString("Start : Keys"));
-        QCOMPARE(pane->accessibleName(), QString("Keys"));
-        QCOMPARE(window->currentTopic(), 2);
         QTest::keyClick(tree, Qt::Key_Down);
         QCOMPARE(statusTopic(), QString("Numbers"));
         QCOMPARE(pane->toPlainText(), QString("Add numbers: ADD them."));
@@ -143,12 +138,11 @@ private slots:
 
     void menusHoldTheirItemsAndCollapseAndExpand() {
         tree->setFocus();
-        QStringList treeItems;
+        QString treeItems;
         whenMenuOpens(&treeItems, "Collapse topics");
         QTest::keyClick(tree, Qt::Key_F10);
-        QCOMPARE(treeItems, (QStringList{"Find text\tCTRL+F", "Next\tF3", "Prev\tSHFT+F3",
-                                         "Find cancel\tEscape", "-", "Expand topics",
-                                         "Collapse topics", "-", "Print text\tCTRL+P"}));
+        QCOMPARE(treeItems, QString("Find text\tCTRL+F|Next\tF3|Prev\tSHFT+F3|Find cancel\tEscape||"
+                                    "Expand topics|Collapse topics||Print text\tCTRL+P"));
         QVERIFY(!tree->topLevelItem(0)->isExpanded() && !tree->topLevelItem(1)->isExpanded());
         whenMenuOpens(&treeItems, "Expand topics");
         QTest::keyClick(tree, Qt::Key_F10);
@@ -156,10 +150,9 @@ private slots:
 
         QTest::keyClick(tree, Qt::Key_F2);
         QVERIFY(pane->hasFocus());
-        QStringList textItems;
-        whenMenuOpens(&textItems, QString());
+        whenMenuOpens(&treeItems, QString());
         QTest::keyClick(pane, Qt::Key_F10);
-        QCOMPARE(textItems.last(), QString("Print item\tCTRL+P")); // the text pane's own menu
+        QVERIFY(treeItems.endsWith("|Print item\tCTRL+P")); // the text pane's own menu
     }
 
     void findStepsThroughWholeWordsAndReportsTheEnd() {

@@ -14,23 +14,16 @@ protected:
     cTPrint printer{device};
 };
 
-TEST_F(Job, PrinterChoiceDefaultPrinterIsTrimmedAttachedAndMeasured) {
+// The default printer is trimmed and attached by the first call that needs it, once.
+TEST_F(Job, DefaultPrinterIsTrimmedAndAttachedOnceWhenNeeded) {
     device.systemDefaultPrinter = "  Office Laser  ";
-    EXPECT_EQ(printer.AttachDefaultPrinter(), "Office Laser");
-    EXPECT_EQ(device.attachedPrinter, "Office Laser");
-    double avgWidth = 0;
-    double lineHeight = 0;
-    printer.GetCharSize(avgWidth, lineHeight);
-    EXPECT_DOUBLE_EQ(lineHeight, 0.1); // the device's own font: a 60-dot cell
-}
-
-TEST_F(Job, PrinterChoiceOperationsNeedingThePrinterAttachTheDefaultOnce) {
     printer.SetMargins(1, 1, 1, 1);
     printer.SetPosition(2, 2);
     EXPECT_TRUE(device.events.empty());
     EXPECT_DOUBLE_EQ(printer.TextWidth("abc"), 0.3);
     printer.SetFont("Courier New", 12);
     EXPECT_EQ(device.events, (Events{"attach Office Laser"}));
+    EXPECT_EQ(printer.AttachDefaultPrinter(), "Office Laser");
 }
 
 // More than one copy is preset in the dialog and forced into the job when the driver has

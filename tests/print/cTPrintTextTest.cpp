@@ -37,12 +37,16 @@ TEST(Fonts, SizeWeightAndTheLowerCaseStyleLetters) {
     }
 }
 
+// The line height adds the external leading to the character cell, read as the printer is
+// attached (the device's own font, a 60-dot cell) and again with each font.
 TEST(Fonts, CharSizeAndLineHeightWithTheExternalLeading) {
-    for (const auto& [leading, lineHeight] : {std::pair{0, 0.2}, std::pair{30, 0.25}}) {
+    for (const auto& [points, lineHeight] : {std::pair{0, 0.15}, std::pair{12, 0.25}}) {
         FakePrintDevice device;
-        device.externalLeading = leading;
+        device.externalLeading = 30;
         cTPrint printer(device);
-        printer.SetFont("Courier New", 12);
+        if (points > 0) {
+            printer.SetFont("Courier New", points);
+        }
         double avgWidth = 0;
         double height = 0;
         printer.GetCharSize(avgWidth, height);
