@@ -18,22 +18,15 @@ protected:
     cTPrint printer{device};
 };
 
+// Style letters are lower case: b bold, i italic, u underlined; 10 points are 83 dots.
 TEST(Fonts, SizeWeightAndTheLowerCaseStyleLetters) {
     FakePrintDevice device;
     cTPrint printer(device);
-    const struct {
-        const char* face;
-        int points;
-        const char* style;
-        DeviceFont expected;
-    } cases[] = {
-        {"Arial", 10, "ub", {"Arial", 83, 700, false, true}},
-        {"Arial", 10, "B", {"Arial", 83, 400, false, false}},
-        {"Arial", 10, "x-i", {"Arial", 83, 400, true, false}},
-    };
-    for (const auto& c : cases) {
-        printer.SetFont(c.face, c.points, c.style);
-        EXPECT_EQ(device.selectedFonts.back(), c.expected) << c.style;
+    for (const auto& [style, expected] :
+         {std::pair{"ub", DeviceFont{"Arial", 83, 700, false, true}},
+          std::pair{"Bx-i", DeviceFont{"Arial", 83, 400, true, false}}}) {
+        printer.SetFont("Arial", 10, style);
+        EXPECT_EQ(device.selectedFonts.back(), expected) << style;
     }
 }
 
