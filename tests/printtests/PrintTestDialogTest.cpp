@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printtests/PrintTestDialog.h"
+#include "dialogs/DialogTestKit.h"
 #include "support/ModalHelpers.h"
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QtTest>
 
 namespace {
-template <typename Control> Control* control(QWidget* window, int id) {
-    return window->findChild<Control*>(QString::number(id));
-}
-
 // Opens the dialog with a recording print step and lets `drive` work it like a child; the
 // request reads "test 12, 3 copies, answers, kind 4, dialog closed" ("" when none).
 QString runDialog(Settings& settings, std::function<void(QWidget*)> drive) {
@@ -30,26 +25,13 @@ QString runDialog(Settings& settings, std::function<void(QWidget*)> drive) {
         });
     return request;
 }
-
-// Replaces the text of a box as a child would (a combo box passes the keys to its edit).
-void typeInto(QWidget* box, const QString& text) {
-    box->setFocus();
-    QTest::keyClick(box, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-}
 } // namespace
 
 class PrintTestDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        // The program's own default: the platform's sans face at 10 points.
-        QFont font = QApplication::font();
-        font.setPointSize(10);
-        QApplication::setFont(font);
-    }
+    void initTestCase() { useProgramFont(); }
 
     // What is typed and chosen reaches the print step, which runs once the dialog closed;
     // the highest Test ID rises only for a higher one.
