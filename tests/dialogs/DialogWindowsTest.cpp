@@ -222,8 +222,6 @@ private slots:
         } cases[] = {
             {"wrong_answer_message", "*** WRONG ANSWER ***", "\r\n  Correct answer is:  14",
              information, Qt::red, false, Qt::Key_Return, 1},
-            {"message_long", "Question", std::string(70, 'W') + "\r\nsecond\r\nthird", information,
-             std::nullopt, false, Qt::Key_Return, 1},
             {"message_yes_no_cancel", "Question", "Save it?", 32 + 3, std::nullopt, false,
              Qt::Key_Escape, 7},
             {"message_over_owner", "Question", "Centred", information, std::nullopt, true,
