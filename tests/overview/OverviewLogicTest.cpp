@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <clocale>
 #include <map>
 
 namespace {
@@ -37,18 +36,6 @@ TEST(Overview, RowsOfAClassFolderAsCsv) {
     EXPECT_EQ(snapshot(folder.path()), before);
     EXPECT_EQ(overviewCsv(pointers(rows)).toStdString(), classCsv);
     EXPECT_EQ(overviewStatus(rows, true), "7 children, 3 files could not be read whole.");
-}
-
-// The decimal point stays a full stop whatever the locale says.
-TEST(Overview, CsvIsTheSameUnderAGermanLocale) {
-    if (std::setlocale(LC_ALL, "de_DE.UTF-8") == nullptr) {
-        GTEST_SKIP() << "the de_DE.UTF-8 locale is not installed";
-    }
-    TempFolder folder;
-    makeClassFolder(folder.path());
-    const std::string csv = overviewCsv(pointers(readOverview(qPath(folder.path())))).toStdString();
-    std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(csv, classCsv);
 }
 
 // The status line for each kind of folder; the printed page escapes a name that looks like

@@ -2,13 +2,11 @@
 #include "report/ChartWindow.h"
 #include "ReportTestData.h"
 #include "report/ChartPainter.h"
-#include "report/ProgressReport.h"
 #include "support/ModalHelpers.h"
 #include "support/TempFolder.h"
 
 #include <QPrinter>
 #include <QProcess>
-#include <QPushButton>
 #include <QtTest>
 
 namespace {
@@ -43,38 +41,6 @@ private slots:
             QVERIFY2(pixels > 20 && pixels < 480 * 300 / 50,
                      qPrintable(QString("kind %1: %2 pixels").arg(kind).arg(pixels)));
         }
-    }
-
-    // The report's Chart button opens the chart of the child's history: its description is
-    // that history's, and its picture shows the kinds the child took (Add, Mult, Mixed) only.
-    void chartButtonOpensTheChildsChart() {
-        StudentRecord student;
-        student.studentName = "Ann";
-        student.history = {score(march + 1, 3, 20, 9),  score(march + 1, 1, 10, 5),
-                           score(march + 2, 3, 20, 18), score(march + 3, 3, 20, 16),
-                           score(march + 3, 1, 10, 9),  score(march + 3, 5, 10, 7)};
-        ProgressReportWindow report(student, nullptr);
-        report.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&report));
-        saveShot(&report, "report-with-chart-button");
-        QString title;
-        whenModalOpens(
-            [&title, &student](QWidget* window) {
-                title = window->windowTitle();
-                QWidget* view = window->findChild<QWidget*>("360");
-                QCOMPARE(view->accessibleDescription(),
-                         chartDescription(chartData(student.history)));
-                const QImage picture = view->grab().toImage();
-                for (int kind = 1; kind <= 7; ++kind) {
-                    QCOMPARE(pixelsOf(picture, kindColours[kind - 1]) > 20,
-                             kind == 1 || kind == 3 || kind == 5);
-                }
-                saveShot(window, "progress-chart");
-                QTest::keyClick(window, Qt::Key_Escape);
-            },
-            &report);
-        QTest::mouseClick(report.findChild<QPushButton*>("329"), Qt::LeftButton);
-        QCOMPARE(title, QString("Progress Chart - Ann"));
     }
 
     // One result still shows as a point. The page carries the title, the legend and the dates,

@@ -1,61 +1,37 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ConfigureDialog.h"
 #include "ReportTestData.h"
+#include "dialogs/DialogTestKit.h"
 #include "support/ModalHelpers.h"
 
 #include <QLabel>
-#include <QLineEdit>
 #include <QPushButton>
-#include <QtTest>
 
 namespace {
-template <typename T = QLineEdit> T* control(QWidget* dialog, int id) {
-    return dialog->findChild<T*>(QString::number(id));
-}
-
-// Replaces the text of a box as a child would: select all, then type.
-void typeInto(QLineEdit* edit, const QString& text) {
-    QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
-    QTest::keyClicks(edit, text);
-}
-
 const std::string folderText = "/home/child/.local/share/Quillbyte/Tallyburrow";
 } // namespace
 
 class ConfigureDialogTest : public QObject {
     Q_OBJECT
 private slots:
-    // The program's default font: the platform's sans face at 10 points.
-    void initTestCase() {
-        QFont font = QApplication::font();
-        font.setPointSize(10);
-        QApplication::setFont(font);
-    }
+    void initTestCase() { useProgramFont(); }
 
-    // Tab walks the boxes in the order of the layout; the folder is shown, not edited.
-    void tabFollowsTheLayout() {
+    // Tab walks the boxes in the order of the layout. Each box reaches its own value; a value
+    // that cannot be stored is refused with a message and the dialog stays open with that box
+    // selected (the rules are the logic test's). Cancel and Escape change nothing.
+    void okStoresWhatCanBeStoredCancelChangesNothing() {
         StudentRecord student = newChild();
         student.mulDivHigh = 10;
-        ConfigureDialog dialog(student, folderText, nullptr);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        control(&dialog, 311)->setFocus();
-        for (const ConfigurePlace& place : configureLayout) {
-            if (place.id != 0) {
-                QTRY_COMPARE(dialog.focusWidget(), control<QWidget>(&dialog, place.id));
-                QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
-            }
-        }
-        QVERIFY(control(&dialog, 325)->isReadOnly());
-        saveShot(&dialog, "configure-program");
-    }
-
-    // Each box reaches its own value; a value that cannot be stored is refused with a message
-    // and the dialog stays open with that box selected (the rules are the logic test's).
-    void okStoresWhatCanBeStoredAndSaysWhatCannot() {
-        StudentRecord student = newChild();
         student.changeState = ChangeState::ScoresChanged;
         whenModalOpens([](QWidget* dialog) {
+            saveShot(dialog, "configure-program");
+            control(dialog, 311)->setFocus();
+            for (const ConfigurePlace& place : configureLayout) {
+                if (place.id != 0) {
+                    QTRY_COMPARE(dialog->focusWidget(), control<QWidget>(dialog, place.id));
+                    QTest::keyClick(dialog->focusWidget(), Qt::Key_Tab);
+                }
+            }
             const char* typed[] = {"30", "0", "6", "21", "5", "600"};
             for (int i = 0; i < 6; ++i) {
                 typeInto(control(dialog, 311 + i), typed[i]);
@@ -76,12 +52,7 @@ private slots:
         showConfigureDialog(nullptr, student, folderText);
         QCOMPARE(configValues(student), (ConfigValues{30, 0, 6, 21, 5, 15, 15}));
         QCOMPARE(student.changeState, ChangeState::ScoresChanged);
-    }
 
-    void cancelAndEscapeChangeNothing() {
-        StudentRecord student = newChild();
-        student.addSubLow = 4;
-        const ConfigValues before = configValues(student);
         for (bool escape : {false, true}) {
             whenModalOpens([escape](QWidget* dialog) {
                 typeInto(control(dialog, 313), "3");
@@ -90,7 +61,7 @@ private slots:
             });
             showConfigureDialog(nullptr, student, folderText);
         }
-        QCOMPARE(configValues(student), before);
+        QCOMPARE(configValues(student), (ConfigValues{30, 0, 6, 21, 5, 15, 15}));
     }
 };
 
