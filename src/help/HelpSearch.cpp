@@ -55,7 +55,6 @@ FindOutcome showOccurrence(SearchState& state, int topic, int position) {
 }
 
 FindOutcome nothingMore(SearchState& state, bool forward) {
-    state.endReached = true;
     if (forward && state.lastMatchPosition == 0) {
         return FindOutcome{FindResult::NoneFound, 0, 0, 0};
     }
@@ -91,7 +90,6 @@ void startSearch(SearchState& state, const std::string& typedText, bool wholeWor
     state.searchText = lowerWindows1252(bytes.value_or(trimmed));
     state.wholeWord = wholeWord;
     state.resumeTopic = 1;
-    state.endReached = false;
     state.lastMatchPosition = 0;
     state.lastMatchTopic = 0;
 }
@@ -104,7 +102,6 @@ FindOutcome findNext(SearchState& state, const std::vector<HelpTopic>& topics) {
     if (state.searchText.empty()) {
         return {};
     }
-    state.endReached = false;
     fitToTopics(state, topics.size());
     for (int topic = state.resumeTopic; state.matchable && topic <= static_cast<int>(topics.size());
          ++topic) {
@@ -122,7 +119,6 @@ FindOutcome findPrevious(SearchState& state, const std::vector<HelpTopic>& topic
     if (state.searchText.empty()) {
         return {};
     }
-    state.endReached = false;
     fitToTopics(state, topics.size());
     for (int topic = state.resumeTopic; state.matchable && topic >= 1; --topic) {
         const std::string lowerText = lowerWindows1252(topics[topic - 1].text);

@@ -16,7 +16,6 @@ struct SearchState {
     int resumeTopic = 1;       // topic where Next and Prev continue
     int lastMatchPosition = 0; // position of the occurrence shown last, 0 for none
     int lastMatchTopic = 0;    // its topic, 0 for none
-    bool endReached = false;
 };
 
 enum class FindResult {
