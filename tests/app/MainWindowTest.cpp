@@ -11,23 +11,9 @@ namespace fs = std::filesystem;
 class MainWindowTest : public QObject {
     Q_OBJECT
 private slots:
-    void opensOnTheChildWithItsPictures();
     void startUpListsTheChildrenAndReportsAMissingHelpFileOnce();
     void aBadNameIsRefusedAndCancellingEndsWithoutAnyFile();
 };
-
-void MainWindowTest::opensOnTheChildWithItsPictures() {
-    TempFolder temp;
-    writeBytes(temp.path() / "tallyburrow.ahp", {1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0});
-    RunningProgram run(temp.path(), QStringLiteral("Ann.B"));
-    MainWindow* window = run.window.get();
-    QCOMPARE(window->minimumSize(), window->maximumSize()); // the layout is in the snapshot
-    QVERIFY(!control<QLabel>(window, MainId::happy)->pixmap().isNull());
-    QVERIFY(!window->windowIcon().isNull());
-    QCOMPARE(QApplication::focusWidget(), window->control(MainId::answerLabel));
-    QVERIFY(fs::exists(temp.path() / "Ann.sbk")); // a new child's file is made at once
-    saveShot(window, QStringLiteral("main-window"));
-}
 
 void MainWindowTest::startUpListsTheChildrenAndReportsAMissingHelpFileOnce() {
     TempFolder temp;
