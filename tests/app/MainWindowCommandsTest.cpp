@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Journeys of a child through the whole program, by keys and clicks alone: learn a table,
-// drill, take a test and see it in the report, print a test, quit with the save question.
+// Journeys of a child through the whole program, by keys and clicks alone: the greeting, learn
+// a table, drill, take a test and see it in the report, print a test, quit with the save
+// question.
 
 #include "ProgramDriver.h"
 
@@ -12,11 +13,10 @@
 #include <QComboBox>
 #include <QDate>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
 #include <QTimer>
-
-namespace fs = std::filesystem;
 
 namespace {
 QString text(QWidget* window, int id) {
@@ -61,16 +61,59 @@ void expectKeysBackOn(MainWindow* window, int id) {
 class MainWindowCommandsTest : public QObject {
     Q_OBJECT
 private slots:
+    void startUpReportsTheMissingHelpAndRefusesABadName();
     void learnATableAndDrill();
     void takeAndPrintTestsSeeThemInTheReportAndQuit();
     void quitAsksOnlyForResultsAndNoKeepsTheFile();
 };
 
+// The missing help file is reported before the greeting, which lists the children sorted
+// with the first chosen, refuses a name that cannot be a file name and, cancelled, ends the
+// program without any child's file.
+void MainWindowCommandsTest::startUpReportsTheMissingHelpAndRefusesABadName() {
+    TempFolder temp;
+    for (const char* name : {"zed.sbk", "Ann.sbk", "bob.sbk"}) {
+        writeBytes(temp.path() / name, {});
+    }
+    QStringList seen;
+    const auto greet = [&seen](QWidget* greeting) {
+        auto* list = greeting->findChild<QListWidget*>(QStringLiteral("250"));
+        for (int i = 0; i < list->count(); ++i) {
+            seen << list->item(i)->text();
+        }
+        seen << list->currentItem()->text();
+        whenModalOpens(
+            [&seen](QWidget* box) {
+                seen << qobject_cast<QMessageBox*>(box)->text().section('\n', -1);
+                box->close();
+            },
+            greeting);
+        auto* name = greeting->findChild<QLineEdit*>(QStringLiteral("251"));
+        name->setText(QStringLiteral("a/b"));
+        QTest::keyClick(greeting, Qt::Key_Return);
+        seen << QString::number(greeting->isVisible()) << name->selectedText();
+        QTest::keyClicks(name, "Newkid");
+        QTest::keyClick(greeting, Qt::Key_Escape);
+    };
+    whenModalOpens([&seen, greet](QWidget* box) {
+        seen << box->windowTitle() + "|" + qobject_cast<QMessageBox*>(box)->text();
+        whenModalOpens(greet, box); // the greeting comes once this box has gone
+        box->close();
+    });
+    AppContext context;
+    MainWindow window(context, temp.path());
+    window.show();
+    QTRY_VERIFY(!window.isVisible());
+    QCOMPARE(seen, (QStringList{"Helpfile not found|Help is unavailable", "Ann", "bob", "zed",
+                                "Ann", "Please type your name again.", "1", "a/b"}));
+    QVERIFY(!std::filesystem::exists(temp.path() / "Newkid.sbk"));
+}
+
 void MainWindowCommandsTest::learnATableAndDrill() {
     TempFolder temp;
     RunningProgram run(temp.path(), QStringLiteral("Lou"));
     MainWindow* window = run.window.get();
-    QVERIFY(fs::exists(temp.path() / "Lou.sbk")); // a new child's file is made at once
+    QVERIFY(std::filesystem::exists(temp.path() / "Lou.sbk")); // a new child's file is made at once
     QCOMPARE(QApplication::focusWidget(), window->control(MainId::answerLabel));
     QCOMPARE(window->minimumSize(), window->maximumSize()); // the layout is in the snapshot
     QVERIFY(!control<QLabel>(window, MainId::happy)->pixmap().isNull());
@@ -192,12 +235,8 @@ void MainWindowCommandsTest::takeAndPrintTestsSeeThemInTheReportAndQuit() {
     QCOMPARE(title, QStringLiteral("Print Test Pages"));
     whenTestOptionsOpen(223, [&](QWidget* dialog) {
         title = dialog->windowTitle();
-        auto* kind = control<QComboBox>(dialog, 233);
-        QTest::mouseClick(kind->lineEdit(), Qt::LeftButton);
-        QTest::keyClicks(kind->lineEdit(), QStringLiteral("Mul/Div"));
-        auto* correct = control<QLineEdit>(dialog, 331);
-        QTest::mouseClick(correct, Qt::LeftButton);
-        QTest::keyClicks(correct, QStringLiteral("63"));
+        control<QComboBox>(dialog, 233)->setEditText(QStringLiteral("Mul/Div"));
+        control<QLineEdit>(dialog, 331)->setText(QStringLiteral("63"));
         click(dialog, 1); // Ok
     });
     press(Qt::Key_T);
@@ -236,7 +275,7 @@ void MainWindowCommandsTest::quitAsksOnlyForResultsAndNoKeepsTheFile() {
         loadStudentFile(existing, temp.path(), "Max");
         QVERIFY(saveStudentFile(existing));
         const auto before = readBytes(temp.path() / "Max.sbk");
-        RunningProgram run(temp.path(), QStringLiteral("Max"));
+        RunningProgram run(temp.path(), QString()); // Enter takes the child listed first
         if (c.configure) {
             whenModalOpens([](QWidget* dialog) {
                 control<QLineEdit>(dialog, 311)->setText(QStringLiteral("25")); // Add/Sub rate
@@ -246,19 +285,18 @@ void MainWindowCommandsTest::quitAsksOnlyForResultsAndNoKeepsTheFile() {
         } else {
             QVERIFY(appendScore(run.context.student, 100, 1, 1, 12, 11));
         }
-        QList<Box::StandardButton> answers = c.answers;
         QStringList questions;
-        do { // a question that should not come is answered No
-            whenModalOpens(
-                [&questions, &answers](QWidget* modal) {
+        for (qsizetype i = 0; i == 0 || i < c.answers.size(); ++i) {
+            whenModalOpens( // a question that should not come is answered No
+                [&questions, &c, i](QWidget* modal) {
                     auto* box = qobject_cast<Box*>(modal);
                     questions << box->windowTitle() + "|" + box->text();
-                    box->button(answers.isEmpty() ? Box::No : answers.takeFirst())->click();
+                    box->button(c.answers.value(i, Box::No))->click();
                 },
                 nullptr, 2000);
             QTRY_COMPARE(QApplication::activeWindow(), run.window.get()); // also after Cancel
             press(Qt::Key_Q);
-        } while (!answers.isEmpty());
+        }
         QTRY_VERIFY(!run.window->isVisible());
         QCOMPARE(questions,
                  QStringList(c.answers.size(),

@@ -39,14 +39,10 @@ struct RunningProgram {
     }
 };
 
-// Where a key goes: the open dialog, else the widget with the keyboard focus. No window is
+// Where a key goes: the widget with the keyboard focus, else the active window. No window is
 // activated for the program: after a dialog closes, the program itself must give the main
 // window the keys back.
 inline QWidget* keyTarget() {
-    if (QWidget* modal = QApplication::activeModalWidget();
-        modal != nullptr && modal->isVisible()) {
-        return modal->focusWidget() != nullptr ? modal->focusWidget() : modal;
-    }
     (void)QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }, 2000);
     return QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
                                                   : QApplication::activeWindow();
