@@ -72,7 +72,7 @@ private slots:
 // program without any child's file.
 void MainWindowCommandsTest::startUpReportsTheMissingHelpAndRefusesABadName() {
     TempFolder temp;
-    for (const char* name : {"zed.sbk", "Ann.sbk", "bob.sbk"}) {
+    for (const char* name : {"zed.sbk", "Ann.sbk", "amy.sbk"}) {
         writeBytes(temp.path() / name, {});
     }
     QStringList seen;
@@ -104,8 +104,8 @@ void MainWindowCommandsTest::startUpReportsTheMissingHelpAndRefusesABadName() {
     MainWindow window(context, temp.path());
     window.show();
     QTRY_VERIFY(!window.isVisible());
-    QCOMPARE(seen, (QStringList{"Helpfile not found|Help is unavailable", "Ann", "bob", "zed",
-                                "Ann", "Please type your name again.", "1", "a/b"}));
+    QCOMPARE(seen, (QStringList{"Helpfile not found|Help is unavailable", "amy", "Ann", "zed",
+                                "amy", "Please type your name again.", "1", "a/b"}));
     QVERIFY(!std::filesystem::exists(temp.path() / "Newkid.sbk"));
 }
 
@@ -175,7 +175,7 @@ void MainWindowCommandsTest::learnATableAndDrill() {
     });
     press(Qt::Key_R);
     QCOMPARE(report, QStringLiteral("Report Progress"));
-    QCOMPARE(problemOnScreen(window), QString());
+    saveShot(window, QStringLiteral("journey-after-report")); // the run ended, Learn default
 
     // Flash cards of one second turn by themselves until Stop.
     whenModalOpens([](QWidget* dialog) {
