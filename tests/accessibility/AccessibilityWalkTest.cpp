@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/MainWindow.h"
+#include "app/ProgramDriver.h"
 #include "dialogs/DrillOptionsDialog.h"
 #include "dialogs/LearnOptionsDialog.h"
 #include "dialogs/MathTestDialog.h"
@@ -7,7 +7,6 @@
 #include "dialogs/ResultsWindow.h"
 #include "dialogs/TestOptionsDialog.h"
 #include "help/FindDialog.h"
-#include "help/HelpSource.h"
 #include "help/HelpWindow.h"
 #include "printtests/PrintTestDialog.h"
 #include "printtests/SaveScoreDialog.h"
@@ -15,38 +14,17 @@
 #include "report/ConfigureDialog.h"
 #include "report/ProgressReport.h"
 #include "support/AccessibleWalk.h"
-#include "support/ModalHelpers.h"
-#include "support/TempFolder.h"
-
-#include <QLineEdit>
-#include <QtTest>
-
-#include <memory>
 
 namespace {
 StudentRecord childWithHistory() {
     StudentRecord student;
-    student.addSubHigh = student.mulDivHigh = 12;
+    student.addSubHigh = student.mulDivHigh = student.addSubPerMin = student.mulDivPerMin = 12;
     student.addSubLow = student.mulDivLow = 1;
-    student.addSubPerMin = student.mulDivPerMin = 12;
-    ScoreRecord score;
-    score.date = 13423;
-    score.kind = 1;
-    score.problems = 10;
-    score.correct = 7;
-    student.history = {score, score};
+    student.history = {{13423, 1, 0, 10, 7}, {13423, 1, 0, 10, 7}};
     return student;
 }
 
-ResultsSummary twoWrong() {
-    ResultsSummary summary;
-    summary.testProblemCount = 20;
-    summary.correctCount = 18;
-    summary.recordCount = 1;
-    summary.wrongList = {{" 7  x  8  =  54", " 56"}, {" 9  x  6  =  ", " 54"}};
-    return summary;
-}
-
+const ResultsSummary twoWrong{20, 18, 1, {{" 7  x  8  =  54", " 56"}, {" 9  x  6  =  ", " 54"}}};
 const std::vector<std::string> minutes{"1", "2", "10"};
 } // namespace
 
@@ -58,10 +36,13 @@ class AccessibilityWalkTest : public QObject {
     QStringList unnamed;
 
     void walk(QWidget* window, const QString& name) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
         saveShot(window, "walk-" + QString(name).replace(' ', '-').toLower());
         for (const QString& control : unnamedFocusableControls(window)) {
             unnamed << name + ": " + control;
         }
+        window->close();
     }
 
     void walkModal(const QString& name, const std::function<void()>& open) {
@@ -69,66 +50,43 @@ class AccessibilityWalkTest : public QObject {
         whenModalOpens([&](QWidget* window) {
             walk(window, name);
             walked = true;
-            QTest::keyClick(window, Qt::Key_Escape);
-            if (window->isVisible()) {
-                window->close();
-            }
         });
         open();
         QVERIFY2(walked, qPrintable(name));
     }
 
-    void walkShown(QWidget* window, const QString& name) {
-        window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(window));
-        walk(window, name);
-        window->close();
-    }
-
 private slots:
-    void initTestCase() { QAccessible::setActive(true); }
-
     void everyFocusableControlHasAName() {
+        QAccessible::setActive(true);
         StudentRecord student = childWithHistory();
         walkModal("Learn", [&] { askLearnOptions(nullptr, student, false); });
         walkModal("Drill", [&] { askDrillOptions(nullptr, minutes); });
         walkModal("Test Options", [&] { askTestOptions(nullptr); });
         walkModal("Math Test", [&] { askMathTest(nullptr, minutes, student); });
-        walkModal("Results", [&] { showResultsWindow(nullptr, twoWrong()); });
+        walkModal("Results", [&] { showResultsWindow(nullptr, twoWrong); });
         walkModal("Message", [&] { showMessage("Saved?", 32 + 3, "Question", 0, 10, 10); });
 
         ProgressReportWindow report(student, nullptr);
-        walkShown(&report, "Report");
+        walk(&report, "Report");
         ConfigureDialog configure(student, "/data", nullptr);
-        walkShown(&configure, "Configure");
+        walk(&configure, "Configure");
         Settings settings;
         PrintTestDialog printTest(nullptr, settings);
-        walkShown(&printTest, "Print Test Pages");
+        walk(&printTest, "Print Test Pages");
         SaveScoreDialog saveScore(student, "03-15-2006", nullptr);
-        walkShown(&saveScore, "Save Test Score");
+        walk(&saveScore, "Save Test Score");
         GreetingDialog greeting(nullptr, {"Ann", "Bob"}, [] {});
-        walkShown(&greeting, "Greeting");
+        walk(&greeting, "Greeting");
         FindDialog find(nullptr);
-        walkShown(&find, "Find");
+        walk(&find, "Find");
         SearchState search;
         HelpWindow help(parseHelpSource("@@ 0 Start\nHello\n@@ 1 Keys\nF3\n").topics, "Help",
                         search, nullptr);
-        walkShown(&help, "Help");
+        walk(&help, "Help");
 
         TempFolder folder;
-        writeBytes(folder.path() / "tallyburrow.ahp",
-                   encodeHelpFile(parseHelpSource("@@ 0 A\nB\n").topics));
-        AppContext context;
-        whenModalOpens([](QWidget* greetingShown) {
-            QTest::keyClicks(greetingShown->findChild<QLineEdit*>("251"), "Ann");
-            QTest::keyClick(greetingShown, Qt::Key_Return);
-        });
-        auto window = std::make_unique<MainWindow>(context, folder.path());
-        window->show();
-        QTRY_VERIFY(!context.student.studentName.empty());
-        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("\n")));
-
-        walk(window.get(), "Main window");
+        RunningProgram run(folder.path(), QStringLiteral("Ann"));
+        walk(run.window.get(), "Main window");
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("\n")));
     }
 };

@@ -1,25 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Journeys of a child through the whole program, by keys and clicks alone: learn a table,
-// drill, take a test and see it in the report, print a test, quit with the save question.
+// Journeys of a child through the whole program, by keys and clicks alone: the greeting, learn
+// a table, drill, take a test and see it in the report, print a test, quit with the save
+// question.
 
 #include "ProgramDriver.h"
 
-#include "help/HelpSource.h"
 #include "records/PackDate.h"
 #include "records/StudentFile.h"
 
-#include "support/TempFolder.h"
-
-#include <QAccessible>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDate>
+#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
-#include <QPushButton>
 #include <QTimer>
-
-namespace fs = std::filesystem;
 
 namespace {
 QString text(QWidget* window, int id) {
@@ -59,33 +56,69 @@ void expectKeysBackOn(MainWindow* window, int id) {
     QTRY_COMPARE(QApplication::activeWindow(), window);
     QCOMPARE(QApplication::focusWidget(), window->control(id));
 }
-
-void writeHelpFile(const fs::path& folder) {
-    writeBytes(folder / "tallyburrow.ahp",
-               encodeHelpFile({HelpTopic{"Press L and choose a number.", "Learning", 0}}));
-}
-
-QString accessibleName(QWidget* widget) { // as a screen reader reads it
-    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
-}
 } // namespace
 
 class MainWindowCommandsTest : public QObject {
     Q_OBJECT
 private slots:
+    void startUpReportsTheMissingHelpAndRefusesABadName();
     void learnATableAndDrill();
-    void takeATestAndSeeItInTheReport();
-    void printATestAndReportItsScore();
+    void takeAndPrintTestsSeeThemInTheReportAndQuit();
     void quitAsksOnlyForResultsAndNoKeepsTheFile();
 };
 
+// The missing help file is reported before the greeting, which lists the children sorted
+// with the first chosen, refuses a name that cannot be a file name and, cancelled, ends the
+// program without any child's file.
+void MainWindowCommandsTest::startUpReportsTheMissingHelpAndRefusesABadName() {
+    TempFolder temp;
+    for (const char* name : {"zed.sbk", "Ann.sbk", "amy.sbk"}) {
+        writeBytes(temp.path() / name, {});
+    }
+    QStringList seen;
+    const auto greet = [&seen](QWidget* greeting) {
+        auto* list = greeting->findChild<QListWidget*>(QStringLiteral("250"));
+        for (int i = 0; i < list->count(); ++i) {
+            seen << list->item(i)->text();
+        }
+        seen << list->currentItem()->text();
+        whenModalOpens(
+            [&seen](QWidget* box) {
+                seen << qobject_cast<QMessageBox*>(box)->text().section('\n', -1);
+                box->close();
+            },
+            greeting);
+        auto* name = greeting->findChild<QLineEdit*>(QStringLiteral("251"));
+        name->setText(QStringLiteral("a/b"));
+        QTest::keyClick(greeting, Qt::Key_Return);
+        seen << QString::number(greeting->isVisible()) << name->selectedText();
+        QTest::keyClicks(name, "Newkid");
+        QTest::keyClick(greeting, Qt::Key_Escape);
+    };
+    whenModalOpens([&seen, greet](QWidget* box) {
+        seen << box->windowTitle() + "|" + qobject_cast<QMessageBox*>(box)->text();
+        whenModalOpens(greet, box); // the greeting comes once this box has gone
+        box->close();
+    });
+    AppContext context;
+    MainWindow window(context, temp.path());
+    window.show();
+    QTRY_VERIFY(!window.isVisible());
+    QCOMPARE(seen, (QStringList{"Helpfile not found|Help is unavailable", "amy", "Ann", "zed",
+                                "amy", "Please type your name again.", "1", "a/b"}));
+    QVERIFY(!std::filesystem::exists(temp.path() / "Newkid.sbk"));
+}
+
 void MainWindowCommandsTest::learnATableAndDrill() {
     TempFolder temp;
-    writeHelpFile(temp.path());
     RunningProgram run(temp.path(), QStringLiteral("Lou"));
     MainWindow* window = run.window.get();
+    QVERIFY(std::filesystem::exists(temp.path() / "Lou.sbk")); // a new child's file is made at once
+    QCOMPARE(QApplication::focusWidget(), window->control(MainId::answerLabel));
+    QCOMPARE(window->minimumSize(), window->maximumSize()); // the layout is in the snapshot
+    QVERIFY(!control<QLabel>(window, MainId::happy)->pixmap().isNull());
+    QVERIFY(!window->windowIcon().isNull());
     whenModalOpens([](QWidget* dialog) {
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Learn Math Tables"));
         QTest::keyClick(keyTarget(), Qt::Key_R); // the dialog's own key, not Report
         QCOMPARE(QApplication::activeModalWidget(), dialog);
         chooseEntry(control<QComboBox>(dialog, 317), QStringLiteral(" 7"));
@@ -93,42 +126,26 @@ void MainWindowCommandsTest::learnATableAndDrill() {
         QTest::keyClick(keyTarget(), Qt::Key_Return);
     });
     press(Qt::Key_L);
-    QCOMPARE(text(window, MainId::next), QStringLiteral("Enter --> Begin"));
     press(Qt::Key_Return);
-    QCOMPARE(problemOnScreen(window), QStringLiteral("7 x 1"));
-    QCOMPARE(text(window, MainId::title), QStringLiteral("Learning for number 7  (Mult)"));
-    QCOMPARE(accessibleName(window->control(MainId::problem)), QStringLiteral("7 times 1 equals"));
+    typeKeys(QStringLiteral("x7")); // letters are refused
+    saveShot(window, QStringLiteral("journey-learn"));
     QCOMPARE(window->control(MainId::answerBox)->accessibleDescription(),
              QStringLiteral("7 times 1 equals"));
-    typeKeys(QStringLiteral("x7")); // letters are refused
-    QVERIFY(window->control(MainId::happy)->isVisible());
-    QCOMPARE(text(window, MainId::status), QStringLiteral("Correct answer - very good..."));
-    saveShot(window, QStringLiteral("journey-learn"));
 
-    QString message;
     QPoint corner;
     whenModalOpens([&](QWidget* box) {
-        message = box->windowTitle() + labelsOf(box);
         corner = box->pos();
         saveShot(box, QStringLiteral("journey-wrong-answer"));
         QTest::keyClick(keyTarget(), Qt::Key_Return);
     });
     press(Qt::Key_Return);
     typeKeys(QStringLiteral("15")); // 7 x 2: wrong the moment the 5 is typed
-    QVERIFY2(message.contains(QStringLiteral("*** WRONG ANSWER ***")) &&
-                 message.contains(QStringLiteral("Correct answer is:  14")),
-             qPrintable(message));
     QCOMPARE(corner, window->startPosition() + QPoint(350, 250));
     expectKeysBackOn(window, MainId::answerBox);
-    QCOMPARE(problemOnScreen(window), QStringLiteral("7 x 3"));
-    press(Qt::Key_Space);
+    press(Qt::Key_Space); // on 7 x 3, once the message has gone
     QCOMPARE(text(window, MainId::answerLabel), QStringLiteral("21"));
-    QCOMPARE(accessibleName(window->control(MainId::problem)),
-             QStringLiteral("7 times 3 equals 21"));
     click(window, MainId::next);
     click(window, MainId::showAnswer);
-    QCOMPARE(problemOnScreen(window) + text(window, MainId::answerLabel),
-             QStringLiteral("7 x 428"));
 
     // Help opens beside the practice, not modal, and leaves the practice as it was.
     QString help;
@@ -146,7 +163,7 @@ void MainWindowCommandsTest::learnATableAndDrill() {
     QTRY_COMPARE(help, QStringLiteral("Tallyburrow help"));
     watch.stop();
     window->activateWindow(); // as the desktop does when the help window closes
-    QCOMPARE(problemOnScreen(window), QStringLiteral("7 x 4"));
+    saveShot(window, QStringLiteral("journey-answer-shown")); // 7 x 4 = 28, read out in full
 
     // R while the answer box has the focus opens the report and ends the run.
     click(window, MainId::next);
@@ -158,31 +175,28 @@ void MainWindowCommandsTest::learnATableAndDrill() {
     });
     press(Qt::Key_R);
     QCOMPARE(report, QStringLiteral("Report Progress"));
-    QCOMPARE(problemOnScreen(window), QString());
-    QTRY_COMPARE(QApplication::activeWindow(), window);
+    saveShot(window, QStringLiteral("journey-after-report")); // the run ended, Learn default
 
     // Flash cards of one second turn by themselves until Stop.
     whenModalOpens([](QWidget* dialog) {
-        QCOMPARE(dialog->windowTitle(), QStringLiteral("Drill Math Tables"));
         control<QCheckBox>(dialog, 351)->setChecked(true);
         chooseEntry(control<QComboBox>(dialog, 352), QStringLiteral("1"));
         QTest::keyClick(keyTarget(), Qt::Key_Return);
     });
     press(Qt::Key_D);
     press(Qt::Key_Return);
-    QCOMPARE(text(window, MainId::next), QStringLiteral("Stop"));
     QVERIFY(!window->control(MainId::answerBox)->isEnabled());
     const QString first = problemOnScreen(window);
     savePicture(window, QStringLiteral("journey-flash"));
     QTRY_VERIFY_WITH_TIMEOUT(problemOnScreen(window) != first, 2500);
     press(Qt::Key_Return);
     QCOMPARE(problemOnScreen(window), QString());
-    QVERIFY(run.context.student.history.empty());
 }
 
-void MainWindowCommandsTest::takeATestAndSeeItInTheReport() {
+// A test on screen, then a printed test's score: both reach the report and, at quit, a new
+// child's file without a question.
+void MainWindowCommandsTest::takeAndPrintTestsSeeThemInTheReportAndQuit() {
     TempFolder temp;
-    writeHelpFile(temp.path());
     RunningProgram run(temp.path(), QStringLiteral("Max"));
     MainWindow* window = run.window.get();
     whenTestOptionsOpen(221, [](QWidget* mathTest) {
@@ -196,55 +210,22 @@ void MainWindowCommandsTest::takeATestAndSeeItInTheReport() {
     QVERIFY(status->fontMetrics().horizontalAdvance(QStringLiteral("Time:")) <= status->width());
     press(Qt::Key_Return);
     auto* bar = control<QProgressBar>(window, MainId::timeBar);
-    QVERIFY(bar->isVisible());
-    QCOMPARE(bar->maximum(), 60);
-    QCOMPARE(text(window, MainId::status), QStringLiteral("Time:"));
+    QVERIFY(bar->isVisible() && bar->maximum() == 60);
     savePicture(window, QStringLiteral("journey-test"));
     QTRY_COMPARE_WITH_TIMEOUT(bar->value(), 1, 2000); // the bar moves every second
-
-    QString score;
-    QStringList wrong;
     for (int problem = 1; problem <= 12; ++problem) {
         if (problem == 12) {
-            whenModalOpens([&](QWidget* results) {
-                score = results->windowTitle() + labelsOf(results);
-                wrong = rowsOf(results);
+            whenModalOpens([](QWidget* results) {
                 saveShot(results, QStringLiteral("journey-results"));
                 QTest::keyClick(keyTarget(), Qt::Key_Return);
             });
         }
         QCOMPARE(QApplication::focusWidget(), window->control(MainId::answerBox));
-        const int right = answerOnScreen(window);
-        typeKeys(problem == 5 ? QString() : QString::number(right));
+        typeKeys(problem == 5 ? QString() : QString::number(answerOnScreen(window)));
         press(Qt::Key_Return);
     }
-    QVERIFY2(score.startsWith(QStringLiteral("Test 0 Results")) &&
-                 score.contains(QStringLiteral("Percent correct = 91.67")),
-             qPrintable(score));
-    QCOMPARE(wrong.size(), 1);
-    QVERIFY(wrong[0].endsWith(QStringLiteral("  =  ")));
-    const QDate today = QDate::currentDate();
-    const ScoreRecord record{packDate(dateText(today.year(), today.month(), today.day())), 1, 1, 12,
-                             11};
-    QCOMPARE(run.context.student.history.size(), 1u);
-    QVERIFY(run.context.student.history[0] == record);
-    QVERIFY(!bar->isVisible());
     expectKeysBackOn(window, MainId::report);
 
-    QStringList rows;
-    whenModalOpens([&](QWidget* report) {
-        rows = rowsOf(report);
-        QTest::keyClick(keyTarget(), Qt::Key_Escape);
-    });
-    press(Qt::Key_Return);    // Enter on the Report button
-    QCOMPARE(rows.size(), 1); // the result just taken; its columns are the report's own tests
-}
-
-void MainWindowCommandsTest::printATestAndReportItsScore() {
-    TempFolder temp;
-    writeHelpFile(temp.path());
-    RunningProgram run(temp.path(), QStringLiteral("Pia"));
-    MainWindow* window = run.window.get();
     QString title;
     whenTestOptionsOpen(222, [&](QWidget* dialog) {
         title = dialog->windowTitle();
@@ -252,28 +233,32 @@ void MainWindowCommandsTest::printATestAndReportItsScore() {
     });
     press(Qt::Key_T);
     QCOMPARE(title, QStringLiteral("Print Test Pages"));
-    QCOMPARE(run.context.settings.highestTestId, 0);
-    QTRY_COMPARE(QApplication::activeWindow(), window); // the keys work at once
-
     whenTestOptionsOpen(223, [&](QWidget* dialog) {
         title = dialog->windowTitle();
-        auto* kind = control<QComboBox>(dialog, 233);
-        QTest::mouseClick(kind->lineEdit(), Qt::LeftButton);
-        QTest::keyClicks(kind->lineEdit(), QStringLiteral("Mul/Div"));
-        auto* correct = control<QLineEdit>(dialog, 331);
-        QTest::mouseClick(correct, Qt::LeftButton);
-        QTest::keyClicks(correct, QStringLiteral("63"));
+        control<QComboBox>(dialog, 233)->setEditText(QStringLiteral("Mul/Div"));
+        control<QLineEdit>(dialog, 331)->setText(QStringLiteral("63"));
         click(dialog, 1); // Ok
     });
     press(Qt::Key_T);
     QCOMPARE(title, QStringLiteral("Save Test Score"));
-    QCOMPARE(run.context.student.history.size(), 1u);
-    QCOMPARE(run.context.student.history[0].kind, 7);
-    QCOMPARE(run.context.student.history[0].correct, 63);
-    QTRY_COMPARE(QApplication::activeWindow(), window);
-    press(Qt::Key_Q); // a new child: saved without a question
+    expectKeysBackOn(window, MainId::report);
+
+    int rows = 0;
+    whenModalOpens([&](QWidget* report) {
+        rows = report->findChild<QAbstractItemView*>()->model()->rowCount();
+        QTest::keyClick(keyTarget(), Qt::Key_Escape);
+    });
+    press(Qt::Key_Return); // Enter on the Report button
+    QCOMPARE(rows, 2);
+    press(Qt::Key_Q);
     QTRY_VERIFY(!window->isVisible());
-    QCOMPARE(readBytes(temp.path() / "Pia.sbk").size(), 35u + 4u + 8u);
+    StudentRecord saved;
+    loadStudentFile(saved, temp.path(), "Max");
+    const QDate today = QDate::currentDate();
+    const auto date = packDate(dateText(today.year(), today.month(), today.day()));
+    QCOMPARE(saved.history.size(), 2u);
+    QVERIFY((saved.history[0] == ScoreRecord{date, 1, 1, 12, 11}));
+    QVERIFY((saved.history[1] == ScoreRecord{date, 7, 0, 70, 63}));
 }
 
 // At quit a changed value is saved without a question; a new result asks first: Cancel keeps
@@ -286,12 +271,11 @@ void MainWindowCommandsTest::quitAsksOnlyForResultsAndNoKeepsTheFile() {
     } cases[] = {{false, {Box::Cancel, Box::No}}, {false, {Box::Yes}}, {true, {}}};
     for (const auto& c : cases) {
         TempFolder temp;
-        writeHelpFile(temp.path());
         StudentRecord existing; // a child who used the program before
         loadStudentFile(existing, temp.path(), "Max");
         QVERIFY(saveStudentFile(existing));
         const auto before = readBytes(temp.path() / "Max.sbk");
-        RunningProgram run(temp.path(), QStringLiteral("Max"));
+        RunningProgram run(temp.path(), QString()); // Enter takes the child listed first
         if (c.configure) {
             whenModalOpens([](QWidget* dialog) {
                 control<QLineEdit>(dialog, 311)->setText(QStringLiteral("25")); // Add/Sub rate
@@ -301,19 +285,18 @@ void MainWindowCommandsTest::quitAsksOnlyForResultsAndNoKeepsTheFile() {
         } else {
             QVERIFY(appendScore(run.context.student, 100, 1, 1, 12, 11));
         }
-        QList<Box::StandardButton> answers = c.answers;
         QStringList questions;
-        do { // a question that should not come is answered No
-            whenModalOpens(
-                [&questions, &answers](QWidget* modal) {
+        for (qsizetype i = 0; i == 0 || i < c.answers.size(); ++i) {
+            whenModalOpens( // a question that should not come is answered No
+                [&questions, &c, i](QWidget* modal) {
                     auto* box = qobject_cast<Box*>(modal);
                     questions << box->windowTitle() + "|" + box->text();
-                    box->button(answers.isEmpty() ? Box::No : answers.takeFirst())->click();
+                    box->button(c.answers.value(i, Box::No))->click();
                 },
                 nullptr, 2000);
             QTRY_COMPARE(QApplication::activeWindow(), run.window.get()); // also after Cancel
             press(Qt::Key_Q);
-        } while (!answers.isEmpty());
+        }
         QTRY_VERIFY(!run.window->isVisible());
         QCOMPARE(questions,
                  QStringList(c.answers.size(),
