@@ -35,24 +35,20 @@ inline QString describeProperties(const QWidget* widget) {
 }
 
 inline QString describeControl(const QWidget* window, const QWidget* widget) {
-    const QPoint place = widget->mapTo(window, QPoint(0, 0));
-    QString line = QStringLiteral("%1 %2 %3,%4 %5x%6")
+    const QRect place(widget->mapTo(window, QPoint(0, 0)), widget->size());
+    const QFont font = widget->font();
+    QString line = QStringLiteral("%1 %2 %3,%4 %5x%6%7%8")
                        .arg(widget->metaObject()->className(), widget->objectName())
                        .arg(place.x())
                        .arg(place.y())
-                       .arg(widget->width())
-                       .arg(widget->height());
-    if (!widget->isVisibleTo(window)) {
-        line += " hidden";
-    }
-    if (!widget->isEnabled()) {
-        line += " disabled";
-    }
+                       .arg(place.width())
+                       .arg(place.height())
+                       .arg(widget->isVisibleTo(window) ? "" : " hidden")
+                       .arg(widget->isEnabled() ? "" : " disabled");
     line += describeProperties(widget);
     if (!widget->accessibleName().isEmpty()) {
         line += QStringLiteral(" name=\"%1\"").arg(widget->accessibleName());
     }
-    const QFont font = widget->font();
     line += QStringLiteral(" font=%1%2%3")
                 .arg(font.pointSizeF())
                 .arg(font.bold() ? "b" : "")
