@@ -115,6 +115,6 @@ TEST(PracticeTexts, TitleCountAndWrongAnswerLinesWithTheirBlanks) {
     EXPECT_EQ(entry.problemText, " 7  x  8  =  54");
     EXPECT_EQ(entry.correctText, " 56");
     EXPECT_EQ(wrongAnswerEntry(Problem{12, 4, 4}, "").problemText, " 12  /  4  =  ");
-    EXPECT_EQ(spokenProblem(Problem{7, 5, 2}, "2"), "7 minus 5 equals 2");
+    EXPECT_EQ(spokenProblem(Problem{12, 2, 4}, "6"), "12 divided by 2 equals 6");
     EXPECT_EQ(testOverText(11, 12), "Test over: 11 correct out of 12");
 }
