@@ -134,13 +134,11 @@ private slots:
         QCOMPARE(printOwner, window.get());
     }
 
-    void menusHoldTheirItemsAndCollapseAndExpand() {
+    void menusCollapseAndExpandAndThePaneHasItsOwn() {
         tree->setFocus();
         QString treeItems;
         whenMenuOpens(&treeItems, "Collapse topics");
         QTest::keyClick(tree, Qt::Key_F10);
-        QCOMPARE(treeItems, QString("Find text\tCTRL+F|Next\tF3|Prev\tSHFT+F3|Find cancel\tEscape||"
-                                    "Expand topics|Collapse topics||Print text\tCTRL+P"));
         QVERIFY(!tree->topLevelItem(0)->isExpanded() && !tree->topLevelItem(1)->isExpanded());
         whenMenuOpens(&treeItems, "Expand topics");
         QTest::keyClick(tree, Qt::Key_F10);

@@ -4,9 +4,7 @@
 #include "support/ModalHelpers.h"
 #include "support/TempFolder.h"
 
-#include <QAbstractButton>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSpinBox>
@@ -72,22 +70,6 @@ private slots:
                  qPrintable(hello.captured()));
         const QString info = poppler("pdfinfo", {fileName});
         QVERIFY2(info.contains(QRegularExpression("Title:\\s+T{63}\\n")), qPrintable(info));
-    }
-
-    // A job the device cannot open (the PDF's folder is missing) reports under the caption
-    // the program uses for printer errors; the order of the reports is cTPrint's test.
-    void failingJobReportsAPrinterError() {
-        TempFolder folder;
-        const auto missing = folder.path() / "no such folder" / "job.pdf";
-        QtPrintDevice device(QtPrintDevice::PdfFile{QString::fromStdString(missing.string())});
-        QString seen;
-        whenModalOpens([&seen](QWidget* window) {
-            auto* box = qobject_cast<QMessageBox*>(window);
-            seen = QString("%1: %2, icon %3").arg(box->windowTitle(), box->text()).arg(box->icon());
-            box->button(QMessageBox::Ok)->click();
-        });
-        cTPrint(device).BeginDocument("Math Test");
-        QCOMPARE(seen, QString("Printer Error: Document printing error, icon 3")); // critical
     }
 
     // The printer dialog belongs to the window that prints: cancelled, it gives that window

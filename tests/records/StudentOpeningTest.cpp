@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QMessageBox>
+#include <QSysInfo>
 
 namespace fs = std::filesystem;
 
@@ -17,7 +18,8 @@ private slots:
 };
 
 // A file that cannot be read, or a child open in another copy, is explained in a message box
-// naming the file; the child goes on (without saving, or read-only) or chooses another name.
+// naming the file or the computer; the child goes on (never saving, or read-only: saving once
+// the other copy has let go) or chooses another name.
 void StudentOpeningTest::theChildIsToldAndChooses() {
     const struct {
         const char* what;
@@ -56,12 +58,20 @@ void StudentOpeningTest::theChildIsToldAndChooses() {
         StudentRecord student;
         QCOMPARE(openStudentOrAsk(nullptr, student, folder.path(), "Kid"), c.goesOn);
         QCOMPARE(shown.isEmpty(), c.button == nullptr);
-        QVERIFY2(c.button == nullptr || shown.contains("Kid"), qPrintable(shown));
+        const QString named = c.heldElsewhere ? QSysInfo::machineHostName() : "Kid.sbk";
+        QVERIFY2(c.button == nullptr || shown.contains(named), qPrintable(shown));
         if (c.goesOn) {
             QCOMPARE(student.saving, c.saving);
             QCOMPARE(student.lock != nullptr, c.saving == Saving::Allowed);
         }
         QVERIFY(fs::is_directory(folder.path() / "Kid.sbk") == (std::string(c.what) == "folder"));
+        if (c.goesOn && c.saving != Saving::Allowed) {
+            appendScore(student, 5, 1, 1, 1, 1);
+            QVERIFY(!saveStudentSession(student));
+            other.lock.reset(); // the other copy quits, and the folder is gone
+            fs::remove(folder.path() / "Kid.sbk");
+            QCOMPARE(static_cast<bool>(saveStudentSession(student)), c.saving == Saving::ReadOnly);
+        }
     }
 }
 
