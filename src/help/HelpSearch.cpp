@@ -105,7 +105,7 @@ FindOutcome findNext(SearchState& state, const std::vector<HelpTopic>& topics) {
     fitToTopics(state, topics.size());
     for (int topic = state.resumeTopic; state.matchable && topic <= static_cast<int>(topics.size());
          ++topic) {
-        const bool holdsShown = topic == state.lastMatchTopic && state.lastMatchPosition > 0;
+        const bool holdsShown = topic == state.lastMatchTopic;
         const int start = holdsShown ? state.lastMatchPosition + 1 : 1;
         const std::string lowerText = lowerWindows1252(topics[topic - 1].text);
         if (const int position = firstOccurrenceFrom(state, lowerText, start); position > 0) {
@@ -122,7 +122,7 @@ FindOutcome findPrevious(SearchState& state, const std::vector<HelpTopic>& topic
     fitToTopics(state, topics.size());
     for (int topic = state.resumeTopic; state.matchable && topic >= 1; --topic) {
         const std::string lowerText = lowerWindows1252(topics[topic - 1].text);
-        const bool holdsShown = topic == state.lastMatchTopic && state.lastMatchPosition > 0;
+        const bool holdsShown = topic == state.lastMatchTopic;
         const int limit =
             holdsShown ? state.lastMatchPosition : static_cast<int>(lowerText.size()) + 1;
         if (const int position = lastOccurrenceBefore(state, lowerText, limit); position > 0) {
