@@ -48,7 +48,9 @@ QAccessibleInterface* problemAccessible(const QString& className, QObject* objec
     return nullptr;
 }
 
-QFont fontFor(ControlFont font, const QFont& base) {
+} // namespace
+
+QFont MainWindow::controlFont(ControlFont font, const QFont& base) {
     switch (font) {
     case ControlFont::Problem:
         return QFont(base.family(), problemFontPoints, QFont::Bold);
@@ -60,6 +62,7 @@ QFont fontFor(ControlFont font, const QFont& base) {
     return base;
 }
 
+namespace {
 QLabel* newLabel(QWidget* parent, Qt::Alignment alignment) {
     auto* label = new QLabel(parent);
     label->setAlignment(alignment);
@@ -108,7 +111,7 @@ void MainWindow::buildControls() {
                                : entry.rect;
         widget->setGeometry(rect);
         if (entry.font != ControlFont::Standard) {
-            widget->setFont(fontFor(entry.font, font()));
+            widget->setFont(controlFont(entry.font, font()));
         }
         widget->setVisible(entry.shownAtStart);
         controls_.insert(entry.id, widget);

@@ -46,6 +46,8 @@ protected:
 private:
     void buildControls();
     QWidget* buildControl(const MainWindowControl& entry, QWidget* problem);
+    static QFont controlFont(ControlFont font, const QFont& base);
+    void showButtonText(int id, const QString& text);
     void initialise(const std::filesystem::path& dataFolderPath);
     void setColours();
     void addAccelerators();

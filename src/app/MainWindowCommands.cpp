@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 
+#include "common/TextFit.h"
+
 #include "dialogs/DrillOptionsDialog.h"
 #include "dialogs/LearnOptionsDialog.h"
 #include "dialogs/MathTestDialog.h"
@@ -234,6 +236,16 @@ void MainWindow::announce(const std::string& text) {
     control(MainId::status)->setAccessibleDescription(qText(text));
 }
 
+// The large instruction buttons keep their font where the text fits, and are condensed or
+// made smaller where a wider system font would cut it.
+void MainWindow::showButtonText(int id, const QString& text) {
+    auto* button = controlAs<QPushButton>(id);
+    if (button->text() != text) {
+        button->setText(text);
+        fitTextFrom(button, controlFont(ControlFont::Instruction, font()));
+    }
+}
+
 void MainWindow::showView(const PracticeView& view) {
     showProblem(view);
     auto* box = controlAs<QLineEdit>(MainId::answerBox);
@@ -242,12 +254,10 @@ void MainWindow::showView(const PracticeView& view) {
     }
     box->setVisible(view.answerBoxVisible);
     box->setEnabled(view.answerBoxEnabled);
-    auto* next = controlAs<QPushButton>(MainId::next);
-    next->setText(qText(view.nextText));
-    next->setVisible(view.nextVisible);
-    auto* showAnswer = controlAs<QPushButton>(MainId::showAnswer);
-    showAnswer->setText(qText(view.showAnswerText));
-    showAnswer->setVisible(view.showAnswerVisible);
+    showButtonText(MainId::next, qText(view.nextText));
+    control(MainId::next)->setVisible(view.nextVisible);
+    showButtonText(MainId::showAnswer, qText(view.showAnswerText));
+    control(MainId::showAnswer)->setVisible(view.showAnswerVisible);
     control(MainId::happy)->setVisible(view.happyVisible);
     auto* status = controlAs<QLabel>(MainId::status);
     status->setText(qText(view.status));

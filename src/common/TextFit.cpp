@@ -27,8 +27,12 @@ int neededWidth(const QWidget* control) {
 } // namespace
 
 void fitText(QWidget* control, int room) {
+    fitTextFrom(control, inheritedFont(control), room);
+}
+
+void fitTextFrom(QWidget* control, const QFont& start, int room) {
     const int available = room >= 0 ? room : control->width();
-    QFont font = inheritedFont(control);
+    QFont font = start;
     control->setFont(font);
     if (const auto* label = qobject_cast<const QLabel*>(control);
         label != nullptr && label->wordWrap()) {

@@ -17,5 +17,10 @@ inline constexpr double smallestFittedPointSize = 7.0;
 // wraps instead and keeps the inherited font.
 void fitText(QWidget* control, int room = -1);
 
+// The same, starting from the given font instead of the inherited one (a control with a font
+// of its own, such as the main window's large instruction buttons).
+class QFont;
+void fitTextFrom(QWidget* control, const QFont& start, int room = -1);
+
 // Shows a label's new text, fitted again from the inherited font.
 void setFittedText(QLabel* label, const QString& text);
