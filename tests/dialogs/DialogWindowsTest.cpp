@@ -116,11 +116,10 @@ private slots:
              true,
              [](QWidget* window) {
                  saveShot(window, "learn_math_tables_remembered");
-                 click(control<QRadioButton>(window, 344));
                  click(control<QCheckBox>(window, 111));
                  click(control<QPushButton>(window, 1));
              },
-             {4, 7, false}},
+             {3, 7, false}},
             {newChild(),
              true,
              [](QWidget* window) { pressKey(window, Qt::Key_Enter); },
