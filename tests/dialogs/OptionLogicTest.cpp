@@ -60,7 +60,6 @@ TEST(TimeChoice, PreselectionAndFlashCardSeconds) {
     EXPECT_EQ(preselectedTimeIndex(5, 9), 4);
     EXPECT_EQ(preselectedTimeIndex(0, 1), -1);
     EXPECT_EQ(drillSecondsPerCard(false, "2"), 0);
-    EXPECT_EQ(drillSecondsPerCard(true, "2"), 2);
     EXPECT_EQ(drillSecondsPerCard(true, "10"), 10);
     EXPECT_EQ(drillSecondsPerCard(true, ""), 0);
     EXPECT_EQ(drillSecondsPerCard(true, "-3"), 0);
