@@ -64,9 +64,8 @@ class DialogWindowsTest : public QObject {
 private slots:
     void initTestCase() { useProgramFont(); }
 
-    // The dialogs share one frame (the drill dialog stands for all): it blocks only its owner
-    // and opens in the middle of the screen, with a system menu and minimise box but no
-    // maximise box and no "?"; Escape closes it, choosing nothing.
+    // The drill dialog stands for all, which share one frame: it blocks only its owner, opens
+    // mid-screen with only a system menu and minimise box, and Escape closes it, choosing nothing.
     void dialogBlocksItsOwnerAndEscapeCloses() {
         QWidget owner;
         owner.setGeometry(10, 10, 400, 300);
@@ -134,7 +133,6 @@ private slots:
         }
     }
 
-    // (What the drill dialog holds at its opening is its snapshot in the walk.)
     void drillFlashCardsByKeys() {
         answerModal([](QWidget* window) {
             click(control<QRadioButton>(window, 346));
@@ -188,9 +186,8 @@ private slots:
         showResultsWindow(nullptr, seventeenOfTwenty());
     }
 
-    // The program's own message window: topmost, the text in its colour, the result of the
-    // key pressed, and over the active window (blocking it alone, as its snapshot's modality
-    // says) or the whole program when none is active. Where it stands is the layout's test.
+    // The message window: topmost, the text in its colour, the key's result, and over the active
+    // window (blocking it alone, as its snapshot's modality says) or the whole program.
     void messageAnswersItsKeysOverTheActiveWindow() {
         QWidget owner;
         owner.setGeometry(100, 100, 600, 400);

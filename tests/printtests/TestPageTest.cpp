@@ -65,9 +65,8 @@ TEST(TestPage, ShortListFillsTheGridPassAfterPassAndTheKeyAddsOnlyAnswers) {
     EXPECT_EQ(key.drawnAt(), plain.drawnAt());
 }
 
-// An empty list prints the heading alone, centred across the 8.5-inch
-// letter width; a cancelled printer choice prints nothing; the
-// copies (at least one) go to the printer, on one page.
+// An empty list prints the heading alone, centred across the 8.5-inch letter width; a cancelled
+// printer choice prints nothing; the copies (at least one) go to the printer, on one page.
 TEST(TestPage, EmptyListCancelAndCopies) {
     FakePrintDevice empty;
     printPage(empty, 4, true, OperationKind::Sub, studentWithRanges(9, 3, 1, 12));

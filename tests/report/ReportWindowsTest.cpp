@@ -108,10 +108,8 @@ private slots:
         QVERIFY(!window->isVisible());
     }
 
-    // A screen reader reads a cell with its column and the row's result (what each cell says is
-    // the logic test's); the row that becomes the current
-    // one is the focused and selected one (the view tells screen readers when it changes). The
-    // window opens in Percent again after the one before was switched.
+    // A screen reader reads a cell with its column and the row's result; the current row is the
+    // focused and selected one. The window opens in Percent again after the last one switched.
     void cellsAreReadWithTheirColumn() {
         QAccessibleInterface* table = QAccessible::queryAccessibleInterface(window->scoreList());
         QVERIFY(table != nullptr && table->tableInterface() != nullptr);
@@ -137,9 +135,8 @@ private slots:
         QCOMPARE(description, chartDescription(chartData(student.history)));
     }
 
-    // Tab walks the boxes in the order of the layout. Each box reaches its own value; a value
-    // that cannot be stored is refused with a message and the dialog stays open with that box
-    // selected (the rules are the logic test's). Cancel changes nothing.
+    // Tab follows the layout; each box stores its value; one that cannot be stored is refused and
+    // its box selected (the rules are the logic test's). Cancel changes nothing.
     void okStoresWhatCanBeStoredCancelChangesNothing() {
         StudentRecord child = newChild();
         child.mulDivHigh = 10;
@@ -194,9 +191,8 @@ private slots:
         }
     }
 
-    // One result still shows as a point, saved as a picture of the chart and printed over the
-    // chart window with the title, the legend and the date. No results show a sentence, with
-    // nothing to print or save.
+    // One result is saved as a picture and printed (over the chart window) with the title, the
+    // legend and its date. No results show a sentence, with nothing to print or save.
     void savesPngAndPrintsPdf() {
         TempFolder folder;
         const std::vector<ScoreRecord> history{score(march + 4, 4, 20, 18)};
