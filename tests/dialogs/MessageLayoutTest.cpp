@@ -42,7 +42,6 @@ TEST(MessageLayout, SizeFollowsTheWidestLineTheLineCountAndTheMargin) {
         {{10, 10, 10, 10, 10, 10}, information, 15, {5, 5, 220, 175}, {50, 5, 10, 90}},
         {{300}, 6, 15, {5, 5, 320, 120}, {10, 5, 300, 15}}, // the narrow margin up to style 6
         {{300}, 7, 15, {5, 5, 360, 120}, {50, 5, 300, 15}},
-        {{300}, 0, 15, {5, 5, 320, 120}, {10, 5, 300, 15}},
         {{50, 50, 50}, information, 18, {5, 5, 220, 129}, {50, 5, 50, 54}}, // 5 + 54 + 70
         {{50, 50}, information, 17, {5, 5, 220, 120}, {50, 5, 50, 34}}};
     for (const Case& c : cases) {

@@ -26,15 +26,14 @@ Snapshot snapshot(const std::filesystem::path& folder) {
 }
 } // namespace
 
-// Every child file is read, none skipped: damaged and unreadable ones say so, and the
-// folder is exactly as it was afterwards.
-TEST(Overview, RowsOfAClassFolderAsCsv) {
+// Every child file is read, none skipped (the rows are the window test's export): damaged and
+// unreadable ones say so, and the folder is exactly as it was afterwards.
+TEST(Overview, EveryFileReadAndTheFolderLeftAsItWas) {
     TempFolder folder;
     makeClassFolder(folder.path());
     const Snapshot before = snapshot(folder.path());
     const std::vector<OverviewRow> rows = readOverview(qPath(folder.path()));
     EXPECT_EQ(snapshot(folder.path()), before);
-    EXPECT_EQ(overviewCsv(pointers(rows)).toStdString(), classCsv);
     EXPECT_EQ(overviewStatus(rows, true), "7 children, 3 files could not be read whole.");
 }
 

@@ -77,7 +77,6 @@ private slots:
         saveThrough(&window, "404", out.path() / "by-mult.csv");
         const QStringList lines =
             QString::fromStdString(readText(out.path() / "by-mult.csv")).split("\r\n");
-        QCOMPARE(lines.size(), 9);
         QVERIFY2(lines[7].startsWith("Ann,10,"), qPrintable(lines[7]));
 
         sortBy(window.table(), 0, Qt::AscendingOrder);

@@ -93,28 +93,6 @@ private slots:
             QCOMPARE(settings.testIdBeingPrinted, c.testNumber);
         }
     }
-
-    // The system printer dialog belongs to the window that asked for the pages (how it gives
-    // the keys back is the printer's test).
-    void printerDialogStandsOverTheOwner() {
-        QWidget owner;
-        owner.show();
-        QVERIFY(QTest::qWaitForWindowActive(&owner));
-        Settings settings;
-        StudentRecord student;
-        QWidget* printerDialogOwner = nullptr;
-        whenModalOpens([&](QWidget* dialog) {
-            whenModalOpens(
-                [&](QWidget* printerDialog) {
-                    printerDialogOwner = printerDialog->parentWidget();
-                    QTest::keyClick(printerDialog, Qt::Key_Escape);
-                },
-                dialog);
-            QTest::keyClick(dialog, Qt::Key_Return);
-        });
-        showPrintTestDialog(&owner, settings, student);
-        QCOMPARE(printerDialogOwner, &owner);
-    }
 };
 
 QTEST_MAIN(PrintTestDialogTest)
