@@ -50,10 +50,13 @@ TEST(Copies, PresetInTheDialogAndForcedIntoTheJob) {
 TEST(Duplex, OnlyWhenDeclaredAndAfterAPrinterChoice) {
     const struct {
         bool declared;
-        const char* answer; // none: no printer chosen
+        const char* answer; // none: no printer chosen; "": the choice cancelled
         int canDuplex, modeSet;
         std::size_t fontsSelected;
-    } cases[] = {{false, "Hall", 0, 0, 1}, {true, nullptr, 0, 0, 0}, {true, "Hall", 1, 2, 2}};
+    } cases[] = {{false, "Hall", 0, 0, 1},
+                 {true, nullptr, 0, 0, 0},
+                 {true, "", 0, 0, 0},
+                 {true, "Hall", 1, 2, 2}};
     for (const auto& c : cases) {
         FakePrintDevice device;
         device.duplexDeclared = c.declared;
@@ -73,10 +76,11 @@ TEST(Duplex, OnlyWhenDeclaredAndAfterAPrinterChoice) {
     }
 }
 
-// A one-page job: what reaches the device, and the errors shown when it fails.
+// A one-page job: what reaches the device (the name cut), and the errors shown when it fails.
 TEST(Document, LifecycleAndErrors) {
-    const Events plain = {"begin document Math Test", "begin page", "end page", "end document",
-                          "release"};
+    const QString name = "Math Test" + QString(55, u'.'); // cut to 63 characters
+    const Events plain = {"begin document " + name.left(63), "begin page", "end page",
+                          "end document", "release"};
     const struct {
         bool withFont, documentFails, pagesFail;
         Events events, errors;
@@ -95,7 +99,7 @@ TEST(Document, LifecycleAndErrors) {
         if (c.withFont) {
             printer.SetFont("Courier New", 12);
         }
-        printer.BeginDocument("Math Test");
+        printer.BeginDocument(name);
         printer.BeginPage();
         printer.FinishPage();
         printer.FinishDocument();
