@@ -39,16 +39,13 @@ void click(QWidget* parent, int id) {
     QTest::mouseClick(control<QWidget>(parent, id), Qt::LeftButton);
 }
 
-void chooseEntry(QComboBox* combo, const QString& entry) {
-    combo->setCurrentIndex(combo->findText(entry));
-}
-
-// In the Test Options dialog: the choice of `button`, then `answer` in the dialog it opens.
-void whenTestOptionsOpen(int button, std::function<void(QWidget*)> answer) {
+// T opens the Test Options dialog; there `button` is chosen and `answer` gets the dialog it opens.
+void chooseTest(int button, std::function<void(QWidget*)> answer) {
     whenModalOpens([button, answer](QWidget* options) {
         whenModalOpens(answer, options);
         click(options, button);
     });
+    keys("t");
 }
 
 // After a window the program opened closes, the keys are the main window's at once.
@@ -119,15 +116,13 @@ void MainWindowCommandsTest::learnATableAndDrill() {
     QVERIFY(!control<QLabel>(window, MainId::happy)->pixmap().isNull());
     QVERIFY(!window->windowIcon().isNull());
     whenModalOpens([](QWidget* dialog) {
-        QTest::keyClick(keyTarget(), Qt::Key_R); // the dialog's own key, not Report
+        keys("r"); // the dialog's own key, not Report
         QCOMPARE(QApplication::activeModalWidget(), dialog);
-        chooseEntry(control<QComboBox>(dialog, 317), QStringLiteral(" 7"));
+        control<QComboBox>(dialog, 317)->setCurrentText(QStringLiteral(" 7"));
         click(dialog, 343);
-        QTest::keyClick(keyTarget(), Qt::Key_Return);
+        keys("\r");
     });
-    press(Qt::Key_L);
-    press(Qt::Key_Return);
-    typeKeys(QStringLiteral("x7")); // letters are refused
+    keys("l\rx7"); // letters are refused
     saveShot(window, QStringLiteral("journey-learn"));
     QCOMPARE(window->control(MainId::answerBox)->accessibleDescription(),
              QStringLiteral("7 times 1 equals"));
@@ -136,13 +131,12 @@ void MainWindowCommandsTest::learnATableAndDrill() {
     whenModalOpens([&](QWidget* box) {
         corner = box->pos();
         saveShot(box, QStringLiteral("journey-wrong-answer"));
-        QTest::keyClick(keyTarget(), Qt::Key_Return);
+        keys("\r");
     });
-    press(Qt::Key_Return);
-    typeKeys(QStringLiteral("15")); // 7 x 2: wrong the moment the 5 is typed
+    keys("\r15"); // 7 x 2: wrong the moment the 5 is typed
     QCOMPARE(corner, window->startPosition() + QPoint(350, 250));
     expectKeysBackOn(window, MainId::answerBox);
-    press(Qt::Key_Space); // on 7 x 3, once the message has gone
+    keys(" "); // on 7 x 3, once the message has gone
     QCOMPARE(text(window, MainId::answerLabel), QStringLiteral("21"));
     click(window, MainId::next);
     click(window, MainId::showAnswer);
@@ -159,7 +153,7 @@ void MainWindowCommandsTest::learnATableAndDrill() {
         }
     });
     watch.start(10);
-    press(Qt::Key_H);
+    keys("h");
     QTRY_COMPARE(help, QStringLiteral("Tallyburrow help"));
     watch.stop();
     window->activateWindow(); // as the desktop does when the help window closes
@@ -167,146 +161,118 @@ void MainWindowCommandsTest::learnATableAndDrill() {
 
     // R while the answer box has the focus opens the report and ends the run.
     click(window, MainId::next);
-    typeKeys(QStringLiteral("3"));
+    keys("3");
     QString report;
     whenModalOpens([&](QWidget* dialog) {
         report = dialog->windowTitle();
-        QTest::keyClick(keyTarget(), Qt::Key_Escape);
+        keys("\x1b");
     });
-    press(Qt::Key_R);
+    keys("r");
     QCOMPARE(report, QStringLiteral("Report Progress"));
     saveShot(window, QStringLiteral("journey-after-report")); // the run ended, Learn default
 
     // Flash cards of one second turn by themselves until Stop.
     whenModalOpens([](QWidget* dialog) {
         control<QCheckBox>(dialog, 351)->setChecked(true);
-        chooseEntry(control<QComboBox>(dialog, 352), QStringLiteral("1"));
-        QTest::keyClick(keyTarget(), Qt::Key_Return);
+        control<QComboBox>(dialog, 352)->setCurrentText(QStringLiteral("1"));
+        keys("\r");
     });
-    press(Qt::Key_D);
-    press(Qt::Key_Return);
+    keys("d\r");
     QVERIFY(!window->control(MainId::answerBox)->isEnabled());
     const QString first = problemOnScreen(window);
     savePicture(window, QStringLiteral("journey-flash"));
     QTRY_VERIFY_WITH_TIMEOUT(problemOnScreen(window) != first, 2500);
-    press(Qt::Key_Return);
+    keys("\r");
     QCOMPARE(problemOnScreen(window), QString());
 }
 
 // A test on screen, then a printed test's score: both reach the report and, at quit, a new
-// child's file without a question.
+// child's file without a question, as do the rates changed through Config.
 void MainWindowCommandsTest::takeAndPrintTestsSeeThemInTheReportAndQuit() {
     TempFolder temp;
     RunningProgram run(temp.path(), QStringLiteral("Max"));
     MainWindow* window = run.window.get();
-    whenTestOptionsOpen(221, [](QWidget* mathTest) {
-        chooseEntry(control<QComboBox>(mathTest, 321), QStringLiteral("1"));
+    chooseTest(221, [](QWidget* mathTest) {
+        control<QComboBox>(mathTest, 321)->setCurrentText(QStringLiteral("1"));
         click(mathTest, 341);
-        QTest::keyClick(keyTarget(), Qt::Key_Return);
+        keys("\r");
     });
-    press(Qt::Key_T);
-    auto* status = control<QLabel>(window, MainId::status);
-    QVERIFY(status->geometry().right() < 60); // narrowed up to the time bar, "Time:" fits
-    QVERIFY(status->fontMetrics().horizontalAdvance(QStringLiteral("Time:")) <= status->width());
-    press(Qt::Key_Return);
+    saveShot(window, QStringLiteral("journey-test-ready")); // the status ends before the time bar
+    keys("\r");
     auto* bar = control<QProgressBar>(window, MainId::timeBar);
     QVERIFY(bar->isVisible() && bar->maximum() == 60);
     savePicture(window, QStringLiteral("journey-test"));
     QTRY_COMPARE_WITH_TIMEOUT(bar->value(), 1, 2000); // the bar moves every second
-    for (int problem = 1; problem <= 12; ++problem) {
-        if (problem == 12) {
-            whenModalOpens([](QWidget* results) {
-                saveShot(results, QStringLiteral("journey-results"));
-                QTest::keyClick(keyTarget(), Qt::Key_Return);
-            });
-        }
-        QCOMPARE(QApplication::focusWidget(), window->control(MainId::answerBox));
-        typeKeys(problem == 5 ? QString() : QString::number(answerOnScreen(window)));
-        press(Qt::Key_Return);
+    whenModalOpens([](QWidget* results) {
+        saveShot(results, QStringLiteral("journey-results"));
+        keys("\r");
+    });
+    for (int problem = 1; problem <= 12; ++problem) { // the fifth is left unanswered
+        keys((problem == 5 ? QString() : QString::number(answerOnScreen(window))) + "\r");
     }
     expectKeysBackOn(window, MainId::report);
 
-    QString title;
-    whenTestOptionsOpen(222, [&](QWidget* dialog) {
-        title = dialog->windowTitle();
+    chooseTest(222, [](QWidget* dialog) {
+        saveShot(dialog, QStringLiteral("journey-print-test"));
         click(dialog, 2); // Cancel
     });
-    press(Qt::Key_T);
-    QCOMPARE(title, QStringLiteral("Print Test Pages"));
-    whenTestOptionsOpen(223, [&](QWidget* dialog) {
-        title = dialog->windowTitle();
-        control<QComboBox>(dialog, 233)->setEditText(QStringLiteral("Mul/Div"));
+    whenModalOpens([](QWidget* dialog) {
+        control<QLineEdit>(dialog, 311)->setText(QStringLiteral("25")); // Add/Sub rate
+        click(dialog, 1);
+    });
+    keys("c");
+    chooseTest(223, [](QWidget* dialog) {
+        control<QComboBox>(dialog, 233)->setCurrentText(QStringLiteral("Mul/Div"));
         control<QLineEdit>(dialog, 331)->setText(QStringLiteral("63"));
         click(dialog, 1); // Ok
     });
-    press(Qt::Key_T);
-    QCOMPARE(title, QStringLiteral("Save Test Score"));
     expectKeysBackOn(window, MainId::report);
 
     int rows = 0;
     whenModalOpens([&](QWidget* report) {
         rows = report->findChild<QAbstractItemView*>()->model()->rowCount();
-        QTest::keyClick(keyTarget(), Qt::Key_Escape);
+        keys("\x1b");
     });
-    press(Qt::Key_Return); // Enter on the Report button
+    keys("\rq"); // Enter on the Report button, then quit
     QCOMPARE(rows, 2);
-    press(Qt::Key_Q);
     QTRY_VERIFY(!window->isVisible());
     StudentRecord saved;
     loadStudentFile(saved, temp.path(), "Max");
     const QDate today = QDate::currentDate();
     const auto date = packDate(dateText(today.year(), today.month(), today.day()));
-    QCOMPARE(saved.history.size(), 2u);
-    QVERIFY((saved.history[0] == ScoreRecord{date, 1, 1, 12, 11}));
-    QVERIFY((saved.history[1] == ScoreRecord{date, 7, 0, 70, 63}));
+    QCOMPARE(saved.addSubPerMin, 25);
+    QVERIFY(
+        (saved.history == std::vector<ScoreRecord>{{date, 1, 1, 12, 11}, {date, 7, 0, 70, 63}}));
 }
 
-// At quit a changed value is saved without a question; a new result asks first: Cancel keeps
-// the window, No ends with the child's file exactly as it was, Yes saves the result.
+// At quit a new result asks first: Cancel keeps the window, No ends with the child's file
+// exactly as it was, Yes saves the result.
 void MainWindowCommandsTest::quitAsksOnlyForResultsAndNoKeepsTheFile() {
     using Box = QMessageBox;
-    const struct {
-        bool configure;
-        QList<Box::StandardButton> answers;
-    } cases[] = {{false, {Box::Cancel, Box::No}}, {false, {Box::Yes}}, {true, {}}};
-    for (const auto& c : cases) {
+    for (const QList<Box::StandardButton>& answers :
+         {QList{Box::Cancel, Box::No}, QList{Box::Yes}}) {
         TempFolder temp;
         StudentRecord existing; // a child who used the program before
         loadStudentFile(existing, temp.path(), "Max");
         QVERIFY(saveStudentFile(existing));
         const auto before = readBytes(temp.path() / "Max.sbk");
         RunningProgram run(temp.path(), QString()); // Enter takes the child listed first
-        if (c.configure) {
-            whenModalOpens([](QWidget* dialog) {
-                control<QLineEdit>(dialog, 311)->setText(QStringLiteral("25")); // Add/Sub rate
-                click(dialog, 1);
-            });
-            press(Qt::Key_C);
-        } else {
-            QVERIFY(appendScore(run.context.student, 100, 1, 1, 12, 11));
-        }
+        QVERIFY(appendScore(run.context.student, 100, 1, 1, 12, 11));
         QStringList questions;
-        for (qsizetype i = 0; i == 0 || i < c.answers.size(); ++i) {
-            whenModalOpens( // a question that should not come is answered No
-                [&questions, &c, i](QWidget* modal) {
-                    auto* box = qobject_cast<Box*>(modal);
-                    questions << box->windowTitle() + "|" + box->text();
-                    box->button(c.answers.value(i, Box::No))->click();
-                },
-                nullptr, 2000);
+        for (const Box::StandardButton answer : answers) {
+            whenModalOpens([&questions, answer](QWidget* modal) {
+                auto* box = qobject_cast<Box*>(modal);
+                questions << box->windowTitle() + "|" + box->text();
+                box->button(answer)->click();
+            });
             QTRY_COMPARE(QApplication::activeWindow(), run.window.get()); // also after Cancel
-            press(Qt::Key_Q);
+            keys("q");
         }
         QTRY_VERIFY(!run.window->isVisible());
         QCOMPARE(questions,
-                 QStringList(c.answers.size(),
+                 QStringList(answers.size(),
                              "Quit Program|Data has changed... Save it before quiting?"));
-        StudentRecord saved;
-        loadStudentFile(saved, temp.path(), "Max");
-        QCOMPARE(saved.addSubPerMin, c.configure ? 25 : existing.addSubPerMin);
-        QCOMPARE(saved.history.size(), c.answers.contains(Box::Yes) ? 1u : 0u);
-        QVERIFY(c.configure || c.answers.contains(Box::Yes) ||
-                readBytes(temp.path() / "Max.sbk") == before);
+        QCOMPARE(readBytes(temp.path() / "Max.sbk") == before, answers.contains(Box::No));
     }
 }
 

@@ -39,23 +39,13 @@ struct RunningProgram {
     }
 };
 
-// Where a key goes: the widget with the keyboard focus, else the active window. No window is
-// activated for the program: after a dialog closes, the program itself must give the main
-// window the keys back.
-inline QWidget* keyTarget() {
-    (void)QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }, 2000);
-    return QApplication::focusWidget() != nullptr ? QApplication::focusWidget()
-                                                  : QApplication::activeWindow();
-}
-
-inline void press(Qt::Key key) {
-    QWidget* target = keyTarget();
-    QVERIFY2(target != nullptr, "no window has the keyboard");
-    QTest::keyClick(target, key);
-}
-
-inline void typeKeys(const QString& text) {
-    for (const QChar character : text) {
-        QTest::keyClick(keyTarget(), character.toLatin1());
+// Types `text` key by key ("\r" is Enter, "\x1b" Escape) into the widget with the keyboard
+// focus, else the active window. No window is activated for the program: after a dialog
+// closes, the program itself must give the main window the keys back.
+inline void keys(const QString& text) {
+    for (const QChar key : text) {
+        (void)QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }, 2000);
+        QWidget* focus = QApplication::focusWidget();
+        QTest::keyClick(focus != nullptr ? focus : QApplication::activeWindow(), key.toLatin1());
     }
 }
