@@ -8,7 +8,7 @@
 #include "app/MainWindow.h"
 #include "help/HelpSource.h"
 
-#include "support/ControlChecks.h"
+#include "support/ControlHelpers.h"
 #include "support/ModalHelpers.h"
 #include "support/TempFolder.h"
 

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "dialogs/DialogTestKit.h"
 #include "dialogs/DrillOptionsDialog.h"
 #include "dialogs/LearnOptionsDialog.h"
 #include "dialogs/MathTestDialog.h"
@@ -7,6 +6,7 @@
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResultsWindow.h"
 #include "report/ReportTestData.h"
+#include "support/ControlHelpers.h"
 #include "support/ModalHelpers.h"
 
 #include <QCheckBox>

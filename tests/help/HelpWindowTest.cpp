@@ -2,7 +2,7 @@
 #include "help/HelpWindow.h"
 #include "help/HelpSource.h"
 #include "help/ShowHelp.h"
-#include "support/ControlChecks.h" // control()
+#include "support/ControlHelpers.h"
 #include "support/ModalHelpers.h"
 #include "support/TempFolder.h"
 

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printtests/PrintTestDialog.h"
-#include "dialogs/DialogTestKit.h"
+#include "support/ControlHelpers.h"
 #include "support/ModalHelpers.h"
 
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "printtests/SaveScoreDialog.h"
-#include "dialogs/DialogTestKit.h"
 #include "report/ReportTestData.h"
+#include "support/ControlHelpers.h"
 #include "support/ModalHelpers.h"
 
 #include <QComboBox>

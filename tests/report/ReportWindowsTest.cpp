@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "ReportTestData.h"
-#include "dialogs/DialogTestKit.h"
 #include "report/ChartPainter.h"
 #include "report/ChartSeries.h"
 #include "report/ChartWindow.h"
 #include "report/ConfigureDialog.h"
 #include "report/ProgressReport.h"
+#include "support/ControlHelpers.h"
 #include "support/ModalHelpers.h"
 #include "support/TempFolder.h"
 
