@@ -3,15 +3,12 @@
 
 #include "common/TextFit.h"
 
-#include <QCheckBox>
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QRadioButton>
-
-#include <algorithm>
 
 namespace {
 template <typename Control>
@@ -45,39 +42,11 @@ QPushButton* addButton(QWidget* parent, int id, const QString& text, const QRect
     return addTextControl<QPushButton>(parent, id, text, rect);
 }
 
-QRadioButton* addOptionButton(QWidget* parent, int id, const QString& text, const QRect& rect) {
-    auto* option = addTextControl<QRadioButton>(parent, id, text, rect);
-    fitText(option);
-    return option;
-}
-
-QCheckBox* addCheckBox(QWidget* parent, int id, const QString& text, const QRect& rect) {
-    auto* box = addTextControl<QCheckBox>(parent, id, text, rect);
-    fitText(box);
-    return box;
-}
-
 QLineEdit* addLineEdit(QWidget* parent, int id, const QString& accessibleName, const QRect& rect,
                        const QString& text) {
     auto* edit = addTextControl<QLineEdit>(parent, id, text, rect);
     edit->setAccessibleName(accessibleName);
     return edit;
-}
-
-QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleName,
-                           const QRect& openRect, const std::vector<std::string>& entries) {
-    auto* combo = new QComboBox(parent);
-    combo->setObjectName(controlName(id));
-    combo->setAccessibleName(accessibleName);
-    combo->setEditable(false);
-    for (const std::string& entry : entries) {
-        combo->addItem(QString::fromStdString(entry));
-    }
-    const int closedHeight = std::min(combo->sizeHint().height(), openRect.height());
-    combo->setGeometry(openRect.x(), openRect.y(), openRect.width(), closedHeight);
-    const int entryHeight = std::max(1, combo->fontMetrics().height() + 2);
-    combo->setMaxVisibleItems(std::max(1, (openRect.height() - closedHeight) / entryHeight));
-    return combo;
 }
 
 void nameTypedInComboBox(QComboBox* combo, const QString& accessibleName) {
@@ -104,14 +73,16 @@ void connectOkCancelButtons(QDialog& dialog, const std::function<void()>& onOk) 
 
 void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect,
                         const std::function<void()>& onOk) {
-    auto* ok = addButton(&dialog, static_cast<int>(DialogButtonId::Ok), "&Ok", okRect);
-    auto* cancel =
-        addButton(&dialog, static_cast<int>(DialogButtonId::Cancel), "&Cancel", cancelRect);
-    ok->setDefault(true);
-    if (onOk) {
-        QObject::connect(ok, &QPushButton::clicked, &dialog, onOk);
-    } else {
-        QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);
-    }
-    QObject::connect(cancel, &QPushButton::clicked, &dialog, &QDialog::reject);
+    addButton(&dialog, static_cast<int>(DialogButtonId::Ok), "&Ok", okRect);
+    addButton(&dialog, static_cast<int>(DialogButtonId::Cancel), "&Cancel", cancelRect);
+    connectOkCancelButtons(dialog, onOk);
+}
+
+QPushButton* addRowButton(QWidget* parent, QBoxLayout* row, int id, const QString& text) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(controlName(id));
+    button->setAccessibleName(QString(text).remove('&').remove("..."));
+    button->setAutoDefault(false);
+    row->addWidget(button);
+    return button;
 }

@@ -8,16 +8,12 @@
 #include <QString>
 
 #include <functional>
-#include <string>
-#include <vector>
 
-class QCheckBox;
 class QComboBox;
 class QDialog;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 class QWidget;
 
 // Controls placed at their pixel rectangles, each named by its number (or, for controls
@@ -32,15 +28,8 @@ void placeControl(QWidget* control, int id, const QRect& rect);
 QLabel* addLabel(QWidget* parent, const QString& name, const QString& text, const QRect& rect,
                  Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop);
 QPushButton* addButton(QWidget* parent, int id, const QString& text, const QRect& rect);
-QRadioButton* addOptionButton(QWidget* parent, int id, const QString& text, const QRect& rect);
-QCheckBox* addCheckBox(QWidget* parent, int id, const QString& text, const QRect& rect);
 QLineEdit* addLineEdit(QWidget* parent, int id, const QString& accessibleName, const QRect& rect,
                        const QString& text = QString());
-
-// A drop-down list without typing. openRect is the rectangle with the list open: the closed
-// box takes its usual height at the top, and the open list shows as many entries as fit.
-QComboBox* addDropDownList(QWidget* parent, int id, const QString& accessibleName,
-                           const QRect& openRect, const std::vector<std::string>& entries);
 
 // A combo box typed into takes the focus in its line edit: both are named after the label.
 void nameTypedInComboBox(QComboBox* combo, const QString& accessibleName);
@@ -53,3 +42,8 @@ void connectOkCancelButtons(QDialog& dialog, const std::function<void()>& onOk =
 // is given.
 void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect,
                         const std::function<void()>& onOk = nullptr);
+
+// A button of a window laid out in rows: named by its number, read without its "&" and
+// "...", never the default by having the focus, added at the end of `row`.
+class QBoxLayout;
+QPushButton* addRowButton(QWidget* parent, QBoxLayout* row, int id, const QString& text);

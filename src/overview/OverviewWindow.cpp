@@ -94,11 +94,7 @@ int OverviewWindow::widestChildCell() const {
 void OverviewWindow::addButtons(QBoxLayout* row) {
     row->addStretch(1);
     for (const OverviewButton& button : overviewButtons) {
-        auto* push = new QPushButton(button.text, this);
-        push->setObjectName(controlName(static_cast<int>(button.id)));
-        push->setAccessibleName(QString(button.text).remove('&').remove("..."));
-        push->setAutoDefault(false);
-        row->addWidget(push);
+        auto* push = addRowButton(this, row, static_cast<int>(button.id), button.text);
         switch (button.id) {
         case OverviewControl::OpenChart:
             connect(push, &QPushButton::clicked, this,

@@ -79,12 +79,8 @@ QString ChartWindow::title() const {
 
 void ChartWindow::addButtons(QBoxLayout* row) {
     for (const ChartButton& button : chartButtons) {
-        auto* push = new QPushButton(button.text, this);
-        push->setObjectName(controlName(static_cast<int>(button.id)));
-        push->setAccessibleName(QString(button.text).remove('&').remove("..."));
-        push->setAutoDefault(false);
+        auto* push = addRowButton(this, row, static_cast<int>(button.id), button.text);
         push->setEnabled(button.id == ChartControl::Close || !data_.empty());
-        row->addWidget(push);
         switch (button.id) {
         case ChartControl::Print:
             connect(push, &QPushButton::clicked, this, &ChartWindow::printWithDialog);
