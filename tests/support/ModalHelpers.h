@@ -4,8 +4,8 @@
 #include "support/WindowSnapshot.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QPointer>
 #include <QTimer>
 #include <QWidget>
@@ -18,10 +18,9 @@
 inline void whenModalOpens(std::function<void(QWidget*)> answer, QWidget* previous = nullptr,
                            int timeoutMs = 20000) {
     auto* timer = new QTimer(qApp);
-    auto clock = std::make_shared<QElapsedTimer>();
-    clock->start();
+    const QDeadlineTimer deadline(timeoutMs);
     QPointer<QWidget> before(previous);
-    QObject::connect(timer, &QTimer::timeout, [timer, clock, before, answer, timeoutMs]() {
+    QObject::connect(timer, &QTimer::timeout, [timer, deadline, before, answer]() {
         QWidget* modal = QApplication::activeModalWidget();
         if (modal != nullptr && modal != before.data() && modal->isVisible()) {
             timer->stop();
@@ -36,7 +35,7 @@ inline void whenModalOpens(std::function<void(QWidget*)> answer, QWidget* previo
             if (QTest::currentTestFailed() && modal->isVisible()) {
                 modal->close();
             }
-        } else if (clock->elapsed() > timeoutMs) {
+        } else if (deadline.hasExpired()) {
             timer->stop();
             timer->deleteLater();
         }

@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QAbstractButton>
-#include <QDir>
 #include <QFile>
-#include <QMetaProperty>
 #include <QRegularExpression>
 #include <QStringList>
 #include <QWidget>
