@@ -19,7 +19,11 @@ ReadOutcome failed(ReadStatus status, const QString& reason) {
 }
 
 ReadOutcome notAFile() {
-    return failed(ReadStatus::NotAFile, QStringLiteral("it is not a file"));
+    return failed(ReadStatus::NotAFile, entryReason(EntryKind::Other));
+}
+
+ReadOutcome aLink() {
+    return failed(ReadStatus::NotAFile, entryReason(EntryKind::Link));
 }
 
 ReadOutcome tooLarge() {
@@ -65,14 +69,18 @@ ReadOutcome readDescriptor(int fd, std::int64_t maxBytes) {
     }
 }
 
-ReadOutcome readFile(const std::filesystem::path& path, std::int64_t maxBytes) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+ReadOutcome readFile(const std::filesystem::path& path, std::int64_t maxBytes, bool followLinks) {
+    const int fd =
+        ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW));
     if (fd < 0) {
         if (errno == ENOENT) {
             return failed(ReadStatus::Missing, QStringLiteral("it does not exist"));
         }
         if (errno == EISDIR) {
             return notAFile();
+        }
+        if (errno == ELOOP && !followLinks) {
+            return aLink();
         }
         return failed(ReadStatus::Unreadable, systemReason());
     }
@@ -82,8 +90,11 @@ ReadOutcome readFile(const std::filesystem::path& path, std::int64_t maxBytes) {
 }
 #else
 // Without POSIX descriptors: the type is checked first, then Qt reads at most the cap.
-ReadOutcome readFile(const std::filesystem::path& path, std::int64_t maxBytes) {
+ReadOutcome readFile(const std::filesystem::path& path, std::int64_t maxBytes, bool followLinks) {
     const QFileInfo info(pathText(path));
+    if (!followLinks && info.isSymLink()) {
+        return aLink();
+    }
     if (!info.exists()) {
         return failed(ReadStatus::Missing, QStringLiteral("it does not exist"));
     }
@@ -106,12 +117,54 @@ ReadOutcome readFile(const std::filesystem::path& path, std::int64_t maxBytes) {
 #endif
 } // namespace
 
-ReadOutcome readWholeFile(const std::filesystem::path& path, std::int64_t maxBytes) {
+namespace {
+ReadOutcome readGuarded(const std::filesystem::path& path, std::int64_t maxBytes,
+                        bool followLinks) {
     try {
-        return readFile(path, maxBytes);
+        return readFile(path, maxBytes, followLinks);
     } catch (const std::exception& error) { // out of memory, in the worst case
         return failed(ReadStatus::Unreadable, QString::fromLocal8Bit(error.what()));
     }
+}
+} // namespace
+
+ReadOutcome readWholeFile(const std::filesystem::path& path, std::int64_t maxBytes) {
+    return readGuarded(path, maxBytes, true);
+}
+
+ReadOutcome readDataFile(const std::filesystem::path& path, std::int64_t maxBytes) {
+    return readGuarded(path, maxBytes, false);
+}
+
+EntryKind entryKind(const std::filesystem::path& path) {
+    std::error_code error;
+    const auto status = std::filesystem::symlink_status(path, error);
+    switch (status.type()) {
+    case std::filesystem::file_type::not_found:
+        return EntryKind::Missing;
+    case std::filesystem::file_type::regular:
+        return EntryKind::File;
+    case std::filesystem::file_type::symlink:
+        return EntryKind::Link;
+    default:
+        break;
+    }
+    // An entry that cannot even be looked at is no plain file either.
+    return EntryKind::Other;
+}
+
+QString entryReason(EntryKind kind) {
+    switch (kind) {
+    case EntryKind::Link:
+        return QStringLiteral("it is a link to another file");
+    case EntryKind::Missing:
+        return QStringLiteral("it does not exist");
+    case EntryKind::File:
+        return {};
+    case EntryKind::Other:
+        break;
+    }
+    return QStringLiteral("it is not a file");
 }
 
 QString pathText(const std::filesystem::path& path) {

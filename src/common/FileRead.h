@@ -28,5 +28,17 @@ struct ReadOutcome {
 // is followed; what it leads to must be a regular file too.
 ReadOutcome readWholeFile(const std::filesystem::path& path, std::int64_t maxBytes);
 
+// The same for a file of the data folder, which others may be able to write: a symbolic link
+// at the path is not followed but refused (NotAFile), so a link never makes the program read,
+// and later write, a file outside the folder.
+ReadOutcome readDataFile(const std::filesystem::path& path, std::int64_t maxBytes);
+
+// What lies at a path, the path itself (a link is not followed).
+enum class EntryKind { Missing, File, Link, Other };
+EntryKind entryKind(const std::filesystem::path& path);
+
+// The short reason for a message when a data file's entry is not a plain file.
+QString entryReason(EntryKind kind);
+
 // The path as a QString, for messages and Qt's file classes.
 QString pathText(const std::filesystem::path& path);

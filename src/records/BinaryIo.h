@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QString>
+#include "common/FileWrite.h"
 
 #include <cstdint>
 #include <filesystem>
 #include <vector>
 
-// Little-endian fields and whole-file writes, the same on every platform.
+// Little-endian fields, the same on every platform.
 
 void putLe16(unsigned char* out, std::uint16_t value);
 std::uint16_t getLe16(const unsigned char* in);
@@ -24,17 +24,3 @@ private:
     const std::vector<unsigned char>& bytes_;
     std::size_t offset_;
 };
-
-// Whether a write reached the disk, and why not when it did not.
-struct WriteOutcome {
-    bool written = false;
-    QString reason; // a short text for a message when not written
-
-    explicit operator bool() const { return written; }
-};
-
-// Writes the bytes through a unique temporary file beside the target (flushed to the disk,
-// its close checked) renamed over the target, then flushes the folder: a crash or a full
-// disk at any moment leaves either the old file or the new one, never a torn file.
-WriteOutcome writeFileAtomically(const std::filesystem::path& target,
-                                 const std::vector<unsigned char>& bytes);

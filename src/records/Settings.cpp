@@ -33,7 +33,7 @@ std::vector<unsigned char> lineBytes(std::int32_t value) {
 } // namespace
 
 ReadOutcome readOrCreateSettings(const std::filesystem::path& path, Settings& settings) {
-    const ReadOutcome outcome = readWholeFile(path, maxSettingsFileBytes);
+    const ReadOutcome outcome = readDataFile(path, maxSettingsFileBytes);
     if (outcome.status == ReadStatus::Loaded) {
         settings.highestTestId = settingsValue(outcome.bytes);
         settings.settingsDirty = false;
@@ -49,7 +49,7 @@ WriteOutcome saveSettingsIfDirty(const std::filesystem::path& path, const Settin
     if (!settings.settingsDirty) {
         return WriteOutcome{true, {}};
     }
-    const ReadOutcome disk = readWholeFile(path, maxSettingsFileBytes);
+    const ReadOutcome disk = readDataFile(path, maxSettingsFileBytes);
     std::int32_t value = settings.highestTestId;
     if (disk.status == ReadStatus::Loaded) {
         value = std::max(value, settingsValue(disk.bytes));

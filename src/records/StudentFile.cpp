@@ -126,7 +126,7 @@ ReadOutcome loadStudentFile(StudentRecord& student, const fs::path& dataFolder,
                             const std::string& name) {
     student.studentName = name;
     student.path = studentFilePath(dataFolder, name);
-    ReadOutcome outcome = readWholeFile(student.path, maxStudentFileBytes);
+    ReadOutcome outcome = readDataFile(student.path, maxStudentFileBytes);
     if (outcome.status == ReadStatus::Missing) {
         QFile create(pathText(student.path)); // listed next run
         create.open(QIODevice::WriteOnly | QIODevice::NewOnly);
@@ -173,7 +173,7 @@ StudentRecord mergeWithDisk(const StudentRecord& mine, const StudentRecord& onDi
 }
 
 WriteOutcome saveStudentFile(StudentRecord& student) {
-    const ReadOutcome disk = readWholeFile(student.path, maxStudentFileBytes);
+    const ReadOutcome disk = readDataFile(student.path, maxStudentFileBytes);
     if (disk.status != ReadStatus::Loaded && disk.status != ReadStatus::Missing) {
         return WriteOutcome{false, disk.reason}; // never written over unread
     }

@@ -167,7 +167,7 @@ TEST(StudentFile, AFileThatCannotBeReadIsNeverReplaced) {
         appendScore(student, 1, 1, 1, 1, 1);
         EXPECT_FALSE(saveStudentFile(student)) << c.what;
         if (c.status == ReadStatus::NotAFile) { // the writer's own guard, under the checks above
-            EXPECT_FALSE(writeFileAtomically(path, {1, 2})) << c.what;
+            EXPECT_FALSE(writeFileAtomically(path, std::vector<unsigned char>{1, 2})) << c.what;
         }
         ASSERT_TRUE(!asNobody || seteuid(0) == 0);
         EXPECT_EQ(identity(path), before) << c.what;
