@@ -2,6 +2,7 @@
 #include "records/StudentFolder.h"
 
 #include <QString>
+#include <QStringDecoder>
 
 #include <algorithm>
 #include <system_error>
@@ -61,4 +62,12 @@ fs::path studentFilePath(const fs::path& folder, const std::string& name) {
         }
     }
     return usual;
+}
+
+QString displayName(const std::string& nameBytes) {
+    QStringDecoder utf8Decoder(QStringDecoder::Utf8);
+    const QString text = utf8Decoder(QByteArrayView(nameBytes.data(), qsizetype(nameBytes.size())));
+    return utf8Decoder.hasError()
+               ? QString::fromLatin1(nameBytes.data(), qsizetype(nameBytes.size()))
+               : text;
 }
