@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings file reader: any bytes give one value, and the line written for that value
-// reads back as the same value.
+// The settings file reader: any bytes give one value or none (damaged), and the line written
+// for a value reads back as the same value.
 #include "FuzzCheck.h"
 #include "records/Settings.h"
 
@@ -8,7 +8,12 @@
 #include <vector>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::int32_t value = settingsValue(std::vector<unsigned char>(data, data + size));
+    const std::optional<std::int32_t> read =
+        settingsValue(std::vector<unsigned char>(data, data + size));
+    if (!read) {
+        return 0;
+    }
+    const std::int32_t value = *read;
     const std::string line = settingsLine(value);
     FUZZ_CHECK(line.size() <= 14); // sign place, ten digits, blank, CR LF
     FUZZ_CHECK(line.ends_with(" \r\n"));

@@ -16,12 +16,12 @@ void initDataFolder(const fs::path& folder, DataFolder& data, Settings& settings
         fs::create_directories(folder, error);
         data.studentNames.clear();
     }
+    data.writable = checkFolderWritable(folder);
     data.settingsPath = folder / settingsFileName;
-    readOrCreateSettings(data.settingsPath, settings);
+    data.settingsRead = readOrCreateSettings(data.settingsPath, settings);
     data.helpPath = folder / helpFileName;
 }
 
 bool helpFileExists(const DataFolder& data) {
-    std::error_code error;
-    return fs::is_regular_file(data.helpPath, error);
+    return entryKind(data.helpPath) == EntryKind::File; // a link in its place is not the help
 }

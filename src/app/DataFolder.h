@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/FileWrite.h"
 #include "records/Settings.h"
 
 #include <filesystem>
@@ -13,13 +14,16 @@ struct DataFolder {
     std::filesystem::path settingsPath; // folder / "tallyburrow.ini"
     std::filesystem::path helpPath;     // folder / "tallyburrow.ahp"
     std::vector<std::string> studentNames;
+    ReadOutcome settingsRead; // how the settings file was read at start-up
+    WriteOutcome writable;    // whether anything can be saved in the folder
 };
 
 inline constexpr char helpFileName[] = "tallyburrow.ahp";
 
-// Creates the folder with all missing parents, lists the children, reads or creates the
-// settings file. File errors are not fatal: the program goes on with the values in memory.
+// Creates the folder with all missing parents, checks that files can be saved there, lists the
+// children, reads or creates the settings file. File errors are not fatal: the program goes on
+// with the values in memory, and the outcomes say what went wrong.
 void initDataFolder(const std::filesystem::path& folder, DataFolder& data, Settings& settings);
 
-// True when a file (not a folder) lies at the help file's path.
+// True when a plain file (not a folder, a link or a special file) lies at the help file's path.
 bool helpFileExists(const DataFolder& data);

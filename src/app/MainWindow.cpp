@@ -7,6 +7,7 @@
 #include "help/HelpInstall.h"
 #include "help/HelpLocation.h"
 #include "records/GreetingDialog.h"
+#include "records/StudentFolder.h"
 #include "records/StudentOpening.h"
 
 #include <QAccessibleWidget>
@@ -181,6 +182,11 @@ void MainWindow::initialise(const std::filesystem::path& dataFolderPath) {
     addAccelerators();
     centreOnScreen();
     initDataFolder(dataFolderPath, context_.data, context_.settings);
+    const ReadOutcome& settingsRead = context_.data.settingsRead;
+    if (settingsRead.status != ReadStatus::Loaded && settingsRead.status != ReadStatus::Missing) {
+        QMessageBox::warning(nullptr, QStringLiteral("Settings not read"),
+                             settingsProblemText(context_.data.settingsPath, settingsRead.reason));
+    }
     installHelpFile(context_.data.helpPath, installedHelpFilePath());
     if (!helpFileExists(context_.data)) {
         QMessageBox::critical(nullptr, QStringLiteral("Helpfile not found"),
@@ -256,6 +262,7 @@ void MainWindow::customEvent(QEvent* event) {
 
 void MainWindow::greet() {
     practise([](auto& e) { e.reset(); });
+    tellUnsavableFolder();
     GreetingDialog greeting(this, context_.data.studentNames, [this]() { openHelp(""); });
     if (runCentredWindowModal(greeting) != QDialog::Accepted) {
         endingAtOnce_ = true; // no quit sequence: nothing has been opened or written
@@ -268,6 +275,6 @@ void MainWindow::greet() {
         return;
     }
     setWindowTitle(QStringLiteral("Tallyburrow (ver ") + QString::fromLatin1(appVersionText) +
-                   QStringLiteral(") - ") + QString::fromStdString(name));
+                   QStringLiteral(") - ") + displayName(name));
     activateWindow();
 }

@@ -34,6 +34,11 @@ public:
     // Carries out one command of the window (toolbar buttons, accelerators).
     void command(int id);
 
+    // The session ends at once (a logout, a shutdown, a kill signal): what the child did is in
+    // the journal already and stays there, to be offered back at the next opening; the
+    // child's lock is let go. Nothing is asked.
+    void endKeepingSession();
+
 signals:
     // The window has closed for good: the program ends, also when the help window (which
     // has no owner) is still open.
@@ -61,7 +66,12 @@ private:
     void configure();
     void openHelp(const std::string& caption);
     bool quitSequence();
+    bool keepOrDropSession();
     bool saveStudentOrAsk();
+    void saveSettingsAtQuit();
+    void keepSession();
+    void tellUnsavableFolder();
+    void tellKeptForLater();
 
     // Every call into the engine goes through here: then the view is drawn and the outcomes
     // are acted on.
@@ -92,4 +102,8 @@ private:
     QTimer flashTimer_;
     int focusMovesShown_ = 0;
     bool endingAtOnce_ = false;
+    bool keepFailureTold_ = false; // the journal could not be written, and the child was told
+    bool overflowTold_ = false;    // the history outgrew the file, and the child was told
+    bool folderTold_ = false;      // nothing can be saved in the folder, and the child was told
+    bool sessionClosed_ = false;   // the quit has kept or dropped the session
 };

@@ -96,7 +96,7 @@ void MainWindow::command(int id) {
         if (isVisible()) {
             returnFocus(); // the child chose to stay
         }
-        break;
+        return;
     case MainId::help:
         openHelp("Tallyburrow help");
         break;
@@ -112,6 +112,7 @@ void MainWindow::command(int id) {
     default:
         break;
     }
+    keepSession(); // a Learn choice, a printed score, a Config change: on the disk at once
 }
 
 std::optional<ToolbarButton> MainWindow::focusedToolbarButton() const {
@@ -212,11 +213,13 @@ void MainWindow::actOn(const PracticeOutcome& outcome) {
         break;
     }
     case PracticeOutcome::Kind::TestFinished: {
-        announce(outcome.text);
-        showResultsWindow(this, outcome.summary);
+        // On the disk before the results show, so that nothing from here on can lose it.
         const ScoreRecord& score = outcome.record;
         appendScore(context_.student, score.date, score.kind, score.timeLimit, score.problems,
                     score.correct);
+        keepSession();
+        announce(outcome.text);
+        showResultsWindow(this, outcome.summary);
         returnFocus();
         practise([](auto& e) { e.resultsClosed(); });
         break;

@@ -1,22 +1,77 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 
+#include "records/SessionJournal.h"
+#include "records/StudentFolder.h"
 #include "records/StudentSession.h"
 
 #include <QCloseEvent>
 #include <QMessageBox>
 
-// Quitting: the settings file, then the child's file, asking first when only the history or
-// the Learn choice changed.
+#include <cstdlib>
+
+// Keeping the session and quitting. Every change to the child's record is in the journal the
+// moment it is made; quitting decides whether the session's results join the child's file
+// (Yes) or go (No), asking first when only the history or the Learn choice changed.
 
 namespace {
-QString qText(const std::string& text) {
-    return QString::fromStdString(text);
+QString childName(const StudentRecord& student) {
+    return displayName(student.studentName);
 }
 } // namespace
 
+void MainWindow::keepSession() {
+    StudentRecord& student = context_.student;
+    if (student.studentName.empty() || sessionClosed_) {
+        return;
+    }
+    if (const WriteOutcome kept = keepSessionChanges(student); !kept && !keepFailureTold_) {
+        keepFailureTold_ = true;
+        QMessageBox::warning(
+            this, QStringLiteral("Results not kept"),
+            QStringLiteral("The results of %1 could not be written to the disk in\n%2\n(%3)\n\n"
+                           "They are saved at quit if the disk allows it then.")
+                .arg(childName(student), pathText(journalPath(student)), kept.reason));
+    }
+    if (historyOverflows(student) && !overflowTold_) {
+        overflowTold_ = true;
+        QMessageBox::information(
+            this, QStringLiteral("Results kept"),
+            QStringLiteral("%1 has more than %2 results now, the most a child's file holds.\n\n"
+                           "Nothing is lost: the oldest results move to\n%3\nwhere the report "
+                           "and the chart still show them.")
+                .arg(childName(student))
+                .arg(maxScoreRecords)
+                .arg(pathText(student.path) + QStringLiteral(".archive")));
+    }
+    if (context_.settings.settingsDirty) {
+        saveSettingsIfDirty(context_.data.settingsPath, context_.settings); // else at quit
+    }
+}
+
+void MainWindow::tellUnsavableFolder() {
+    if (folderTold_ || context_.data.writable) {
+        return;
+    }
+    folderTold_ = true;
+    QMessageBox::warning(this, QStringLiteral("Nothing can be saved"),
+                         QStringLiteral("Tallyburrow cannot save anything in the folder\n%1\n(%2)"
+                                        "\n\nYou can practise, but no result will be kept. "
+                                        "Ask a grown-up to check the folder.")
+                             .arg(pathText(context_.data.folder), context_.data.writable.reason));
+}
+
+void MainWindow::endKeepingSession() {
+    keepSession();
+    context_.student.lock.reset(); // the next start opens the child without a question
+    std::_Exit(0); // nothing is unwound: no dialog that is open can decide anything now
+}
+
 void MainWindow::closeEvent(QCloseEvent* event) {
     if (endingAtOnce_ || quitSequence()) {
+        sessionClosed_ = true; // what the quit decided stays decided
+        testTimer_.stop();
+        flashTimer_.stop();
         event->accept();
         emit ended();
     } else {
@@ -24,25 +79,51 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
+void MainWindow::saveSettingsAtQuit() {
+    const std::filesystem::path& path = context_.data.settingsPath;
+    const WriteOutcome saved = saveSettingsIfDirty(path, context_.settings);
+    if (saved) {
+        return;
+    }
+    // A damaged file is written over only when the user says so; another failure is told.
+    if (entryKind(path) == EntryKind::File &&
+        QMessageBox::question(
+            this, QStringLiteral("Quit Program"),
+            QStringLiteral("%1\n\nReplace it with the highest Test ID printed now, %2?")
+                .arg(settingsProblemText(path, saved.reason))
+                .arg(context_.settings.highestTestId),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes &&
+        replaceSettings(path, context_.settings)) {
+        return;
+    }
+    QMessageBox::warning(this, QStringLiteral("Quit Program"),
+                         QStringLiteral("The highest Test ID could not be saved in\n%1\n(%2)")
+                             .arg(pathText(path), saved.reason));
+}
+
 bool MainWindow::quitSequence() {
     // Not fatal, but a Test ID printed again would give the same pages: the user is told.
-    const WriteOutcome settings =
-        saveSettingsIfDirty(context_.data.settingsPath, context_.settings);
-    if (!settings) {
-        QMessageBox::warning(this, QStringLiteral("Quit Program"),
-                             QStringLiteral("The highest Test ID could not be saved in\n%1\n(%2)")
-                                 .arg(pathText(context_.data.settingsPath), settings.reason));
-    }
-    // A child whose file could not be read was told at the greeting that nothing is saved.
-    if (context_.student.studentName.empty() || context_.student.saving == Saving::Off) {
+    saveSettingsAtQuit();
+    StudentRecord& student = context_.student;
+    if (student.studentName.empty()) {
         return true;
     }
-    if (storedValuesChanged(context_.student)) {
+    keepSession();
+    // A new child's first save (the defaults in place of an empty file) is asked about as
+    // little as a change in Config; a file that could not be read was never going to be saved.
+    if (storedValuesChanged(student) && student.saving != Saving::Off) {
         return saveStudentOrAsk();
     }
-    if (context_.student.changeState == ChangeState::Unchanged) {
+    if (!hasChanges(sessionChanges(student))) {
+        dropSessionJournal(student);
         return true;
     }
+    return keepOrDropSession();
+}
+
+// The quit question: Yes keeps the session's results, No leaves the child's file as it was
+// when the session began, Cancel keeps the program open.
+bool MainWindow::keepOrDropSession() {
     const auto answer = QMessageBox::question(
         this, QStringLiteral("Quit Program"),
         QStringLiteral("Data has changed... Save it before quiting?"),
@@ -50,26 +131,53 @@ bool MainWindow::quitSequence() {
     if (answer == QMessageBox::Cancel) {
         return false;
     }
-    return answer == QMessageBox::No || saveStudentOrAsk();
+    if (answer == QMessageBox::No) {
+        dropSessionJournal(context_.student);
+        return true;
+    }
+    return saveStudentOrAsk();
 }
 
-// Saves the child's file. A save that fails is not passed over in silence: the child's
-// results would be lost, so the window stays open unless the user chooses to quit anyway.
+// Results that cannot be saved now stay in the journal and are offered at the next opening.
+void MainWindow::tellKeptForLater() {
+    const StudentRecord& student = context_.student;
+    QMessageBox::information(
+        this, QStringLiteral("Quit Program"),
+        QStringLiteral("The results of %1 are kept in\n%2\n\nThey are saved in %1's file the next "
+                       "time %1 opens Tallyburrow while the file can be written.")
+            .arg(childName(student), pathText(journalPath(student))));
+}
+
+// Saves the child's file. A save that fails is not passed over in silence: the results stay
+// in the journal, and the window stays open unless the user chooses to quit anyway.
 bool MainWindow::saveStudentOrAsk() {
+    StudentRecord& student = context_.student;
     for (;;) {
-        const WriteOutcome saved = saveStudentSession(context_.student);
+        const WriteOutcome saved = saveStudentSession(student);
         if (saved) {
             return true;
         }
+        if (student.saving != Saving::Allowed && !student.journaledBytes.empty()) {
+            tellKeptForLater(); // read-only while the other copy still runs, or unreadable
+            return true;
+        }
+        // Close leaves the results in the journal; where even that could not be written,
+        // quitting discards them, and the button says so.
+        const bool kept = !student.journaledBytes.empty();
+        const QString quitNow =
+            kept ? QStringLiteral("Close to quit now (the results are kept and offered again "
+                                  "when %1 next opens Tallyburrow)")
+                       .arg(childName(student))
+                 : QStringLiteral("Discard to quit without saving");
         const auto answer = QMessageBox::warning(
             this, QStringLiteral("Quit Program"),
             QStringLiteral("The results of %1 could not be saved in\n%2\n(%3)\n\n"
-                           "Retry to try again, Discard to quit without saving, "
-                           "or Cancel to keep the program open.")
-                .arg(qText(context_.student.studentName), pathText(context_.student.path),
-                     saved.reason),
-            QMessageBox::Retry | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Retry);
-        if (answer == QMessageBox::Discard) {
+                           "Retry to try again, %4, or Cancel to keep the program open.")
+                .arg(childName(student), pathText(student.path), saved.reason, quitNow),
+            QMessageBox::Retry | (kept ? QMessageBox::Close : QMessageBox::Discard) |
+                QMessageBox::Cancel,
+            QMessageBox::Retry);
+        if (answer == QMessageBox::Close || answer == QMessageBox::Discard) {
             return true;
         }
         if (answer == QMessageBox::Cancel) {

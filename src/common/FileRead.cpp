@@ -168,5 +168,11 @@ QString entryReason(EntryKind kind) {
 }
 
 QString pathText(const std::filesystem::path& path) {
+#ifdef Q_OS_UNIX
+    // From the bytes as Qt decodes file names: a name that is not valid UTF-8 (which u16string
+    // would throw on) is shown readably and names the same entry in every Qt call of this run.
+    return QFile::decodeName(QByteArray::fromStdString(path.native()));
+#else
     return QString::fromStdU16String(path.u16string());
+#endif
 }

@@ -16,6 +16,7 @@ enum class ReadStatus {
     NotAFile,   // a folder, FIFO, device or socket lies at the path
     Unreadable, // the file exists but could not be opened or read
     TooLarge,   // the file is larger than the cap
+    Damaged,    // read, but it is not what its reader expects (set by the readers above)
 };
 
 struct ReadOutcome {
@@ -40,5 +41,6 @@ EntryKind entryKind(const std::filesystem::path& path);
 // The short reason for a message when a data file's entry is not a plain file.
 QString entryReason(EntryKind kind);
 
-// The path as a QString, for messages and Qt's file classes.
+// The path as a QString, for messages and Qt's file classes; never throws, also for a name
+// that is not valid in the system's encoding.
 QString pathText(const std::filesystem::path& path);

@@ -142,3 +142,11 @@ WriteOutcome replaceFileAtomically(const fs::path& finished, const fs::path& tar
     }
     return renameOver(finished, target);
 }
+
+WriteOutcome checkFolderWritable(const fs::path& folder) {
+    QTemporaryFile probe(pathText(folder / "tallyburrow-probe.XXXXXX"));
+    if (!probe.open()) {
+        return failed(probe.errorString());
+    }
+    return WriteOutcome{true, {}};
+}

@@ -32,3 +32,6 @@ WriteOutcome writeFileAtomically(const std::filesystem::path& target,
 // special file at the target is refused. On failure the finished file is removed.
 WriteOutcome replaceFileAtomically(const std::filesystem::path& finished,
                                    const std::filesystem::path& target);
+
+// Whether files can be made in the folder: a file is made there exclusively and removed.
+WriteOutcome checkFolderWritable(const std::filesystem::path& folder);

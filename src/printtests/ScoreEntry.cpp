@@ -103,8 +103,8 @@ ScoreRecord scoreFromEntry(const ScoreEntryTexts& texts) {
     return record;
 }
 
-bool saveScoreEntry(StudentRecord& student, const ScoreEntryTexts& texts) {
+void saveScoreEntry(StudentRecord& student, const ScoreEntryTexts& texts) {
     const ScoreRecord record = scoreFromEntry(texts);
-    return appendScore(student, record.date, record.kind, record.timeLimit, record.problems,
-                       record.correct);
+    appendScore(student, record.date, record.kind, record.timeLimit, record.problems,
+                record.correct);
 }

@@ -52,6 +52,6 @@ std::int16_t lowSixteenBits(std::int32_t value);
 // The record the dialog's Ok adds: packed date, kind, no time limit, the two numbers.
 ScoreRecord scoreFromEntry(const ScoreEntryTexts& texts);
 
-// Adds the record of an entry that passed the check to the history; false when the history
-// is already full.
-bool saveScoreEntry(StudentRecord& student, const ScoreEntryTexts& texts);
+// Adds the record of an entry that passed the check to the history (a full history moves its
+// oldest results to the archive at the next save).
+void saveScoreEntry(StudentRecord& student, const ScoreEntryTexts& texts);

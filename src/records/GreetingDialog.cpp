@@ -4,6 +4,7 @@
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
 #include "common/Version.h"
+#include "records/StudentFolder.h"
 #include "records/StudentName.h"
 
 #include <QFrame>
@@ -30,10 +31,16 @@ QPushButton* addPlainButton(QWidget* parent, int id, const QString& text, const 
 
 std::vector<std::string> sortedNames(std::vector<std::string> names) {
     std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        return QString::fromStdString(a).compare(QString::fromStdString(b), Qt::CaseInsensitive) <
-               0;
+        return displayName(a).compare(displayName(b), Qt::CaseInsensitive) < 0;
     });
     return names;
+}
+
+// Each listed child keeps the bytes of its file's name, whatever its encoding.
+constexpr int nameBytesRole = Qt::UserRole;
+
+std::string nameBytesOf(const QListWidgetItem& item) {
+    return item.data(nameBytesRole).toByteArray().toStdString();
 }
 } // namespace
 
@@ -45,7 +52,8 @@ GreetingDialog::GreetingDialog(QWidget* owner, const std::vector<std::string>& s
                      clientWidth, clientHeight);
     buildControls();
     for (const std::string& name : sortedNames(studentNames)) {
-        nameList_->addItem(QString::fromStdString(name));
+        auto* item = new QListWidgetItem(displayName(name), nameList_);
+        item->setData(nameBytesRole, QByteArray::fromStdString(name));
     }
     if (nameList_->count() > 0) {
         nameList_->setCurrentRow(0);
@@ -94,13 +102,24 @@ void GreetingDialog::buildControls() {
     connect(f1, &QShortcut::activated, this, &GreetingDialog::openHelp);
 }
 
+// The listed child whose shown name is the text, if any.
+const QListWidgetItem* GreetingDialog::listedAs(const QString& text) const {
+    const auto found = nameList_->findItems(text, Qt::MatchExactly);
+    return found.isEmpty() ? nullptr : found.front();
+}
+
 void GreetingDialog::confirm() {
-    std::string typed = nameBox_->text().toStdString();
-    if (typed.empty() && nameList_->currentItem() != nullptr &&
-        nameList_->currentItem()->isSelected()) {
-        typed = nameList_->currentItem()->text().toStdString();
+    const QString typed = nameBox_->text();
+    const QListWidgetItem* current = nameList_->currentItem();
+    const QListWidgetItem* listed =
+        typed.isEmpty() ? (current != nullptr && current->isSelected() ? current : nullptr)
+                        : listedAs(typed);
+    if (listed != nullptr) {
+        confirmedName_ = nameBytesOf(*listed); // the child's own file, by its bytes
+        accept();
+        return;
     }
-    const std::string name = studentNameFromInput(typed);
+    const std::string name = studentNameFromInput(typed.toStdString());
     if (name.empty()) {
         nameBox_->setFocus();
         return;

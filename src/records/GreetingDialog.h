@@ -9,6 +9,7 @@
 
 class QLineEdit;
 class QListWidget;
+class QListWidgetItem;
 class QPushButton;
 
 // The greeting: the child picks their name from the list or types a new one.
@@ -26,12 +27,14 @@ public:
     GreetingDialog(QWidget* owner, const std::vector<std::string>& studentNames,
                    std::function<void()> showHelp);
 
-    // The confirmed name (cut before its first "."), valid after Ok.
+    // The confirmed name (cut before its first "."), valid after Ok: the bytes of a listed
+    // child's file name, or the typed name in UTF-8.
     const std::string& confirmedName() const { return confirmedName_; }
 
 private:
     void buildControls();
     void confirm();
+    const QListWidgetItem* listedAs(const QString& text) const;
     void openHelp();
 
     std::function<void()> showHelp_;

@@ -4,16 +4,64 @@
 #include "common/NumberText.h"
 
 #include <algorithm>
+#include <limits>
+#include <string>
 #include <string_view>
 
 std::string settingsLine(std::int32_t highestTestId) {
     return numberWithSign(highestTestId) + " \r\n";
 }
 
-std::int32_t settingsValue(const std::vector<unsigned char>& bytes) {
+namespace {
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The length of the number at the start of the text: a sign, digits, a fraction.
+std::size_t numberLength(std::string_view text) {
+    std::size_t at = text.starts_with('-') || text.starts_with('+') ? 1 : 0;
+    const std::size_t digitsFrom = at;
+    while (at < text.size() && isDigit(text[at])) {
+        ++at;
+    }
+    if (at == digitsFrom) {
+        return 0;
+    }
+    if (at < text.size() && text[at] == '.') {
+        ++at;
+        while (at < text.size() && isDigit(text[at])) {
+            ++at;
+        }
+    }
+    return at;
+}
+} // namespace
+
+std::optional<std::int32_t> settingsValue(const std::vector<unsigned char>& bytes) {
     const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
     const std::size_t start = text.find_first_not_of(" \t\r\n");
-    return start == std::string_view::npos ? 0 : textToNumber(text.substr(start));
+    if (start == std::string_view::npos) {
+        return std::nullopt;
+    }
+    const std::string_view number = text.substr(start, numberLength(text.substr(start)));
+    if (number.empty()) {
+        return std::nullopt;
+    }
+    // Within the range when its whole part is, and rounding cannot leave it.
+    const std::size_t point = number.find('.');
+    const std::string whole(number.substr(0, point));
+    constexpr std::size_t maxDigits = 12; // more can never be in range; keeps stoll from throwing
+    const std::size_t digits = whole.size() - (isDigit(whole.front()) ? 0 : 1);
+    if (digits > maxDigits) {
+        return std::nullopt;
+    }
+    const long long value = std::stoll(whole);
+    const long long room = point == std::string_view::npos ? 0 : 1;
+    if (value + room > std::numeric_limits<std::int32_t>::max() ||
+        value - room < std::numeric_limits<std::int32_t>::min()) {
+        return std::nullopt;
+    }
+    return textToNumber(number);
 }
 
 void notePrintedTestId(Settings& settings, std::int32_t testId) {
@@ -32,10 +80,22 @@ std::vector<unsigned char> lineBytes(std::int32_t value) {
 }
 } // namespace
 
+namespace {
+ReadOutcome damaged() {
+    return ReadOutcome{ReadStatus::Damaged,
+                       {},
+                       QStringLiteral("it does not hold a Test ID number the program can use")};
+}
+} // namespace
+
 ReadOutcome readOrCreateSettings(const std::filesystem::path& path, Settings& settings) {
-    const ReadOutcome outcome = readDataFile(path, maxSettingsFileBytes);
+    ReadOutcome outcome = readDataFile(path, maxSettingsFileBytes);
     if (outcome.status == ReadStatus::Loaded) {
-        settings.highestTestId = settingsValue(outcome.bytes);
+        const std::optional<std::int32_t> value = settingsValue(outcome.bytes);
+        if (!value) {
+            return damaged();
+        }
+        settings.highestTestId = *value;
         settings.settingsDirty = false;
     } else if (outcome.status == ReadStatus::Missing) {
         settings.testIdBeingPrinted = 0;
@@ -45,16 +105,35 @@ ReadOutcome readOrCreateSettings(const std::filesystem::path& path, Settings& se
     return outcome;
 }
 
-WriteOutcome saveSettingsIfDirty(const std::filesystem::path& path, const Settings& settings) {
+WriteOutcome saveSettingsIfDirty(const std::filesystem::path& path, Settings& settings) {
     if (!settings.settingsDirty) {
         return WriteOutcome{true, {}};
     }
     const ReadOutcome disk = readDataFile(path, maxSettingsFileBytes);
     std::int32_t value = settings.highestTestId;
     if (disk.status == ReadStatus::Loaded) {
-        value = std::max(value, settingsValue(disk.bytes));
+        const std::optional<std::int32_t> onDisk = settingsValue(disk.bytes);
+        if (!onDisk) {
+            return WriteOutcome{false, damaged().reason};
+        }
+        value = std::max(value, *onDisk);
     } else if (disk.status != ReadStatus::Missing) {
         return WriteOutcome{false, disk.reason};
     }
-    return writeFileAtomically(path, lineBytes(value));
+    return replaceSettings(path, settings = Settings{value, true, settings.testIdBeingPrinted});
+}
+
+WriteOutcome replaceSettings(const std::filesystem::path& path, Settings& settings) {
+    WriteOutcome written = writeFileAtomically(path, lineBytes(settings.highestTestId));
+    if (written) {
+        settings.settingsDirty = false;
+    }
+    return written;
+}
+
+QString settingsProblemText(const std::filesystem::path& path, const QString& reason) {
+    return QStringLiteral("The settings file\n%1\ncannot be read (%2).\n\nIt holds the highest "
+                          "Test ID printed so far, so new test pages may repeat an earlier "
+                          "Test ID. The file is left as it is.")
+        .arg(pathText(path), reason);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/StudentFile.h"
 
+#include "common/OperationKind.h"
+#include "records/ResultArchive.h"
 #include "records/StudentFolder.h"
 
 #include <QFile>
@@ -86,6 +88,40 @@ void readStudentBytes(StudentRecord& student, const std::vector<unsigned char>& 
     applyDefaults(student);
 }
 
+namespace {
+// A record the program could have written: a kind of problem (or none), a test's minutes, no
+// negative count, and not zeroed.
+bool looksWhole(const ScoreRecord& record) {
+    constexpr int longestTestMinutes = 60;
+    return record != ScoreRecord{} && record.kind <= lastOperationKind &&
+           record.timeLimit <= longestTestMinutes && record.problems >= 0 && record.correct >= 0;
+}
+} // namespace
+
+std::vector<ScoreRecord> recoverScoreRecords(const std::vector<unsigned char>& bytes) {
+    std::vector<ScoreRecord> records;
+    if (bytes.size() < studentRecordsOffset) {
+        return records;
+    }
+    const std::size_t held = (bytes.size() - studentRecordsOffset) / scoreRecordBytes;
+    const std::int32_t storedCount = ByteReader(bytes, studentCountOffset).readLe32Or(0);
+    const std::size_t count = storedCount > 0 && static_cast<std::size_t>(storedCount) <= held
+                                  ? static_cast<std::size_t>(storedCount)
+                                  : held;
+    for (std::size_t i = 0; i < std::min(count, maxScoreRecords); ++i) {
+        const ScoreRecord record =
+            decodeScoreRecord(bytes.data() + studentRecordsOffset + i * scoreRecordBytes);
+        if (looksWhole(record)) {
+            records.push_back(record);
+        }
+    }
+    return records;
+}
+
+bool isDamagedStudentFile(const std::vector<unsigned char>& bytes) {
+    return !bytes.empty() && !hasMagic(bytes);
+}
+
 QString studentFileDamage(const std::vector<unsigned char>& bytes, std::size_t recordsRead) {
     if (!hasMagic(bytes)) {
         return "not a Tallyburrow child file";
@@ -122,18 +158,37 @@ std::vector<unsigned char> studentFileBytes(const StudentRecord& student) {
     return bytes;
 }
 
+namespace {
+// A file that is there but is not a child file: the results still whole behind its damaged
+// start are shown, and the file is never written over.
+void readDamaged(StudentRecord& student, ReadOutcome& outcome) {
+    student.history = recoverScoreRecords(outcome.bytes);
+    outcome.status = ReadStatus::Damaged;
+    outcome.reason = QStringLiteral("its first bytes are not those of a Tallyburrow child file; "
+                                    "%1 results behind them could be read")
+                         .arg(student.history.size());
+}
+} // namespace
+
 ReadOutcome loadStudentFile(StudentRecord& student, const fs::path& dataFolder,
                             const std::string& name) {
     student.studentName = name;
     student.path = studentFilePath(dataFolder, name);
     ReadOutcome outcome = readDataFile(student.path, maxStudentFileBytes);
     if (outcome.status == ReadStatus::Missing) {
-        QFile create(pathText(student.path)); // listed next run
+        // Listed next run. Exclusive, and a link is no file: nothing is created through one.
+        QFile create(pathText(student.path));
         create.open(QIODevice::WriteOnly | QIODevice::NewOnly);
     }
     readStudentBytes(student, outcome.bytes);
+    if (isDamagedStudentFile(outcome.bytes)) {
+        readDamaged(student, outcome);
+    }
     student.loadedBytes = outcome.bytes;
     student.loadedCount = student.history.size();
+    // An archive that cannot be read shows no older results; a save that must add to it fails
+    // rather than write over it.
+    student.archived = readArchive(student.path).records;
     return outcome;
 }
 
@@ -154,28 +209,59 @@ StudentRecord mergeWithDisk(const StudentRecord& mine, const StudentRecord& onDi
     merged.lastLearnNumber =
         newer(mine.lastLearnNumber, mine.loadedLastLearnNumber, onDisk.lastLearnNumber);
     // The disk normally begins with the results this run loaded, then holds those another copy
-    // added. A file replaced meanwhile holds fewer: the loaded results are kept from memory.
+    // added; when that copy moved the oldest to the archive (its file is full), it begins with
+    // a later part of them. A file replaced meanwhile holds neither: the loaded results are
+    // kept from memory.
     const auto loadedEnd =
         mine.history.begin() +
         static_cast<std::ptrdiff_t>(std::min(mine.loadedCount, mine.history.size()));
+    const auto diskBeginsWith = [&](auto from) {
+        return static_cast<std::size_t>(loadedEnd - from) <= onDisk.history.size() &&
+               std::equal(from, loadedEnd, onDisk.history.begin());
+    };
+    auto keptFrom = mine.history.begin();
+    const bool archivedMeanwhile = onDisk.history.size() == maxScoreRecords;
+    while (archivedMeanwhile && keptFrom != loadedEnd && !diskBeginsWith(keptFrom)) {
+        ++keptFrom;
+    }
+    if (keptFrom == loadedEnd) {
+        keptFrom = mine.history.begin();
+    }
     const auto diskOwn =
-        std::mismatch(mine.history.begin(), loadedEnd, onDisk.history.begin(), onDisk.history.end())
-            .second;
-    merged.history.assign(mine.history.begin(), loadedEnd);
+        std::mismatch(keptFrom, loadedEnd, onDisk.history.begin(), onDisk.history.end()).second;
+    merged.history.assign(keptFrom, loadedEnd);
     merged.history.insert(merged.history.end(), diskOwn, onDisk.history.end());
     merged.history.insert(merged.history.end(), loadedEnd, mine.history.end());
-    if (merged.history.size() > maxScoreRecords) {
-        merged.history.resize(maxScoreRecords);
-    }
     merged.loadedWithCount = mine.loadedWithCount || onDisk.loadedWithCount;
     updateMixedHigh(merged);
     return merged;
 }
 
+namespace {
+// Moves the oldest results beyond what the file holds to the archive, first: a save that stops
+// between the two keeps them in both, never in neither.
+WriteOutcome archiveOverflow(StudentRecord& toWrite) {
+    if (!historyOverflows(toWrite)) {
+        return WriteOutcome{true, {}};
+    }
+    const auto firstKept = toWrite.history.end() - static_cast<std::ptrdiff_t>(maxScoreRecords);
+    const std::vector<ScoreRecord> oldest(toWrite.history.begin(), firstKept);
+    WriteOutcome archived = addToArchive(toWrite.path, oldest);
+    if (archived) {
+        toWrite.history.erase(toWrite.history.begin(), firstKept);
+        toWrite.archived.insert(toWrite.archived.end(), oldest.begin(), oldest.end());
+    }
+    return archived;
+}
+} // namespace
+
 WriteOutcome saveStudentFile(StudentRecord& student) {
     const ReadOutcome disk = readDataFile(student.path, maxStudentFileBytes);
     if (disk.status != ReadStatus::Loaded && disk.status != ReadStatus::Missing) {
         return WriteOutcome{false, disk.reason}; // never written over unread
+    }
+    if (isDamagedStudentFile(disk.bytes)) {
+        return WriteOutcome{false, QStringLiteral("it is not a Tallyburrow child file")};
     }
     StudentRecord toWrite = student;
     if (disk.status == ReadStatus::Loaded && disk.bytes != student.loadedBytes) {
@@ -183,12 +269,16 @@ WriteOutcome saveStudentFile(StudentRecord& student) {
         readStudentBytes(onDisk, disk.bytes);
         toWrite = mergeWithDisk(student, onDisk);
     }
+    if (WriteOutcome archived = archiveOverflow(toWrite); !archived) {
+        return archived;
+    }
     const std::vector<unsigned char> bytes = studentFileBytes(toWrite);
     WriteOutcome outcome = writeFileAtomically(student.path, bytes);
     if (outcome) {
         student = std::move(toWrite);
         student.loadedBytes = bytes;
-        student.loadedCount = student.history.size();
+        student.loadedWithCount = bytes.size() >= studentRecordsOffset;
+        markSaved(student);
     }
     return outcome;
 }

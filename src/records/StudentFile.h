@@ -28,6 +28,15 @@ constexpr std::int64_t maxStudentFileBytes = 64 * 1024;
 // the bytes hold are taken.
 void readStudentBytes(StudentRecord& student, const std::vector<unsigned char>& bytes);
 
+// A child file that is there but does not begin with the magic: damaged, never written over.
+// (An empty file is a new child's, made at the greeting.)
+bool isDamagedStudentFile(const std::vector<unsigned char>& bytes);
+
+// The results still whole in a file whose start is damaged: the stored count when it fits the
+// bytes, else every record the bytes hold (at most 1000), leaving out records that no save
+// could have written (zeroed, an unknown kind, negative counts).
+std::vector<ScoreRecord> recoverScoreRecords(const std::vector<unsigned char>& bytes);
+
 // What is wrong with the bytes of a child file, in words for a grown-up; empty when nothing is.
 // recordsRead is how many results readStudentBytes took from them.
 QString studentFileDamage(const std::vector<unsigned char>& bytes, std::size_t recordsRead);
@@ -40,9 +49,10 @@ std::array<unsigned char, scoreRecordBytes> encodeScoreRecord(const ScoreRecord&
 ScoreRecord decodeScoreRecord(const unsigned char* bytes);
 
 // Sets the name and the path (the child's file as found in the folder, whatever the case of
-// its extension) and reads the file. A missing file is created empty so that the child is
-// listed next time. When the file cannot be read the record holds a new child's values and
-// the outcome says why; the file is left as it is.
+// its extension) and reads the file and its archive. A missing file is created empty so that
+// the child is listed next time. When the file cannot be read the record holds a new child's
+// values and the outcome says why; a damaged file (Damaged) gives the results still whole in
+// it. Either file is left as it is.
 ReadOutcome loadStudentFile(StudentRecord& student, const std::filesystem::path& dataFolder,
                             const std::string& name);
 
@@ -52,6 +62,7 @@ ReadOutcome loadStudentFile(StudentRecord& student, const std::filesystem::path&
 StudentRecord mergeWithDisk(const StudentRecord& mine, const StudentRecord& onDisk);
 
 // Writes the file atomically. When another copy changed it since it was loaded, its results
-// are merged in rather than written over; a file that exists but cannot be read is never
-// replaced. On success the record holds what was written.
+// are merged in rather than written over; a file that exists but cannot be read, or is
+// damaged, is never replaced. Results beyond what the file holds move to the archive first.
+// On success the record holds what was written and counts as unchanged.
 WriteOutcome saveStudentFile(StudentRecord& student);

@@ -10,11 +10,8 @@ bool storedValuesChanged(const StudentRecord& student) {
            student.mulDivPerMin != student.loadedMulDivPerMin;
 }
 
-bool appendScore(StudentRecord& student, std::uint16_t date, int kind, int timeLimit, int problems,
+void appendScore(StudentRecord& student, std::uint16_t date, int kind, int timeLimit, int problems,
                  int correct) {
-    if (student.history.size() >= maxScoreRecords) {
-        return false;
-    }
     ScoreRecord record;
     record.date = date;
     record.kind = static_cast<std::uint8_t>(kind);
@@ -23,7 +20,27 @@ bool appendScore(StudentRecord& student, std::uint16_t date, int kind, int timeL
     record.correct = static_cast<std::int16_t>(correct);
     student.history.push_back(record);
     student.changeState = ChangeState::ScoresChanged;
-    return true;
+}
+
+bool historyOverflows(const StudentRecord& student) {
+    return student.history.size() > maxScoreRecords;
+}
+
+std::vector<ScoreRecord> allResults(const StudentRecord& student) {
+    std::vector<ScoreRecord> results = student.archived;
+    results.insert(results.end(), student.history.begin(), student.history.end());
+    return results;
+}
+
+void markSaved(StudentRecord& student) {
+    student.loadedAddSubHigh = student.addSubHigh;
+    student.loadedMulDivHigh = student.mulDivHigh;
+    student.loadedAddSubPerMin = student.addSubPerMin;
+    student.loadedMulDivPerMin = student.mulDivPerMin;
+    student.loadedLastLearnOp = student.lastLearnOp;
+    student.loadedLastLearnNumber = student.lastLearnNumber;
+    student.loadedCount = student.history.size();
+    student.changeState = ChangeState::Unchanged;
 }
 
 void noteLearnChoice(StudentRecord& student, int operation, int number) {

@@ -60,7 +60,10 @@ struct StudentRecord {
     std::int32_t loadedAddSubPerMin = 0;
     std::int32_t loadedMulDivPerMin = 0;
 
-    std::vector<ScoreRecord> history; // oldest first, at most maxScoreRecords
+    // Oldest first. The file holds the newest maxScoreRecords; more stand here only between a
+    // result added to a full history and the save that moves the oldest to the archive.
+    std::vector<ScoreRecord> history;
+    std::vector<ScoreRecord> archived; // results moved to the archive, oldest first
     ChangeState changeState = ChangeState::Unchanged;
 
     // True when the file as loaded held a record count (it was at least 39 bytes long and
@@ -76,14 +79,29 @@ struct StudentRecord {
 
     Saving saving = Saving::Allowed;
     std::shared_ptr<QLockFile> lock; // held while this run has the child open
+
+    // This run's journal: when the run began (milliseconds since 1970, UTC) and the bytes last
+    // written to it, so that an unchanged session is not written again.
+    std::int64_t sessionStartMs = 0;
+    std::vector<unsigned char> journaledBytes;
 };
 
 // True when any of the four stored values differs from its loaded copy.
 bool storedValuesChanged(const StudentRecord& student);
 
-// Adds one result; false (and nothing changed) when the history is full.
-bool appendScore(StudentRecord& student, std::uint16_t date, int kind, int timeLimit, int problems,
+// Adds one result. A history that already holds what the file can hold takes it too: the
+// next save moves the oldest results to the archive.
+void appendScore(StudentRecord& student, std::uint16_t date, int kind, int timeLimit, int problems,
                  int correct);
+
+// True when the history holds more than the child's file can, so that a save will archive.
+bool historyOverflows(const StudentRecord& student);
+
+// Every result of the child, the archived ones first: what the report and the chart show.
+std::vector<ScoreRecord> allResults(const StudentRecord& student);
+
+// The state after a save: what was written is what the file holds now.
+void markSaved(StudentRecord& student);
 
 // Notes the choice confirmed in the Learn options dialog.
 void noteLearnChoice(StudentRecord& student, int operation, int number);

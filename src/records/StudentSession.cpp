@@ -4,24 +4,73 @@
 #include "common/FileRead.h"
 #include "records/StudentFile.h"
 
-#include <QLockFile>
+#include "records/PackDate.h"
+#include "records/StudentFolder.h"
 
-LockOutcome lockStudentFile(StudentRecord& student) {
-    auto lock = std::make_shared<QLockFile>(pathText(student.path) + QStringLiteral(".lock"));
+#include <QFileInfo>
+#include <QLockFile>
+#include <QSysInfo>
+
+namespace {
+std::filesystem::path lockPath(const StudentRecord& student) {
+    std::filesystem::path path = student.path;
+    path += lockSuffix;
+    return path;
+}
+
+std::shared_ptr<QLockFile> newLock(const StudentRecord& student) {
+    auto lock = std::make_shared<QLockFile>(pathText(lockPath(student)));
     // Never taken over for its age alone: a copy on another computer may run for hours.
     lock->setStaleLockTime(0);
+    return lock;
+}
+
+// The lock's holder as its file tells. A lock too large to be one is not handed to Qt, which
+// would read it whole.
+LockOutcome heldLock(const StudentRecord& student, QLockFile& lock) {
+    const QFileInfo file(pathText(lockPath(student)));
+    LockOutcome outcome{LockStatus::HeldByOther, {}, file.lastModified(), true, {}};
+    qint64 pid = 0;
+    QString application;
+    if (file.size() <= maxLockFileBytes && lock.getLockInfo(&pid, &outcome.holder, &application)) {
+        outcome.mayTakeOver = outcome.holder != QSysInfo::machineHostName();
+    }
+    return outcome;
+}
+} // namespace
+
+LockOutcome lockStudentFile(StudentRecord& student) {
+    const EntryKind kind = entryKind(lockPath(student));
+    if (kind != EntryKind::Missing && kind != EntryKind::File) {
+        return LockOutcome{LockStatus::NotAFile, {}, {}, false, entryReason(kind)};
+    }
+    auto lock = newLock(student);
+    if (kind == EntryKind::File &&
+        QFileInfo(pathText(lockPath(student))).size() > maxLockFileBytes) {
+        return heldLock(student, *lock);
+    }
     if (lock->tryLock(0)) {
         student.lock = std::move(lock);
-        return LockOutcome{LockStatus::Held, {}};
+        return LockOutcome{LockStatus::Held, {}, {}, false, {}};
     }
     if (lock->error() != QLockFile::LockFailedError) {
-        return LockOutcome{LockStatus::Unavailable, {}};
+        return LockOutcome{};
     }
-    qint64 pid = 0;
-    QString host;
-    QString application;
-    lock->getLockInfo(&pid, &host, &application);
-    return LockOutcome{LockStatus::HeldByOther, host};
+    return heldLock(student, *lock);
+}
+
+bool takeOverLock(StudentRecord& student) {
+    if (entryKind(lockPath(student)) != EntryKind::File) {
+        return false;
+    }
+    auto lock = newLock(student);
+    lock->removeStaleLockFile(); // may be gone already: the lock is then simply taken
+    if (!lock->tryLock(0)) {
+        return false;
+    }
+    student.lock = std::move(lock);
+    student.saving = Saving::Allowed;
+    return true;
 }
 
 WriteOutcome saveStudentSession(StudentRecord& student) {
@@ -31,22 +80,54 @@ WriteOutcome saveStudentSession(StudentRecord& student) {
     if (student.lock == nullptr && lockStudentFile(student).status == LockStatus::HeldByOther) {
         return WriteOutcome{false, QStringLiteral("it is open in another copy of Tallyburrow")};
     }
-    return saveStudentFile(student);
+    const std::filesystem::path ownJournal = journalPath(student);
+    WriteOutcome saved = saveStudentFile(student);
+    if (saved && !student.journaledBytes.empty()) {
+        // Written before the lock was taken, the journal had a name of its own.
+        std::error_code ignored;
+        std::filesystem::remove(ownJournal, ignored);
+        student.journaledBytes.clear();
+    }
+    return saved;
+}
+
+WriteOutcome takeBackSession(StudentRecord& student, const UnsavedSession& session) {
+    applySessionChanges(student, session.changes);
+    if (WriteOutcome kept = keepSessionChanges(student); !kept) {
+        return kept; // the old journal stays, so nothing is lost
+    }
+    if (session.path != journalPath(student)) {
+        std::error_code ignored;
+        std::filesystem::remove(session.path, ignored);
+    }
+    return saveStudentSession(student);
 }
 
 OpeningQuestion openStudent(StudentRecord& student, const std::filesystem::path& dataFolder,
                             const std::string& name) {
     student = StudentRecord{};
+    student.sessionStartMs = QDateTime::currentMSecsSinceEpoch();
     const ReadOutcome read = loadStudentFile(student, dataFolder, name);
     if (read.status != ReadStatus::Loaded && read.status != ReadStatus::Missing) {
         return {OpeningQuestion::Unreadable, QStringLiteral("Results cannot be opened"),
                 unreadableStudentText(student, read.reason),
                 QStringLiteral("Go on without saving")};
     }
+    if (read.status == ReadStatus::Damaged) {
+        return {OpeningQuestion::Unreadable, QStringLiteral("Results are damaged"),
+                unreadableStudentText(student, read.reason),
+                QStringLiteral("Go on without saving")};
+    }
     const LockOutcome lock = lockStudentFile(student);
+    if (lock.status == LockStatus::NotAFile) {
+        return {OpeningQuestion::Unreadable, QStringLiteral("Results cannot be opened"),
+                unreadableStudentText(student, QStringLiteral("the lock file %1: %2")
+                                                   .arg(pathText(lockPath(student)), lock.reason)),
+                QStringLiteral("Go on without saving")};
+    }
     if (lock.status == LockStatus::HeldByOther) {
         return {OpeningQuestion::HeldElsewhere, QStringLiteral("Already open"),
-                heldStudentText(student, lock.holder), QStringLiteral("Open read-only")};
+                heldStudentText(student, lock), QStringLiteral("Open read-only"), lock.mayTakeOver};
     }
     return {};
 }
@@ -63,14 +144,27 @@ QString unreadableStudentText(const StudentRecord& student, const QString& reaso
     return QStringLiteral("The results of %1 cannot be opened:\n%2\n(%3)\n\n"
                           "The file is left as it is. You can go on without saving "
                           "anything, or choose another name.")
-        .arg(QString::fromStdString(student.studentName), pathText(student.path), reason);
+        .arg(displayName(student.studentName), pathText(student.path), reason);
 }
 
-QString heldStudentText(const StudentRecord& student, const QString& holder) {
+QString heldStudentText(const StudentRecord& student, const LockOutcome& lock) {
     const QString where =
-        holder.isEmpty() ? QString() : QStringLiteral(" on the computer %1").arg(holder);
-    return QStringLiteral("%1 is already open in another copy of Tallyburrow%2.\n\n"
-                          "You can open it read-only (results are saved only once the other "
-                          "copy has closed), or choose another name.")
-        .arg(QString::fromStdString(student.studentName), where);
+        lock.holder.isEmpty() ? QString() : QStringLiteral(" on the computer %1").arg(lock.holder);
+    const QString since = lock.since.isValid()
+                              ? QStringLiteral(" since %1 at %2")
+                                    .arg(QString::fromStdString(dateText(lock.since.date().year(),
+                                                                         lock.since.date().month(),
+                                                                         lock.since.date().day())),
+                                         lock.since.time().toString(QStringLiteral("HH:mm")))
+                              : QString();
+    const QString takeOver =
+        lock.mayTakeOver
+            ? QStringLiteral(" If no copy of Tallyburrow has %1 open any more (the other computer "
+                             "was switched off, say), you can take it over.")
+                  .arg(displayName(student.studentName))
+            : QString();
+    return QStringLiteral("%1 is already open in another copy of Tallyburrow%2%3.\n(The lock file "
+                          "is %4.)\n\nYou can open it read-only (results are kept and saved once "
+                          "the other copy has closed), or choose another name.%5")
+        .arg(displayName(student.studentName), where, since, pathText(lockPath(student)), takeOver);
 }

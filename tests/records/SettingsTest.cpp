@@ -17,10 +17,25 @@ std::vector<unsigned char> bytesOf(const std::string& text) {
 }
 } // namespace
 
+// The number the file begins with; a file that does not begin with one in range is damaged.
 TEST(Settings, TheFirstNumberOfTheFileIsTheValue) {
-    const std::pair<std::string, int> cases[] = {
-        {" 11 \r\n", 11}, {"letters\r\n", 0}, {"", 0},     {"\r\n  7.5\r\n", 8},
-        {"-3 \r\n", -3},  {"42", 42},         {"\t\n", 0}, {"99999999999", 2147483647}};
+    const std::pair<std::string, std::optional<int>> cases[] = {
+        {" 11 \r\n", 11},
+        {"\r\n  7.5\r\n", 8},
+        {"-3 \r\n", -3},
+        {"42", 42},
+        {"12 and more", 12},
+        {"2147483647", 2147483647},
+        {"-2147483648 ", -2147483648},
+        {"letters\r\n", std::nullopt},
+        {"", std::nullopt},
+        {"\t\n", std::nullopt},
+        {"-", std::nullopt},
+        {"99999999999", std::nullopt},
+        {"2147483648", std::nullopt},
+        {"2147483647.2", std::nullopt},
+        {"1234567890123456789012", std::nullopt},
+        {std::string("\xff\xfe 1\0 2\0", 8), std::nullopt}}; // UTF-16
     for (const auto& [text, value] : cases) {
         EXPECT_EQ(settingsValue(bytesOf(text)), value) << text;
     }
@@ -42,7 +57,8 @@ TEST(Settings, APrintedTestIdRaisesTheHighest) {
 }
 
 // Another copy may have printed higher IDs since this one read the file: the higher value
-// stays. A file that cannot be read is never written over.
+// stays. A file that cannot be read, or is damaged, is never written over unasked, and a
+// damaged one is read as damaged; replacing it is the user's choice.
 TEST(Settings, SavingKeepsTheHigherValueAndNeverReplacesAnUnreadFile) {
     const struct {
         const char* onDisk; // nullptr: no file; "/": a folder
@@ -52,7 +68,7 @@ TEST(Settings, SavingKeepsTheHigherValueAndNeverReplacesAnUnreadFile) {
     } cases[] = {{nullptr, 5, true, " 5 \r\n"},
                  {" 3 \r\n", 5, true, " 5 \r\n"},
                  {" 9 \r\n", 5, true, " 9 \r\n"},
-                 {"junk", 5, true, " 5 \r\n"},
+                 {"junk", 5, false, "junk"},
                  {"/", 5, false, ""}};
     for (const auto& c : cases) {
         TempFolder folder;
@@ -62,15 +78,21 @@ TEST(Settings, SavingKeepsTheHigherValueAndNeverReplacesAnUnreadFile) {
         } else if (c.onDisk != nullptr) {
             writeBytes(path, bytesOf(c.onDisk));
         }
-        const WriteOutcome saved = saveSettingsIfDirty(path, Settings{c.inMemory, true, 0});
+        Settings settings{c.inMemory, true, 0};
+        const WriteOutcome saved = saveSettingsIfDirty(path, settings);
         EXPECT_EQ(static_cast<bool>(saved), c.written) << c.inMemory;
+        EXPECT_EQ(settings.settingsDirty, !c.written);
         EXPECT_EQ(fs::is_directory(path) ? "" : readText(path), c.after);
-        if (c.written) { // read at the next start; settings that are not dirty leave the file
-            Settings read{0, true, 0};
-            EXPECT_EQ(readOrCreateSettings(path, read).status, ReadStatus::Loaded);
-            EXPECT_EQ(settingsLine(read.highestTestId++), c.after);
-            EXPECT_TRUE(saveSettingsIfDirty(path, read));
-            EXPECT_EQ(readText(path), c.after);
+        Settings read{0, true, 0}; // read at the next start
+        const ReadStatus status = readOrCreateSettings(path, read).status;
+        if (c.written) {
+            EXPECT_EQ(status, ReadStatus::Loaded);
+            EXPECT_EQ(settingsLine(read.highestTestId), c.after);
+        } else if (!fs::is_directory(path)) {
+            EXPECT_EQ(status, ReadStatus::Damaged);
+            EXPECT_EQ(read.highestTestId, 0);
+            EXPECT_TRUE(replaceSettings(path, settings));
+            EXPECT_EQ(readText(path), " 5 \r\n");
         }
     }
 }
@@ -87,13 +109,14 @@ TEST(Settings, AKillDuringASaveLeavesTheOldFileOrTheNew) {
         ASSERT_GE(writer, 0);
         if (writer == 0) {
             for (std::int32_t value = 1;; ++value) {
-                saveSettingsIfDirty(path, Settings{value * 1000, true, 0});
+                Settings settings{value * 1000, true, 0};
+                saveSettingsIfDirty(path, settings);
             }
         }
         usleep(std::uniform_int_distribution<useconds_t>(0, 3000)(random));
         kill(writer, SIGKILL);
         waitpid(writer, nullptr, 0);
         const std::string text = readText(path);
-        EXPECT_EQ(text, settingsLine(settingsValue(bytesOf(text)))) << round;
+        EXPECT_EQ(text, settingsLine(settingsValue(bytesOf(text)).value_or(-1))) << round;
     }
 }
