@@ -40,14 +40,14 @@ int main(int argc, char** argv) {
     }
     const QString path = qPath(folder.path());
     measure("read 1000 children x 1000 results, rows computed",
-            [&]() { (void)readOverview(path); });
+            [&]() { (void)readOverview(folder.path()); });
     measure("open the overview of them (read, rows, table filled and shown)", [&]() {
         OverviewWindow window(path);
         window.show();
         QApplication::processEvents();
         window.repaint();
     });
-    const ChartData chart = chartData(readChildFile(path + "/child0.sbk").history);
+    const ChartData chart = chartData(readChildFile(folder.path() / "child0.sbk").history);
     measure("draw a chart of 1000 results, 720 x 480", [&]() {
         (void)chartImage(chart, {720, 480});
     });

@@ -67,7 +67,7 @@ QString diskReason(const QFileDevice& file) {
 // The new file gets the permissions of the file it replaces (a class folder shared by several
 // accounts keeps its group rights), or a new file's usual ones; a temporary file is made
 // readable by its owner alone.
-void givePermissions(QTemporaryFile& file, const fs::path& target) {
+void givePermissions(int handle, const fs::path& target) {
 #ifdef Q_OS_UNIX
     struct stat info {};
     mode_t mode = 0;
@@ -78,9 +78,9 @@ void givePermissions(QTemporaryFile& file, const fs::path& target) {
         ::umask(mask);
         mode = 0666 & ~mask;
     }
-    ::fchmod(file.handle(), mode);
+    ::fchmod(handle, mode);
 #else
-    (void)file;
+    (void)handle;
     (void)target;
 #endif
 }
@@ -105,7 +105,7 @@ WriteOutcome writeBytes(const fs::path& target, const char* data, qint64 size) {
     if (!file.open()) { // created exclusively, so nothing else can be there
         return failed(file.errorString());
     }
-    givePermissions(file, target);
+    givePermissions(file.handle(), target);
     // The flush is checked on its own: a full disk may show only there.
     if (file.write(data, size) != size || !file.flush() || !syncFile(file.handle())) {
         return failed(diskReason(file));
@@ -130,6 +130,9 @@ WriteOutcome replaceFileAtomically(const fs::path& finished, const fs::path& tar
     QFile file(pathText(finished));
     if (outcome && !file.open(QIODevice::ReadWrite)) {
         outcome = failed(file.errorString());
+    }
+    if (outcome) {
+        givePermissions(file.handle(), target);
     }
     if (outcome && !syncFile(file.handle())) {
         outcome = failed(diskReason(file));

@@ -28,8 +28,9 @@ WriteOutcome writeFileAtomically(const std::filesystem::path& target,
                                  const std::vector<unsigned char>& bytes);
 
 // Moves a finished file (one the caller wrote beside the target, such as a printed PDF) over
-// the target with the same guarantees: the file is flushed to the disk first, and a link or
-// special file at the target is refused. On failure the finished file is removed.
+// the target with the same guarantees: the file is flushed to the disk first and given the
+// permissions of the file it replaces, and a link or special file at the target is refused.
+// On failure the finished file is removed.
 WriteOutcome replaceFileAtomically(const std::filesystem::path& finished,
                                    const std::filesystem::path& target);
 

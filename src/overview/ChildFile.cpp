@@ -2,31 +2,58 @@
 #include "overview/ChildFile.h"
 
 #include "records/StudentFile.h"
+#include "records/StudentFolder.h"
 
-#include <QDir>
-#include <QFileInfo>
-
+#include <algorithm>
 #include <cstring>
+#include <string>
+#include <system_error>
 
-QStringList childFilePaths(const QString& folder) {
-    QDir dir(folder);
-    const QStringList names =
-        dir.entryList({QString("*") + studentFileExtension},
-                      QDir::Files | QDir::System | QDir::Hidden | QDir::Dirs | QDir::NoDotAndDotDot,
-                      QDir::Name | QDir::IgnoreCase);
-    QStringList paths;
-    for (const QString& name : names) {
-        paths << dir.filePath(name);
+namespace fs = std::filesystem;
+
+namespace {
+const std::size_t extensionLength = std::strlen(studentFileExtension);
+
+// The bytes of a file name as they are on the disk (no conversion on POSIX systems).
+std::string nameBytes(const fs::path& path) {
+    const std::u8string name = path.filename().u8string();
+    return std::string(name.begin(), name.end());
+}
+
+bool hasChildExtension(const std::string& name) {
+    return name.size() >= extensionLength &&
+           QString::fromLatin1(name.substr(name.size() - extensionLength))
+                   .compare(QLatin1String(studentFileExtension), Qt::CaseInsensitive) == 0;
+}
+
+QString childName(const fs::path& path) {
+    const std::string name = nameBytes(path);
+    return displayName(name.substr(0, name.size() - std::min(name.size(), extensionLength)));
+}
+} // namespace
+
+std::vector<fs::path> childFilePaths(const fs::path& folder) {
+    // Every entry is listed, a folder or a link too: it is shown with what is wrong with it.
+    std::vector<std::pair<QString, fs::path>> found;
+    std::error_code error;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+        if (hasChildExtension(nameBytes(it->path()))) {
+            found.emplace_back(childName(it->path()).toCaseFolded(), it->path());
+        }
+    }
+    std::sort(found.begin(), found.end());
+    std::vector<fs::path> paths;
+    for (auto& [key, path] : found) {
+        paths.push_back(std::move(path));
     }
     return paths;
 }
 
-ChildFile readChildFile(const QString& path) {
+ChildFile readChildFile(const fs::path& path) {
     ChildFile child;
     child.path = path;
-    child.name = QFileInfo(path).fileName().chopped(
-        static_cast<qsizetype>(std::strlen(studentFileExtension)));
-    const ReadOutcome read = readWholeFile(path.toStdString(), maxStudentFileBytes);
+    child.name = childName(path);
+    const ReadOutcome read = readWholeFile(path, maxStudentFileBytes);
     if (read.status != ReadStatus::Loaded) {
         child.state = ChildFileState::Unreadable;
         child.problem = read.status == ReadStatus::Missing    ? QString("the file is missing")

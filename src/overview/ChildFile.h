@@ -4,8 +4,7 @@
 #include "records/StudentRecord.h"
 
 #include <QString>
-#include <QStringList>
-
+#include <filesystem>
 #include <vector>
 
 // One child's file as the class overview finds it. The overview only reads: it never
@@ -18,17 +17,19 @@ enum class ChildFileState {
 };
 
 struct ChildFile {
-    QString name; // the file name without its ".sbk"
-    QString path;
+    QString name;               // the file name without its ".sbk", shown readably
+    std::filesystem::path path; // the file name's own bytes, so any name can be read
     ChildFileState state = ChildFileState::Read;
     QString problem; // what is wrong, for a file that is not Read
     std::vector<ScoreRecord> history;
 };
 
-// The child files of a folder (".sbk" in any letter case), sorted by name; empty when the
-// folder does not exist or cannot be listed.
-QStringList childFilePaths(const QString& folder);
+// The child files of a folder (".sbk" in any letter case), sorted by name without regard to
+// letter case; empty when the folder does not exist or cannot be listed. The folder is
+// listed by the bytes of its names, so a name that is not UTF-8 (written on a system of
+// another encoding) is listed too, and found again when read.
+std::vector<std::filesystem::path> childFilePaths(const std::filesystem::path& folder);
 
 // Reads one child's file through the records library. This is the one place the overview
 // reads a child file.
-ChildFile readChildFile(const QString& path);
+ChildFile readChildFile(const std::filesystem::path& path);

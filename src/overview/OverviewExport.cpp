@@ -9,7 +9,9 @@ bool isTextColumn(int column) {
 }
 
 QString csvField(QString text, int column) {
-    if (isTextColumn(column) && !text.isEmpty() && QString("=+-@").contains(text.front())) {
+    // A tab or a carriage return first is taken for the start of a formula by some
+    // spreadsheets too.
+    if (isTextColumn(column) && !text.isEmpty() && QString("=+-@\t\r").contains(text.front())) {
         text.prepend('\'');
     }
     if (text.contains(',') || text.contains('"') || text.contains('\n') || text.contains('\r')) {

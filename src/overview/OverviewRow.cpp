@@ -47,9 +47,9 @@ OverviewRow overviewRow(ChildFile file) {
     return row;
 }
 
-std::vector<OverviewRow> readOverview(const QString& folder) {
+std::vector<OverviewRow> readOverview(const std::filesystem::path& folder) {
     std::vector<OverviewRow> rows;
-    for (const QString& path : childFilePaths(folder)) {
+    for (const std::filesystem::path& path : childFilePaths(folder)) {
         rows.push_back(overviewRow(readChildFile(path)));
     }
     return rows;

@@ -29,7 +29,7 @@ struct OverviewRow {
 OverviewRow overviewRow(ChildFile file);
 
 // Every child file of the folder, read and summed up, in name order.
-std::vector<OverviewRow> readOverview(const QString& folder);
+std::vector<OverviewRow> readOverview(const std::filesystem::path& folder);
 
 // The columns: child, tests, first and last test date, then latest and best for each of
 // the seven kinds, then a note on a file that could not be read whole.

@@ -2,6 +2,7 @@
 #include "overview/OverviewWindow.h"
 
 #include "common/DialogControls.h"
+#include "common/PrintWhole.h"
 #include "overview/OverviewExport.h"
 #include "overview/OverviewModel.h"
 #include "report/ChartWindow.h"
@@ -16,7 +17,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QStandardPaths>
 #include <QTableView>
@@ -31,7 +31,7 @@ QString documentsFolder() {
 OverviewWindow::OverviewWindow(const QString& folder, QWidget* parent)
     : QMainWindow(parent), folder_(folder) {
     setWindowTitle("Tallyburrow class overview");
-    std::vector<OverviewRow> rows = readOverview(folder_);
+    std::vector<OverviewRow> rows = readOverview(std::filesystem::path(folder_.toStdU16String()));
     const QString status = overviewStatus(rows, QFileInfo(folder_).isDir());
     model_ = new OverviewModel(std::move(rows), this);
     sorted_ = new QSortFilterProxyModel(this);
@@ -124,13 +124,12 @@ std::vector<const OverviewRow*> OverviewWindow::shownRows() const {
     return rows;
 }
 
-bool OverviewWindow::exportCsv(const QString& path) {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(overviewCsv(shownRows())) >= 0 &&
-           file.commit();
+WriteOutcome OverviewWindow::exportCsv(const QString& path) {
+    return writeFileAtomically(std::filesystem::path(path.toStdU16String()),
+                               overviewCsv(shownRows()));
 }
 
-bool OverviewWindow::printTo(QPrinter& printer) const {
+WriteOutcome OverviewWindow::printTo(QPrinter& printer) const {
     printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName("Tallyburrow class overview");
     QTextDocument document;
@@ -138,11 +137,17 @@ bool OverviewWindow::printTo(QPrinter& printer) const {
     font.setPointSizeF(7);
     document.setDefaultFont(font);
     document.setHtml(overviewHtml(shownRows(), folder_, QDate::currentDate()));
-    document.print(&printer);
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        return QFileInfo(printer.outputFileName()).size() > 0;
-    }
-    return printer.printerState() != QPrinter::Error;
+    return printWhole(printer, [&]() {
+        document.print(&printer);
+        return printer.printerState() != QPrinter::Error;
+    });
+}
+
+WriteOutcome OverviewWindow::savePdf(const QString& path) const {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    return printTo(printer);
 }
 
 void OverviewWindow::warn(const QString& text) {
@@ -155,8 +160,9 @@ bool OverviewWindow::exportCsvWithDialog() {
     if (path.isEmpty()) {
         return false;
     }
-    if (!exportCsv(path)) {
-        warn(QString("The table could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+    if (const WriteOutcome saved = exportCsv(path); !saved) {
+        warn(notSavedText(QStringLiteral("The table could not be saved as %1."), path,
+                          saved.reason));
         return false;
     }
     return true;
@@ -169,8 +175,11 @@ bool OverviewWindow::printWithDialog() {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    if (!printTo(printer)) {
-        warn("The table could not be printed.");
+    if (const WriteOutcome printed = printTo(printer); !printed) {
+        warn(printsToFile(printer)
+                 ? notSavedText(QStringLiteral("The table could not be saved as %1."),
+                                printer.outputFileName(), printed.reason)
+                 : QStringLiteral("The table could not be printed."));
         return false;
     }
     return true;
@@ -182,11 +191,9 @@ bool OverviewWindow::savePdfWithDialog() {
     if (path.isEmpty()) {
         return false;
     }
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(path);
-    if (!printTo(printer)) {
-        warn(QString("The table could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+    if (const WriteOutcome saved = savePdf(path); !saved) {
+        warn(notSavedText(QStringLiteral("The table could not be saved as %1."), path,
+                          saved.reason));
         return false;
     }
     return true;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/FileWrite.h"
 #include "overview/OverviewRow.h"
 
 #include <QMainWindow>
@@ -45,8 +46,10 @@ public:
     // The rows in the order the table shows them.
     std::vector<const OverviewRow*> shownRows() const;
 
-    bool exportCsv(const QString& path);
-    bool printTo(QPrinter& printer) const;
+    // Each export replaces its file only once the whole file is written, and says why not.
+    WriteOutcome exportCsv(const QString& path);
+    WriteOutcome printTo(QPrinter& printer) const;
+    WriteOutcome savePdf(const QString& path) const;
 
     bool exportCsvWithDialog();
     bool printWithDialog();

@@ -3,6 +3,7 @@
 
 #include "print/TextCharacters.h"
 
+#include <QDir>
 #include <QFontMetrics>
 #include <QMessageBox>
 #include <QPageSize>
@@ -178,7 +179,18 @@ void QtPrintDevice::drawText(int x, int y, const QString& text) {
 
 bool QtPrintDevice::beginDocument(const QString& name) {
     printer.setDocName(firstCharacters(name, maxDocumentNameLength));
+    // A PDF file (chosen in the printer dialog) is printed under a temporary name beside it
+    // and put in place only once whole, so a failed print leaves the file that was there.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        pendingPdf.emplace(printer.outputFileName());
+        if (pendingPdf->printPath().isEmpty()) {
+            finishPdf(false);
+            return false;
+        }
+        printer.setOutputFileName(pendingPdf->printPath());
+    }
     if (!painter.begin(&printer)) {
+        finishPdf(false); // the failed start is reported as a printing error
         return false;
     }
     // Text is drawn without filling its cells: the rules of the test pages lie partly inside
@@ -200,9 +212,25 @@ bool QtPrintDevice::beginPage() {
 void QtPrintDevice::endPage() {}
 
 void QtPrintDevice::endDocument() {
-    if (painter.isActive()) {
-        painter.end();
+    const bool ended = painter.isActive() && painter.end();
+    if (pendingPdf) {
+        const QString target = pendingPdf->target();
+        if (const WriteOutcome saved = finishPdf(ended); !saved) {
+            showError(QStringLiteral("The PDF could not be saved as %1.\n(%2)")
+                          .arg(QDir::toNativeSeparators(target), saved.reason));
+        }
     }
+}
+
+WriteOutcome QtPrintDevice::finishPdf(bool printed) {
+    if (!pendingPdf) {
+        return WriteOutcome{true, {}};
+    }
+    const QString target = pendingPdf->target();
+    const WriteOutcome outcome = pendingPdf->finish(printed);
+    pendingPdf.reset();
+    printer.setOutputFileName(target); // the printer names the file it was asked for
+    return outcome;
 }
 
 void QtPrintDevice::releaseContext() {

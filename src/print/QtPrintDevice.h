@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/PendingPdf.h"
 #include "print/PrintDevice.h"
 
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
 #include <QString>
+
+#include <optional>
 
 // The print device on a real printer: a high-resolution QPrinter drawn with a QPainter.
 // Device dots are the printer's device pixels.
@@ -57,11 +60,14 @@ public:
 private:
     QRect paperDots() const;
     QRect pageDots() const;
+    // Puts a PDF file in place once printed whole, or removes it; false when it failed.
+    WriteOutcome finishPdf(bool printed);
 
     QWidget* owner = nullptr;
     QPrinter printer{QPrinter::HighResolution};
     QPainter painter;
     QFont font;
     bool toPdfFile = false;
+    std::optional<PendingPdf> pendingPdf; // while a document is printed into a PDF file
     int pagesBegun = 0;
 };

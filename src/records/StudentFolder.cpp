@@ -65,7 +65,9 @@ fs::path studentFilePath(const fs::path& folder, const std::string& name) {
 }
 
 QString displayName(const std::string& nameBytes) {
-    QStringDecoder utf8Decoder(QStringDecoder::Utf8);
+    // Stateless: a name that ends part-way through a UTF-8 sequence ("Zo\xeb") is an error
+    // too, not a sequence to be continued by more bytes.
+    QStringDecoder utf8Decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString text = utf8Decoder(QByteArrayView(nameBytes.data(), qsizetype(nameBytes.size())));
     return utf8Decoder.hasError()
                ? QString::fromLatin1(nameBytes.data(), qsizetype(nameBytes.size()))

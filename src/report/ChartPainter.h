@@ -26,5 +26,5 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartData& data);
 QImage chartImage(const ChartData& data, const QSize& size);
 
 // Prints the chart on one landscape page under a title line. False when the printer could
-// not start the page (for example an unwritable PDF file).
+// not start or finish the page (for example an unwritable PDF file).
 bool printChart(QPrinter& printer, const ChartData& data, const QString& title);

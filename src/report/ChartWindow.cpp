@@ -2,11 +2,12 @@
 #include "report/ChartWindow.h"
 
 #include "common/DialogControls.h"
+#include "common/PrintWhole.h"
 #include "report/ChartPainter.h"
 
 #include <QAccessibleWidget>
 #include <QBoxLayout>
-#include <QDir>
+#include <QBuffer>
 #include <QFileDialog>
 #include <QLabel>
 #include <QMessageBox>
@@ -14,7 +15,6 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 namespace {
@@ -95,10 +95,15 @@ void ChartWindow::addButtons(QBoxLayout* row) {
     }
 }
 
-bool ChartWindow::savePng(const QString& path) const {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && chartImage(data_, view_->size()).save(&file, "PNG") &&
-           file.commit();
+WriteOutcome ChartWindow::savePng(const QString& path) const {
+    // The picture is made whole in memory first, so the file is written in one go.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) ||
+        !chartImage(data_, view_->size()).save(&buffer, "PNG")) {
+        return WriteOutcome{false, QStringLiteral("the picture could not be made")};
+    }
+    return writeFileAtomically(std::filesystem::path(path.toStdU16String()), png);
 }
 
 bool ChartWindow::savePngWithDialog() {
@@ -113,10 +118,10 @@ bool ChartWindow::savePngWithDialog() {
     if (!path.endsWith(".png", Qt::CaseInsensitive)) {
         path += ".png";
     }
-    if (!savePng(path)) {
-        QMessageBox::warning(
-            this, "Save Chart",
-            QString("The chart could not be saved as %1.").arg(QDir::toNativeSeparators(path)));
+    if (const WriteOutcome saved = savePng(path); !saved) {
+        QMessageBox::warning(this, "Save Chart",
+                             notSavedText(QStringLiteral("The chart could not be saved as %1."),
+                                          path, saved.reason));
         return false;
     }
     return true;
@@ -131,8 +136,15 @@ bool ChartWindow::printWithDialog() {
     if (dialog.exec() != QDialog::Accepted) {
         return false;
     }
-    if (!printChart(printer, data_, title())) {
-        QMessageBox::warning(this, "Print Chart", "The chart could not be printed.");
+    const WriteOutcome printed =
+        printWhole(printer, [&]() { return printChart(printer, data_, title()); });
+    if (!printed) {
+        QMessageBox::warning(
+            this, "Print Chart",
+            printsToFile(printer)
+                ? notSavedText(QStringLiteral("The chart could not be saved as %1."),
+                               printer.outputFileName(), printed.reason)
+                : QStringLiteral("The chart could not be printed."));
         return false;
     }
     return true;

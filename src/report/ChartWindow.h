@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "common/FileWrite.h"
 #include "report/ChartSeries.h"
 
 #include <QDialog>
@@ -50,10 +51,11 @@ public:
     QString title() const;
 
     // Writes the chart as a PNG of the view's size through a temporary file, so a failed
-    // write leaves any file of that name as it was; false when it could not be written.
-    bool savePng(const QString& path) const;
+    // write leaves any file of that name as it was, and says why it failed.
+    WriteOutcome savePng(const QString& path) const;
 
-    // Asks for a printer (PDF included) and prints; returns false when cancelled or failed.
+    // Asks for a printer (PDF included) and prints, a PDF file replaced only once whole;
+    // returns false when cancelled or failed.
     bool printWithDialog();
     bool savePngWithDialog();
 

@@ -39,6 +39,8 @@ inline void makeClassFolder(const std::filesystem::path& folder) {
     std::filesystem::create_directory(folder / "Eve.sbk");
     writeBytes(folder / "Smith, Jo.sbk", childBytes({}, false));
     writeBytes(folder / "=Sum.sbk", childBytes({score(0, 4, 10, 9)}));
+    writeBytes(folder / "\tTab.sbk", {});
+    writeBytes(folder / "\rCr.sbk", {});
     writeBytes(folder / "notes.txt", {'x'});
 }
 
@@ -47,6 +49,8 @@ inline const char* const classCsv =
     "Child,Tests,First test,Last test,Add latest,Add best,Sub latest,Sub best,Mult latest,"
     "Mult best,Div latest,Div best,Mixed latest,Mixed best,Add/Sub latest,Add/Sub best,"
     "Mult/Div latest,Mult/Div best,Note\r\n"
+    "'\tTab,0,,,,,,,,,,,,,,,,,\r\n"
+    "\"'\rCr\",0,,,,,,,,,,,,,,,,,\r\n"
     "'=Sum,1,,,,,,,,,90.00,90.00,,,,,,,\r\n"
     "Ann,10,2026-03-01,2026-03-08,100.00,100.00,50.00,50.00,65.00,80.00,90.00,90.00,66.67,"
     "66.67,87.50,87.50,25.00,25.00,\r\n"

@@ -202,6 +202,9 @@ private slots:
         const QString png = QString::fromStdString((folder.path() / "ann.png").string());
         QVERIFY(chart.savePng(png));
         QCOMPARE(QImage(png).size(), chart.findChild<QWidget*>("360")->size());
+        std::filesystem::create_symlink("ann.png", folder.path() / "link.png"); // left as it is
+        QVERIFY(!chart.savePng(QString::fromStdString((folder.path() / "link.png").string())));
+        QVERIFY(std::filesystem::is_symlink(folder.path() / "link.png"));
 
         QWidget* printDialogOwner = nullptr;
         whenModalOpens([&](QWidget* dialog) {
