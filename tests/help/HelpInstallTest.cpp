@@ -1,8 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpInstall.h"
+#include "common/FileRead.h"
+#include "help/HelpFile.h"
 #include "support/TempFolder.h"
 
+#include <QCryptographicHash>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <functional>
 
 namespace {
 // A one-topic help file whose title is the letter given ('-': no file).
@@ -57,5 +63,47 @@ TEST(HelpInstall, CopiesFollowsUpgradesAndKeepsAGrownUpsFile) {
         writeBytes(shipped, helpTitled('C'));
         installHelpFile(help, shipped);
         EXPECT_EQ(readBytes(help), helpTitled(c.followsNext ? 'C' : c.helpAfter));
+    }
+}
+
+// A link (to a victim file whose hash the note holds, or to /dev/zero), a FIFO or a folder in
+// place of the help file or its note is left as it is and nothing is written where it points;
+// such a help file is no help file, and reading it says so at once.
+TEST(HelpInstall, HostileEntriesAreLeftAsTheyAre) {
+    namespace fs = std::filesystem;
+    const std::function<void(const fs::path&, const fs::path&)> makers[] = {
+        [](const fs::path& p, const fs::path& victim) { fs::create_symlink(victim, p); },
+        [](const fs::path& p, const fs::path&) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); },
+        [](const fs::path& p, const fs::path&) { fs::create_symlink("/dev/zero", p); },
+        [](const fs::path& p, const fs::path&) { fs::create_directory(p); }};
+    for (const bool atNote : {false, true}) {
+        for (std::size_t kind = 0; kind < std::size(makers); ++kind) {
+            SCOPED_TRACE(std::to_string(kind) + (atNote ? " at the note" : " at the help file"));
+            TempFolder folder;
+            const auto shipped = folder.path() / "tallyburrow.ahp";
+            const auto victim = folder.path() / "victim";
+            const auto help = folder.path() / "data" / "tallyburrow.ahp";
+            const auto note = fs::path(help.string() + ".copied");
+            fs::create_directories(help.parent_path());
+            writeBytes(shipped, helpTitled('B'));
+            const auto victimBytes = helpTitled('V');
+            writeBytes(victim, victimBytes);
+            const QByteArray hash =
+                QCryptographicHash::hash(
+                    QByteArray(reinterpret_cast<const char*>(victimBytes.data()), 8),
+                    QCryptographicHash::Sha256)
+                    .toHex();
+            writeBytes(note, {hash.begin(), hash.end()});
+            const fs::path hostile = atNote ? note : help;
+            fs::remove(hostile);
+            makers[kind](hostile, victim);
+            const EntryKind before = entryKind(hostile);
+
+            EXPECT_EQ(installHelpFile(help, shipped), atNote);
+            EXPECT_EQ(readBytes(victim), victimBytes);
+            EXPECT_EQ(entryKind(hostile), before);
+            EXPECT_EQ(HelpFile::isDataFile(help), atNote);
+            EXPECT_EQ(HelpFile::load(help).topics.size(), atNote ? 1u : 0u);
+        }
     }
 }
