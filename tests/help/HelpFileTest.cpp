@@ -68,9 +68,7 @@ TEST(HelpFileRead, HugeCountIsBoundedAndTheLongestTextReadWhole) {
         Bytes empties(static_cast<std::size_t>(4 + 8 * count), 0);
         empties[0] = static_cast<unsigned char>(count);
         empties[1] = static_cast<unsigned char>(count >> 8);
-        const HelpLoadResult read = HelpFile::parse(empties);
-        EXPECT_EQ(read.topics.size(), count > HelpFile::maxTopics ? 0 : count);
-        EXPECT_EQ(read.notice.has_value(), count > HelpFile::maxTopics);
+        EXPECT_EQ(HelpFile::parse(empties).topics.size(), count > HelpFile::maxTopics ? 0 : count);
     }
 
     Bytes longest(6 + 65535 + 7, 'x');

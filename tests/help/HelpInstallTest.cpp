@@ -8,8 +8,6 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
-#include <functional>
-
 namespace {
 // A one-topic help file whose title is the letter given ('-': no file).
 std::vector<unsigned char> helpTitled(char letter) {
@@ -68,42 +66,40 @@ TEST(HelpInstall, CopiesFollowsUpgradesAndKeepsAGrownUpsFile) {
 
 // A link (to a victim file whose hash the note holds, or to /dev/zero), a FIFO or a folder in
 // place of the help file or its note is left as it is and nothing is written where it points;
-// such a help file is no help file, and reading it says so at once.
+// such a help file counts as none, and reading it says so at once.
 TEST(HelpInstall, HostileEntriesAreLeftAsTheyAre) {
     namespace fs = std::filesystem;
-    const std::function<void(const fs::path&, const fs::path&)> makers[] = {
-        [](const fs::path& p, const fs::path& victim) { fs::create_symlink(victim, p); },
-        [](const fs::path& p, const fs::path&) { ASSERT_EQ(mkfifo(p.c_str(), 0600), 0); },
-        [](const fs::path& p, const fs::path&) { fs::create_symlink("/dev/zero", p); },
-        [](const fs::path& p, const fs::path&) { fs::create_directory(p); }};
-    for (const bool atNote : {false, true}) {
-        for (std::size_t kind = 0; kind < std::size(makers); ++kind) {
-            SCOPED_TRACE(std::to_string(kind) + (atNote ? " at the note" : " at the help file"));
+    for (const char* name : {"tallyburrow.ahp", "tallyburrow.ahp.copied"}) {
+        for (const char kind :
+             {'L', 'F', 'Z', 'D'}) { // link to the victim, FIFO, /dev/zero, folder
+            SCOPED_TRACE(std::string(name) + " " + kind);
             TempFolder folder;
             const auto shipped = folder.path() / "tallyburrow.ahp";
             const auto victim = folder.path() / "victim";
             const auto help = folder.path() / "data" / "tallyburrow.ahp";
-            const auto note = fs::path(help.string() + ".copied");
+            const auto hostile = help.parent_path() / name;
             fs::create_directories(help.parent_path());
             writeBytes(shipped, helpTitled('B'));
-            const auto victimBytes = helpTitled('V');
-            writeBytes(victim, victimBytes);
-            const QByteArray hash =
-                QCryptographicHash::hash(
-                    QByteArray(reinterpret_cast<const char*>(victimBytes.data()), 8),
-                    QCryptographicHash::Sha256)
-                    .toHex();
-            writeBytes(note, {hash.begin(), hash.end()});
-            const fs::path hostile = atNote ? note : help;
+            writeBytes(victim, helpTitled('V'));
+            const QByteArray hash = QCryptographicHash::hash(QByteArrayView(helpTitled('V')),
+                                                             QCryptographicHash::Sha256)
+                                        .toHex();
+            writeBytes(fs::path(help.string() + ".copied"), {hash.begin(), hash.end()});
             fs::remove(hostile);
-            makers[kind](hostile, victim);
+            if (kind == 'F') {
+                ASSERT_EQ(mkfifo(hostile.c_str(), 0600), 0);
+            } else if (kind == 'D') {
+                fs::create_directory(hostile);
+            } else {
+                fs::create_symlink(kind == 'L' ? victim : fs::path("/dev/zero"), hostile);
+            }
             const EntryKind before = entryKind(hostile);
-
-            EXPECT_EQ(installHelpFile(help, shipped), atNote);
-            EXPECT_EQ(readBytes(victim), victimBytes);
+            const bool copies = hostile != help;
+            EXPECT_EQ(installHelpFile(help, shipped), copies);
+            EXPECT_EQ(readBytes(victim), helpTitled('V'));
             EXPECT_EQ(entryKind(hostile), before);
-            EXPECT_EQ(HelpFile::isDataFile(help), atNote);
-            EXPECT_EQ(HelpFile::load(help).topics.size(), atNote ? 1u : 0u);
+            EXPECT_EQ(HelpFile::isDataFile(help), copies);
+            EXPECT_EQ(HelpFile::load(help).topics.size(), copies ? 1u : 0u);
         }
     }
 }
