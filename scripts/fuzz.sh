@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Builds the fuzz targets of the three readers with clang (libFuzzer, AddressSanitizer,
-# UndefinedBehaviorSanitizer) and runs each for a bounded time over its seed corpus.
+# Builds the fuzz targets of the three readers and of the file layer under them with clang
+# (libFuzzer, AddressSanitizer, UndefinedBehaviorSanitizer) and runs each for a bounded time
+# over its seed corpus.
 #   scripts/fuzz.sh [seconds per target, default 20]
 # Without clang it says so and succeeds: the corpus replay of the ordinary tests still runs.
 set -euo pipefail
@@ -17,7 +18,7 @@ fi
 
 CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTALLYBURROW_FUZZ=ON >/dev/null
-targets=(studentfile helpfile settingsfile)
+targets=(studentfile helpfile settingsfile filelayer)
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 
 status=0
@@ -25,7 +26,7 @@ for target in "${targets[@]}"; do
   # New inputs go to a scratch folder; the seed corpus in the repository stays as it is.
   scratch="$(mktemp -d)"
   echo "fuzz: $target for ${seconds}s"
-  if ! (cd "$build" && "./fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=70000 \
+  if ! (cd "$build" && "./fuzz/fuzz_$target" -max_total_time="$seconds" -max_len=70000 -timeout=10 \
         -rss_limit_mb=2048 -print_final_stats=1 "$scratch" "$root/fuzz/corpus/$target"); then
     echo "fuzz: $target found a fault; the input is in $build"
     status=1

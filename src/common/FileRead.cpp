@@ -49,6 +49,7 @@ ReadOutcome readDescriptor(int fd, std::int64_t maxBytes) {
         return tooLarge();
     }
     ReadOutcome outcome{ReadStatus::Loaded, {}, {}};
+    outcome.bytes.reserve(static_cast<std::size_t>(info.st_size)); // no doubling on the way
     unsigned char buffer[65536];
     for (;;) {
         const ssize_t got = ::read(fd, buffer, sizeof buffer);

@@ -4,11 +4,9 @@
 #include "common/FileRead.h"
 
 #include <algorithm>
+#include <new>
 
 namespace {
-// Tens of times the size of the program's own help file, and still read at once.
-constexpr std::int64_t maxHelpFileBytes = 64 * 1024 * 1024;
-
 // Reads the help file's bytes in order; a read past the end yields zero bytes, so missing
 // bytes of a number count as 0 and missing bytes of a text as NUL characters.
 class ByteReader {
@@ -43,11 +41,31 @@ HelpLoadResult noContent() {
     return HelpLoadResult{{}, HelpNotice{noHelpContentText, helpNoticeTitle}};
 }
 
+// Turns what was read into topics or the notice. Running out of memory is one more way a help
+// file can be unreadable: it must never end the program and lose the session's results.
+HelpLoadResult loaded(const ReadOutcome& read) {
+    if (read.status == ReadStatus::Missing || read.status == ReadStatus::NotAFile) {
+        return HelpLoadResult{{}, HelpNotice{noHelpAvailableText, helpNoticeTitle}};
+    }
+    if (read.status != ReadStatus::Loaded) {
+        return noContent();
+    }
+    try {
+        return HelpFile::parse(read.bytes);
+    } catch (const std::bad_alloc&) {
+        return noContent();
+    }
+}
+
 } // namespace
 
 bool HelpFile::exists(const std::filesystem::path& path) {
     std::error_code error;
     return std::filesystem::is_regular_file(path, error);
+}
+
+bool HelpFile::isDataFile(const std::filesystem::path& path) {
+    return entryKind(path) == EntryKind::File;
 }
 
 std::int64_t HelpFile::countLimitForSize(std::size_t fileSize) {
@@ -61,10 +79,12 @@ HelpLoadResult HelpFile::parse(const std::vector<unsigned char>& bytes) {
     if (count <= 0) {
         return noContent();
     }
-    const auto topicCount =
-        static_cast<std::size_t>(std::min<std::int64_t>(count, countLimitForSize(bytes.size())));
+    const std::int64_t topicCount = std::min<std::int64_t>(count, countLimitForSize(bytes.size()));
+    if (topicCount > maxTopics) {
+        return noContent();
+    }
     HelpLoadResult result;
-    result.topics.resize(topicCount);
+    result.topics.resize(static_cast<std::size_t>(topicCount));
     for (auto& topic : result.topics) {
         topic.text = reader.readString();
     }
@@ -78,12 +98,9 @@ HelpLoadResult HelpFile::parse(const std::vector<unsigned char>& bytes) {
 }
 
 HelpLoadResult HelpFile::load(const std::filesystem::path& path) {
-    const ReadOutcome read = readWholeFile(path, maxHelpFileBytes);
-    if (read.status == ReadStatus::Missing || read.status == ReadStatus::NotAFile) {
-        return HelpLoadResult{{}, HelpNotice{noHelpAvailableText, helpNoticeTitle}};
-    }
-    if (read.status != ReadStatus::Loaded) {
-        return noContent();
-    }
-    return parse(read.bytes);
+    return loaded(readDataFile(path, maxFileBytes));
+}
+
+HelpLoadResult HelpFile::loadFollowingLinks(const std::filesystem::path& path) {
+    return loaded(readWholeFile(path, maxFileBytes));
 }

@@ -37,14 +37,31 @@ struct HelpLoadResult {
 // what is missing reads as zero bytes.
 class HelpFile {
 public:
-    // True when a file (not a folder) lies at the path.
+    // Tens of times the size of the program's own help file, and still read at once.
+    static constexpr std::int64_t maxFileBytes = 64 * 1024 * 1024;
+
+    // Hundreds of times the topics of the program's own help file (24). Every topic becomes a
+    // row of the help window's tree, so a file of millions of tiny topics would take minutes
+    // and gigabytes to show: a file with more topics is refused as one without content.
+    static constexpr std::int64_t maxTopics = 10000;
+
+    // True when a file (not a folder) lies at the path; a link to one counts.
     static bool exists(const std::filesystem::path& path);
 
-    // The topics of the file at the path. A missing file gives "No help available"; a file
-    // that cannot be read, or whose count is 0 or negative, gives "No help content".
+    // True when a regular file lies at the path itself: a link, folder, FIFO or device does
+    // not count. This is what makes the data folder's help file usable.
+    static bool isDataFile(const std::filesystem::path& path);
+
+    // The topics of the data folder's help file at the path. A missing file, or a link,
+    // folder, FIFO or device in its place, gives "No help available"; a file that cannot be
+    // read, is larger than maxFileBytes, holds more than maxTopics topics or a count of 0 or
+    // less, or runs the program out of memory, gives "No help content". Never throws.
     static HelpLoadResult load(const std::filesystem::path& path);
 
-    // The topics held by the bytes of a help file.
+    // The same for a help file anywhere (the help compiler's listing): a link is followed.
+    static HelpLoadResult loadFollowingLinks(const std::filesystem::path& path);
+
+    // The topics held by the bytes of a help file; more than maxTopics give "No help content".
     static HelpLoadResult parse(const std::vector<unsigned char>& bytes);
 
     // The largest topic count a file of this many bytes can hold (at least 1): a complete

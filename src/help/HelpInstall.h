@@ -11,8 +11,10 @@
 //  - the data folder's file is still the program's own copy (it matches the note, or it is
 //    identical to the installed file) and the installed file differs from it (an upgrade).
 // A help file that a grown-up put into the data folder (no note and not identical, or changed
-// since the program copied it) is never overwritten. An installed file that is missing or not
-// a help file changes nothing. Missing folders are created; the copy is written to a temporary
-// file and renamed, so no torn help file is left. Returns true when `helpPath` was written.
+// since the program copied it) is never overwritten. An installed file that is missing, not
+// a regular file or larger than HelpFile::maxFileBytes changes nothing. A link, folder, FIFO
+// or device in place of the help file or the note is left as it is, never followed, and
+// never waited on. Missing folders are created; the copy is written to a temporary file and
+// renamed, so no torn help file is left. Returns true when `helpPath` was written.
 bool installHelpFile(const std::filesystem::path& helpPath,
                      const std::filesystem::path& installedCopy);

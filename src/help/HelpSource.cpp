@@ -109,6 +109,10 @@ HelpSourceResult parseHelpSource(const std::string& source) {
     if (result.topics.empty()) {
         result.error = "no topic found";
     }
+    // The reader refuses a file of more topics: the compiler never makes one.
+    if (static_cast<std::int64_t>(result.topics.size()) > HelpFile::maxTopics) {
+        result.error = "more than " + std::to_string(HelpFile::maxTopics) + " topics";
+    }
     return result;
 }
 

@@ -9,6 +9,9 @@
 #include <QMessageBox>
 #include <QPointer>
 
+#include <memory>
+#include <new>
+
 namespace {
 
 // The search outlives the window: a later opening continues it.
@@ -50,8 +53,18 @@ void ShowHelp(const std::string& path, const std::string& caption, QWidget* owne
         showNotice(*loaded.notice, owner);
         return;
     }
-    HelpWindow window(std::move(loaded.topics), QString::fromStdString(caption), helpSearchState(),
-                      printHelpTopic);
+    // The topics are bounded, but a window that cannot be built for want of memory is one
+    // more unreadable help file: the program, and the session's results, go on.
+    std::unique_ptr<HelpWindow> built;
+    try {
+        built =
+            std::make_unique<HelpWindow>(std::move(loaded.topics), QString::fromStdString(caption),
+                                         helpSearchState(), printHelpTopic);
+    } catch (const std::bad_alloc&) {
+        showNotice(HelpNotice{noHelpContentText, helpNoticeTitle}, owner);
+        return;
+    }
+    HelpWindow& window = *built;
     const QPoint ownerPosition = owner != nullptr ? owner->pos() : QPoint(0, 0);
     window.move(ownerPosition + QPoint(xOffset, yOffset));
     if (owner != nullptr && owner->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint)) {

@@ -63,6 +63,13 @@ TEST(HelpFileRead, HugeCountIsBoundedAndTheLongestTextReadWhole) {
     std::fill_n(huge.begin(), 3, 0xFF);
     huge[3] = 0x7F;
     EXPECT_EQ(HelpFile::parse(huge).topics.size(), 10u);
+    // Empty topics, as many as the file holds: the largest count is read, one more refused.
+    for (const std::int64_t count : {HelpFile::maxTopics, HelpFile::maxTopics + 1}) {
+        Bytes empties(static_cast<std::size_t>(4 + 8 * count), 0);
+        empties[0] = static_cast<unsigned char>(count);
+        empties[1] = static_cast<unsigned char>(count >> 8);
+        EXPECT_EQ(HelpFile::parse(empties).topics.size(), count > HelpFile::maxTopics ? 0 : count);
+    }
 
     Bytes longest(6 + 65535 + 7, 'x');
     const unsigned char head[] = {0x01, 0x00, 0x00, 0x00, 0xFF, 0xFF};

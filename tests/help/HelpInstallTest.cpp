@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpInstall.h"
+#include "common/FileRead.h"
+#include "help/HelpFile.h"
 #include "support/TempFolder.h"
 
+#include <QCryptographicHash>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 // A one-topic help file whose title is the letter given ('-': no file).
@@ -57,5 +61,45 @@ TEST(HelpInstall, CopiesFollowsUpgradesAndKeepsAGrownUpsFile) {
         writeBytes(shipped, helpTitled('C'));
         installHelpFile(help, shipped);
         EXPECT_EQ(readBytes(help), helpTitled(c.followsNext ? 'C' : c.helpAfter));
+    }
+}
+
+// A link (to a victim file whose hash the note holds, or to /dev/zero), a FIFO or a folder in
+// place of the help file or its note is left as it is and nothing is written where it points;
+// such a help file counts as none, and reading it says so at once.
+TEST(HelpInstall, HostileEntriesAreLeftAsTheyAre) {
+    namespace fs = std::filesystem;
+    for (const char* name : {"tallyburrow.ahp", "tallyburrow.ahp.copied"}) {
+        for (const char kind :
+             {'L', 'F', 'Z', 'D'}) { // link to the victim, FIFO, /dev/zero, folder
+            SCOPED_TRACE(std::string(name) + " " + kind);
+            TempFolder folder;
+            const auto shipped = folder.path() / "tallyburrow.ahp";
+            const auto victim = folder.path() / "victim";
+            const auto help = folder.path() / "data" / "tallyburrow.ahp";
+            const auto hostile = help.parent_path() / name;
+            fs::create_directories(help.parent_path());
+            writeBytes(shipped, helpTitled('B'));
+            writeBytes(victim, helpTitled('V'));
+            const QByteArray hash = QCryptographicHash::hash(QByteArrayView(helpTitled('V')),
+                                                             QCryptographicHash::Sha256)
+                                        .toHex();
+            writeBytes(fs::path(help.string() + ".copied"), {hash.begin(), hash.end()});
+            fs::remove(hostile);
+            if (kind == 'F') {
+                ASSERT_EQ(mkfifo(hostile.c_str(), 0600), 0);
+            } else if (kind == 'D') {
+                fs::create_directory(hostile);
+            } else {
+                fs::create_symlink(kind == 'L' ? victim : fs::path("/dev/zero"), hostile);
+            }
+            const EntryKind before = entryKind(hostile);
+            const bool copies = hostile != help;
+            EXPECT_EQ(installHelpFile(help, shipped), copies);
+            EXPECT_EQ(readBytes(victim), helpTitled('V'));
+            EXPECT_EQ(entryKind(hostile), before);
+            EXPECT_EQ(HelpFile::isDataFile(help), copies);
+            EXPECT_EQ(HelpFile::load(help).topics.size(), copies ? 1u : 0u);
+        }
     }
 }

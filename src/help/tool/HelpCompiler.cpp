@@ -20,7 +20,7 @@ int usage() {
 }
 
 int listHelpFile(const std::string& path) {
-    const HelpLoadResult loaded = HelpFile::load(path);
+    const HelpLoadResult loaded = HelpFile::loadFollowingLinks(path);
     if (loaded.notice) {
         std::cerr << path << ": " << loaded.notice->text << "\n";
         return 1;
