@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/DataLocation.h"
 #include "app/MainWindow.h"
+#include "app/TerminationSignals.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -63,6 +64,9 @@ int main(int argc, char* argv[]) {
     MainWindow window(context, defaultDataFolder());
     QObject::connect(&window, &MainWindow::ended, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
+                     &MainWindow::endKeepingSession);
     window.show();
     return QApplication::exec();
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/ChildFile.h"
 
+#include "records/ResultArchive.h"
 #include "records/StudentFile.h"
 #include "records/StudentFolder.h"
 
@@ -67,10 +68,15 @@ ChildFile readChildFile(const fs::path& path) {
     }
     StudentRecord record;
     readStudentBytes(record, read.bytes);
-    child.history = std::move(record.history);
-    child.problem = studentFileDamage(read.bytes, child.history.size());
+    child.problem = studentFileDamage(read.bytes, record.history.size());
+    if (isDamagedStudentFile(read.bytes)) {
+        record.history = recoverScoreRecords(read.bytes); // what is still whole behind it
+    }
     if (!child.problem.isEmpty()) {
         child.state = ChildFileState::Damaged;
     }
+    // The oldest results of a long history stand in the archive beside the file.
+    child.history = readArchive(path).records;
+    child.history.insert(child.history.end(), record.history.begin(), record.history.end());
     return child;
 }

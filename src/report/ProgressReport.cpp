@@ -2,6 +2,7 @@
 #include "report/ProgressReport.h"
 
 #include "common/DialogFrame.h"
+#include "records/StudentFolder.h"
 #include "report/ChartWindow.h"
 
 #include <QHeaderView>
@@ -133,14 +134,15 @@ void ProgressReportWindow::connectControls() {
 }
 
 void ProgressReportWindow::showChart() {
-    showProgressChart(this, QString::fromStdString(student_.studentName), student_.history);
+    showProgressChart(this, displayName(student_.studentName), allResults(student_));
 }
 
 void ProgressReportWindow::fillReport(ReportMode mode) {
     scoreList_->clear();
     QList<QTreeWidgetItem*> rows;
-    rows.reserve(static_cast<qsizetype>(student_.history.size()));
-    for (const ScoreRecord& record : student_.history) {
+    const std::vector<ScoreRecord> results = allResults(student_); // archived ones first
+    rows.reserve(static_cast<qsizetype>(results.size()));
+    for (const ScoreRecord& record : results) {
         rows.append(new ReportRow(reportCells(record, mode)));
     }
     scoreList_->addTopLevelItems(rows);
