@@ -145,7 +145,7 @@ void MainWindow::tellKeptForLater() {
         this, QStringLiteral("Quit Program"),
         QStringLiteral("The results of %1 are kept in\n%2\n\nThey are saved in %1's file the next "
                        "time %1 opens Tallyburrow while the file can be written.")
-            .arg(childName(student), pathText(journalPath(student))));
+            .arg(childName(student), pathText(student.journaledPath)));
 }
 
 // Saves the child's file. A save that fails is not passed over in silence: the results stay

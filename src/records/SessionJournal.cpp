@@ -92,6 +92,7 @@ void forgetTakenChanges(StudentRecord& student) {
     student.history.resize(std::min(student.history.size(), student.loadedCount));
     markSaved(student);
     student.journaledBytes.clear();
+    student.journaledPath.clear();
 }
 } // namespace
 
@@ -205,7 +206,7 @@ fs::path journalPath(const StudentRecord& student) {
 WriteOutcome keepSessionChanges(StudentRecord& student) {
     const fs::path path = journalPath(student);
     if (student.lock == nullptr && !student.journaledBytes.empty() &&
-        entryKind(path) == EntryKind::Missing) {
+        entryKind(student.journaledPath) == EntryKind::Missing) {
         forgetTakenChanges(student);
     }
     const SessionChanges changes = sessionChanges(student);
@@ -219,15 +220,20 @@ WriteOutcome keepSessionChanges(StudentRecord& student) {
     }
     WriteOutcome written = writeFileAtomically(path, bytes);
     if (written) {
+        if (!student.journaledPath.empty() && student.journaledPath != path) {
+            removeFile(student.journaledPath); // written before this run took the lock
+        }
         student.journaledBytes = std::move(bytes);
+        student.journaledPath = path;
     }
     return written;
 }
 
 void dropSessionJournal(StudentRecord& student) {
     if (!student.journaledBytes.empty()) {
-        removeFile(journalPath(student));
+        removeFile(student.journaledPath);
         student.journaledBytes.clear();
+        student.journaledPath.clear();
     }
 }
 
@@ -235,7 +241,7 @@ std::vector<UnsavedSession> unsavedSessions(const StudentRecord& student) {
     std::vector<UnsavedSession> sessions;
     const std::string prefix = student.path.filename().string() + ".";
     const std::string lockHoldersJournal = prefix + "journal";
-    const fs::path own = student.journaledBytes.empty() ? fs::path() : journalPath(student);
+    const fs::path& own = student.journaledPath;
     std::error_code error;
     for (fs::directory_iterator it(student.path.parent_path(), error), end; !error && it != end;
          it.increment(error)) {

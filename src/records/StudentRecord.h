@@ -84,6 +84,7 @@ struct StudentRecord {
     // written to it, so that an unchanged session is not written again.
     std::int64_t sessionStartMs = 0;
     std::vector<unsigned char> journaledBytes;
+    std::filesystem::path journaledPath; // where they were written
 };
 
 // True when any of the four stored values differs from its loaded copy.

@@ -12,14 +12,15 @@
 #include <QSysInfo>
 
 namespace {
+// The lock's path as Qt's lock file names it, so that the checks look at the same entry also
+// for a child's name that is not valid in the system's encoding.
 std::filesystem::path lockPath(const StudentRecord& student) {
-    std::filesystem::path path = student.path;
-    path += lockSuffix;
-    return path;
+    return std::filesystem::path(
+        (pathText(student.path) + QLatin1String(lockSuffix)).toStdU16String());
 }
 
 std::shared_ptr<QLockFile> newLock(const StudentRecord& student) {
-    auto lock = std::make_shared<QLockFile>(pathText(lockPath(student)));
+    auto lock = std::make_shared<QLockFile>(pathText(student.path) + QLatin1String(lockSuffix));
     // Never taken over for its age alone: a copy on another computer may run for hours.
     lock->setStaleLockTime(0);
     return lock;
@@ -80,13 +81,9 @@ WriteOutcome saveStudentSession(StudentRecord& student) {
     if (student.lock == nullptr && lockStudentFile(student).status == LockStatus::HeldByOther) {
         return WriteOutcome{false, QStringLiteral("it is open in another copy of Tallyburrow")};
     }
-    const std::filesystem::path ownJournal = journalPath(student);
     WriteOutcome saved = saveStudentFile(student);
-    if (saved && !student.journaledBytes.empty()) {
-        // Written before the lock was taken, the journal had a name of its own.
-        std::error_code ignored;
-        std::filesystem::remove(ownJournal, ignored);
-        student.journaledBytes.clear();
+    if (saved) {
+        dropSessionJournal(student);
     }
     return saved;
 }
@@ -96,7 +93,7 @@ WriteOutcome takeBackSession(StudentRecord& student, const UnsavedSession& sessi
     if (WriteOutcome kept = keepSessionChanges(student); !kept) {
         return kept; // the old journal stays, so nothing is lost
     }
-    if (session.path != journalPath(student)) {
+    if (session.path != student.journaledPath) {
         std::error_code ignored;
         std::filesystem::remove(session.path, ignored);
     }
