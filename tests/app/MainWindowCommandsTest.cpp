@@ -62,6 +62,7 @@ private slots:
     void learnATableAndDrill();
     void takeAndPrintTestsSeeThemInTheReportAndQuit();
     void quitAsksOnlyForResultsAndNoKeepsTheFile();
+    void aKilledRunsResultsComeBackAtTheNextStart();
 };
 
 // The missing help file is reported before the greeting, which lists the children sorted
@@ -274,6 +275,32 @@ void MainWindowCommandsTest::quitAsksOnlyForResultsAndNoKeepsTheFile() {
                              "Quit Program|Data has changed... Save it before quiting?"));
         QCOMPARE(readBytes(temp.path() / "Max.sbk") == before, answers.contains(Box::No));
     }
+}
+
+// A run that ends without its quit (killed, logged out) loses nothing: its results were on the
+// disk at once, and the next start offers them back, Enter keeping them in the child's file.
+void MainWindowCommandsTest::aKilledRunsResultsComeBackAtTheNextStart() {
+    TempFolder temp;
+    {
+        RunningProgram run(temp.path(), QStringLiteral("Max"));
+        chooseTest(223, [](QWidget* dialog) {
+            control<QComboBox>(dialog, 233)->setCurrentText(QStringLiteral("Mul/Div"));
+            control<QLineEdit>(dialog, 331)->setText(QStringLiteral("63"));
+            click(dialog, 1); // Ok
+        });
+        QTRY_COMPARE(QApplication::activeWindow(), run.window.get());
+    } // no quit: the window and the run end as at a kill
+    QCOMPARE(std::filesystem::file_size(temp.path() / "Max.sbk"), 0u);
+    QString offered;
+    RunningProgram again(temp.path(), QString(), [&offered](QWidget* question) {
+        offered = qobject_cast<QMessageBox*>(question)->text();
+        keys("\r");
+    });
+    QVERIFY2(offered.contains("1 test result(s)"), qPrintable(offered));
+    StudentRecord saved;
+    loadStudentFile(saved, temp.path(), "Max");
+    QCOMPARE(saved.history.size(), 1u);
+    QCOMPARE(saved.history.front().correct, 63);
 }
 
 QTEST_MAIN(MainWindowCommandsTest)

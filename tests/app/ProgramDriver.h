@@ -25,10 +25,15 @@ struct RunningProgram {
     AppContext context;
     std::unique_ptr<MainWindow> window;
 
-    RunningProgram(const std::filesystem::path& folder, const QString& typedName) {
+    // afterGreeting answers a window that the greeting opens (a question about the child).
+    RunningProgram(const std::filesystem::path& folder, const QString& typedName,
+                   std::function<void(QWidget*)> afterGreeting = {}) {
         writeBytes(folder / "tallyburrow.ahp",
                    encodeHelpFile({HelpTopic{"Press L and choose a number.", "Learning", 0}}));
-        whenModalOpens([typedName](QWidget* greeting) {
+        whenModalOpens([typedName, afterGreeting](QWidget* greeting) {
+            if (afterGreeting) {
+                whenModalOpens(afterGreeting, greeting);
+            }
             QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), typedName);
             QTest::keyClick(greeting, Qt::Key_Return);
         });
