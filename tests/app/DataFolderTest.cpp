@@ -19,6 +19,9 @@ TEST(DataFolder, FirstRunCreatesFolderWithParentsAndSettingsHoldingZero) {
     EXPECT_EQ(readText(data.settingsPath), " 0 \r\n");
     EXPECT_TRUE(settings.settingsDirty);
     EXPECT_TRUE(data.studentNames.empty());
+    EXPECT_TRUE(data.writable);
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder), fs::directory_iterator()), 1)
+        << "the settings file alone: the probe is gone";
 }
 
 // Names are cut at the first dot, the extension is matched in any case, folders are left out.
@@ -37,6 +40,8 @@ TEST(DataFolder, StudentNamesAreListedOnce) {
     EXPECT_EQ(names, (std::vector<std::string>{"CAPS", "a", "ann", "bob"}));
 }
 
+// A folder where nothing can be saved keeps the values in memory and says why, to be told
+// at the greeting.
 TEST(DataFolder, UnwritableFolderKeepsValuesInMemory) {
     TempFolder temp;
     writeBytes(temp.path() / "file", {});
@@ -45,4 +50,6 @@ TEST(DataFolder, UnwritableFolderKeepsValuesInMemory) {
     settings.highestTestId = 4;
     initDataFolder(temp.path() / "file" / "sub", data, settings); // a file stands in the way
     EXPECT_EQ(settings.highestTestId, 4);
+    EXPECT_FALSE(data.writable);
+    EXPECT_FALSE(data.writable.reason.isEmpty());
 }

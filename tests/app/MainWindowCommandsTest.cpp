@@ -5,6 +5,7 @@
 
 #include "ProgramDriver.h"
 
+#include "app/TerminationSignals.h"
 #include "records/PackDate.h"
 #include "records/StudentFile.h"
 
@@ -16,7 +17,10 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QSignalSpy>
 #include <QTimer>
+
+#include <csignal>
 
 namespace {
 QString text(QWidget* window, int id) {
@@ -63,6 +67,7 @@ private slots:
     void takeAndPrintTestsSeeThemInTheReportAndQuit();
     void quitAsksOnlyForResultsAndNoKeepsTheFile();
     void aKilledRunsResultsComeBackAtTheNextStart();
+    void logoutSignalsReachTheEventLoop();
 };
 
 // The missing help file is reported before the greeting, which lists the children sorted
@@ -301,6 +306,17 @@ void MainWindowCommandsTest::aKilledRunsResultsComeBackAtTheNextStart() {
     loadStudentFile(saved, temp.path(), "Max");
     QCOMPARE(saved.history.size(), 1u);
     QCOMPARE(saved.history.front().correct, 63);
+}
+
+// A logout or a kill request reaches the event loop (which then ends the run keeping the
+// session) instead of ending the program on the spot.
+void MainWindowCommandsTest::logoutSignalsReachTheEventLoop() {
+    TerminationSignals termination;
+    QSignalSpy requested(&termination, &TerminationSignals::terminationRequested);
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        std::raise(signal);
+    }
+    QTRY_COMPARE(requested.count(), 2);
 }
 
 QTEST_MAIN(MainWindowCommandsTest)
