@@ -153,3 +153,14 @@ WriteOutcome checkFolderWritable(const fs::path& folder) {
     }
     return WriteOutcome{true, {}};
 }
+
+bool createEmptyFile(const fs::path& path) {
+#ifdef Q_OS_UNIX
+    // By the name's bytes: a name that is not valid in the system's encoding stays itself.
+    const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+    return fd >= 0 && ::close(fd) == 0;
+#else
+    QFile file(pathText(path));
+    return file.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+#endif
+}

@@ -36,3 +36,7 @@ WriteOutcome replaceFileAtomically(const std::filesystem::path& finished,
 
 // Whether files can be made in the folder: a file is made there exclusively and removed.
 WriteOutcome checkFolderWritable(const std::filesystem::path& folder);
+
+// Creates an empty file where nothing is (never through a link, never over anything); false
+// when it could not.
+bool createEmptyFile(const std::filesystem::path& path);

@@ -176,9 +176,7 @@ ReadOutcome loadStudentFile(StudentRecord& student, const fs::path& dataFolder,
     student.path = studentFilePath(dataFolder, name);
     ReadOutcome outcome = readDataFile(student.path, maxStudentFileBytes);
     if (outcome.status == ReadStatus::Missing) {
-        // Listed next run. Exclusive, and a link is no file: nothing is created through one.
-        QFile create(pathText(student.path));
-        create.open(QIODevice::WriteOnly | QIODevice::NewOnly);
+        createEmptyFile(student.path); // listed next run
     }
     readStudentBytes(student, outcome.bytes);
     if (isDamagedStudentFile(outcome.bytes)) {

@@ -8,6 +8,7 @@
 #include "app/TerminationSignals.h"
 #include "records/PackDate.h"
 #include "records/StudentFile.h"
+#include "records/StudentFolder.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
@@ -258,11 +259,14 @@ void MainWindowCommandsTest::quitAsksOnlyForResultsAndNoKeepsTheFile() {
     for (const QList<Box::StandardButton>& answers :
          {QList{Box::Cancel, Box::No}, QList{Box::Yes}}) {
         TempFolder temp;
-        StudentRecord existing; // a child who used the program before
-        loadStudentFile(existing, temp.path(), "Max");
+        // A child who used the program before, under a name written in another encoding:
+        // listed readably, and still that file.
+        StudentRecord existing;
+        loadStudentFile(existing, temp.path(), "Zo\xeb");
         QVERIFY(saveStudentFile(existing));
-        const auto before = readBytes(temp.path() / "Max.sbk");
+        const auto before = readBytes(temp.path() / "Zo\xeb.sbk");
         RunningProgram run(temp.path(), QString()); // Enter takes the child listed first
+        QVERIFY(run.window->windowTitle().endsWith(QString::fromUtf8(" - Zo\xc3\xab")));
         appendScore(run.context.student, 100, 1, 1, 12, 11);
         QStringList questions;
         for (const Box::StandardButton answer : answers) {
@@ -278,7 +282,8 @@ void MainWindowCommandsTest::quitAsksOnlyForResultsAndNoKeepsTheFile() {
         QCOMPARE(questions,
                  QStringList(answers.size(),
                              "Quit Program|Data has changed... Save it before quiting?"));
-        QCOMPARE(readBytes(temp.path() / "Max.sbk") == before, answers.contains(Box::No));
+        QCOMPARE(readBytes(temp.path() / "Zo\xeb.sbk") == before, answers.contains(Box::No));
+        QCOMPARE(listStudentNames(temp.path()), std::vector<std::string>{"Zo\xeb"});
     }
 }
 
