@@ -23,15 +23,16 @@ private slots:
 void StudentOpeningTest::theChildIsToldAndChooses() {
     const struct {
         const char* what;
-        bool heldElsewhere;
+        int heldElsewhere;  // 0: no, 1: by a copy here, 2: by a lock from another computer
         const char* button; // nullptr: no message expected
         bool goesOn;
         Saving saving;
-    } cases[] = {{"readable", false, nullptr, true, Saving::Allowed},
-                 {"folder", false, "Go on without saving", true, Saving::Off},
-                 {"folder", false, "Choose another name", false, Saving::Allowed},
-                 {"readable", true, "Open read-only", true, Saving::ReadOnly},
-                 {"readable", true, "Choose another name", false, Saving::Allowed}};
+    } cases[] = {{"readable", 0, nullptr, true, Saving::Allowed},
+                 {"folder", 0, "Go on without saving", true, Saving::Off},
+                 {"folder", 0, "Choose another name", false, Saving::Allowed},
+                 {"readable", 1, "Open read-only", true, Saving::ReadOnly},
+                 {"readable", 1, "Choose another name", false, Saving::Allowed},
+                 {"readable", 2, "Take over", true, Saving::Allowed}};
     for (const auto& c : cases) {
         TempFolder folder;
         if (std::string(c.what) == "folder") {
@@ -39,15 +40,17 @@ void StudentOpeningTest::theChildIsToldAndChooses() {
         }
         StudentRecord other;
         other.path = folder.path() / "Kid.sbk";
-        if (c.heldElsewhere) {
+        if (c.heldElsewhere == 1) {
             QCOMPARE(lockStudentFile(other).status, LockStatus::Held);
+        } else if (c.heldElsewhere == 2) {
+            writeBytes(folder.path() / "Kid.sbk.lock", {'7', '\n', 't', 'b', '\n', 'p', 'c', '\n'});
         }
         QString shown;
         if (c.button != nullptr) {
             whenModalOpens([&shown, &c](QWidget* modal) {
                 auto* box = qobject_cast<QMessageBox*>(modal);
                 shown = box->text();
-                savePicture(box, QStringLiteral("student-opening"));
+                savePicture(box, QStringLiteral("student-opening-%1").arg(c.heldElsewhere));
                 for (QAbstractButton* button : box->buttons()) {
                     if (button->text() == c.button) {
                         button->click();
@@ -58,7 +61,9 @@ void StudentOpeningTest::theChildIsToldAndChooses() {
         StudentRecord student;
         QCOMPARE(openStudentOrAsk(nullptr, student, folder.path(), "Kid"), c.goesOn);
         QCOMPARE(shown.isEmpty(), c.button == nullptr);
-        const QString named = c.heldElsewhere ? QSysInfo::machineHostName() : "Kid.sbk";
+        const QString named = c.heldElsewhere == 1   ? QSysInfo::machineHostName()
+                              : c.heldElsewhere == 2 ? "on the computer pc"
+                                                     : "Kid.sbk";
         QVERIFY2(c.button == nullptr || shown.contains(named), qPrintable(shown));
         if (c.goesOn) {
             QCOMPARE(student.saving, c.saving);
