@@ -114,7 +114,7 @@ bool MainWindow::quitSequence() {
     if (storedValuesChanged(student) && student.saving != Saving::Off) {
         return saveStudentOrAsk();
     }
-    if (!hasChanges(sessionChanges(student))) {
+    if (student.changeState == ChangeState::Unchanged && !hasChanges(sessionChanges(student))) {
         dropSessionJournal(student);
         return true;
     }

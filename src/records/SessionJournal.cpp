@@ -37,9 +37,13 @@ StoredValues storedValues(const StudentRecord& student) {
             student.mulDivPerMin, student.lastLearnOp, student.lastLearnNumber};
 }
 
+// As the run showed them when it began: a value the file left at 0 was shown as its default,
+// so a new child's defaults are no change of the child's.
 StoredValues loadedValues(const StudentRecord& student) {
-    return {student.loadedAddSubHigh,   student.loadedMulDivHigh,  student.loadedAddSubPerMin,
-            student.loadedMulDivPerMin, student.loadedLastLearnOp, student.loadedLastLearnNumber};
+    const auto shown = [](std::int32_t value) { return value == 0 ? defaultStoredValue : value; };
+    return {shown(student.loadedAddSubHigh),   shown(student.loadedMulDivHigh),
+            shown(student.loadedAddSubPerMin), shown(student.loadedMulDivPerMin),
+            student.loadedLastLearnOp,         student.loadedLastLearnNumber};
 }
 
 std::uint32_t checksum(const std::vector<unsigned char>& bytes, std::size_t size) {

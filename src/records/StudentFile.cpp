@@ -21,12 +21,7 @@ bool hasMagic(const std::vector<unsigned char>& bytes) {
 }
 
 void applyDefaults(StudentRecord& student) {
-    student.loadedAddSubHigh = student.addSubHigh;
-    student.loadedMulDivHigh = student.mulDivHigh;
-    student.loadedAddSubPerMin = student.addSubPerMin;
-    student.loadedMulDivPerMin = student.mulDivPerMin;
-    student.loadedLastLearnOp = student.lastLearnOp;
-    student.loadedLastLearnNumber = student.lastLearnNumber;
+    noteValuesAsLoaded(student);
     for (std::int32_t* value :
          {&student.addSubHigh, &student.mulDivHigh, &student.addSubPerMin, &student.mulDivPerMin}) {
         if (*value == 0) {

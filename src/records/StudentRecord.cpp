@@ -32,13 +32,17 @@ std::vector<ScoreRecord> allResults(const StudentRecord& student) {
     return results;
 }
 
-void markSaved(StudentRecord& student) {
+void noteValuesAsLoaded(StudentRecord& student) {
     student.loadedAddSubHigh = student.addSubHigh;
     student.loadedMulDivHigh = student.mulDivHigh;
     student.loadedAddSubPerMin = student.addSubPerMin;
     student.loadedMulDivPerMin = student.mulDivPerMin;
     student.loadedLastLearnOp = student.lastLearnOp;
     student.loadedLastLearnNumber = student.lastLearnNumber;
+}
+
+void markSaved(StudentRecord& student) {
+    noteValuesAsLoaded(student);
     student.loadedCount = student.history.size();
     student.changeState = ChangeState::Unchanged;
 }

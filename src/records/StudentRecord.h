@@ -101,6 +101,9 @@ bool historyOverflows(const StudentRecord& student);
 // Every result of the child, the archived ones first: what the report and the chart show.
 std::vector<ScoreRecord> allResults(const StudentRecord& student);
 
+// The stored values as they are now become those "as loaded".
+void noteValuesAsLoaded(StudentRecord& student);
+
 // The state after a save: what was written is what the file holds now.
 void markSaved(StudentRecord& student);
 
