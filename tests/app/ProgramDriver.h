@@ -47,10 +47,14 @@ struct RunningProgram {
 // Types `text` key by key ("\r" is Enter, "\x1b" Escape) into the widget with the keyboard
 // focus, else the active window. No window is activated for the program: after a dialog
 // closes, the program itself must give the main window the keys back.
+// A modal window that is open gets the keys even before its activation has come through (on a
+// busy machine it can come late), as the window system would give them to it.
 inline void keys(const QString& text) {
     for (const QChar key : text) {
         (void)QTest::qWaitFor([] { return QApplication::activeWindow() != nullptr; }, 2000);
-        QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus != nullptr ? focus : QApplication::activeWindow(), key.toLatin1());
+        QWidget* modal = QApplication::activeModalWidget();
+        QWidget* focus = modal != nullptr ? modal->focusWidget() : QApplication::focusWidget();
+        QWidget* window = modal != nullptr ? modal : QApplication::activeWindow();
+        QTest::keyClick(focus != nullptr ? focus : window, key.toLatin1());
     }
 }
