@@ -106,12 +106,9 @@ OpeningQuestion openStudent(StudentRecord& student, const std::filesystem::path&
     student.sessionStartMs = QDateTime::currentMSecsSinceEpoch();
     const ReadOutcome read = loadStudentFile(student, dataFolder, name);
     if (read.status != ReadStatus::Loaded && read.status != ReadStatus::Missing) {
-        return {OpeningQuestion::Unreadable, QStringLiteral("Results cannot be opened"),
-                unreadableStudentText(student, read.reason),
-                QStringLiteral("Go on without saving")};
-    }
-    if (read.status == ReadStatus::Damaged) {
-        return {OpeningQuestion::Unreadable, QStringLiteral("Results are damaged"),
+        return {OpeningQuestion::Unreadable,
+                read.status == ReadStatus::Damaged ? QStringLiteral("Results are damaged")
+                                                   : QStringLiteral("Results cannot be opened"),
                 unreadableStudentText(student, read.reason),
                 QStringLiteral("Go on without saving")};
     }
@@ -139,8 +136,9 @@ void goOnWithStudent(StudentRecord& student, const OpeningQuestion& question) {
 
 QString unreadableStudentText(const StudentRecord& student, const QString& reason) {
     return QStringLiteral("The results of %1 cannot be opened:\n%2\n(%3)\n\n"
-                          "The file is left as it is. You can go on without saving "
-                          "anything, or choose another name.")
+                          "The file is left as it is. You can go on without saving in it "
+                          "(today's results are kept beside it, and added once it can be "
+                          "read), or choose another name.")
         .arg(displayName(student.studentName), pathText(student.path), reason);
 }
 
