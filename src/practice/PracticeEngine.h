@@ -22,6 +22,7 @@ public:
     PracticeEngine(PracticeClock& clock, const StudentRecord& student);
 
     PracticeView view() const { return drawPractice(screen); }
+    const PracticeScreen& state() const { return screen; }
     // The outcomes of the calls since the last take, oldest first.
     std::vector<PracticeOutcome> takeOutcomes();
     bool showAllAnswers() const { return showAllAnswers_; }

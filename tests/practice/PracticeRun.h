@@ -99,14 +99,8 @@ struct PracticeRun {
             act();
         }
     }
-    // The problem on screen, read back from the view's texts.
-    Problem currentProblem() const {
-        int operation = 4;
-        while (operation > 0 && operatorText(operation) != view().operatorText) {
-            --operation;
-        }
-        return {textToNumber(view().firstOperand), textToNumber(view().secondOperand), operation};
-    }
+    // The problem on screen; none gives the answer 0.
+    Problem currentProblem() const { return engine.state().problem.value_or(Problem{}); }
 };
 
 inline std::string repeat(const std::string& keys, int times) {
