@@ -78,7 +78,6 @@ void TestSession::tick() {
     if (secondsAllowed <= elapsed) {
         timeUp = true;
         report(SessionEvent::TimeUp{});
-        enter();
-        screen.testTimerRunning = false;
+        enter(); // judges what is typed and ends the test
     }
 }
