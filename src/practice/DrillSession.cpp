@@ -3,7 +3,8 @@
 
 DrillSession::DrillSession(PracticeScreen& screen, PracticeClock& clock,
                            const StudentRecord& student, int kind, bool showAllAnswers)
-    : TypedAnswerSession(screen, clock, student, kind, PracticeMode::Drill, 0, showAllAnswers),
+    : TypedAnswerSession(screen, clock, student, kind, PracticeMode::Drill, 0, showAllAnswers,
+                         ToolbarButton::Drill),
       kind(kind) {}
 
 TitleLine DrillSession::runTitle() const {

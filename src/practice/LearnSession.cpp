@@ -5,7 +5,7 @@ LearnSession::LearnSession(PracticeScreen& screen, PracticeClock& clock,
                            const StudentRecord& student, int operation, int number,
                            bool showAllAnswers)
     : TypedAnswerSession(screen, clock, student, operation, PracticeMode::Learn, number,
-                         showAllAnswers),
+                         showAllAnswers, ToolbarButton::Learn),
       operation(operation), number(number) {
     report(SessionEvent::LearnChosen{operation, number});
 }

@@ -5,13 +5,13 @@
 
 TypedAnswerSession::TypedAnswerSession(PracticeScreen& screen, PracticeClock& clock,
                                        const StudentRecord& student, int kind, PracticeMode mode,
-                                       int learnNumber, bool showAllAnswers)
+                                       int learnNumber, bool showAllAnswers,
+                                       ToolbarButton modeButton)
     : PracticeSession(screen, clock, student, kind, mode, learnNumber),
       showAllAnswers(showAllAnswers) {
     screen.nextVisible = true;
     screen.nextStep = NextStep::Begin;
-    screen.setDefaultLook(mode == PracticeMode::Learn ? ToolbarButton::Learn : ToolbarButton::Drill,
-                          false);
+    screen.setDefaultLook(modeButton, false);
     screen.moveFocus(PracticeFocus::AnswerBox);
 }
 

@@ -12,8 +12,10 @@ public:
     void resume() override;
 
 protected:
+    // modeButton: the toolbar button of the mode, whose default look the run takes away.
     TypedAnswerSession(PracticeScreen& screen, PracticeClock& clock, const StudentRecord& student,
-                       int kind, PracticeMode mode, int learnNumber, bool showAllAnswers);
+                       int kind, PracticeMode mode, int learnNumber, bool showAllAnswers,
+                       ToolbarButton modeButton);
 
     virtual TitleLine runTitle() const = 0;
     // The counts changed: a mode may show them.
