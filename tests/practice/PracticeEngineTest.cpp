@@ -63,6 +63,7 @@ const Case learnCases[] = {
     {"wrong at full length", learn7, "E7E15", "7 x 3 = ||||" + L7 + "BNA|b|", wrong7},
     {"too short not judged yet", learn7, "EE1", "7 x 2 = ||1||" + L7 + "BN|b|", ""},
     {"too short wrong on Enter", learn7, "EE1E", "7 x 3 = ||||" + L7 + "BNA|b|", wrong7},
+    {"erased right answer", learn7, "E7B", "7 x 1 = ||||" + L7 + "BN|b|", ""},
     {"erased not judged", learn7, "EE1BE", "7 x 3 = ||||" + L7 + "BNA|b|", ""},
     {"same value other length", learn7, "EEp", "7 x 2 = ||014||" + L7 + "BN|b|", ""},
     {"space shows the answer", learn7, "EESS", "7 x 2 = |14|||" + L7 + "N|l|", ""},
@@ -180,7 +181,9 @@ TEST(EngineOutcomes, TheHappyFaceAndTheRecordOfATest) {
     run.keys(repeat("t", 30));
     EXPECT_EQ(run.view().timeBarMaximum, 120);
     EXPECT_EQ(run.view().timeBarPosition, 30);
+    EXPECT_TRUE(run.view().testTimerRunning);
     run.keys(repeat("t", 90));
+    EXPECT_FALSE(run.view().testTimerRunning);
     ASSERT_EQ(run.results.size(), 1u);
     EXPECT_EQ(run.results[0].recordCount, 3); // the records held before this test's
     ASSERT_EQ(run.results[0].wrongList.size(), 1u);
