@@ -46,8 +46,8 @@ void TypedAnswerSession::nextProblem() {
     }
 }
 
+// The run waits for the message; the next problem clears the judgement.
 void TypedAnswerSession::countWrongAnswer() {
-    wrongTyped = false;
     ++askedCount;
     countsChanged();
     report(SessionEvent::AnswerWrong{correctAnswer(current())});

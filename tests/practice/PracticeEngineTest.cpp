@@ -178,6 +178,7 @@ TEST(EngineOutcomes, TheHappyFaceAndTheRecordOfATest) {
     run.start(TB::Test, 3, 2, 20);
     run.keys("ERE1");
     const Problem second = run.currentProblem();
+    EXPECT_EQ(run.view().timeBarPosition, 0); // an empty bar at the start
     run.keys(repeat("t", 30));
     EXPECT_EQ(run.view().timeBarMaximum, 120);
     EXPECT_EQ(run.view().timeBarPosition, 30);
