@@ -32,7 +32,8 @@ constexpr int maxScoreCount = 32767;
 
 // Every text is stored as typed: the date packed as written (an emptied date is 0), no kind
 // chosen is kind 0, a correct count above the number of problems is kept. Refused is only a
-// count outside 0 to 32767, which the record could not hold as typed; problems come first.
+// count above 32767, which the record's 16 bits cannot hold, or below 0, which counts
+// nothing; the number of problems is checked first.
 ScoreEntryProblem scoreEntryProblem(const ScoreEntryTexts& texts);
 
 // The OperationKind of a kind text: the item it equals, ignoring case and surrounding
