@@ -201,8 +201,7 @@ void MainWindow::initialise(const std::filesystem::path& dataFolderPath) {
 void MainWindow::connectPractice() {
     testTimer_.setInterval(testTickMs);
     connect(&testTimer_, &QTimer::timeout, this, [this] { practise([](auto& e) { e.tick(); }); });
-    connect(&flashTimer_, &QTimer::timeout, this,
-            [this] { practise([](auto& e) { e.flashTick(); }); });
+    connect(&flashTimer_, &QTimer::timeout, this, [this] { practise([](auto& e) { e.tick(); }); });
     // Only the child's own edits: the box's text set from the view is not an answer.
     connect(controlAs<QLineEdit>(MainId::answerBox), &QLineEdit::textEdited, this,
             [this](const QString& text) {

@@ -224,6 +224,9 @@ void MainWindow::actOn(const PracticeOutcome& outcome) {
         practise([](auto& e) { e.resultsClosed(); });
         break;
     }
+    case PracticeOutcome::Kind::LearnChosen:
+        noteLearnChoice(context_.student, outcome.operation, outcome.number);
+        break;
     case PracticeOutcome::Kind::RunCommand:
         command(MainId::learn + static_cast<int>(outcome.command));
         break;

@@ -87,20 +87,6 @@ std::string formatPercent(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::optional<std::int32_t> wholeNumber(std::string_view text) {
-    const std::size_t first = text.find_first_not_of(" \t");
-    if (first == std::string_view::npos) {
-        return std::nullopt;
-    }
-    const std::string_view number = text.substr(first, text.find_last_not_of(" \t") - first + 1);
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    if (error != std::errc() || end != number.data() + number.size()) {
-        return std::nullopt;
-    }
-    return value;
-}
-
 std::string percentText(long long correct, long long total) {
     if (total == 0) {
         return formatPercent(0.0);

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -23,10 +22,6 @@ double roundHalfEven(double value);
 // that does not start with a number gives 0. Values beyond the 32-bit range are held at
 // its ends, so any typed text has a defined result.
 std::int32_t textToNumber(std::string_view text);
-
-// A whole number typed into a box: digits with an optional "-", blanks around them
-// allowed; nothing when the text is anything else or beyond the 32-bit range.
-std::optional<std::int32_t> wholeNumber(std::string_view text);
 
 // A percentage written with the mask "0.00": at least one digit before the point and
 // exactly two after it, the point a full stop in every locale.

@@ -1,24 +1,28 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "common/OperationKind.h"
 #include "practice/PracticeClock.h"
+#include "practice/PracticeScreen.h"
+#include "practice/PracticeSession.h"
 #include "practice/PracticeView.h"
-#include "practice/ProblemList.h"
 #include "records/StudentRecord.h"
 
+#include <memory>
 #include <optional>
 #include <vector>
 
-// Runs Learn, Drill, flash cards and the on-screen test. The main window tells it what the
-// child did (keys, typed text, timer ticks, confirmed options) and reads back the view to
-// draw and the outcomes to act on. The engine keeps all of its own state; it reads nothing
-// from the widgets and calls nothing above it.
+// The practice area: the main window tells it what the child did (keys, typed text, timer
+// ticks, confirmed options) and reads back the view to draw and the outcomes to act on.
+// Each run is a session of its mode; the engine holds what lasts from run to run, keeps the
+// run waiting while a window it asked for is open, and turns the run's events into
+// outcomes. It reads the child's record and never changes it: a Learn choice or a finished
+// test comes out as an outcome for the record's owner to apply.
 class PracticeEngine {
 public:
-    PracticeEngine(PracticeClock& clock, StudentRecord& student);
+    PracticeEngine(PracticeClock& clock, const StudentRecord& student);
 
-    const PracticeView& view() const { return view_; }
+    PracticeView view() const { return drawPractice(screen); }
+    const PracticeScreen& state() const { return screen; }
     // The outcomes of the calls since the last take, oldest first.
     std::vector<PracticeOutcome> takeOutcomes();
     bool showAllAnswers() const { return showAllAnswers_; }
@@ -32,74 +36,28 @@ public:
     void startDrill(int kind, int secondsPerCard); // 0 seconds: untimed drill
     void startTest(int kind, int minutes, int problemCount);
 
-    void reset();
+    void reset(); // clears the practice area and ends the run
     // focusedButton: the toolbar button with the keyboard focus, if one has it.
     void enter(std::optional<ToolbarButton> focusedButton);
     void escape();
     void space();
-    void next();
-    void showAnswer();
     void answerTyped(const std::string& text);
-    void tick();      // the test timer, every second
-    void flashTick(); // the flash-card timer
+    void tick(); // the test's second or the flash-card timer
     void wrongAnswerMessageClosed();
-    void resultsClosed(); // after the finished test's record was appended
+    void resultsClosed(); // after the finished test's record was applied
 
 private:
-    enum class Judged { Nothing, WrongFull, WrongLength }; // what was typed, if Enter came now
-
-    void begin();
-    void beginFlashCards();
-    void nextInLearnOrDrill();
-    void nextFlashCard();
-    void nextInTest();
-    void startTestClock();
-    void scoreTestAnswer();
-    void finishTest();
-    void showNextProblem();
-    bool advanceInList();
-    void showProblem();
-    void clearAnswerBox();
-    void judgeTypedAnswer();
-    void countWrongAnswer();
-    void showCountLineInDrill();
-    std::string titleLine() const;
-    void startRun(int kind, PracticeMode mode);
-    void moveFocus(PracticeFocus target);
-    void setAnswerLabel(const std::string& text);
-    void outcome(PracticeOutcome::Kind kind, std::string text = {});
-    bool problemOnScreen() const { return !view_.operatorText.empty(); }
+    void start(std::unique_ptr<PracticeSession> run);
+    void takeEvents();
+    void outcome(PracticeOutcome next) { outcomes.push_back(std::move(next)); }
+    bool running() const { return session && waiting == Waiting::No; }
 
     PracticeClock& clock;
-    StudentRecord& student;
-    RandomGenerator random;
-    PracticeView view_;
+    const StudentRecord& student;
+    PracticeScreen screen;
+    std::unique_ptr<PracticeSession> session; // none: the area is empty
     std::vector<PracticeOutcome> outcomes;
-
-    PracticeMode mode_ = PracticeMode::None;
-    int chosenKind = 0; // OperationKind 1 to 7 confirmed in the option dialog
-    int learnNumber = 0;
-    bool showAllAnswers_ = false; // Learn option; Drill consults it as well
-    bool startPending = false;    // the next "next" begins the run
+    bool showAllAnswers_ = false; // Learn's option; Drill follows the last choice
     enum class Waiting { No, ForMessage, ForResults };
     Waiting waiting = Waiting::No; // a message or the results are open: the run waits
-
-    std::vector<Problem> problemList;
-    int problemIndex = 0; // slot shown now, counted from 1; 0 = none yet in this run
-    Problem current;
-    std::string typedAnswer;
-    int askedCount = 0;
-    int correctCount = 0;
-    bool counted = false; // the problem on screen was already counted as right
-    Judged judged = Judged::Nothing;
-
-    bool flashCards = false;
-    int timeSetting = 0;     // seconds per flash card, or minutes of a test
-    bool timing = false;     // a flash-card run or a test is timing itself
-    double startSeconds = 0; // monotonic start of the card on screen or of the test
-    int timeLimit = 0;       // seconds of a test
-    bool timeUp = false;
-    int testProblemCount = 0;
-    int problemsShown = 0;
-    std::vector<WrongAnswer> wrongList;
 };

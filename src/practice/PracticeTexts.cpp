@@ -45,3 +45,78 @@ std::string testOverText(int correctCount, int problemCount) {
     return "Test over: " + numberPlain(correctCount) + " correct out of " +
            numberPlain(problemCount);
 }
+
+namespace {
+std::string nextStepText(NextStep step) {
+    switch (step) {
+    case NextStep::Begin:
+        return PracticeText::begin;
+    case NextStep::Next:
+        return PracticeText::next;
+    case NextStep::Stop:
+        return PracticeText::stop;
+    default:
+        return "";
+    }
+}
+
+std::string statusText(StatusNote note) {
+    switch (note) {
+    case StatusNote::Correct:
+        return PracticeText::correct;
+    case StatusNote::Time:
+        return PracticeText::time;
+    default:
+        return "";
+    }
+}
+
+std::string titleText(const TitleLine& title) {
+    switch (title.kind) {
+    case TitleLine::Kind::Learn:
+        return learnTitle(title.learnNumber, title.operation);
+    case TitleLine::Kind::Drill:
+        return drillTitle(title.operation);
+    case TitleLine::Kind::Count:
+        return countLine(title.correct, title.asked);
+    case TitleLine::Kind::Test:
+        return testTitle(title.operation, title.correct, title.asked);
+    default:
+        return "";
+    }
+}
+} // namespace
+
+PracticeView drawPractice(const PracticeScreen& screen) {
+    constexpr int millisecondsPerSecond = 1000;
+    PracticeView view;
+    if (screen.problem) {
+        const Problem& problem = *screen.problem;
+        view.firstOperand = numberPlain(problem.first);
+        view.operatorText = operatorText(problem.operation);
+        view.secondOperand = numberPlain(problem.second);
+        view.equals = PracticeText::equals;
+        view.answerLabel = screen.shownAnswer ? numberPlain(*screen.shownAnswer) : "";
+        view.spokenProblem = spokenProblem(problem, view.answerLabel);
+    }
+    view.answerText = screen.typed;
+    view.answerBoxVisible = screen.boxVisible;
+    view.answerBoxEnabled = screen.boxEnabled;
+    view.nextText = nextStepText(screen.nextStep);
+    view.nextVisible = screen.nextVisible;
+    view.showAnswerText = screen.answerKeyOffered ? PracticeText::showAnswer : "";
+    view.showAnswerVisible = screen.answerKeyVisible;
+    view.happyVisible = screen.happy;
+    view.status = statusText(screen.status);
+    view.statusRoom = screen.statusRoom;
+    view.title = titleText(screen.title);
+    view.timeBarShown = screen.timeBarShown;
+    view.timeBarMaximum = screen.testSeconds;
+    view.timeBarPosition = screen.secondsElapsed;
+    view.testTimerRunning = screen.testTimerRunning;
+    view.flashPeriodMs = screen.secondsPerCard * millisecondsPerSecond;
+    view.focus = screen.focus;
+    view.focusMoves = screen.focusMoves;
+    view.defaultLook = screen.defaultLook;
+    return view;
+}

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "practice/PracticeScreen.h"
 #include "practice/ProblemList.h"
 #include "practice/WrongAnswer.h"
 

@@ -18,7 +18,7 @@ enum class PracticeFocus : int { AnswerBox, AnswerLabel, Learn, Report };
 // narrow beside the time bar of a test.
 enum class StatusRoom : int { AsBuilt, Wide, Narrow };
 
-// Everything the practice area shows, as the engine has decided it. The main window draws
+// Everything the practice area shows, as texts and states of its controls. The main window draws
 // it as it stands after each call into the engine.
 struct PracticeView {
     std::string firstOperand;
@@ -56,6 +56,7 @@ struct PracticeOutcome {
         Beep,
         WrongAnswerMessage, // text + caption; then call wrongAnswerMessageClosed()
         TestFinished,       // summary + record to append; then call resultsClosed()
+        LearnChosen,        // operation + number for the child's record to note
         RunCommand,         // Enter on a focused toolbar button
         Announce,           // text for assistive technology only
     };
@@ -65,4 +66,6 @@ struct PracticeOutcome {
     ResultsSummary summary;
     ScoreRecord record;
     ToolbarButton command = ToolbarButton::Learn;
+    int operation = 0;
+    int number = 0;
 };

@@ -102,14 +102,7 @@ void SaveScoreDialog::confirm() {
 }
 
 void SaveScoreDialog::selectField(ScoreField field) {
-    if (field == ScoreField::Kind) {
-        kind_->setFocus();
-        kind_->lineEdit()->selectAll();
-        return;
-    }
-    QLineEdit* box = field == ScoreField::Date      ? date_
-                     : field == ScoreField::Correct ? correct_
-                                                    : problems_;
+    QLineEdit* box = field == ScoreField::Correct ? correct_ : problems_;
     box->setFocus();
     box->selectAll();
 }

@@ -4,7 +4,6 @@
 #include "records/StudentRecord.h"
 
 #include <array>
-#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -22,34 +21,27 @@ struct ScoreEntryTexts {
 
 // The field the user must correct, and what to tell them; field None when the entry can be
 // stored.
-enum class ScoreField { None, Date, Kind, Correct, Problems };
+enum class ScoreField { None, Correct, Problems };
 struct ScoreEntryProblem {
     ScoreField field = ScoreField::None;
     std::string message;
 };
 
-// What a score record holds: a date from 1980 to 2107 (its 7 bits of years), 1 to 32767
-// problems (a signed 16-bit field), 0 correct up to the number of problems.
-constexpr int firstStoredYear = 1980;
-constexpr int lastStoredYear = 2107;
-constexpr int maxScoreProblems = 32767;
+// The counts a score record holds unchanged in its 16-bit fields.
+constexpr int maxScoreCount = 32767;
 
-// True when the text is a real date, month-day-year with "-" or "/" between the fields, the
-// year in four digits or in two (20yy), within the years a record holds.
-bool isStorableDate(std::string_view text);
-
-// Checks the fields in the dialog's order: a real date, a kind from the list, then the
-// number of problems and the number correct.
+// Every text is stored as typed: the date packed as written (an emptied date is 0), no kind
+// chosen is kind 0, a correct count above the number of problems is kept. Refused is only a
+// count above 32767, which the record's 16 bits cannot hold, or below 0, which counts
+// nothing; the number of problems is checked first.
 ScoreEntryProblem scoreEntryProblem(const ScoreEntryTexts& texts);
 
 // The OperationKind of a kind text: the item it equals, ignoring case and surrounding
 // blanks, plus one; 0 when it names no item.
 int kindFromText(std::string_view text);
 
-// The low 16 bits of a number, as a score record keeps it.
-std::int16_t lowSixteenBits(std::int32_t value);
-
-// The record the dialog's Ok adds: packed date, kind, no time limit, the two numbers.
+// The record the dialog's Ok adds: packed date, kind, no time limit, the numbers the two
+// count texts start with (their low 16 bits).
 ScoreRecord scoreFromEntry(const ScoreEntryTexts& texts);
 
 // Adds the record of an entry that passed the check to the history (a full history moves its

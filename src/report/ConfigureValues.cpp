@@ -3,7 +3,6 @@
 
 #include "common/NumberText.h"
 
-#include <optional>
 #include <string>
 
 ConfigureTexts configureTexts(const StudentRecord& student) {
@@ -24,33 +23,23 @@ const std::string rateMessage = "Problems per minute must be a whole number from
 const std::string rangeMessage = "The numbers of a range must be whole numbers from " +
                                  std::to_string(minRangeNumber) + " to " +
                                  std::to_string(maxRangeNumber) + ".";
-const std::string orderMessage = "The lowest number cannot be higher than the highest number.";
-const std::string widthMessage =
-    "A range can hold at most " + std::to_string(maxRangeWidth) + " numbers.";
 
-bool within(const std::optional<std::int32_t>& value, int low, int high) {
-    return value && *value >= low && *value <= high;
+bool within(const std::string& text, int low, int high) {
+    const std::int32_t value = textToNumber(text);
+    return value >= low && value <= high;
 }
 
 // The problem of one section's three boxes, numbered from firstBox.
-ConfigureProblem sectionProblem(const std::string& perMin, const std::string& lowText,
-                                const std::string& highText, int firstBox) {
-    if (!within(wholeNumber(perMin), minPerMinute, maxPerMinute)) {
+ConfigureProblem sectionProblem(const std::string& perMin, const std::string& low,
+                                const std::string& high, int firstBox) {
+    if (!within(perMin, minPerMinute, maxPerMinute)) {
         return {firstBox, rateMessage};
     }
-    const auto low = wholeNumber(lowText);
     if (!within(low, minRangeNumber, maxRangeNumber)) {
         return {firstBox + 1, rangeMessage};
     }
-    const auto high = wholeNumber(highText);
     if (!within(high, minRangeNumber, maxRangeNumber)) {
         return {firstBox + 2, rangeMessage};
-    }
-    if (*low > *high) {
-        return {firstBox + 2, orderMessage};
-    }
-    if (*high - *low + 1 > maxRangeWidth) {
-        return {firstBox + 2, widthMessage};
     }
     return {};
 }

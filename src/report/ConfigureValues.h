@@ -21,13 +21,14 @@ struct ConfigureTexts {
 // (" 12"), the low ends always "1".
 ConfigureTexts configureTexts(const StudentRecord& student);
 
-// What a child's settings may hold: enough for every table a child learns, and few enough
-// operands that the problem lists stay small and a timed test asks a sensible number.
-constexpr int minPerMinute = 1;
+// What a child's settings may hold. Any text is read as the number at its start (letters
+// give 0, "7.5" gives 8); refused are only values that would break the program: a range end
+// below 0 or beyond the operands a problem list takes, and a rate above a sane pace. A low
+// end above its high end is kept: the problem list is then empty.
+constexpr int minPerMinute = 0; // a rate of 0 sets a test of 0 problems
 constexpr int maxPerMinute = 60;
 constexpr int minRangeNumber = 0;
-constexpr int maxRangeNumber = 500;
-constexpr int maxRangeWidth = 500; // numbers in one range, as the problem lists take them
+constexpr int maxRangeNumber = 500; // the problem lists take 500 operands from the low end
 
 // The box at fault (0 to 5 in Tab order) and what to tell the user, or box -1 when the texts
 // can all be stored.
@@ -36,10 +37,9 @@ struct ConfigureProblem {
     std::string message;
 };
 
-// Checks the boxes in Tab order: rates are whole numbers from 1 to 60, range ends whole
-// numbers from 0 to 500, the low end no higher than the high end, at most 500 numbers.
+// Checks the boxes in Tab order: rates from 0 to 60, range ends from 0 to 500.
 ConfigureProblem configureProblem(const ConfigureTexts& texts);
 
-// Confirming the dialog with texts that passed the check: every box is stored as its
-// number, and mixedHigh follows the high ends.
+// Confirming the dialog with texts that passed the check: every box is stored as the number
+// its text starts with, and mixedHigh follows the high ends.
 void applyConfigure(StudentRecord& student, const ConfigureTexts& texts);

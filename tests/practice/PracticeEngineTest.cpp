@@ -55,13 +55,15 @@ const std::string T0 = "Test Mode - Add  (0 correct out of 0)|Enter --> Next|";
 const std::string begins = "|||||Enter --> Begin|N|l|", right = "Correct answer - very good...";
 const std::string done = "|||||||R|3", wrong7 = "wrong(Learning for number 7  (Mult)) ";
 
-const Case cases[] = {
+// Learn: the number's table in order, judged as typed.
+const Case learnCases[] = {
     {"learn waits to begin", learn7, "", begins, ""},
     {"learn first problem", learn7, "E", "7 x 1 = ||||" + L7 + "BNA|b|", ""},
     {"right waits for Enter", learn7, "E7", "7 x 1 = ||7|" + right + "|" + L7 + "BNH|b|", ""},
     {"wrong at full length", learn7, "E7E15", "7 x 3 = ||||" + L7 + "BNA|b|", wrong7},
     {"too short not judged yet", learn7, "EE1", "7 x 2 = ||1||" + L7 + "BN|b|", ""},
     {"too short wrong on Enter", learn7, "EE1E", "7 x 3 = ||||" + L7 + "BNA|b|", wrong7},
+    {"erased right answer", learn7, "E7B", "7 x 1 = ||||" + L7 + "BN|b|", ""},
     {"erased not judged", learn7, "EE1BE", "7 x 3 = ||||" + L7 + "BNA|b|", ""},
     {"same value other length", learn7, "EEp", "7 x 2 = ||014||" + L7 + "BN|b|", ""},
     {"space shows the answer", learn7, "EESS", "7 x 2 = |14|||" + L7 + "N|l|", ""},
@@ -74,7 +76,10 @@ const Case cases[] = {
     {"show all answers", [](PracticeRun& r) { r.start(TB::Learn, 1, 7, 1); }, "EE",
      "7 + 2 = |9|||Learning for number 7  (Add)|Enter --> Next|N|l|", ""},
     {"empty list", [](PracticeRun& r) { r.start(TB::Learn, 2, 0); }, "E5SE",
-     "||5||Learning for number 0  (Sub)|Enter --> Begin|BN|l|", ""},
+     "||5||Learning for number 0  (Sub)|Enter --> Begin|BN|l|", ""}};
+
+// Drill: shuffled, with the counts in the title line.
+const Case drillCases[] = {
     {"drill count line", drill1, "ER",
      "1 + 1 = ||2|" + right + "|  (1 correct out of 1)|Enter --> Next|BNH|b|", ""},
     {"drill count under the message", drill1, "EREW",
@@ -87,7 +92,10 @@ const Case cases[] = {
          r.student = studentWithRange(1, 1);
          r.start(TB::Drill, 3);
      },
-     "E", "1 x 1 = |1|||Drill Mode - Mult|Enter --> Next|N|l|", ""},
+     "E", "1 x 1 = |1|||Drill Mode - Mult|Enter --> Next|N|l|", ""}};
+
+// Flash cards: the cards turn on the timer; Enter stops them.
+const Case flashCases[] = {
     {"flash cards wait", flash1, "f", begins, ""},
     {"flash card", flash1, "E", "1 + 1 = |||||Stop|bN|l|", ""},
     {"flash answer", flash1, "ES", "1 + 1 = |2||||Stop|N|l|", ""},
@@ -100,7 +108,10 @@ const Case cases[] = {
          r.keys("E");
          r.start(TB::Learn, 1, 3);
      },
-     "ER", "3 + 1 = ||4|" + right + "|Learning for number 3  (Add)|Enter --> Next|BNH|b|", ""},
+     "ER", "3 + 1 = ||4|" + right + "|Learning for number 3  (Add)|Enter --> Next|BNH|b|", ""}};
+
+// The on-screen test: judged on Enter, against the clock.
+const Case testCases[] = {
     {"test waits", test1, "", begins, ""},
     {"test starts", test1, "E", "1 + 1 = |||Time:|" + T0 + "BNT|b|", ""},
     {"judged on Enter only", test1, "ERERERE0",
@@ -144,11 +155,15 @@ TEST_P(Engine, KeysGiveTheViewAndOutcomes) {
     EXPECT_EQ(run.student.history.size(), run.results.size());
 }
 
-INSTANTIATE_TEST_SUITE_P(Practice, Engine, ::testing::ValuesIn(cases), [](const auto& info) {
+const auto caseName = [](const auto& info) {
     std::string name = info.param.name;
     std::erase_if(name, [](char c) { return !std::isalnum(c); });
     return name;
-});
+};
+INSTANTIATE_TEST_SUITE_P(Learn, Engine, ::testing::ValuesIn(learnCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Drill, Engine, ::testing::ValuesIn(drillCases), caseName);
+INSTANTIATE_TEST_SUITE_P(FlashCards, Engine, ::testing::ValuesIn(flashCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Test, Engine, ::testing::ValuesIn(testCases), caseName);
 
 // The happy face goes as a wrong answer replaces a right one, before its message is closed.
 TEST(EngineOutcomes, TheHappyFaceAndTheRecordOfATest) {
@@ -163,7 +178,13 @@ TEST(EngineOutcomes, TheHappyFaceAndTheRecordOfATest) {
     run.start(TB::Test, 3, 2, 20);
     run.keys("ERE1");
     const Problem second = run.currentProblem();
-    run.keys(repeat("t", 120));
+    EXPECT_EQ(run.view().timeBarPosition, 0); // an empty bar at the start
+    run.keys(repeat("t", 30));
+    EXPECT_EQ(run.view().timeBarMaximum, 120);
+    EXPECT_EQ(run.view().timeBarPosition, 30);
+    EXPECT_TRUE(run.view().testTimerRunning);
+    run.keys(repeat("t", 90));
+    EXPECT_FALSE(run.view().testTimerRunning);
     ASSERT_EQ(run.results.size(), 1u);
     EXPECT_EQ(run.results[0].recordCount, 3); // the records held before this test's
     ASSERT_EQ(run.results[0].wrongList.size(), 1u);
@@ -201,8 +222,12 @@ TEST(EngineCommands, EnterOnAToolbarButtonAndTheStepsBeforeEachCommand) {
     EXPECT_FALSE(run.view().answerBoxEnabled);
     run.engine.reportClosed();
     EXPECT_TRUE(run.view().defaultLook[0]);
-    run.start(TB::Learn, 1, 1); // begin takes the default look from the mode's button
+    run.student.changeState = ChangeState::Unchanged;
+    run.start(TB::Learn, 4, 6); // begin takes the default look from the mode's button
     EXPECT_FALSE(run.view().defaultLook[0]);
+    // The choice is noted by the record's owner acting on the outcome.
+    EXPECT_EQ(std::pair(run.student.lastLearnOp, run.student.lastLearnNumber), std::pair(4, 6));
+    EXPECT_EQ(run.student.changeState, ChangeState::LearnChoiceChanged);
 }
 
 TEST(EngineRuns, NewOrdersEachRoundAndEachDrill) {

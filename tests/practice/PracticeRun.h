@@ -35,7 +35,7 @@ struct PracticeRun {
     std::string log;
     std::vector<ResultsSummary> results;
 
-    const PracticeView& view() const { return engine.view(); }
+    PracticeView view() const { return engine.view(); }
     void act() {
         for (const PracticeOutcome& o : engine.takeOutcomes()) {
             using Kind = PracticeOutcome::Kind;
@@ -50,6 +50,8 @@ struct PracticeRun {
                 const ScoreRecord& r = o.record;
                 appendScore(student, r.date, r.kind, r.timeLimit, r.problems, r.correct);
                 engine.resultsClosed();
+            } else if (o.kind == Kind::LearnChosen) {
+                noteLearnChoice(student, o.operation, o.number);
             } else {
                 log += o.kind == Kind::Beep         ? "beep "
                        : o.kind == Kind::RunCommand ? "run" + numberPlain(int(o.command)) + " "
@@ -82,7 +84,7 @@ struct PracticeRun {
                 engine.answerTyped(box.substr(0, box.size() - 1));
             } else if (key == 't' || key == 'f') {
                 clock.advance(key == 't' ? 1.0 : 0.0);
-                key == 't' ? engine.tick() : engine.flashTick();
+                engine.tick();
             } else if (key == 'p') {
                 engine.answerTyped("0" + right);
             } else if (canType && (key == 'R' || key == 'W')) {
@@ -97,14 +99,8 @@ struct PracticeRun {
             act();
         }
     }
-    // The problem on screen, read back from the view's texts.
-    Problem currentProblem() const {
-        int operation = 4;
-        while (operation > 0 && operatorText(operation) != view().operatorText) {
-            --operation;
-        }
-        return {textToNumber(view().firstOperand), textToNumber(view().secondOperand), operation};
-    }
+    // The problem on screen; none gives the answer 0.
+    Problem currentProblem() const { return engine.state().problem.value_or(Problem{}); }
 };
 
 inline std::string repeat(const std::string& keys, int times) {

@@ -17,8 +17,8 @@ private slots:
     void initTestCase() { useProgramFont(); }
 
     // Tab walks the controls in the order of the layout. What the kind box holds is read as
-    // its text, typed or not; an entry that cannot be stored is refused with a message and the
-    // field at fault is selected (the rules are the logic test's).
+    // its text, typed or not; a count that cannot be stored is refused with a message and its
+    // box is selected (the rules are the logic test's).
     void storesWhatCanBeStoredAndSaysWhatCannot() {
         StudentRecord student;
         whenModalOpens([](QWidget* dialog) {
@@ -39,10 +39,10 @@ private slots:
                            dialog);
             QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
             QTRY_COMPARE(QApplication::activeModalWidget(), dialog);
-            QCOMPARE(dialog->focusWidget(), control(dialog, 235)); // the first field at fault
-            QCOMPARE(control(dialog, 235)->selectedText(), QString("13-45-1970"));
-            QTest::keyClicks(control(dialog, 235), "3/15/06");
-            typeInto(control(dialog, 324), "20");
+            QCOMPARE(dialog->focusWidget(), control(dialog, 324)); // the field at fault
+            QCOMPARE(control(dialog, 324)->selectedText(), QString("99999"));
+            QTest::keyClicks(control(dialog, 324), "20");
+            typeInto(control(dialog, 235), "3/15/06");
             QTest::mouseClick(control<QPushButton>(dialog, 1), Qt::LeftButton);
         });
         showSaveScoreDialog(nullptr, student, today);

@@ -4,27 +4,27 @@
 
 #include <gtest/gtest.h>
 
-// Only what a child's settings can hold is taken; the first box at fault is named.
-TEST(ConfigureProblem, RefusesWhatCannotBeStored) {
+// Any text is read as the number it starts with; only a rate or a range end the program
+// cannot work with is refused, and the first box at fault is named.
+TEST(ConfigureProblem, RefusesOnlyWhatWouldBreakTheProgram) {
     const struct {
         ConfigureTexts texts;
         int box;
         const char* says;
     } cases[] = {
         {{" 12", "1", " 12", " 12", "1", " 12"}, -1, ""},
-        {{"60", "0", "499", "1", " 1", "500"}, -1, ""},
-        {{"0", "1", "12", "12", "1", "12"}, 0, "1 to 60"},
-        {{"61", "1", "12", "12", "1", "12"}, 0, "1 to 60"},
-        {{"abc", "1", "12", "12", "1", "12"}, 0, "whole number"},
+        {{"60", "0", "499", "0", " 1", "500"}, -1, ""},
+        {{"abc", "9", "3", "7.5", "x", ""}, -1, ""},          // 0, a low end above the high end, 8
+        {{"60.5", "-0.5", "500.5", "12", "1", "12"}, -1, ""}, // halves go to the even neighbour
+        {{"61", "1", "12", "12", "1", "12"}, 0, "0 to 60"},
+        {{"60.6", "1", "12", "12", "1", "12"}, 0, "0 to 60"},
+        {{"-1", "1", "12", "12", "1", "12"}, 0, "0 to 60"},
         {{"12", "-1", "12", "12", "1", "12"}, 1, "0 to 500"},
         {{"12", "1", "501", "12", "1", "12"}, 2, "0 to 500"},
         {{"12", "1", "2147483647", "12", "1", "12"}, 2, "0 to 500"},
-        {{"12", "1", "7.5", "12", "1", "12"}, 2, "whole number"},
-        {{"12", "9", "3", "12", "1", "12"}, 2, "lowest number"},
-        {{"12", "0", "500", "12", "1", "12"}, 2, "at most 500"},
-        {{"12", "1", "12", "", "1", "12"}, 3, "1 to 60"},
-        {{"12", "1", "12", "12", "x", "12"}, 4, "0 to 500"},
-        {{"12", "1", "12", "12", "5", "4"}, 5, "lowest number"},
+        {{"12", "1", "12", "99999999999", "1", "12"}, 3, "0 to 60"},
+        {{"12", "1", "12", "12", "-0.6", "12"}, 4, "0 to 500"},
+        {{"12", "1", "12", "12", "1", " 500.6"}, 5, "0 to 500"},
     };
     for (const auto& c : cases) {
         const ConfigureProblem problem = configureProblem(c.texts);
@@ -43,6 +43,7 @@ TEST(ApplyConfigure, StoresEachBox) {
     } cases[] = {
         {{" 12", "4", " 12", " 12", "7", " 12"}, {12, 4, 12, 12, 7, 12, 12}, false},
         {{" 30", "0", "15", " 2", " 3", "20"}, {30, 0, 15, 2, 3, 20, 20}, true},
+        {{"abc", "7.5", "6.5", "0", "  9x", "-0"}, {0, 8, 6, 0, 9, 0, 6}, true},
     };
     for (const auto& c : cases) {
         StudentRecord student = newChild();

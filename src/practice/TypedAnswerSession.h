@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "practice/PracticeSession.h"
+
+// What Learn and Drill share: each answer is judged as it is typed, a right one at once,
+// a wrong one once it is as long as the right answer or on Enter, and Space shows it.
+class TypedAnswerSession : public PracticeSession {
+public:
+    void enter() override;
+    void answerTyped(const std::string& text) override;
+    void resume() override;
+
+protected:
+    // modeButton: the toolbar button of the mode, whose default look the run takes away.
+    TypedAnswerSession(PracticeScreen& screen, PracticeClock& clock, const StudentRecord& student,
+                       int kind, PracticeMode mode, int learnNumber, bool showAllAnswers,
+                       ToolbarButton modeButton);
+
+    virtual TitleLine runTitle() const = 0;
+    // The counts changed: a mode may show them.
+    virtual void countsChanged() {}
+
+    int correctCount = 0;
+    int askedCount = 0;
+
+private:
+    void nextProblem();
+    void countWrongAnswer();
+    void judge();
+
+    bool showAllAnswers;
+    bool counted = false;    // the problem on screen was already counted as right
+    bool wrongTyped = false; // what is typed is wrong: Enter counts it so
+};
