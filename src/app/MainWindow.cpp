@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QShortcut>
+#include <QTimer>
 
 namespace {
 constexpr int clientWidth = 640;
@@ -26,7 +27,6 @@ constexpr int clientHeight = 400;
 constexpr int problemFontPoints = 40;
 constexpr int instructionFontPoints = 15;
 constexpr int testTickMs = 1000;
-const QEvent::Type msgGreet = static_cast<QEvent::Type>(QEvent::User + 100);
 const char problemClass[] = "ProblemOnScreen";
 
 // The problem's labels read as one sentence ("7 times 2 equals"): the widget holding them
@@ -195,7 +195,7 @@ void MainWindow::initialise(const std::filesystem::path& dataFolderPath) {
     startPosition_ = pos();
     connectPractice();
     showView(engine_.view());
-    QCoreApplication::postEvent(this, new QEvent(msgGreet));
+    QTimer::singleShot(0, this, &MainWindow::greet); // once the window is shown
 }
 
 void MainWindow::connectPractice() {
@@ -253,12 +253,6 @@ void MainWindow::centreOnScreen() {
     }
 }
 
-void MainWindow::customEvent(QEvent* event) {
-    if (event->type() == msgGreet) {
-        greet();
-    }
-}
-
 void MainWindow::greet() {
     practise([](auto& e) { e.reset(); });
     tellUnsavableFolder();
@@ -270,7 +264,7 @@ void MainWindow::greet() {
     }
     const std::string& name = greeting.confirmedName();
     if (!openStudentOrAsk(this, context_.student, context_.data.folder, name)) {
-        QCoreApplication::postEvent(this, new QEvent(msgGreet)); // another name
+        QTimer::singleShot(0, this, &MainWindow::greet); // another name
         return;
     }
     setWindowTitle(QStringLiteral("Tallyburrow (ver ") + QString::fromLatin1(appVersionText) +

@@ -23,7 +23,7 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Builds and initialises the window; the data folder is created or read at once and the
-    // greeting is posted, to be shown once the window is visible.
+    // greeting is queued, to be shown once the window is visible.
     MainWindow(AppContext& context, const std::filesystem::path& dataFolderPath);
 
     AppContext& context() { return context_; }
@@ -45,7 +45,6 @@ signals:
     void ended();
 
 protected:
-    void customEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:

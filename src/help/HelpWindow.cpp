@@ -53,10 +53,9 @@ public:
     }
 };
 
-// The right edge of the status bar's first field: 65% of the width, rounded, minus 1.
-int firstStatusFieldEnd(int clientWidth) {
-    return std::max(0, static_cast<int>(std::lround(clientWidth * 0.65)) - 1);
-}
+// The status bar's first field takes 65% of its width, the second the rest.
+constexpr int hintFieldShare = 65;
+constexpr int topicFieldShare = 35;
 
 } // namespace
 
@@ -83,11 +82,13 @@ HelpWindow::HelpWindow(std::vector<HelpTopic> helpTopics, const QString& caption
     createKeys();
 }
 
-// The splitter keeps its place and follows the window's size; the tree keeps its width and
-// the text side takes what is left. The bar can be dragged until either side is as narrow
-// as the text side's scroll bar allows.
+// The splitter fills the window inside the margins it has at the first size, above the status
+// bar, and follows the window's size; the tree keeps its width and the text side takes what is
+// left. The bar can be dragged until either side is as narrow as the text side's scroll bar
+// allows.
 void HelpWindow::createControls() {
-    splitter = new QSplitter(Qt::Horizontal, this);
+    auto* central = new QWidget(this);
+    splitter = new QSplitter(Qt::Horizontal, central);
     placeControl(splitter, row(ControlId::SplitterBar));
     QWidget* treeSide = createTreeSide();
     QWidget* topicSide = createTopicSide();
@@ -102,6 +103,13 @@ void HelpWindow::createControls() {
     splitter->setSizes({treeRect.width(), textRect.width()});
     splitter->handle(1)->setCursor(Qt::SplitHCursor);
     createStatusBar();
+    const QRect first = row(ControlId::SplitterBar).rect;
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(
+        first.left(), first.top(), firstWidth - first.right() - 1,
+        std::max(0, firstHeight - first.bottom() - 1 - statusBar->sizeHint().height()));
+    layout->addWidget(splitter);
+    setCentralWidget(central);
 }
 
 QWidget* HelpWindow::createTreeSide() {
@@ -184,8 +192,9 @@ void HelpWindow::createStatusBar() {
     hintField->setObjectName("statusHint");
     topicField = new QLabel(statusBar);
     topicField->setObjectName("statusTopic");
-    statusBar->addWidget(hintField);
-    statusBar->addWidget(topicField, 1);
+    statusBar->addWidget(hintField, hintFieldShare);
+    statusBar->addWidget(topicField, topicFieldShare);
+    setStatusBar(statusBar);
 }
 
 void HelpWindow::createMenus() {
@@ -226,16 +235,6 @@ void HelpWindow::createKeys() {
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this, cmd = command] { runCommand(cmd); });
     }
-}
-
-void HelpWindow::resizeEvent(QResizeEvent* event) {
-    QMainWindow::resizeEvent(event);
-    const QRect first = row(ControlId::SplitterBar).rect;
-    splitter->setGeometry(first.x(), first.y(), std::max(0, width() - (firstWidth - first.width())),
-                          std::max(0, height() - (firstHeight - first.height())));
-    const int statusHeight = statusBar->sizeHint().height();
-    statusBar->setGeometry(0, height() - statusHeight, width(), statusHeight);
-    hintField->setFixedWidth(firstStatusFieldEnd(width()));
 }
 
 void HelpWindow::closeEvent(QCloseEvent* event) {
