@@ -12,6 +12,8 @@
 
 namespace {
 template <typename... Ts> struct Overloaded : Ts... { using Ts::operator()...; };
+// Spelled out for compilers without deduction for aggregates (clang 14).
+template <typename... Ts> Overloaded(Ts...) -> Overloaded<Ts...>;
 } // namespace
 
 PracticeEngine::PracticeEngine(PracticeClock& clock, const StudentRecord& student)

@@ -17,23 +17,15 @@ bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
-// The length of the number at the start of the text: a sign, digits, a fraction.
-std::size_t numberLength(std::string_view text) {
+// The length of the whole part at the start of the text, a sign and digits; 0 when there is
+// no digit.
+std::size_t wholePartLength(std::string_view text) {
     std::size_t at = text.starts_with('-') || text.starts_with('+') ? 1 : 0;
     const std::size_t digitsFrom = at;
     while (at < text.size() && isDigit(text[at])) {
         ++at;
     }
-    if (at == digitsFrom) {
-        return 0;
-    }
-    if (at < text.size() && text[at] == '.') {
-        ++at;
-        while (at < text.size() && isDigit(text[at])) {
-            ++at;
-        }
-    }
-    return at;
+    return at == digitsFrom ? 0 : at;
 }
 } // namespace
 
@@ -43,20 +35,19 @@ std::optional<std::int32_t> settingsValue(const std::vector<unsigned char>& byte
     if (start == std::string_view::npos) {
         return std::nullopt;
     }
-    const std::string_view number = text.substr(start, numberLength(text.substr(start)));
-    if (number.empty()) {
+    const std::string_view number = text.substr(start);
+    const std::size_t wholeLength = wholePartLength(number);
+    if (wholeLength == 0) {
         return std::nullopt;
     }
-    // Within the range when its whole part is, and rounding cannot leave it.
-    const std::size_t point = number.find('.');
-    const std::string whole(number.substr(0, point));
+    // Within the range when its whole part is, and rounding a fraction cannot leave it.
+    const std::string whole(number.substr(0, wholeLength));
     constexpr std::size_t maxDigits = 12; // more can never be in range; keeps stoll from throwing
-    const std::size_t digits = whole.size() - (isDigit(whole.front()) ? 0 : 1);
-    if (digits > maxDigits) {
+    if (whole.size() > maxDigits) {
         return std::nullopt;
     }
     const long long value = std::stoll(whole);
-    const long long room = point == std::string_view::npos ? 0 : 1;
+    const long long room = wholeLength < number.size() && number[wholeLength] == '.' ? 1 : 0;
     if (value + room > std::numeric_limits<std::int32_t>::max() ||
         value - room < std::numeric_limits<std::int32_t>::min()) {
         return std::nullopt;
