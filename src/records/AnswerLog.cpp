@@ -176,19 +176,28 @@ QString fileNamePart(const QString& host) {
     return part.isEmpty() ? QStringLiteral("computer") : part;
 }
 
-// True when the log's name says a copy on this computer that still runs writes it.
-bool writtenByRunningCopy(const QString& middle) {
+// The middle of a name "<child file>.<computer>-<pid>-<start>.answers": false for any other
+// name (another child's log, say "Bob.sbk.x.sbk.answers"). Sets whether a copy on this
+// computer that still runs writes it.
+bool sideLogName(const QString& middle, bool& running) {
     const QStringList parts = middle.split(QLatin1Char('-'));
-    if (parts.size() != 3 || parts[0] != fileNamePart(QSysInfo::machineHostName())) {
+    bool pidOk = false;
+    bool startOk = false;
+    const qint64 pid = parts.size() == 3 ? parts[1].toLongLong(&pidOk) : 0;
+    if (parts.size() != 3 || parts[0].isEmpty() || !pidOk || pid <= 0 ||
+        (parts[2].toLongLong(&startOk), !startOk) ||
+        std::any_of(parts[0].begin(), parts[0].end(), [](QChar c) {
+            return !(c.isLetterOrNumber() && c.unicode() < 128) && c != QLatin1Char('_');
+        })) {
         return false;
     }
+    running = false;
 #ifdef Q_OS_UNIX
-    bool ok = false;
-    const int pid = parts[1].toInt(&ok);
-    return ok && pid > 0 && (::kill(pid, 0) == 0 || errno == EPERM);
-#else
-    return false;
+    running = parts[0] == fileNamePart(QSysInfo::machineHostName()) &&
+              pid <= std::numeric_limits<pid_t>::max() &&
+              (::kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
 #endif
+    return true;
 }
 
 using FactKey = std::tuple<int, std::int32_t, std::int32_t>;
@@ -339,7 +348,8 @@ FoldOutcome foldOrphanedAnswerLogs(const fs::path& childFile) {
         }
         const std::string middle =
             name.substr(prefix.size(), name.size() - prefix.size() - (sizeof(logSuffix) - 1));
-        if (!writtenByRunningCopy(QString::fromStdString(middle))) {
+        bool running = false;
+        if (sideLogName(QString::fromStdString(middle), running) && !running) {
             orphans.push_back(it->path());
         }
     }
@@ -451,6 +461,10 @@ bool AnswerLogWriter::reopen(QString& reason) {
         reason = QStringLiteral("the answer log cannot be opened for writing");
         return false;
     }
+    if (static_cast<std::uint64_t>(info.st_size) < size_) {
+        reason = QStringLiteral("the answer log changed while it was opened");
+        return false;
+    }
     if (static_cast<std::uint64_t>(info.st_size) != size_ &&
         ::ftruncate(handle->fd, static_cast<off_t>(size_)) != 0) {
         reason = QStringLiteral("the torn end of the answer log cannot be cut off");
@@ -463,6 +477,7 @@ bool AnswerLogWriter::reopen(QString& reason) {
     }
     handle->file.setFileName(pathText(path_));
     if (!handle->file.open(QIODevice::ReadWrite) ||
+        static_cast<std::uint64_t>(handle->file.size()) < size_ ||
         (static_cast<std::uint64_t>(handle->file.size()) != size_ &&
          !handle->file.resize(static_cast<qint64>(size_))) ||
         !handle->file.seek(static_cast<qint64>(size_))) {
@@ -503,11 +518,17 @@ WriteOutcome AnswerLogWriter::append(const LoggedAnswer& answer) {
         }
         done += static_cast<std::size_t>(n);
     }
-    if (::fdatasync(handle_->fd) != 0) {
+#ifdef Q_OS_DARWIN
+    const int flushed = ::fsync(handle_->fd);
+#else
+    const int flushed = ::fdatasync(handle_->fd);
+#endif
+    if (flushed != 0) {
         return {false, QStringLiteral("the answer log could not be flushed to the disk")};
     }
 #else
-    if (handle_->file.write(reinterpret_cast<const char*>(block.data()), block.size()) !=
+    if (handle_->file.write(reinterpret_cast<const char*>(block.data()),
+                            static_cast<qint64>(block.size())) !=
             static_cast<qint64>(block.size()) ||
         !handle_->file.flush()) {
         handle_->file.resize(static_cast<qint64>(size_));
@@ -518,4 +539,18 @@ WriteOutcome AnswerLogWriter::append(const LoggedAnswer& answer) {
     size_ += answerRecordBytes;
     contents_.answers.push_back(answer);
     return {true, {}};
+}
+
+std::unique_ptr<AnswerLogWriter> openChildAnswerLog(const fs::path& childFile, bool holdsLock,
+                                                    std::int64_t runStartMs, QString& reason) {
+    if (!holdsLock) {
+        return AnswerLogWriter::open(answerLogPath(childFile, false, runStartMs), reason);
+    }
+    const FoldOutcome folded = foldOrphanedAnswerLogs(childFile);
+    auto writer =
+        AnswerLogWriter::open(answerLogPath(childFile, true, 0), reason, compactAnswerCount);
+    if (writer && !folded.problems.isEmpty()) {
+        reason = folded.problems.join(QLatin1Char('\n'));
+    }
+    return writer;
 }

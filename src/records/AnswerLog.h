@@ -137,3 +137,10 @@ private:
     struct Handle;
     std::unique_ptr<Handle> handle_;
 };
+
+// The log of the child's run: for the lock holder, orphaned logs are folded in first and a
+// large log is compacted; a run without the lock gets a log of its own. With a writer, reason
+// may still tell why a log could not be folded (it is left for a later opening).
+std::unique_ptr<AnswerLogWriter> openChildAnswerLog(const std::filesystem::path& childFile,
+                                                    bool holdsLock, std::int64_t runStartMs,
+                                                    QString& reason);

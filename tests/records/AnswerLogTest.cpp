@@ -124,14 +124,17 @@ TEST(AnswerLog, AFoldedLogIsAddedOnce) {
     const fs::path child = folder.path() / "Bob.sbk";
     const fs::path main = answerLogPath(child, true, 0);
     const fs::path side = folder.path() / "Bob.sbk.elsewhere-999999-17.answers";
+    const fs::path otherChild = folder.path() / "Bob.sbk.x.sbk.answers";
     appendAll(main, {answer(1), answer(2)});
     appendAll(side, {answer(3, false)});
+    appendAll(otherChild, {answer(4)});
     const std::vector<unsigned char> sideBytes = readBytes(side);
     for (int round = 0; round < 2; ++round) {
         const FoldOutcome outcome = foldOrphanedAnswerLogs(child);
         EXPECT_EQ(outcome.folded, round == 0 ? 1 : 0);
         EXPECT_TRUE(outcome.problems.isEmpty());
         EXPECT_FALSE(fs::exists(side));
+        EXPECT_TRUE(fs::exists(otherChild));
         const AnswerLogRead read = readAnswerLog(main);
         ASSERT_EQ(read.contents.answers.size(), 3U);
         EXPECT_EQ(read.contents.answers[2], answer(3, false));
@@ -175,4 +178,24 @@ TEST(AnswerLog, AKilledWriterLosesAtMostTheAnswerBeingWritten) {
         }
         before = read.contents.answers.size();
     }
+}
+
+TEST(AnswerLog, ALargeLogIsCompactedWhenTheLockHolderOpensIt) {
+    TempFolder folder;
+    const fs::path child = folder.path() / "Bob.sbk";
+    AnswerLogContents log = sample(1);
+    log.answers.insert(log.answers.end(), compactAnswerCount, answer(5, false, 10));
+    writeBytes(answerLogPath(child, true, 0), answerLogBytes(log));
+    QString reason;
+    auto writer = openChildAnswerLog(child, false, 9, reason); // a log of its own
+    ASSERT_TRUE(writer);
+    EXPECT_TRUE(writer->contents().answers.empty());
+    writer = openChildAnswerLog(child, true, 0, reason);
+    ASSERT_TRUE(writer);
+    const auto kept = static_cast<std::uint32_t>(answersKeptPerFact);
+    const FactSummary summary{3, 5, 7, 0, compactAnswerCount - kept, 0, 0x5A21};
+    EXPECT_EQ(writer->contents().summaries, std::vector<FactSummary>{summary});
+    EXPECT_EQ(writer->contents().answers.size(), 1 + answersKeptPerFact);
+    ASSERT_TRUE(writer->append(answer(6)));
+    EXPECT_EQ(readAnswerLog(answerLogPath(child, true, 0)).contents, writer->contents());
 }
