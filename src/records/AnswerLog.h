@@ -104,7 +104,8 @@ AnswerLogContents compactAnswers(const AnswerLogContents& contents, std::size_t 
 // Takes every log of a run without the lock that no running copy on this computer still
 // writes into the main log: the main log is rewritten atomically with the folded log's id
 // and answers, then the folded log is removed. A log already folded is only removed. A
-// damaged main log is left alone, and so is a damaged log to be folded.
+// damaged main log is left alone, and so is a damaged log to be folded. Only the run holding
+// the child's lock may fold (it alone writes the main log).
 struct FoldOutcome {
     int folded = 0;
     QStringList problems; // one line per log that could not be folded
