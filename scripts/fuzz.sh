@@ -18,7 +18,7 @@ fi
 
 CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTALLYBURROW_FUZZ=ON >/dev/null
-targets=(studentfile helpfile settingsfile journalfile filelayer)
+targets=(studentfile helpfile settingsfile journalfile answerlog filelayer)
 cmake --build "$build" -j2 --target "${targets[@]/#/fuzz_}"
 
 status=0
