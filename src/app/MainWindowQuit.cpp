@@ -22,7 +22,7 @@ QString childName(const StudentRecord& student) {
 
 void MainWindow::keepSession() {
     StudentRecord& student = context_.student;
-    if (student.studentName.empty() || sessionClosed_) {
+    if (sessionClosed_) {
         return;
     }
     if (const WriteOutcome kept = keepSessionChanges(student); !kept && !keepFailureTold_) {

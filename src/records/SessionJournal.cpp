@@ -208,6 +208,9 @@ fs::path journalPath(const StudentRecord& student) {
 }
 
 WriteOutcome keepSessionChanges(StudentRecord& student) {
+    if (student.path.empty()) {
+        return WriteOutcome{true, {}}; // no child is open: nothing to keep
+    }
     const fs::path path = journalPath(student);
     if (student.lock == nullptr && !student.journaledBytes.empty() &&
         entryKind(student.journaledPath) == EntryKind::Missing) {

@@ -58,7 +58,8 @@ constexpr std::int64_t maxJournalFileBytes = 1024 * 1024;
 std::filesystem::path journalPath(const StudentRecord& student);
 
 // Writes this run's journal when the changes differ from those written last; removes it when
-// nothing is changed any more. Called after every change to the record.
+// nothing is changed any more. Called after every change to the record; with no child open
+// it does nothing.
 WriteOutcome keepSessionChanges(StudentRecord& student);
 
 // The run's results were saved in the child's file, or the child chose not to keep them.

@@ -43,7 +43,10 @@ LockOutcome heldLock(const StudentRecord& student, QLockFile& lock) {
 LockOutcome lockStudentFile(StudentRecord& student) {
     const EntryKind kind = entryKind(lockPath(student));
     if (kind != EntryKind::Missing && kind != EntryKind::File) {
-        return LockOutcome{LockStatus::NotAFile, {}, {}, false, entryReason(kind)};
+        LockOutcome outcome;
+        outcome.status = LockStatus::NotAFile;
+        outcome.reason = entryReason(kind);
+        return outcome;
     }
     auto lock = newLock(student);
     if (kind == EntryKind::File &&
@@ -52,7 +55,9 @@ LockOutcome lockStudentFile(StudentRecord& student) {
     }
     if (lock->tryLock(0)) {
         student.lock = std::move(lock);
-        return LockOutcome{LockStatus::Held, {}, {}, false, {}};
+        LockOutcome outcome;
+        outcome.status = LockStatus::Held;
+        return outcome;
     }
     if (lock->error() != QLockFile::LockFailedError) {
         return LockOutcome{};

@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QProgressBar>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTimer>
 
@@ -142,6 +143,8 @@ void MainWindowCommandsTest::learnATableAndDrill() {
     });
     keys("\r15"); // 7 x 2: wrong the moment the 5 is typed
     QCOMPARE(corner, window->startPosition() + QPoint(350, 250));
+    QCOMPARE(window->startPosition() + QPoint(320, 200), // the window starts centred
+             QGuiApplication::primaryScreen()->availableGeometry().center());
     expectKeysBackOn(window, MainId::answerBox);
     keys(" "); // on 7 x 3, once the message has gone
     QCOMPARE(text(window, MainId::answerLabel), QStringLiteral("21"));

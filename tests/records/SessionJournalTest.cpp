@@ -135,6 +135,18 @@ TEST(SessionJournal, ACrashedSessionIsOfferedBackAndNoLeavesTheFile) {
     }
 }
 
+// A new child's defaults, and no child at all, are nothing to keep.
+TEST(SessionJournal, NothingChangedKeepsNoJournal) {
+    TempFolder folder;
+    StudentRecord none;
+    EXPECT_TRUE(keepSessionChanges(none));
+    StudentRecord fresh = opened(folder.path());
+    EXPECT_EQ(fresh.addSubHigh, defaultStoredValue);
+    EXPECT_TRUE(keepSessionChanges(fresh));
+    EXPECT_TRUE(journalsIn(folder.path()).empty());
+    EXPECT_FALSE(fs::exists(".journal"));
+}
+
 // A run without the child's lock keeps a journal of its own, which no other run takes while it
 // still runs; its results join the child's file once it can take the lock.
 TEST(SessionJournal, AReadOnlyRunKeepsItsOwnJournal) {
