@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <memory>
@@ -113,6 +114,10 @@ struct FoldOutcome {
 FoldOutcome foldOrphanedAnswerLogs(const std::filesystem::path& childFile);
 
 // Appends answers to one log, each flushed to the disk before append returns.
+// One answer as its record in the log, and a new log's random id.
+std::array<unsigned char, answerRecordBytes> encodeAnswerRecord(const LoggedAnswer& answer);
+std::uint64_t newAnswerLogId();
+
 class AnswerLogWriter {
 public:
     // Opens the log at the path, making it when it is missing; a compactThreshold above 0

@@ -3,6 +3,7 @@
 
 #include "records/BinaryIo.h"
 #include "records/PackDate.h"
+#include "records/RunName.h"
 #include "records/StudentFile.h"
 #include "records/StudentFolder.h"
 
@@ -14,11 +15,6 @@
 #include <algorithm>
 #include <cstring>
 #include <system_error>
-
-#ifdef Q_OS_UNIX
-#include <cerrno>
-#include <csignal>
-#endif
 
 namespace fs = std::filesystem;
 
@@ -62,25 +58,10 @@ std::int64_t readLe64(ByteReader& reader) {
     return static_cast<std::int64_t>(static_cast<std::uint64_t>(high) << 32 | low);
 }
 
-// A computer's name as it may stand in a file name.
-std::string fileNamePart(const QString& host) {
-    std::string part;
-    for (const QChar c : host.left(64)) {
-        part += c.isLetterOrNumber() && c.unicode() < 128 ? static_cast<char>(c.unicode()) : '_';
-    }
-    return part.empty() ? std::string("computer") : part;
-}
-
 // True when a run of this computer with that process number is still running.
 bool runsHere(const SessionChanges& changes) {
-    if (changes.host != QSysInfo::machineHostName()) {
-        return false;
-    }
-#ifdef Q_OS_UNIX
-    return ::kill(changes.pid, 0) == 0 || errno == EPERM;
-#else
-    return false;
-#endif
+    return changes.host == QSysInfo::machineHostName() &&
+           runsOnThisComputer(computerNamePart(changes.host), changes.pid);
 }
 
 void removeFile(const fs::path& path) {
@@ -196,11 +177,7 @@ std::optional<SessionChanges> readJournalBytes(const std::vector<unsigned char>&
 fs::path journalPath(const StudentRecord& student) {
     fs::path path = student.path;
     if (student.lock == nullptr) {
-        const QString session =
-            QStringLiteral(".%1-%2-%3")
-                .arg(QString::fromStdString(fileNamePart(QSysInfo::machineHostName())))
-                .arg(QCoreApplication::applicationPid())
-                .arg(student.sessionStartMs);
+        const QString session = QStringLiteral(".") + runNamePart(student.sessionStartMs);
         path += session.toStdString();
     }
     path += journalSuffix;
