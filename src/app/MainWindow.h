@@ -19,6 +19,8 @@
 // program's run. A main window (not a bare widget), so assistive technology reads it as a
 // frame. It passes what the child does to the practice engine, draws the engine's view and
 // acts on its outcomes.
+class ScreenReaderNotice;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -46,6 +48,7 @@ signals:
 
 protected:
     void customEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -86,6 +89,8 @@ private:
     void showProblem(const PracticeView& view);
     void showTimers(const PracticeView& view);
     void showFocus(const PracticeView& view);
+    QWidget* focusTarget(const PracticeView& view) const;
+    void speakChanges(const PracticeView& view);
     void actOn(const PracticeOutcome& outcome);
     void announce(const std::string& text);
     void returnFocus();
@@ -95,6 +100,8 @@ private:
     AppContext& context_;
     QWidget* client_ = nullptr; // the 640 x 400 client area holding every control
     QHash<int, QWidget*> controls_;
+    ScreenReaderNotice* notice_ = nullptr;
+    PracticeView spokenView_; // the view as the screen reader last told it
     QPoint startPosition_;
     QtPracticeClock clock_;
     PracticeEngine engine_;
