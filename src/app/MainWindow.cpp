@@ -2,8 +2,8 @@
 #include "app/MainWindow.h"
 
 #include "app/AnswerBox.h"
-#include "app/ScreenReaderNotice.h"
 #include "common/DialogFrame.h"
+#include "common/ScreenReaderNotice.h"
 #include "common/Version.h"
 #include "help/HelpInstall.h"
 #include "help/HelpLocation.h"

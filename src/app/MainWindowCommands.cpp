@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 
-#include "app/ScreenReaderNotice.h"
 #include "app/SpokenPractice.h"
+#include "common/ScreenReaderNotice.h"
 #include "common/TextFit.h"
 
 #include "dialogs/DrillOptionsDialog.h"

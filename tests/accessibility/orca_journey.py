@@ -11,7 +11,6 @@ import os
 import re
 import shutil
 import sys
-import tempfile
 import time
 
 program, tools, out = sys.argv[1:4]
@@ -65,7 +64,6 @@ class Journey:
         return ""
 
 
-os.environ["XDG_DATA_HOME"] = tempfile.mkdtemp(prefix="tb-orca-")
 with OrcaRun(out) as orca:
     j = Journey(orca)
     orca.s.launch([program]).window(None, timeout=40)
