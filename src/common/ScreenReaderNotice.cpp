@@ -79,9 +79,10 @@ protected:
 
 private:
     void speak() {
+        const QString value = combo_->currentText().trimmed();
         ScreenReaderNotice::of(combo_->window())
-            ->sayAfterThisEvent(
-                {combo_->accessibleName() + QStringLiteral(": ") + combo_->currentText()});
+            ->sayAfterThisEvent({combo_->accessibleName() + QStringLiteral(": ") +
+                                 (value.isEmpty() ? QStringLiteral("none") : value)});
     }
     QComboBox* combo_;
 };
@@ -161,7 +162,8 @@ void ScreenReaderNotice::sayPending() {
 
 // The name is set before the notification is shown: the screen reader asks for the name when
 // it gets to the showing, which may be after the next notice; so the notices take turns.
-void ScreenReaderNotice::showNotice(const QStringList& texts) {
+void ScreenReaderNotice::showNotice(QStringList texts) {
+    texts.removeDuplicates(); // one change told twice
     const QString text = texts.join(QStringLiteral(". "));
     // The same notice again at once (a control told twice of one change) is said once.
     if (text.isEmpty() ||

@@ -44,7 +44,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void showNotice(const QStringList& texts);
+    void showNotice(QStringList texts);
     void sayPending();
 
     QList<QWidget*> notices_; // taken in turn: a notice is read after the next is named
