@@ -10,6 +10,10 @@ packages=(
   fonts-dejavu-core fonts-liberation poppler-utils
   desktop-file-utils appstream dpkg-dev file
   locales
+  # The screen-reader test: Orca in a private X session (tests/accessibility/orca_journey.py)
+  orca speech-dispatcher speech-dispatcher-espeak-ng espeak-ng python3-pyatspi
+  gir1.2-atspi-2.0 gir1.2-gtk-3.0 gir1.2-wnck-3.0 python3-speechd python3-dbus
+  xvfb xdotool x11-utils at-spi2-core openbox
 )
 
 missing=()

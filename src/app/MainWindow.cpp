@@ -3,6 +3,7 @@
 
 #include "app/AnswerBox.h"
 #include "common/DialogFrame.h"
+#include "common/ScreenReaderNotice.h"
 #include "common/Version.h"
 #include "help/HelpInstall.h"
 #include "help/HelpLocation.h"
@@ -18,8 +19,10 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QTimer>
+
+#include <QKeyEvent>
+#include <optional>
 
 namespace {
 constexpr int clientWidth = 640;
@@ -117,6 +120,8 @@ void MainWindow::buildControls() {
         widget->setVisible(entry.shownAtStart);
         controls_.insert(entry.id, widget);
     }
+    notice_ = new ScreenReaderNotice(client_);
+    notice_->setObjectName(QStringLiteral("notice"));
 }
 
 QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* problem) {
@@ -169,6 +174,9 @@ QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* probl
     }
     case MainControlKind::TimeBar: {
         auto* bar = new QProgressBar(client_);
+        // Named in words ("Time used: 18 seconds of 60") and read without a value: a screen
+        // reader says a bar's value as a bare percentage every few seconds.
+        setPlainAccessibleRole(bar, QAccessible::ProgressBar);
         bar->setAccessibleName(QStringLiteral("Time used"));
         bar->setTextVisible(false);
         return bar;
@@ -223,27 +231,58 @@ void MainWindow::setColours() {
     setAutoFillBackground(true);
 }
 
-void MainWindow::addAccelerators() {
-    const std::pair<QKeySequence, int> accelerators[] = {
-        {QKeySequence(Qt::Key_Return), MainId::enterKey},
-        {QKeySequence(Qt::Key_Enter), MainId::enterKey},
-        {QKeySequence(Qt::Key_Space), MainId::spaceKey},
-        {QKeySequence(Qt::Key_L), MainId::learn},
-        {QKeySequence(Qt::Key_D), MainId::drill},
-        {QKeySequence(Qt::Key_T), MainId::test},
-        {QKeySequence(Qt::Key_R), MainId::report},
-        {QKeySequence(Qt::Key_C), MainId::config},
-        {QKeySequence(Qt::Key_Q), MainId::quit},
-        {QKeySequence(Qt::Key_H), MainId::help},
-        {QKeySequence(Qt::Key_Escape), MainId::escapeKey},
-        {QKeySequence(Qt::Key_F1), MainId::help},
-    };
-    for (const auto& [keys, id] : accelerators) {
-        auto* shortcut = new QShortcut(keys, this);
-        shortcut->setContext(Qt::WindowShortcut);
-        shortcut->setAutoRepeat(false);
-        connect(shortcut, &QShortcut::activated, this, [this, id = id]() { command(id); });
+namespace {
+// The window's keys and their commands. A key counts without modifiers only (the keypad's
+// Enter carries the keypad modifier), and a key held down acts once.
+struct WindowKey {
+    int key;
+    int command;
+};
+constexpr WindowKey windowKeys[] = {
+    {Qt::Key_Return, MainId::enterKey},  {Qt::Key_Enter, MainId::enterKey},
+    {Qt::Key_Space, MainId::spaceKey},   {Qt::Key_L, MainId::learn},
+    {Qt::Key_D, MainId::drill},          {Qt::Key_T, MainId::test},
+    {Qt::Key_R, MainId::report},         {Qt::Key_C, MainId::config},
+    {Qt::Key_Q, MainId::quit},           {Qt::Key_H, MainId::help},
+    {Qt::Key_Escape, MainId::escapeKey}, {Qt::Key_F1, MainId::help},
+};
+
+std::optional<int> windowKeyCommand(const QKeyEvent& event) {
+    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        return std::nullopt;
     }
+    for (const WindowKey& entry : windowKeys) {
+        if (entry.key == event.key()) {
+            return entry.command;
+        }
+    }
+    return std::nullopt;
+}
+} // namespace
+
+// The window's keys are taken from the key presses that reach its controls, not by shortcuts:
+// a shortcut takes its key before the accessibility bridge has passed the key to the screen
+// reader, so the screen reader's own keys (the keypad's Enter is Orca's "where am I") and its
+// key echo were lost. Now a key the screen reader keeps for itself never reaches the program,
+// and without a screen reader every key, the keypad's Enter included, does what it did.
+void MainWindow::addAccelerators() {
+    installEventFilter(this);
+    for (QWidget* widget : findChildren<QWidget*>()) {
+        widget->installEventFilter(this);
+    }
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (const std::optional<int> id = windowKeyCommand(*key)) {
+            if (!key->isAutoRepeat()) {
+                command(*id);
+            }
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::centreOnScreen() {

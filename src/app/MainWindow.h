@@ -19,6 +19,8 @@
 // program's run. A main window (not a bare widget), so assistive technology reads it as a
 // frame. It passes what the child does to the practice engine, draws the engine's view and
 // acts on its outcomes.
+class ScreenReaderNotice;
+
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -45,6 +47,7 @@ signals:
     void ended();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
@@ -85,6 +88,8 @@ private:
     void showProblem(const PracticeView& view);
     void showTimers(const PracticeView& view);
     void showFocus(const PracticeView& view);
+    QWidget* focusTarget(const PracticeView& view) const;
+    void speakChanges(const PracticeView& view);
     void actOn(const PracticeOutcome& outcome);
     void announce(const std::string& text);
     void returnFocus();
@@ -94,6 +99,8 @@ private:
     AppContext& context_;
     QWidget* client_ = nullptr; // the 640 x 400 client area holding every control
     QHash<int, QWidget*> controls_;
+    ScreenReaderNotice* notice_ = nullptr;
+    PracticeView spokenView_; // the view as the screen reader last told it
     QPoint startPosition_;
     QtPracticeClock clock_;
     PracticeEngine engine_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 
+#include "app/SpokenPractice.h"
+#include "common/ScreenReaderNotice.h"
 #include "common/TextFit.h"
 
 #include "dialogs/DrillOptionsDialog.h"
@@ -237,9 +239,10 @@ void MainWindow::actOn(const PracticeOutcome& outcome) {
 }
 
 // Texts a sighted child learns from the screen itself ("Time's up", the end of a test) are
-// given to assistive technology as the status line's description, which it announces.
+// said by the screen reader and kept as the status line's description.
 void MainWindow::announce(const std::string& text) {
     control(MainId::status)->setAccessibleDescription(qText(text));
+    notice_->say({qText(text)});
 }
 
 // The large instruction buttons keep their font where the text fits, and are condensed or
@@ -274,7 +277,31 @@ void MainWindow::showView(const PracticeView& view) {
         controlAs<QPushButton>(id)->setDefault(view.defaultLook[index]);
     }
     showTimers(view);
+    // Said before the focus moves: the screen reader's reading of the focus comes last and
+    // is not cut short.
+    speakChanges(view);
     showFocus(view);
+}
+
+// What changed on screen since the screen reader last told it, said as one notice; the
+// problem is left out where the focus arriving in the answer box reads it.
+void MainWindow::speakChanges(const PracticeView& view) {
+    QWidget* target = focusTarget(view);
+    const bool focusReadsProblem = target != nullptr && target != QApplication::focusWidget() &&
+                                   target == control(MainId::answerBox);
+    QStringList texts;
+    for (const std::string& text : spokenChanges(spokenView_, view, focusReadsProblem)) {
+        texts << qText(text);
+    }
+    if (view.timeBarShown && spokenView_.timeBarShown) {
+        const std::string timeLeft =
+            timeLeftNotice(view.timeBarMaximum, spokenView_.timeBarPosition, view.timeBarPosition);
+        if (!timeLeft.empty()) {
+            texts << qText(timeLeft);
+        }
+    }
+    spokenView_ = view;
+    notice_->say(texts);
 }
 
 // The problem's parts, and the whole problem as one sentence for screen readers: it names
@@ -291,7 +318,10 @@ void MainWindow::showProblem(const PracticeView& view) {
     if (problem->accessibleName() != spoken) {
         problem->setAccessibleName(spoken); // sends the name change screen readers follow
         control(MainId::answerBox)->setAccessibleDescription(spoken);
-        answer->setAccessibleName(view.answerLabel.empty() ? QStringLiteral("Answer") : spoken);
+    }
+    const QString answerName = qText(answerLabelName(view));
+    if (answer->accessibleName() != answerName) {
+        answer->setAccessibleName(answerName);
     }
 }
 
@@ -299,6 +329,10 @@ void MainWindow::showTimers(const PracticeView& view) {
     auto* bar = controlAs<QProgressBar>(MainId::timeBar);
     bar->setRange(0, view.timeBarMaximum);
     bar->setValue(view.timeBarPosition);
+    const QString barName = qText(timeBarName(view.timeBarPosition, view.timeBarMaximum));
+    if (view.timeBarShown && bar->accessibleName() != barName) {
+        bar->setAccessibleName(barName);
+    }
     bar->setVisible(view.timeBarShown);
     if (view.testTimerRunning != testTimer_.isActive()) {
         view.testTimerRunning ? testTimer_.start() : testTimer_.stop();
@@ -310,13 +344,19 @@ void MainWindow::showTimers(const PracticeView& view) {
     }
 }
 
-void MainWindow::showFocus(const PracticeView& view) {
+// The control the engine moves the focus to in this view, or null.
+QWidget* MainWindow::focusTarget(const PracticeView& view) const {
     if (view.focusMoves == focusMovesShown_) {
-        return;
+        return nullptr;
     }
-    focusMovesShown_ = view.focusMoves;
     QWidget* target = control(idOf(view.focus));
-    if (!target->isHidden()) {
+    return target->isHidden() ? nullptr : target;
+}
+
+void MainWindow::showFocus(const PracticeView& view) {
+    QWidget* target = focusTarget(view);
+    focusMovesShown_ = view.focusMoves;
+    if (target != nullptr) {
         target->setFocus(Qt::OtherFocusReason);
     }
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/ControlTable.h"
 
+#include "common/ScreenReaderNotice.h"
+
 #include "common/TextFit.h"
 
 #include <QCheckBox>
@@ -35,6 +37,7 @@ QWidget* makeControl(QWidget* parent, const ControlRow& row) {
         auto* combo = new QComboBox(parent);
         combo->setEditable(false);
         combo->setAccessibleName(text);
+        speakDropDown(combo);
         return combo;
     }
     case ControlKind::Button:

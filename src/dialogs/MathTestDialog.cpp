@@ -4,6 +4,7 @@
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
 #include "common/NumberText.h"
+#include "common/ScreenReaderNotice.h"
 #include "common/TextFit.h"
 #include "dialogs/ControlIds.h"
 #include "dialogs/DialogTables.h"
@@ -76,10 +77,16 @@ public:
 private:
     int selectedMinutes() const { return textToNumber(minutes_->currentText().toStdString()); }
 
+    // A new count is said as the child changes the time or the kind of test.
     void showCount() {
-        shownCount_ = testProblemCount(selectedMinutes(), options_.checkedKind(),
-                                       student_.addSubPerMin, student_.mulDivPerMin);
-        setFittedText(count_, problemCountText(shownCount_));
+        const int count = testProblemCount(selectedMinutes(), options_.checkedKind(),
+                                           student_.addSubPerMin, student_.mulDivPerMin);
+        const QString text = problemCountText(count);
+        if (isVisible() && count != shownCount_) {
+            ScreenReaderNotice::of(this)->sayAfterThisEvent({text});
+        }
+        shownCount_ = count;
+        setFittedText(count_, text);
     }
 
     const StudentRecord& student_;

@@ -54,6 +54,13 @@ public:
         setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                        Qt::WindowStaysOnTopHint);
         setWindowTitle(QString::fromStdString(caption));
+        // Stars around a caption ("*** WRONG ANSWER ***") are for the eye; spoken they are
+        // "star star star".
+        const QString spoken =
+            QString::fromStdString(caption).remove(QLatin1Char('*')).simplified();
+        if (spoken != windowTitle() && !spoken.isEmpty()) {
+            setAccessibleName(spoken);
+        }
         setWhiteBackground();
         const QFontMetrics metrics(font());
         layout_ = layoutMessage(lineWidths(text, metrics), style, metrics.lineSpacing(),

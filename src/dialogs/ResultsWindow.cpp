@@ -3,6 +3,7 @@
 
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
+#include "common/ScreenReaderNotice.h"
 #include "dialogs/ControlIds.h"
 #include "dialogs/DialogTables.h"
 #include "dialogs/ResultsText.h"
@@ -41,9 +42,25 @@ public:
         setFittedText(findChild<QLabel*>("scoreLabel"),
                       resultsScoreText(summary.correctCount, summary.testProblemCount));
         connectOkCancelButtons(*this);
+        sayFirstWrongAnswer();
     }
 
 private:
+    // The list takes the focus with nothing selected, and a screen reader says only how many
+    // problems it holds; the first one and its right answer are said once the window is read.
+    void sayFirstWrongAnswer() {
+        if (wrongList_.empty()) {
+            return;
+        }
+        QString problem = QString::fromStdString(wrongList_.front().problemText).simplified();
+        if (problem.endsWith('=')) {
+            problem += QStringLiteral(" no answer");
+        }
+        ScreenReaderNotice::of(this)->say(
+            {QStringLiteral("First: ") + problem + QStringLiteral(", correct answer ") +
+             QString::fromStdString(wrongList_.front().correctText).simplified()});
+    }
+
     QWidget* makeWrongList() {
         list_ = new QListWidget(this);
         list_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

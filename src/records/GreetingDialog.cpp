@@ -3,6 +3,7 @@
 
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
+#include "common/ScreenReaderNotice.h"
 #include "common/Version.h"
 #include "records/StudentFolder.h"
 #include "records/StudentName.h"
@@ -58,6 +59,9 @@ GreetingDialog::GreetingDialog(QWidget* owner, const std::vector<std::string>& s
     if (nameList_->count() > 0) {
         nameList_->setCurrentRow(0);
         nameList_->setFocus();
+        // A screen reader reads the list on arrival but not its chosen name.
+        ScreenReaderNotice::of(this)->say(
+            {nameList_->currentItem()->text() + QStringLiteral(" is selected")});
     } else {
         nameBox_->setFocus();
     }

@@ -2,6 +2,7 @@
 #include "report/ProgressReport.h"
 
 #include "common/DialogFrame.h"
+#include "common/ScreenReaderNotice.h"
 #include "records/StudentFolder.h"
 #include "report/ChartWindow.h"
 
@@ -87,6 +88,18 @@ ProgressReportWindow::ProgressReportWindow(const StudentRecord& student, QWidget
     connectControls();
     child<QRadioButton>(this, ReportControl::PercentOption)->setChecked(true);
     fillReport(ReportMode::Percent);
+    // A screen reader reads the window and the table's name on arrival, not what it holds.
+    const int count = scoreList_->topLevelItemCount();
+    QString summary =
+        QStringLiteral("Score history: ") +
+        (count == 0 ? QStringLiteral("no results yet")
+                    : QString::number(count) +
+                          (count == 1 ? QStringLiteral(" result") : QStringLiteral(" results")));
+    if (count > 0) {
+        summary += QStringLiteral(". ") +
+                   rowSpeech(reportCells(allResults(student_).front(), ReportMode::Percent));
+    }
+    ScreenReaderNotice::of(this)->say({summary});
 }
 
 QWidget* ProgressReportWindow::createScoreList() {

@@ -34,18 +34,19 @@ QStringList reportCells(const ScoreRecord& record, ReportMode mode) {
 }
 
 QString cellSpeech(const QStringList& cells, int column) {
-    const QString heading = reportHeadings().value(column).trimmed();
-    if (column == 0) {
-        // The date cell is the one that takes the focus row by row: it says the row's result.
-        QString speech = heading + ", " + cells.value(0);
-        for (int kind = 1; kind < cells.size(); ++kind) {
-            if (!cells[kind].trimmed().isEmpty()) {
-                speech +=
-                    ", " + reportHeadings().value(kind).trimmed() + ", " + cells[kind].trimmed();
-            }
-        }
-        return speech;
-    }
     const QString text = cells.value(column).trimmed();
-    return heading + ", " + (text.isEmpty() ? QString("none") : text) + ", " + cells.value(0);
+    if (column == 0 || text.isEmpty()) {
+        return text;
+    }
+    return reportHeadings().value(column).trimmed() + " " + text;
+}
+
+QString rowSpeech(const QStringList& cells) {
+    QStringList spoken;
+    for (int column = 0; column < cells.size(); ++column) {
+        if (const QString cell = cellSpeech(cells, column); !cell.isEmpty()) {
+            spoken << cell;
+        }
+    }
+    return spoken.join(", ");
 }

@@ -32,8 +32,9 @@ QString formatResult(const ScoreRecord& record, ReportMode mode);
 // kind is filled; a kind outside 1 to 7 shows only the date.
 QStringList reportCells(const ScoreRecord& record, ReportMode mode);
 
-// What a screen reader says for a cell of a row: its column's heading and its text, and for a
-// result its date too ("Add, 71.43, 03-15-2006"); an empty result cell says "none". The date
-// cell, which has the focus as the child moves from row to row, also says the row's result
-// ("Date, 03-15-2006, Add, 71.43").
+// What a screen reader says for a cell of a row. Screen readers read the whole row as the child
+// moves from row to row, so each cell says only itself: the date, the result with its column's
+// heading ("Add 71.43"), and an empty cell nothing.
 QString cellSpeech(const QStringList& cells, int column);
+// The row in one sentence: "03-15-2006, Add 71.43".
+QString rowSpeech(const QStringList& cells);

@@ -43,13 +43,14 @@ TEST(ReportCells, EachKindFillsItsOwnColumn) {
     }
 }
 
-// A screen reader hears each cell with its column's heading, a result with its date, and
-// the date with the row's result.
-TEST(CellSpeech, NamesTheColumnAndTheDate) {
+// A screen reader hears a row once: the date, the result under its column's heading, and
+// nothing for the empty columns.
+TEST(CellSpeech, EachCellSaysItselfAndTheRowIsShort) {
     const QStringList cells = reportCells(score(13423, 1, 7, 5), ReportMode::CorrectOfTotal);
-    EXPECT_EQ(cellSpeech(cells, 0), "Date, 03-15-2006, Add, 5 / 7");
-    EXPECT_EQ(cellSpeech(cells, 1), "Add, 5 / 7, 03-15-2006");
-    EXPECT_EQ(cellSpeech(cells, 7), "Mul/Div, none, 03-15-2006");
-    EXPECT_EQ(cellSpeech(reportCells(score(0, 9, 1, 1), ReportMode::Percent), 0),
-              "Date, 00-00-1980"); // a kind without a column
+    EXPECT_EQ(cellSpeech(cells, 0), "03-15-2006");
+    EXPECT_EQ(cellSpeech(cells, 1), "Add 5 / 7");
+    EXPECT_EQ(cellSpeech(cells, 7), "");
+    EXPECT_EQ(rowSpeech(cells), "03-15-2006, Add 5 / 7");
+    EXPECT_EQ(rowSpeech(reportCells(score(0, 9, 1, 1), ReportMode::Percent)),
+              "00-00-1980"); // a kind without a column
 }

@@ -23,7 +23,10 @@ inline QStringList unnamedFocusableControls(QWidget* window) {
             return; // hidden with everything inside it
         }
         const QAccessible::State state = node->state();
-        if (state.focusable && !state.invisible &&
+        // A table cell blank on screen is blank for a screen reader too.
+        const bool cell =
+            node->role() == QAccessible::Cell || node->role() == QAccessible::TreeItem;
+        if (state.focusable && !state.invisible && !cell &&
             node->text(QAccessible::Name).trimmed().isEmpty()) {
             const QObject* object = node->object();
             unnamed << QString("%1 %2").arg(
