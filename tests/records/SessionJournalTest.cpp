@@ -79,6 +79,8 @@ TEST(SessionJournal, BytesReadBackAndDamageIsRefused) {
                                  {7, 8, 9, 10, 11, 12}, records(1, 2)};
     const auto bytes = journalBytes(changes);
     EXPECT_EQ(readJournalBytes(bytes), changes);
+    const SessionChanges bare{0, 1, "", {}, {}, {}}; // no computer's name, no results
+    EXPECT_EQ(readJournalBytes(journalBytes(bare)), bare);
     for (const std::size_t size : {std::size_t{0}, std::size_t{20}, bytes.size() - 1}) {
         EXPECT_FALSE(readJournalBytes({bytes.begin(), bytes.begin() + size})) << size;
     }

@@ -25,7 +25,7 @@ TEST(Settings, TheFirstNumberOfTheFileIsTheValue) {
         {"-3 \r\n", -3},
         {"42", 42},
         {"12 and more", 12},
-        {"2147483647", 2147483647},
+        {"2147483647 \r\n", 2147483647},
         {"-2147483648 ", -2147483648},
         {"letters\r\n", std::nullopt},
         {"", std::nullopt},
