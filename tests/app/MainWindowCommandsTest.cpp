@@ -69,6 +69,7 @@ private slots:
     void takeAndPrintTestsSeeThemInTheReportAndQuit();
     void quitAsksOnlyForResultsAndNoKeepsTheFile();
     void aKilledRunsResultsComeBackAtTheNextStart();
+    void aFailedSaveAtQuitKeepsTheResults();
     void logoutSignalsReachTheEventLoop();
 };
 
@@ -136,13 +137,16 @@ void MainWindowCommandsTest::learnATableAndDrill() {
              QStringLiteral("7 times 1 equals"));
 
     QPoint corner;
+    QColor ink;
     whenModalOpens([&](QWidget* box) {
         corner = box->pos();
+        ink = box->findChild<QLabel*>()->palette().color(QPalette::WindowText);
         saveShot(box, QStringLiteral("journey-wrong-answer"));
         keys("\r");
     });
     keys("\r15"); // 7 x 2: wrong the moment the 5 is typed
     QCOMPARE(corner, window->startPosition() + QPoint(350, 250));
+    QCOMPARE(ink, QColor(255, 0, 0));
     QCOMPARE(window->startPosition() + QPoint(320, 200), // the window starts centred
              QGuiApplication::primaryScreen()->availableGeometry().center());
     expectKeysBackOn(window, MainId::answerBox);
@@ -314,6 +318,33 @@ void MainWindowCommandsTest::aKilledRunsResultsComeBackAtTheNextStart() {
     loadStudentFile(saved, temp.path(), "Max");
     QCOMPARE(saved.history.size(), 1u);
     QCOMPARE(saved.history.front().correct, 63);
+}
+
+// A save that fails at quit asks again: Cancel keeps the window, Close quits and leaves the
+// results in the journal for the next start.
+void MainWindowCommandsTest::aFailedSaveAtQuitKeepsTheResults() {
+    TempFolder temp;
+    StudentRecord existing;
+    loadStudentFile(existing, temp.path(), "Max");
+    QVERIFY(saveStudentFile(existing));
+    RunningProgram run(temp.path(), QString());
+    appendScore(run.context.student, 100, 1, 1, 12, 11);
+    std::filesystem::remove(temp.path() / "Max.sbk");
+    std::filesystem::create_directory(temp.path() / "Max.sbk"); // nothing can be saved there
+    for (const QMessageBox::StandardButton button : {QMessageBox::Cancel, QMessageBox::Close}) {
+        whenModalOpens([button](QWidget* question) {
+            whenModalOpens(
+                [button](QWidget* failure) {
+                    qobject_cast<QMessageBox*>(failure)->button(button)->click();
+                },
+                question);
+            qobject_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
+        });
+        QTRY_COMPARE(QApplication::activeWindow(), run.window.get());
+        keys("q");
+        QTRY_COMPARE(run.window->isVisible(), button == QMessageBox::Cancel);
+    }
+    QVERIFY(std::filesystem::is_regular_file(temp.path() / "Max.sbk.journal"));
 }
 
 // A logout or a kill request reaches the event loop (which then ends the run keeping the

@@ -47,6 +47,13 @@ TEST(AnswerLog, WhatIsWrittenReadsBack) {
         EXPECT_EQ(read.contents, log);
         EXPECT_EQ(read.wholeBytes, bytes.size());
     }
+    // The header's checksum is the standard CRC-32, so other tools can check a log too.
+    AnswerLogContents empty;
+    empty.logId = 0x0123456789ABCDEFULL;
+    const std::vector<unsigned char> header = answerLogBytes(empty);
+    ASSERT_EQ(header.size(), 32u);
+    EXPECT_EQ(std::vector<unsigned char>(header.begin() + 28, header.end()),
+              (std::vector<unsigned char>{0x26, 0x54, 0xd5, 0xf5}));
 }
 
 // A record cut or garbled at any byte at the end is dropped, the answers before it kept, and
