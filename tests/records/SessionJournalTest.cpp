@@ -105,7 +105,7 @@ TEST(SessionJournal, ACrashedSessionIsOfferedBackAndNoLeavesTheFile) {
             StudentRecord run = opened(folder.path());
             appendScore(run, played.date, 1, 1, 10, 9);
             run.mulDivHigh = 9;
-            noteLearnChoice(run, 2, 5);
+            noteLearnChoice(run, 2, 0); // another operation, the same number
             ASSERT_TRUE(keepSessionChanges(run));
             if (ending == QuitWithNo) {
                 dropSessionJournal(run);
@@ -128,7 +128,7 @@ TEST(SessionJournal, ACrashedSessionIsOfferedBackAndNoLeavesTheFile) {
             EXPECT_EQ(resultsIn(file).back(), played);
             StudentRecord reread = opened(folder.path());
             EXPECT_EQ(reread.mulDivHigh, 9);
-            EXPECT_EQ(reread.lastLearnNumber, 5);
+            EXPECT_EQ(reread.lastLearnOp, 2);
         } else if (ending == CrashThenDiscard) {
             dropUnsavedSession(unsaved[0]);
         }

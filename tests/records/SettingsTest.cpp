@@ -26,6 +26,7 @@ TEST(Settings, TheFirstNumberOfTheFileIsTheValue) {
         {"42", 42},
         {"12 and more", 12},
         {"2147483647 \r\n", 2147483647},
+        {"000000000012", 12},
         {"-2147483648 ", -2147483648},
         {"letters\r\n", std::nullopt},
         {"", std::nullopt},
