@@ -10,6 +10,7 @@
 #include <QByteArrayView>
 #include <QCoreApplication>
 #include <QDateTime>
+#include <QStringDecoder>
 #include <QSysInfo>
 
 #include <algorithm>
@@ -169,8 +170,12 @@ std::optional<SessionChanges> readJournalBytes(const std::vector<unsigned char>&
     if (hostBytes < 0 || hostAt + 4 + static_cast<std::size_t>(hostBytes) + 4 != bytes.size()) {
         return std::nullopt;
     }
-    changes.host =
-        QString::fromUtf8(reinterpret_cast<const char*>(bytes.data() + hostAt + 4), hostBytes);
+    // The name as the program wrote it: UTF-8 of at most maxHostBytes.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    changes.host = utf8(QByteArrayView(bytes.data() + hostAt + 4, hostBytes));
+    if (utf8.hasError() || static_cast<std::size_t>(hostBytes) > maxHostBytes) {
+        return std::nullopt;
+    }
     return changes;
 }
 
