@@ -57,6 +57,15 @@ std::uint32_t answerLimitMs(std::uint32_t typingAllowanceMs) {
     return held(std::uint64_t{baseAnswerLimitMs} + typingAllowanceMs);
 }
 
+std::uint32_t childAnswerLimitMs(const AnswerLogContents& log) {
+    std::uint32_t typing = 0;
+    std::uint32_t chosen = 0;
+    for (const LimitSetting& limit : log.limits) {
+        (limit.source == LimitSource::GrownUp ? chosen : typing) = limit.milliseconds;
+    }
+    return chosen != 0 ? chosen : answerLimitMs(typing);
+}
+
 std::size_t FluencyGrid::count(FactState state) const {
     return static_cast<std::size_t>(std::count_if(
         cells.begin(), cells.end(), [state](const FactFluency& c) { return c.state == state; }));

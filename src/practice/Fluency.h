@@ -20,6 +20,9 @@ enum class FactState { NotTried, NotYet, Slow, Known };
 // The limit for an answer: 3 seconds, plus the time the child needs to type an answer.
 constexpr std::uint32_t baseAnswerLimitMs = 3000;
 std::uint32_t answerLimitMs(std::uint32_t typingAllowanceMs);
+// The child's limit: the newest one a grown-up chose, else the base limit widened by the
+// child's newest measured typing time.
+std::uint32_t childAnswerLimitMs(const AnswerLogContents& log);
 
 struct FactFluency {
     Problem fact;

@@ -34,7 +34,7 @@ constexpr std::uint16_t logVersion = 1;
 constexpr std::size_t checkedBytes = answerRecordBytes - 4;
 const char logSuffix[] = ".answers";
 
-enum RecordKind : unsigned char { AnswerKind = 1, SummaryKind = 2, FoldedKind = 3 };
+enum RecordKind : unsigned char { AnswerKind = 1, SummaryKind = 2, FoldedKind = 3, LimitKind = 4 };
 enum Flags : unsigned char { RightFlag = 1, TimedOutFlag = 2 };
 
 constexpr std::array<std::uint32_t, 256> crcTable = [] {
@@ -125,6 +125,15 @@ Block foldedBlock(std::uint64_t id) {
     return b;
 }
 
+Block limitBlock(const LimitSetting& l) {
+    Block b = factBlock(LimitKind, 0, 0, 0);
+    b[2] = static_cast<unsigned char>(l.source);
+    put32(b.data() + 12, l.milliseconds);
+    put16(b.data() + 16, l.date);
+    seal(b);
+    return b;
+}
+
 // Decodes one sealed record; false when it is none the reader knows (a foreign record).
 bool decodeRecord(const unsigned char* b, AnswerLogContents& out) {
     const int operation = b[1];
@@ -157,6 +166,13 @@ bool decodeRecord(const unsigned char* b, AnswerLogContents& out) {
         }
         out.folded.push_back(static_cast<std::uint64_t>(get32(b + 8)) << 32 | get32(b + 4));
         return true;
+    case LimitKind:
+        if (operation != 0 || (b[2] != 1 && b[2] != 2) || first != 0 || second != 0 ||
+            std::any_of(b + 18, b + checkedBytes, [](auto c) { return c != 0; })) {
+            return false;
+        }
+        out.limits.push_back({static_cast<LimitSource>(b[2]), get32(b + 12), get16(b + 16)});
+        return true;
     default:
         return false;
     }
@@ -166,6 +182,10 @@ bool decodeRecord(const unsigned char* b, AnswerLogContents& out) {
 
 std::array<unsigned char, answerRecordBytes> encodeAnswerRecord(const LoggedAnswer& answer) {
     return answerBlock(answer);
+}
+
+std::array<unsigned char, answerRecordBytes> encodeLimitRecord(const LimitSetting& limit) {
+    return limitBlock(limit);
 }
 
 std::uint64_t newAnswerLogId() {
@@ -185,7 +205,7 @@ std::uint32_t addHeld(std::uint32_t a, std::uint64_t b) {
 std::vector<unsigned char> answerLogBytes(const AnswerLogContents& contents) {
     std::vector<unsigned char> bytes;
     bytes.reserve(answerRecordBytes * (1 + contents.folded.size() + contents.summaries.size() +
-                                       contents.answers.size()));
+                                       contents.answers.size() + contents.limits.size()));
     const auto add = [&bytes](const Block& b) { bytes.insert(bytes.end(), b.begin(), b.end()); };
     add(headerBlock(contents.logId));
     for (const std::uint64_t id : contents.folded) {
@@ -196,6 +216,9 @@ std::vector<unsigned char> answerLogBytes(const AnswerLogContents& contents) {
     }
     for (const LoggedAnswer& a : contents.answers) {
         add(answerBlock(a));
+    }
+    for (const LimitSetting& l : contents.limits) {
+        add(limitBlock(l));
     }
     return bytes;
 }
@@ -299,6 +322,14 @@ AnswerLogContents compactAnswers(const AnswerLogContents& contents, std::size_t 
     for (std::size_t i = 0; i < contents.answers.size(); ++i) {
         if (kept[i]) {
             out.answers.push_back(contents.answers[i]);
+        }
+    }
+    for (const LimitSource source : {LimitSource::TypingTime, LimitSource::GrownUp}) {
+        const auto newest =
+            std::find_if(contents.limits.rbegin(), contents.limits.rend(),
+                         [source](const LimitSetting& l) { return l.source == source; });
+        if (newest != contents.limits.rend()) {
+            out.limits.push_back(*newest);
         }
     }
     return out;

@@ -37,6 +37,9 @@
 //           milliseconds of its right answers added up (held at the limit), the newest date.
 //   kind 3, a folded log: the operands hold the id of a log folded in (low, high 32 bits), so
 //           that folding the same log again adds nothing.
+//   kind 4, the child's answer limit: operation 0, flags 1 the child's measured typing time, 2
+//           a limit a grown-up chose (0 ms: back to the measured one); the milliseconds, the
+//           date. The newest of each source counts.
 // A record whose checksum fails at the end of the file (or a partial one) is one torn by a
 // kill: it is ignored, and cut off before the next answer is appended. A failing record
 // followed by good ones is damage: the log is then read but never appended to or rewritten.
@@ -65,11 +68,21 @@ struct FactSummary {
     bool operator==(const FactSummary&) const = default;
 };
 
+enum class LimitSource { TypingTime = 1, GrownUp = 2 };
+struct LimitSetting {
+    LimitSource source = LimitSource::TypingTime;
+    std::uint32_t milliseconds = 0;
+    std::uint16_t date = 0;
+
+    bool operator==(const LimitSetting&) const = default;
+};
+
 struct AnswerLogContents {
     std::uint64_t logId = 0;
     std::vector<std::uint64_t> folded; // ids of the logs folded in
     std::vector<FactSummary> summaries;
     std::vector<LoggedAnswer> answers; // oldest first
+    std::vector<LimitSetting> limits;  // oldest first
 
     bool operator==(const AnswerLogContents&) const = default;
 };
@@ -99,7 +112,7 @@ std::filesystem::path answerLogPath(const std::filesystem::path& childFile, bool
                                     std::int64_t runStartMs);
 
 // The answers older than the newest keepPerFact of each fact become (or join) the fact's
-// summary; the kept answers stay in their order.
+// summary; the kept answers stay in their order, and so does the newest limit of each source.
 AnswerLogContents compactAnswers(const AnswerLogContents& contents, std::size_t keepPerFact);
 
 // Takes every log of a run without the lock that no running copy on this computer still
@@ -116,6 +129,7 @@ FoldOutcome foldOrphanedAnswerLogs(const std::filesystem::path& childFile);
 // Appends answers to one log, each flushed to the disk before append returns.
 // One answer as its record in the log, and a new log's random id.
 std::array<unsigned char, answerRecordBytes> encodeAnswerRecord(const LoggedAnswer& answer);
+std::array<unsigned char, answerRecordBytes> encodeLimitRecord(const LimitSetting& limit);
 std::uint64_t newAnswerLogId();
 
 class AnswerLogWriter {
@@ -130,12 +144,14 @@ public:
     AnswerLogWriter& operator=(const AnswerLogWriter&) = delete;
 
     WriteOutcome append(const LoggedAnswer& answer);
+    WriteOutcome append(const LimitSetting& limit);
     // What the log held when opened, plus every answer appended since.
     const AnswerLogContents& contents() const { return contents_; }
 
 private:
     AnswerLogWriter() = default;
     bool reopen(QString& reason);
+    WriteOutcome appendRecord(const std::array<unsigned char, answerRecordBytes>& block);
 
     std::filesystem::path path_;
     AnswerLogContents contents_;

@@ -86,6 +86,8 @@ FoldOutcome foldOrphanedAnswerLogs(const fs::path& childFile) {
                                   side.contents.summaries.end());
             into.answers.insert(into.answers.end(), side.contents.answers.begin(),
                                 side.contents.answers.end());
+            into.limits.insert(into.limits.end(), side.contents.limits.begin(),
+                               side.contents.limits.end());
             const WriteOutcome written = writeFileAtomically(mainPath, answerLogBytes(into));
             if (!written) {
                 outcome.problems << QStringLiteral("%1: %2").arg(pathText(mainPath),
@@ -200,6 +202,23 @@ bool AnswerLogWriter::reopen(QString& reason) {
 }
 
 WriteOutcome AnswerLogWriter::append(const LoggedAnswer& answer) {
+    const WriteOutcome written = appendRecord(encodeAnswerRecord(answer));
+    if (written) {
+        contents_.answers.push_back(answer);
+    }
+    return written;
+}
+
+WriteOutcome AnswerLogWriter::append(const LimitSetting& limit) {
+    const WriteOutcome written = appendRecord(encodeLimitRecord(limit));
+    if (written) {
+        contents_.limits.push_back(limit);
+    }
+    return written;
+}
+
+WriteOutcome
+AnswerLogWriter::appendRecord(const std::array<unsigned char, answerRecordBytes>& block) {
     // A log of a run without the lock that the lock holder folded in is gone: a new one starts.
     if (entryKind(path_) == EntryKind::Missing) {
         contents_ = AnswerLogContents{};
@@ -213,7 +232,6 @@ WriteOutcome AnswerLogWriter::append(const LoggedAnswer& answer) {
     if (!handle_) {
         return {false, QStringLiteral("the answer log is not open")};
     }
-    const auto block = encodeAnswerRecord(answer);
 #ifdef Q_OS_UNIX
     std::size_t done = 0;
     while (done < block.size()) {
@@ -247,7 +265,6 @@ WriteOutcome AnswerLogWriter::append(const LoggedAnswer& answer) {
     }
 #endif
     size_ += answerRecordBytes;
-    contents_.answers.push_back(answer);
     return {true, {}};
 }
 

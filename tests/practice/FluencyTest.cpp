@@ -47,6 +47,25 @@ TEST(Fluency, TheLastTriesGiveTheState) {
     EXPECT_EQ(answerLimitMs(0xFFFFFFFFU), 0xFFFFFFFFU);
 }
 
+// The newest limit of each source counts; a grown-up's limit of 0 gives the measured one back,
+// and compaction keeps just those newest ones.
+TEST(Fluency, TheChildsLimitIsTheNewestChosenElseTheMeasuredOne) {
+    using L = LimitSource;
+    const std::pair<std::vector<LimitSetting>, std::uint32_t> cases[] = {
+        {{}, 3000},
+        {{{L::TypingTime, 800, 0}, {L::TypingTime, 600, 0}}, 3600},
+        {{{L::GrownUp, 5000, 0}, {L::TypingTime, 600, 0}}, 5000},
+        {{{L::GrownUp, 5000, 0}, {L::GrownUp, 0, 0}, {L::TypingTime, 700, 0}}, 3700},
+    };
+    for (const auto& [limits, expected] : cases) {
+        AnswerLogContents log;
+        log.limits = limits;
+        EXPECT_EQ(childAnswerLimitMs(log), expected) << limits.size();
+        EXPECT_EQ(childAnswerLimitMs(compactAnswers(log, 1)), expected) << limits.size();
+        EXPECT_LE(compactAnswers(log, 1).limits.size(), 2U);
+    }
+}
+
 TEST(Fluency, TheGridHoldsEachFactOfTheRangesOnce) {
     AnswerLogContents log; // 3 - 1, the cell (2, 1): right twice, then missed
     log.answers = {{2, 3, 1, true, false, 900, 0},

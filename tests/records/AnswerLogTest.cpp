@@ -40,6 +40,7 @@ TEST(AnswerLog, WhatIsWrittenReadsBack) {
     mixed.folded = {1, 0xFFFFFFFF00000000ULL};
     mixed.summaries = {{4, -2147483647 - 1, 2147483647, 4000000000U, 3, 0xFFFFFFFFU, 0xFFFF}};
     mixed.answers.push_back({1, -5, 0, false, true, 0xFFFFFFFFU, 0});
+    mixed.limits = {{LimitSource::TypingTime, 1250, 0x5A21}, {LimitSource::GrownUp, 0, 0xFFFF}};
     for (const AnswerLogContents& log : {AnswerLogContents{}, sample(1), mixed}) {
         const std::vector<unsigned char> bytes = answerLogBytes(log);
         const AnswerLogRead read = readAnswerLogBytes(bytes);
