@@ -4,25 +4,16 @@
 #include "app/AnswerBox.h"
 #include "common/DialogFrame.h"
 #include "common/ScreenReaderNotice.h"
-#include "common/Version.h"
-#include "help/HelpInstall.h"
-#include "help/HelpLocation.h"
-#include "records/GreetingDialog.h"
-#include "records/StudentFolder.h"
-#include "records/StudentOpening.h"
 
 #include <QAccessibleWidget>
+#include <QAction>
 #include <QApplication>
-#include <QCoreApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
-#include <QTimer>
-
-#include <QKeyEvent>
-#include <optional>
 
 namespace {
 constexpr int clientWidth = 640;
@@ -79,10 +70,10 @@ static void initResources() {
     Q_INIT_RESOURCE(app);
 }
 
-MainWindow::MainWindow(AppContext& context, const std::filesystem::path& dataFolderPath)
+MainWindow::MainWindow(AppContext& context)
     : QMainWindow(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                                Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
-      context_(context), engine_(clock_, context.student) {
+      context_(context), actions_(createMainActions(this)), engine_(clock_, context.student) {
     setWindowTitle(QStringLiteral("Tallyburrow"));
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
@@ -94,7 +85,13 @@ MainWindow::MainWindow(AppContext& context, const std::filesystem::path& dataFol
     icon.addFile(QStringLiteral(":/icons/happy16.png"));
     setWindowIcon(icon);
     buildControls();
-    initialise(dataFolderPath);
+    setColours();
+    connectActions();
+    watchKeys();
+    centreOnScreen();
+    startPosition_ = pos();
+    connectPractice();
+    showView(engine_.view());
 }
 
 void MainWindow::buildControls() {
@@ -138,9 +135,14 @@ QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* probl
         return panel;
     }
     case MainControlKind::ToolbarButton: {
-        auto* button = new QPushButton(text, client_);
+        // The button shows its action, and Enter on it presses it as on a dialog's button.
+        QAction* action = actions_.toolbar().at(entry.id - MainId::learn);
+        auto* button = new QPushButton(action->text(), client_);
         button->setFocusPolicy(Qt::StrongFocus);
-        connect(button, &QPushButton::clicked, this, [this, id = entry.id] { command(id); });
+        button->setAutoDefault(true);
+        connect(button, &QPushButton::clicked, action, &QAction::trigger);
+        connect(action, &QAction::changed, button,
+                [button, action] { button->setText(action->text()); });
         return button;
     }
     case MainControlKind::Problem: {
@@ -185,27 +187,6 @@ QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* probl
     return nullptr;
 }
 
-void MainWindow::initialise(const std::filesystem::path& dataFolderPath) {
-    setColours();
-    addAccelerators();
-    centreOnScreen();
-    initDataFolder(dataFolderPath, context_.data, context_.settings);
-    const ReadOutcome& settingsRead = context_.data.settingsRead;
-    if (settingsRead.status != ReadStatus::Loaded && settingsRead.status != ReadStatus::Missing) {
-        QMessageBox::warning(nullptr, QStringLiteral("Settings not read"),
-                             settingsProblemText(context_.data.settingsPath, settingsRead.reason));
-    }
-    installHelpFile(context_.data.helpPath, installedHelpFilePath());
-    if (!helpFileExists(context_.data)) {
-        QMessageBox::critical(nullptr, QStringLiteral("Helpfile not found"),
-                              QStringLiteral("Help is unavailable"));
-    }
-    startPosition_ = pos();
-    connectPractice();
-    showView(engine_.view());
-    QTimer::singleShot(0, this, &MainWindow::greet); // once the window is shown
-}
-
 void MainWindow::connectPractice() {
     testTimer_.setInterval(testTickMs);
     connect(&testTimer_, &QTimer::timeout, this, [this] { practise([](auto& e) { e.tick(); }); });
@@ -215,10 +196,10 @@ void MainWindow::connectPractice() {
             [this](const QString& text) {
                 practise([&text](auto& e) { e.answerTyped(text.toStdString()); });
             });
-    connect(controlAs<QPushButton>(MainId::next), &QPushButton::clicked, this,
-            [this] { command(MainId::enterKey); });
-    connect(controlAs<QPushButton>(MainId::showAnswer), &QPushButton::clicked, this,
-            [this] { command(MainId::spaceKey); });
+    connect(controlAs<QPushButton>(MainId::next), &QPushButton::clicked, actions_.next,
+            &QAction::trigger);
+    connect(controlAs<QPushButton>(MainId::showAnswer), &QPushButton::clicked, actions_.showAnswer,
+            &QAction::trigger);
 }
 
 void MainWindow::setColours() {
@@ -231,41 +212,9 @@ void MainWindow::setColours() {
     setAutoFillBackground(true);
 }
 
-namespace {
-// The window's keys and their commands. A key counts without modifiers only (the keypad's
-// Enter carries the keypad modifier), and a key held down acts once.
-struct WindowKey {
-    int key;
-    int command;
-};
-constexpr WindowKey windowKeys[] = {
-    {Qt::Key_Return, MainId::enterKey},  {Qt::Key_Enter, MainId::enterKey},
-    {Qt::Key_Space, MainId::spaceKey},   {Qt::Key_L, MainId::learn},
-    {Qt::Key_D, MainId::drill},          {Qt::Key_T, MainId::test},
-    {Qt::Key_R, MainId::report},         {Qt::Key_C, MainId::config},
-    {Qt::Key_Q, MainId::quit},           {Qt::Key_H, MainId::help},
-    {Qt::Key_Escape, MainId::escapeKey}, {Qt::Key_F1, MainId::help},
-};
-
-std::optional<int> windowKeyCommand(const QKeyEvent& event) {
-    if ((event.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
-        return std::nullopt;
-    }
-    for (const WindowKey& entry : windowKeys) {
-        if (entry.key == event.key()) {
-            return entry.command;
-        }
-    }
-    return std::nullopt;
-}
-} // namespace
-
-// The window's keys are taken from the key presses that reach its controls, not by shortcuts:
-// a shortcut takes its key before the accessibility bridge has passed the key to the screen
-// reader, so the screen reader's own keys (the keypad's Enter is Orca's "where am I") and its
-// key echo were lost. Now a key the screen reader keeps for itself never reaches the program,
-// and without a screen reader every key, the keypad's Enter included, does what it did.
-void MainWindow::addAccelerators() {
+// The window's keys trigger their actions from the key presses that reach its controls (see
+// MainActions.h); a key held down acts once.
+void MainWindow::watchKeys() {
     installEventFilter(this);
     for (QWidget* widget : findChildren<QWidget*>()) {
         widget->installEventFilter(this);
@@ -275,14 +224,36 @@ void MainWindow::addAccelerators() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (const std::optional<int> id = windowKeyCommand(*key)) {
-            if (!key->isAutoRepeat()) {
-                command(*id);
+        if (QAction* action = actionForKey(actions_, *key)) {
+            if (key->isAutoRepeat()) {
+                return true;
             }
+            if (action == actions_.next && pressToolbarButton(watched)) {
+                return false; // the button presses itself
+            }
+            action->trigger();
             return true;
         }
     }
     return QMainWindow::eventFilter(watched, event);
+}
+
+// Enter on a toolbar button presses it (the button's own Enter handling), unless the run keeps
+// Enter for itself.
+bool MainWindow::pressToolbarButton(QObject* watched) {
+    const int id = watched->objectName().toInt();
+    if (id < MainId::learn || id > MainId::help || engine_.keepsEnter()) {
+        return false;
+    }
+    practise([id](auto& e) { e.enterPressed(static_cast<ToolbarButton>(id - MainId::learn)); });
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    testTimer_.stop();
+    flashTimer_.stop();
+    event->accept();
+    emit ended();
 }
 
 void MainWindow::centreOnScreen() {
@@ -290,23 +261,4 @@ void MainWindow::centreOnScreen() {
         const QRect area = screen->availableGeometry();
         move(area.center() - QPoint(clientWidth / 2, clientHeight / 2));
     }
-}
-
-void MainWindow::greet() {
-    practise([](auto& e) { e.reset(); });
-    tellUnsavableFolder();
-    GreetingDialog greeting(this, context_.data.studentNames, [this]() { openHelp(""); });
-    if (runCentredWindowModal(greeting) != QDialog::Accepted) {
-        endingAtOnce_ = true; // no quit sequence: nothing has been opened or written
-        close();              // the last window: the program ends
-        return;
-    }
-    const std::string& name = greeting.confirmedName();
-    if (!openStudentOrAsk(this, context_.student, context_.data.folder, name)) {
-        QTimer::singleShot(0, this, &MainWindow::greet); // another name
-        return;
-    }
-    setWindowTitle(QStringLiteral("Tallyburrow (ver ") + QString::fromLatin1(appVersionText) +
-                   QStringLiteral(") - ") + displayName(name));
-    activateWindow();
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "app/MainActions.h"
 #include "app/MainWindowControls.h"
 #include "practice/PracticeEngine.h"
 #include "practice/QtPracticeClock.h"
@@ -15,35 +16,32 @@
 #include <optional>
 #include <string>
 
-// The program's one top-level window: the toolbar and the practice area. Its life is the
-// program's run. A main window (not a bare widget), so assistive technology reads it as a
-// frame. It passes what the child does to the practice engine, draws the engine's view and
-// acts on its outcomes.
+// The program's one top-level window: the toolbar and the practice area. A main window (not a
+// bare widget), so assistive technology reads it as a frame. It runs the commands, passes what
+// the child does to the practice engine, draws the engine's view and acts on its outcomes;
+// what the child's record must take it passes on to the record's owner.
 class ScreenReaderNotice;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    // Builds and initialises the window; the data folder is created or read at once and the
-    // greeting is queued, to be shown once the window is visible.
-    MainWindow(AppContext& context, const std::filesystem::path& dataFolderPath);
+    // The practice area starts empty; the child's record is read, never changed, here.
+    explicit MainWindow(AppContext& context);
 
     AppContext& context() { return context_; }
     QPoint startPosition() const { return startPosition_; }
     // The control of that number (see MainWindowControls.h).
     QWidget* control(int id) const { return controls_.value(id); }
-
-    // Carries out one command of the window (toolbar buttons, accelerators).
-    void command(int id);
-
-    // The session ends at once (a logout, a shutdown, a kill signal): what the child did is in
-    // the journal already and stays there, to be offered back at the next opening; the
-    // child's lock is let go. Nothing is asked.
-    void endKeepingSession();
+    const MainActions& actions() const { return actions_; }
+    void openHelp(const std::string& caption);
 
 signals:
-    // The window has closed for good: the program ends, also when the help window (which
-    // has no owner) is still open.
+    // A finished test's result, for the child's history: on the disk before the results show.
+    void scoreEarned(const ScoreRecord& score);
+    void learnChosen(int operation, int number);
+    // A command has run that may have changed the record (a printed score, a Config change).
+    void recordMayHaveChanged();
+    // The window has closed for good.
     void ended();
 
 protected:
@@ -55,25 +53,18 @@ private:
     QWidget* buildControl(const MainWindowControl& entry, QWidget* problem);
     static QFont controlFont(ControlFont font, const QFont& base);
     void showButtonText(int id, const QString& text);
-    void initialise(const std::filesystem::path& dataFolderPath);
     void setColours();
-    void addAccelerators();
+    void connectActions();
+    void watchKeys();
+    bool pressToolbarButton(QObject* watched);
     void connectPractice();
     void centreOnScreen();
-    void greet();
     void learn();
     void drill();
     void test();
     void report();
     void configure();
-    void openHelp(const std::string& caption);
-    bool quitSequence();
-    bool keepOrDropSession();
-    bool saveStudentOrAsk();
-    void saveSettingsAtQuit();
-    void keepSession();
-    void tellUnsavableFolder();
-    void tellKeptForLater();
+    void quit();
 
     // Every call into the engine goes through here: then the view is drawn and the outcomes
     // are acted on.
@@ -91,12 +82,14 @@ private:
     QWidget* focusTarget(const PracticeView& view) const;
     void speakChanges(const PracticeView& view);
     void actOn(const PracticeOutcome& outcome);
+    void showWrongAnswer(const PracticeOutcome& outcome);
+    void showResults(const PracticeOutcome& outcome);
     void announce(const std::string& text);
     void returnFocus();
-    std::optional<ToolbarButton> focusedToolbarButton() const;
     template <typename T> T* controlAs(int id) const { return qobject_cast<T*>(control(id)); }
 
     AppContext& context_;
+    MainActions actions_;
     QWidget* client_ = nullptr; // the 640 x 400 client area holding every control
     QHash<int, QWidget*> controls_;
     ScreenReaderNotice* notice_ = nullptr;
@@ -107,9 +100,4 @@ private:
     QTimer testTimer_;
     QTimer flashTimer_;
     int focusMovesShown_ = 0;
-    bool endingAtOnce_ = false;
-    bool keepFailureTold_ = false; // the journal could not be written, and the child was told
-    bool overflowTold_ = false;    // the history outgrew the file, and the child was told
-    bool folderTold_ = false;      // nothing can be saved in the folder, and the child was told
-    bool sessionClosed_ = false;   // the quit has kept or dropped the session
 };

@@ -18,8 +18,10 @@
 #include "report/ConfigureDialog.h"
 #include "report/ProgressReport.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QDate>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -43,10 +45,6 @@ const QColor wrongAnswerColour(255, 0, 0);
 
 QString qText(const std::string& text) {
     return QString::fromStdString(text);
-}
-
-ToolbarButton buttonOf(int id) {
-    return static_cast<ToolbarButton>(id - MainId::learn);
 }
 
 int idOf(PracticeFocus focus) {
@@ -76,55 +74,31 @@ int statusWidth(StatusRoom room) {
 }
 } // namespace
 
-void MainWindow::command(int id) {
-    switch (id) {
-    case MainId::learn:
-        learn();
-        break;
-    case MainId::drill:
-        drill();
-        break;
-    case MainId::test:
-        test();
-        break;
-    case MainId::report:
-        report();
-        break;
-    case MainId::config:
-        configure();
-        break;
-    case MainId::quit:
-        close();
-        if (isVisible()) {
-            returnFocus(); // the child chose to stay
-        }
-        return;
-    case MainId::help:
-        openHelp("Tallyburrow help");
-        break;
-    case MainId::escapeKey:
-        practise([](auto& e) { e.escape(); });
-        break;
-    case MainId::enterKey:
-        practise([focused = focusedToolbarButton()](auto& e) { e.enter(focused); });
-        break;
-    case MainId::spaceKey:
-        practise([](auto& e) { e.space(); });
-        break;
-    default:
-        break;
+void MainWindow::connectActions() {
+    connect(actions_.learn, &QAction::triggered, this, &MainWindow::learn);
+    connect(actions_.drill, &QAction::triggered, this, &MainWindow::drill);
+    connect(actions_.test, &QAction::triggered, this, &MainWindow::test);
+    connect(actions_.report, &QAction::triggered, this, &MainWindow::report);
+    connect(actions_.config, &QAction::triggered, this, &MainWindow::configure);
+    connect(actions_.quit, &QAction::triggered, this, &MainWindow::quit);
+    connect(actions_.help, &QAction::triggered, this, [this] { openHelp("Tallyburrow help"); });
+    connect(actions_.next, &QAction::triggered, this,
+            [this] { practise([](auto& e) { e.enter(); }); });
+    connect(actions_.showAnswer, &QAction::triggered, this,
+            [this] { practise([](auto& e) { e.space(); }); });
+    connect(actions_.stop, &QAction::triggered, this,
+            [this] { practise([](auto& e) { e.escape(); }); });
+    // A printed score or a Config change is on the disk at once.
+    for (QAction* action : {actions_.test, actions_.config}) {
+        connect(action, &QAction::triggered, this, &MainWindow::recordMayHaveChanged);
     }
-    keepSession(); // a Learn choice, a printed score, a Config change: on the disk at once
 }
 
-std::optional<ToolbarButton> MainWindow::focusedToolbarButton() const {
-    QWidget* focused = QApplication::focusWidget();
-    for (int id = MainId::learn; id <= MainId::help; ++id) {
-        if (focused != nullptr && control(id) == focused) {
-            return buttonOf(id);
-        }
+void MainWindow::quit() {
+    close(); // the record's owner may keep the window open
+    if (isVisible()) {
+        returnFocus(); // the child chose to stay
     }
-    return std::nullopt;
 }
 
 void MainWindow::learn() {
@@ -206,36 +180,40 @@ void MainWindow::actOn(const PracticeOutcome& outcome) {
     case PracticeOutcome::Kind::Beep:
         QApplication::beep();
         break;
-    case PracticeOutcome::Kind::WrongAnswerMessage: {
-        const QPoint corner = startPosition_ + wrongAnswerOffset;
-        showMessage(outcome.text, wrongAnswerStyle, outcome.caption, 1, corner.x(), corner.y(),
-                    wrongAnswerColour);
-        returnFocus();
-        practise([](auto& e) { e.wrongAnswerMessageClosed(); });
+    case PracticeOutcome::Kind::WrongAnswerMessage:
+        showWrongAnswer(outcome);
         break;
-    }
-    case PracticeOutcome::Kind::TestFinished: {
-        // On the disk before the results show, so that nothing from here on can lose it.
-        const ScoreRecord& score = outcome.record;
-        appendScore(context_.student, score.date, score.kind, score.timeLimit, score.problems,
-                    score.correct);
-        keepSession();
+    case PracticeOutcome::Kind::TestFinished:
+        emit scoreEarned(outcome.record); // on the disk before the results show
         announce(outcome.text);
-        showResultsWindow(this, outcome.summary);
-        returnFocus();
-        practise([](auto& e) { e.resultsClosed(); });
+        showResults(outcome);
         break;
-    }
     case PracticeOutcome::Kind::LearnChosen:
-        noteLearnChoice(context_.student, outcome.operation, outcome.number);
-        break;
-    case PracticeOutcome::Kind::RunCommand:
-        command(MainId::learn + static_cast<int>(outcome.command));
+        emit learnChosen(outcome.operation, outcome.number);
         break;
     case PracticeOutcome::Kind::Announce:
         announce(outcome.text);
         break;
     }
+}
+
+// The run waits while the message is open and goes on once it is closed.
+void MainWindow::showWrongAnswer(const PracticeOutcome& outcome) {
+    const QPoint corner = startPosition_ + wrongAnswerOffset;
+    QDialog* message = openMessage(outcome.text, wrongAnswerStyle, outcome.caption, 1, corner.x(),
+                                   corner.y(), wrongAnswerColour);
+    connect(message, &QDialog::finished, this, [this] {
+        returnFocus();
+        practise([](auto& e) { e.wrongAnswerMessageClosed(); });
+    });
+}
+
+void MainWindow::showResults(const PracticeOutcome& outcome) {
+    QDialog* results = openResultsWindow(this, outcome.summary);
+    connect(results, &QDialog::finished, this, [this] {
+        returnFocus();
+        practise([](auto& e) { e.resultsClosed(); });
+    });
 }
 
 // Texts a sighted child learns from the screen itself ("Time's up", the end of a test) are

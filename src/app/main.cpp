@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/AppContext.h"
+#include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/DataLocation.h"
-#include "app/MainWindow.h"
 #include "app/TerminationSignals.h"
 
 #include <QApplication>
+#include <QFont>
 #include <QIcon>
 
 #include <cstdio>
@@ -60,13 +60,12 @@ int main(int argc, char* argv[]) {
     font.setPointSize(defaultFontPoints);
     QApplication::setFont(font);
 
-    AppContext context;
-    MainWindow window(context, defaultDataFolder());
-    QObject::connect(&window, &MainWindow::ended, &app, &QCoreApplication::quit,
+    Application program(defaultDataFolder());
+    QObject::connect(&program, &Application::ended, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     TerminationSignals termination;
-    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window,
-                     &MainWindow::endKeepingSession);
-    window.show();
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &program,
+                     &Application::endKeepingSession);
+    program.show();
     return QApplication::exec();
 }

@@ -31,6 +31,12 @@ void setUpDialogFrame(QDialog& dialog, const QString& caption, int clientWidth, 
     centreOnScreen(dialog);
 }
 
+void openCentredWindowModal(QDialog* dialog) {
+    centreOnScreen(*dialog);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
 int runCentredWindowModal(QDialog& dialog) {
     centreOnScreen(dialog);
     dialog.setWindowModality(Qt::WindowModal);

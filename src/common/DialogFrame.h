@@ -13,3 +13,6 @@ void setUpDialogFrame(QDialog& dialog, const QString& caption, int clientWidth, 
 // Centres the dialog again (its owner may have moved to another screen since), blocks only
 // the owner's window, and runs it until it closes; returns exec()'s result.
 int runCentredWindowModal(QDialog& dialog);
+// The same without waiting: the dialog opens window-modal, is deleted once closed, and tells
+// its result through QDialog::finished.
+void openCentredWindowModal(QDialog* dialog);

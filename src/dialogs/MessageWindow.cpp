@@ -146,3 +146,17 @@ int showMessage(const std::string& text, int style, const std::string& caption, 
     }
     return window.exec();
 }
+
+QDialog* openMessage(const std::string& text, int style, const std::string& caption, int beep,
+                     int x, int y, std::optional<QColor> colour) {
+    QWidget* owner = QApplication::activeWindow();
+    auto* window =
+        new MessageWindow(owner, text, style, caption, x, y, colour.value_or(QColor(Qt::black)));
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowModality(owner != nullptr ? Qt::WindowModal : Qt::ApplicationModal);
+    if (beep != 0) {
+        QApplication::beep();
+    }
+    window->open();
+    return window;
+}

@@ -3,6 +3,8 @@
 
 #include <QColor>
 
+class QDialog;
+
 #include <optional>
 #include <string>
 
@@ -14,3 +16,8 @@
 // (2 in the Ok/Cancel set).
 int showMessage(const std::string& text, int style, const std::string& caption, int beep, int x,
                 int y, std::optional<QColor> colour = std::nullopt);
+
+// The same message opened without waiting: the returned window, deleted once closed, tells
+// the answer through QDialog::finished.
+QDialog* openMessage(const std::string& text, int style, const std::string& caption, int beep,
+                     int x, int y, std::optional<QColor> colour = std::nullopt);

@@ -103,3 +103,9 @@ void showResultsWindow(QWidget* owner, const ResultsSummary& summary) {
     ResultsWindow window(owner, summary);
     runCentredWindowModal(window);
 }
+
+QDialog* openResultsWindow(QWidget* owner, const ResultsSummary& summary) {
+    auto* window = new ResultsWindow(owner, summary);
+    openCentredWindowModal(window);
+    return window;
+}

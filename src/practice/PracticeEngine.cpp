@@ -77,18 +77,17 @@ void PracticeEngine::reset() {
     waiting = Waiting::No;
 }
 
-void PracticeEngine::enter(std::optional<ToolbarButton> focusedButton) {
+bool PracticeEngine::keepsEnter() const {
+    return session && (!session->begun() || session->enterStops());
+}
+
+void PracticeEngine::enterPressed(ToolbarButton button) {
+    screen.setDefaultLook(button, false);
+}
+
+void PracticeEngine::enter() {
     if (session && session->enterStops()) {
         reset();
-        return;
-    }
-    // While "Enter --> Begin" waits, Enter begins the run even on a toolbar button.
-    if (focusedButton && (!session || session->begun())) {
-        screen.setDefaultLook(*focusedButton, false);
-        PracticeOutcome run;
-        run.kind = PracticeOutcome::Kind::RunCommand;
-        run.command = *focusedButton;
-        outcome(run);
         return;
     }
     if (running()) {

@@ -37,8 +37,12 @@ public:
     void startTest(int kind, int minutes, int problemCount);
 
     void reset(); // clears the practice area and ends the run
-    // focusedButton: the toolbar button with the keyboard focus, if one has it.
-    void enter(std::optional<ToolbarButton> focusedButton);
+    void enter();
+    // Enter belongs to the run even where a toolbar button has the focus: while "Enter -->
+    // Begin" waits, and where Enter stops the run. Otherwise Enter presses the button.
+    bool keepsEnter() const;
+    // Enter pressed the focused toolbar button: it loses its default look before it runs.
+    void enterPressed(ToolbarButton button);
     void escape();
     void space();
     void answerTyped(const std::string& text);

@@ -57,7 +57,6 @@ struct PracticeOutcome {
         WrongAnswerMessage, // text + caption; then call wrongAnswerMessageClosed()
         TestFinished,       // summary + record to append; then call resultsClosed()
         LearnChosen,        // operation + number for the child's record to note
-        RunCommand,         // Enter on a focused toolbar button
         Announce,           // text for assistive technology only
     };
     Kind kind = Kind::Beep;
@@ -65,7 +64,6 @@ struct PracticeOutcome {
     std::string caption;
     ResultsSummary summary;
     ScoreRecord record;
-    ToolbarButton command = ToolbarButton::Learn;
     int operation = 0;
     int number = 0;
 };

@@ -86,7 +86,7 @@ private slots:
 
         TempFolder folder;
         RunningProgram run(folder.path(), QStringLiteral("Ann"));
-        walk(run.window.get(), "Main window");
+        walk(run.window, "Main window");
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("\n")));
     }
 };

@@ -57,7 +57,7 @@ void chooseTest(int button, std::function<void(QWidget*)> answer) {
 // After a window the program opened closes, the keys are the main window's at once.
 void expectKeysBackOn(MainWindow* window, int id) {
     QTRY_COMPARE(QApplication::activeWindow(), window);
-    QCOMPARE(QApplication::focusWidget(), window->control(id));
+    QTRY_COMPARE(QApplication::focusWidget(), window->control(id));
 }
 } // namespace
 
@@ -106,10 +106,9 @@ void MainWindowCommandsTest::startUpReportsTheMissingHelpAndRefusesABadName() {
         whenModalOpens(greet, box); // the greeting comes once this box has gone
         box->close();
     });
-    AppContext context;
-    MainWindow window(context, temp.path());
-    window.show();
-    QTRY_VERIFY(!window.isVisible());
+    Application program(temp.path());
+    program.show();
+    QTRY_VERIFY(!program.window().isVisible());
     QCOMPARE(seen, (QStringList{"Helpfile not found|Help is unavailable", "amy", "Ann", "zed",
                                 "amy", "Please type your name again.", "1", "a/b"}));
     QVERIFY(!std::filesystem::exists(temp.path() / "Newkid.sbk"));
@@ -118,7 +117,7 @@ void MainWindowCommandsTest::startUpReportsTheMissingHelpAndRefusesABadName() {
 void MainWindowCommandsTest::learnATableAndDrill() {
     TempFolder temp;
     RunningProgram run(temp.path(), QStringLiteral("Lou"));
-    MainWindow* window = run.window.get();
+    MainWindow* window = run.window;
     QVERIFY(std::filesystem::exists(temp.path() / "Lou.sbk")); // a new child's file is made at once
     QCOMPARE(QApplication::focusWidget(), window->control(MainId::answerLabel));
     QCOMPARE(window->minimumSize(), window->maximumSize()); // the layout is in the snapshot
@@ -145,7 +144,7 @@ void MainWindowCommandsTest::learnATableAndDrill() {
         keys("\r");
     });
     keys("\r15"); // 7 x 2: wrong the moment the 5 is typed
-    QCOMPARE(corner, window->startPosition() + QPoint(350, 250));
+    QTRY_COMPARE(corner, window->startPosition() + QPoint(350, 250));
     QCOMPARE(ink, QColor(255, 0, 0));
     QCOMPARE(window->startPosition() + QPoint(320, 200), // the window starts centred
              QGuiApplication::primaryScreen()->availableGeometry().center());
@@ -205,7 +204,7 @@ void MainWindowCommandsTest::learnATableAndDrill() {
 void MainWindowCommandsTest::takeAndPrintTestsSeeThemInTheReportAndQuit() {
     TempFolder temp;
     RunningProgram run(temp.path(), QStringLiteral("Max"));
-    MainWindow* window = run.window.get();
+    MainWindow* window = run.window;
     chooseTest(221, [](QWidget* mathTest) {
         control<QComboBox>(mathTest, 321)->setCurrentText(QStringLiteral("1"));
         click(mathTest, 341);
@@ -274,7 +273,7 @@ void MainWindowCommandsTest::quitAsksOnlyForResultsAndNoKeepsTheFile() {
         const auto before = readBytes(temp.path() / "Zo\xeb.sbk");
         RunningProgram run(temp.path(), QString()); // Enter takes the child listed first
         QVERIFY(run.window->windowTitle().endsWith(QString::fromUtf8(" - Zo\xc3\xab")));
-        appendScore(run.context.student, 100, 1, 1, 12, 11);
+        appendScore(run.context().student, 100, 1, 1, 12, 11);
         QStringList questions;
         for (const Box::StandardButton answer : answers) {
             whenModalOpens([&questions, answer](QWidget* modal) {
@@ -282,7 +281,7 @@ void MainWindowCommandsTest::quitAsksOnlyForResultsAndNoKeepsTheFile() {
                 questions << box->windowTitle() + "|" + box->text();
                 box->button(answer)->click();
             });
-            QTRY_COMPARE(QApplication::activeWindow(), run.window.get()); // also after Cancel
+            QTRY_COMPARE(QApplication::activeWindow(), run.window); // also after Cancel
             keys("q");
         }
         QTRY_VERIFY(!run.window->isVisible());
@@ -305,7 +304,7 @@ void MainWindowCommandsTest::aKilledRunsResultsComeBackAtTheNextStart() {
             control<QLineEdit>(dialog, 331)->setText(QStringLiteral("63"));
             click(dialog, 1); // Ok
         });
-        QTRY_COMPARE(QApplication::activeWindow(), run.window.get());
+        QTRY_COMPARE(QApplication::activeWindow(), run.window);
     } // no quit: the window and the run end as at a kill
     QCOMPARE(std::filesystem::file_size(temp.path() / "Max.sbk"), 0u);
     QString offered;
@@ -328,7 +327,7 @@ void MainWindowCommandsTest::aFailedSaveAtQuitKeepsTheResults() {
     loadStudentFile(existing, temp.path(), "Max");
     QVERIFY(saveStudentFile(existing));
     RunningProgram run(temp.path(), QString());
-    appendScore(run.context.student, 100, 1, 1, 12, 11);
+    appendScore(run.context().student, 100, 1, 1, 12, 11);
     std::filesystem::remove(temp.path() / "Max.sbk");
     std::filesystem::create_directory(temp.path() / "Max.sbk"); // nothing can be saved there
     for (const QMessageBox::StandardButton button : {QMessageBox::Cancel, QMessageBox::Close}) {
@@ -340,7 +339,7 @@ void MainWindowCommandsTest::aFailedSaveAtQuitKeepsTheResults() {
                 question);
             qobject_cast<QMessageBox*>(question)->button(QMessageBox::Yes)->click();
         });
-        QTRY_COMPARE(QApplication::activeWindow(), run.window.get());
+        QTRY_COMPARE(QApplication::activeWindow(), run.window);
         keys("q");
         QTRY_COMPARE(run.window->isVisible(), button == QMessageBox::Cancel);
     }

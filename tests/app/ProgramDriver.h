@@ -4,7 +4,7 @@
 // Drives the whole program as a child would: starts the main window on a data folder,
 // answers the greeting and sends keys to whatever has the keyboard focus.
 
-#include "app/AppContext.h"
+#include "app/Application.h"
 #include "app/MainWindow.h"
 #include "help/HelpSource.h"
 
@@ -22,8 +22,9 @@
 // A running program on a folder with a help file, whose greeting was answered by typing a
 // name (or by Enter alone, which takes the preselected name).
 struct RunningProgram {
-    AppContext context;
-    std::unique_ptr<MainWindow> window;
+    std::unique_ptr<Application> program;
+    MainWindow* window = nullptr;
+    AppContext& context() { return program->context(); }
 
     // afterGreeting answers a window that the greeting opens (a question about the child).
     RunningProgram(const std::filesystem::path& folder, const QString& typedName,
@@ -37,10 +38,11 @@ struct RunningProgram {
             QTest::keyClicks(greeting->findChild<QLineEdit*>(QStringLiteral("251")), typedName);
             QTest::keyClick(greeting, Qt::Key_Return);
         });
-        window = std::make_unique<MainWindow>(context, folder);
-        window->show();
-        QTRY_VERIFY(!context.student.studentName.empty());
-        QTRY_COMPARE(QApplication::activeWindow(), window.get());
+        program = std::make_unique<Application>(folder);
+        window = &program->window();
+        program->show();
+        QTRY_VERIFY(!context().student.studentName.empty());
+        QTRY_COMPARE(QApplication::activeWindow(), window);
     }
 };
 

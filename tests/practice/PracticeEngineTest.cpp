@@ -197,14 +197,21 @@ TEST(EngineOutcomes, TheHappyFaceAndTheRecordOfATest) {
 
 TEST(EngineCommands, EnterOnAToolbarButtonAndTheStepsBeforeEachCommand) {
     PracticeRun run;
-    for (TB focused : {TB::Report, TB::Help, TB::Test}) {
-        run.engine.enter(focused); // nothing runs: Enter presses the focused button
-        run.act();
-        if (focused == TB::Report) {
-            run.start(TB::Learn, 3, 7); // then Enter begins while "Enter --> Begin" waits
-        }
-    }
-    EXPECT_EQ(run.log, "run3 run2 ");
+    EXPECT_FALSE(run.engine.keepsEnter()); // nothing runs: Enter presses the focused button
+    run.engine.beforeToolbarCommand(TB::Test);
+    run.engine.startTest(3, 1, 2);
+    EXPECT_TRUE(run.engine.keepsEnter()); // Enter begins while "Enter --> Begin" waits
+    run.keys("E");
+    EXPECT_FALSE(run.engine.keepsEnter());
+    run.engine.enterPressed(TB::Report);
+    EXPECT_FALSE(run.view().defaultLook[static_cast<std::size_t>(TB::Report)]);
+    run.start(TB::Drill, 3, 2); // flash cards: Enter stops them, also on a toolbar button
+    run.keys("E");
+    EXPECT_TRUE(run.engine.keepsEnter());
+    run.keys("E");
+    EXPECT_FALSE(run.engine.keepsEnter());
+    run.start(TB::Learn, 3, 7);
+    run.keys("E");
     EXPECT_EQ(run.view().firstOperand + run.view().secondOperand, "71");
     const std::pair<TB, StatusRoom> rooms[] = {{TB::Help, StatusRoom::Wide},
                                                {TB::Test, StatusRoom::Narrow},

@@ -53,9 +53,7 @@ struct PracticeRun {
             } else if (o.kind == Kind::LearnChosen) {
                 noteLearnChoice(student, o.operation, o.number);
             } else {
-                log += o.kind == Kind::Beep         ? "beep "
-                       : o.kind == Kind::RunCommand ? "run" + numberPlain(int(o.command)) + " "
-                                                    : "say(" + o.text + ") ";
+                log += o.kind == Kind::Beep ? "beep " : "say(" + o.text + ") ";
             }
         }
     }
@@ -77,9 +75,7 @@ struct PracticeRun {
             const bool canType = view().answerBoxVisible && view().answerBoxEnabled;
             std::string right = numberPlain(correctAnswer(currentProblem()));
             if (key == 'E' || key == 'S' || key == 'X') {
-                key == 'E'   ? engine.enter(std::nullopt)
-                : key == 'S' ? engine.space()
-                             : engine.escape();
+                key == 'E' ? engine.enter() : key == 'S' ? engine.space() : engine.escape();
             } else if (key == 'B' && !box.empty()) {
                 engine.answerTyped(box.substr(0, box.size() - 1));
             } else if (key == 't' || key == 'f') {

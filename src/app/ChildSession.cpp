@@ -1,18 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/MainWindow.h"
+#include "app/ChildSession.h"
 
 #include "records/SessionJournal.h"
 #include "records/StudentFolder.h"
 #include "records/StudentSession.h"
 
-#include <QCloseEvent>
 #include <QMessageBox>
 
 #include <cstdlib>
-
-// Keeping the session and quitting. Every change to the child's record is in the journal the
-// moment it is made; quitting decides whether the session's results join the child's file
-// (Yes) or go (No), asking first when only the history or the Learn choice changed.
 
 namespace {
 QString childName(const StudentRecord& student) {
@@ -20,15 +15,26 @@ QString childName(const StudentRecord& student) {
 }
 } // namespace
 
-void MainWindow::keepSession() {
+void ChildSession::addScore(const ScoreRecord& score) {
+    appendScore(context_.student, score.date, score.kind, score.timeLimit, score.problems,
+                score.correct);
+    keep();
+}
+
+void ChildSession::noteLearnChoice(int operation, int number) {
+    ::noteLearnChoice(context_.student, operation, number);
+    keep();
+}
+
+void ChildSession::keep() {
     StudentRecord& student = context_.student;
-    if (sessionClosed_) {
+    if (closed_) {
         return;
     }
     if (const WriteOutcome kept = keepSessionChanges(student); !kept && !keepFailureTold_) {
         keepFailureTold_ = true;
         QMessageBox::warning(
-            this, QStringLiteral("Results not kept"),
+            window_, QStringLiteral("Results not kept"),
             QStringLiteral("The results of %1 could not be written to the disk in\n%2\n(%3)\n\n"
                            "They are saved at quit if the disk allows it then.")
                 .arg(childName(student), pathText(journalPath(student)), kept.reason));
@@ -36,7 +42,7 @@ void MainWindow::keepSession() {
     if (historyOverflows(student) && !overflowTold_) {
         overflowTold_ = true;
         QMessageBox::information(
-            this, QStringLiteral("Results kept"),
+            window_, QStringLiteral("Results kept"),
             QStringLiteral("%1 has more than %2 results now, the most a child's file holds.\n\n"
                            "Nothing is lost: the oldest results move to\n%3\nwhere the report "
                            "and the chart still show them.")
@@ -49,37 +55,25 @@ void MainWindow::keepSession() {
     }
 }
 
-void MainWindow::tellUnsavableFolder() {
+void ChildSession::tellUnsavableFolder() {
     if (folderTold_ || context_.data.writable) {
         return;
     }
     folderTold_ = true;
-    QMessageBox::warning(this, QStringLiteral("Nothing can be saved"),
+    QMessageBox::warning(window_, QStringLiteral("Nothing can be saved"),
                          QStringLiteral("Tallyburrow cannot save anything in the folder\n%1\n(%2)"
                                         "\n\nYou can practise, but no result will be kept. "
                                         "Ask a grown-up to check the folder.")
                              .arg(pathText(context_.data.folder), context_.data.writable.reason));
 }
 
-void MainWindow::endKeepingSession() {
-    keepSession();
+void ChildSession::endKeeping() {
+    keep();
     context_.student.lock.reset(); // the next start opens the child without a question
     std::_Exit(0); // nothing is unwound: no dialog that is open can decide anything now
 }
 
-void MainWindow::closeEvent(QCloseEvent* event) {
-    if (endingAtOnce_ || quitSequence()) {
-        sessionClosed_ = true; // what the quit decided stays decided
-        testTimer_.stop();
-        flashTimer_.stop();
-        event->accept();
-        emit ended();
-    } else {
-        event->ignore();
-    }
-}
-
-void MainWindow::saveSettingsAtQuit() {
+void ChildSession::saveSettingsAtQuit() {
     const std::filesystem::path& path = context_.data.settingsPath;
     const WriteOutcome saved = saveSettingsIfDirty(path, context_.settings);
     if (saved) {
@@ -88,7 +82,7 @@ void MainWindow::saveSettingsAtQuit() {
     // A damaged file is written over only when the user says so; another failure is told.
     if (entryKind(path) == EntryKind::File &&
         QMessageBox::question(
-            this, QStringLiteral("Quit Program"),
+            window_, QStringLiteral("Quit Program"),
             QStringLiteral("%1\n\nReplace it with the highest Test ID printed now, %2?")
                 .arg(settingsProblemText(path, saved.reason))
                 .arg(context_.settings.highestTestId),
@@ -96,36 +90,44 @@ void MainWindow::saveSettingsAtQuit() {
         replaceSettings(path, context_.settings)) {
         return;
     }
-    QMessageBox::warning(this, QStringLiteral("Quit Program"),
+    QMessageBox::warning(window_, QStringLiteral("Quit Program"),
                          QStringLiteral("The highest Test ID could not be saved in\n%1\n(%2)")
                              .arg(pathText(path), saved.reason));
 }
 
-bool MainWindow::quitSequence() {
+bool ChildSession::quit() {
+    if (closed_) {
+        return true;
+    }
+    closed_ = quitAsking();
+    return closed_;
+}
+
+bool ChildSession::quitAsking() {
     // Not fatal, but a Test ID printed again would give the same pages: the user is told.
     saveSettingsAtQuit();
     StudentRecord& student = context_.student;
     if (student.studentName.empty()) {
         return true;
     }
-    keepSession();
+    keep();
     // A new child's first save (the defaults in place of an empty file) is asked about as
     // little as a change in Config; a file that could not be read was never going to be saved.
     if (storedValuesChanged(student) && student.saving != Saving::Off) {
-        return saveStudentOrAsk();
+        return saveOrAsk();
     }
     if (student.changeState == ChangeState::Unchanged && !hasChanges(sessionChanges(student))) {
         dropSessionJournal(student);
         return true;
     }
-    return keepOrDropSession();
+    return keepOrDrop();
 }
 
 // The quit question: Yes keeps the session's results, No leaves the child's file as it was
 // when the session began, Cancel keeps the program open.
-bool MainWindow::keepOrDropSession() {
+bool ChildSession::keepOrDrop() {
     const auto answer = QMessageBox::question(
-        this, QStringLiteral("Quit Program"),
+        window_, QStringLiteral("Quit Program"),
         QStringLiteral("Data has changed... Save it before quiting?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Cancel) {
@@ -135,14 +137,14 @@ bool MainWindow::keepOrDropSession() {
         dropSessionJournal(context_.student);
         return true;
     }
-    return saveStudentOrAsk();
+    return saveOrAsk();
 }
 
 // Results that cannot be saved now stay in the journal and are offered at the next opening.
-void MainWindow::tellKeptForLater() {
+void ChildSession::tellKeptForLater() {
     const StudentRecord& student = context_.student;
     QMessageBox::information(
-        this, QStringLiteral("Quit Program"),
+        window_, QStringLiteral("Quit Program"),
         QStringLiteral("The results of %1 are kept in\n%2\n\nThey are saved in %1's file the next "
                        "time %1 opens Tallyburrow while the file can be written.")
             .arg(childName(student), pathText(student.journaledPath)));
@@ -150,7 +152,7 @@ void MainWindow::tellKeptForLater() {
 
 // Saves the child's file. A save that fails is not passed over in silence: the results stay
 // in the journal, and the window stays open unless the user chooses to quit anyway.
-bool MainWindow::saveStudentOrAsk() {
+bool ChildSession::saveOrAsk() {
     StudentRecord& student = context_.student;
     for (;;) {
         const WriteOutcome saved = saveStudentSession(student);
@@ -170,7 +172,7 @@ bool MainWindow::saveStudentOrAsk() {
                        .arg(childName(student))
                  : QStringLiteral("Discard to quit without saving");
         const auto answer = QMessageBox::warning(
-            this, QStringLiteral("Quit Program"),
+            window_, QStringLiteral("Quit Program"),
             QStringLiteral("The results of %1 could not be saved in\n%2\n(%3)\n\n"
                            "Retry to try again, %4, or Cancel to keep the program open.")
                 .arg(childName(student), pathText(student.path), saved.reason, quitNow),
