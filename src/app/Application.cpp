@@ -64,6 +64,7 @@ void Application::greet() {
         QTimer::singleShot(0, this, &Application::greet); // another name
         return;
     }
+    session_->openAnswerLog();
     window_->setWindowTitle(QStringLiteral("Tallyburrow (ver ") +
                             QString::fromLatin1(appVersionText) + QStringLiteral(") - ") +
                             displayName(name));

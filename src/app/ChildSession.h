@@ -2,6 +2,9 @@
 #pragma once
 
 #include "app/AppContext.h"
+#include "records/AnswerLog.h"
+
+#include <memory>
 
 class QWidget;
 
@@ -10,7 +13,18 @@ class QWidget;
 // child's file (Yes) or go (No). Problems are told over the window given.
 class ChildSession {
 public:
-    ChildSession(AppContext& context, QWidget* window) : context_(context), window_(window) {}
+    ChildSession(AppContext& context, QWidget* window);
+    ~ChildSession();
+
+    // The child was opened: the log of the child's answers is opened (made when missing).
+    // A log that cannot be written is told about once and left exactly as it is.
+    void openAnswerLog();
+    // Every answer is on the disk before this returns; a failure is told once.
+    void addAnswer(const LoggedAnswer& answer);
+    void addLimit(const LimitSetting& limit);
+    // The child's answers so far: the log as opened plus this run's, or what could be read of
+    // a log that cannot be written.
+    const AnswerLogContents& answers() const;
 
     // The finished on-screen test's result joins the child's history, on the disk at once.
     void addScore(const ScoreRecord& score);
@@ -34,6 +48,7 @@ private:
     bool saveOrAsk();
     void saveSettingsAtQuit();
     void tellKeptForLater();
+    void tellAnswersNotKept(const QString& reason);
 
     AppContext& context_;
     QWidget* window_;
@@ -41,4 +56,7 @@ private:
     bool overflowTold_ = false;    // the history outgrew the file, and the child was told
     bool folderTold_ = false;      // nothing can be saved in the folder, and the child was told
     bool closed_ = false;          // the quit has kept or dropped the session
+    std::unique_ptr<AnswerLogWriter> answerLog_;
+    AnswerLogContents readOnlyAnswers_; // what was read of a log that cannot be written
+    bool answersFailureTold_ = false;
 };
