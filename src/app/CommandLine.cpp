@@ -64,6 +64,11 @@ CommandLineAnswer answerCommandLine(const QStringList& arguments, const QString&
     parser.setApplicationDescription(QStringLiteral("Arithmetic tables practice for children."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption language(
+        QStringLiteral("language"),
+        QStringLiteral("Speak this language (de, es, fr or en) instead of the desktop's."),
+        QStringLiteral("code"));
+    parser.addOption(language);
     acceptQtOptions(parser);
     const bool parsed = parser.parse(arguments);
     const QStringList stray = parser.positionalArguments();
@@ -71,13 +76,15 @@ CommandLineAnswer answerCommandLine(const QStringList& arguments, const QString&
         const QString error = parsed
                                   ? QStringLiteral("Unexpected argument '%1'.").arg(stray.first())
                                   : parser.errorText();
-        return {1, {}, QStringLiteral("tallyburrow: %1\n%2").arg(error, usageOf(parser))};
+        return {1, {}, QStringLiteral("tallyburrow: %1\n%2").arg(error, usageOf(parser)), {}};
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        return {0, usageOf(parser), {}};
+        return {0, usageOf(parser), {}, {}};
     }
     if (parser.isSet(version)) {
-        return {0, QStringLiteral("tallyburrow %1\n").arg(programVersion), {}};
+        return {0, QStringLiteral("tallyburrow %1\n").arg(programVersion), {}, {}};
     }
-    return {};
+    CommandLineAnswer goOn;
+    goOn.language = parser.value(language);
+    return goOn;
 }

@@ -3,10 +3,12 @@
 #include "app/CommandLine.h"
 #include "app/DataLocation.h"
 #include "app/TerminationSignals.h"
+#include "common/Translations.h"
 
 #include <QApplication>
 #include <QFont>
 #include <QIcon>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -55,6 +57,8 @@ int main(int argc, char* argv[]) {
         return answer.exitCode;
     }
     QApplication app(argc, argv);
+    installTranslations(
+        app, chooseLanguage(answer.language, QLocale::system().uiLanguages(), programLanguages()));
     setApplicationIcon();
     QFont font = QApplication::font();
     font.setPointSize(defaultFontPoints);

@@ -24,7 +24,8 @@ TEST(CommandLine, AnswersHelpVersionAndBadInputAndLetsQtOptionsThrough) {
         {{"--bogus"}, 1, "", "tallyburrow: Unknown option 'bogus'.\nUsage: tallyburrow"},
         {{"--version", "--bogus"}, 1, "", "tallyburrow: Unknown option 'bogus'.\n"},
         {{"Sam"}, 1, "", "tallyburrow: Unexpected argument 'Sam'.\nUsage: tallyburrow"},
-        {{"-style"}, 1, "", "tallyburrow: Missing value after '-style'.\n"}};
+        {{"-style"}, 1, "", "tallyburrow: Missing value after '-style'.\n"},
+        {{"--language"}, 1, "", "tallyburrow: Missing value after '--language'.\n"}};
     const auto begins = [](const QString& text, const char* start) { // "": nothing at all
         return text.toStdString().starts_with(start) && text.isEmpty() == (*start == '\0');
     };
@@ -36,6 +37,12 @@ TEST(CommandLine, AnswersHelpVersionAndBadInputAndLetsQtOptionsThrough) {
             << c.arguments.join(' ').toStdString() << ": " << answer.output.toStdString() << "|"
             << answer.error.toStdString();
     }
+}
+
+TEST(CommandLine, TheLanguageAskedForIsPassedOn) {
+    EXPECT_EQ(answerCommandLine({"tallyburrow", "--language", "de"}, "1").language, "de");
+    EXPECT_EQ(answerCommandLine({"tallyburrow", "--language=fr_CA"}, "1").language, "fr_CA");
+    EXPECT_EQ(answerCommandLine({"tallyburrow"}, "1").language, "");
 }
 
 } // namespace

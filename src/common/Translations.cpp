@@ -1,0 +1,57 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/Translations.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+QStringList programLanguages() {
+    return {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
+}
+
+namespace {
+// "de_DE.UTF-8", "de-AT", "de" -> "de"; "C" and "POSIX" are no language.
+QString languagePart(const QString& name) {
+    return name.section(QLatin1Char('.'), 0, 0)
+        .section(QLatin1Char('_'), 0, 0)
+        .section(QLatin1Char('-'), 0, 0)
+        .toLower();
+}
+} // namespace
+
+QString chooseLanguage(const QString& asked, const QStringList& uiLanguages,
+                       const QStringList& spoken) {
+    if (!asked.isEmpty()) {
+        const QString language = languagePart(asked);
+        return spoken.contains(language) ? language : QString();
+    }
+    for (const QString& name : uiLanguages) {
+        const QString language = languagePart(name);
+        if (language == QLatin1String("en")) {
+            return {};
+        }
+        if (spoken.contains(language)) {
+            return language;
+        }
+    }
+    return {};
+}
+
+bool installTranslations(QCoreApplication& application, const QString& language) {
+    if (language.isEmpty()) {
+        return true;
+    }
+    auto* program = new QTranslator(&application);
+    const bool loaded = program->load(QStringLiteral(":/i18n/tallyburrow_%1.qm").arg(language));
+    if (loaded) {
+        QCoreApplication::installTranslator(program);
+        QLocale::setDefault(QLocale(language));
+    }
+    auto* qt = new QTranslator(&application);
+    if (qt->load(QStringLiteral("qtbase_%1").arg(language),
+                 QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+        QCoreApplication::installTranslator(qt);
+    }
+    return loaded;
+}
