@@ -40,13 +40,12 @@ void Application::prepareDataFolder(const std::filesystem::path& dataFolderPath)
     initDataFolder(dataFolderPath, context_.data, context_.settings);
     const ReadOutcome& settingsRead = context_.data.settingsRead;
     if (settingsRead.status != ReadStatus::Loaded && settingsRead.status != ReadStatus::Missing) {
-        QMessageBox::warning(nullptr, QStringLiteral("Settings not read"),
+        QMessageBox::warning(nullptr, tr("Settings not read"),
                              settingsProblemText(context_.data.settingsPath, settingsRead.reason));
     }
     installHelpFile(context_.data.helpPath, installedHelpFilePath());
     if (!helpFileExists(context_.data)) {
-        QMessageBox::critical(nullptr, QStringLiteral("Helpfile not found"),
-                              QStringLiteral("Help is unavailable"));
+        QMessageBox::critical(nullptr, tr("Helpfile not found"), tr("Help is unavailable"));
     }
 }
 
@@ -65,9 +64,8 @@ void Application::greet() {
         return;
     }
     session_->openAnswerLog();
-    window_->setWindowTitle(QStringLiteral("Tallyburrow (ver ") +
-                            QString::fromLatin1(appVersionText) + QStringLiteral(") - ") +
-                            displayName(name));
+    window_->setWindowTitle(tr("Tallyburrow (ver %1) - %2")
+                                .arg(QString::fromLatin1(appVersionText), displayName(name)));
     window_->activateWindow();
 }
 

@@ -22,9 +22,9 @@ void ChildSession::openAnswerLog() {
         tellAnswersNotKept(reason);
     } else if (!reason.isEmpty()) {
         QMessageBox::information(
-            window_, QObject::tr("Answers kept apart"),
-            QObject::tr("Some answers of %1 from another computer could not be joined to the "
-                        "others yet:\n%2\n\nThey are kept as they are and joined later.")
+            window_, tr("Answers kept apart"),
+            tr("Some answers of %1 from another computer could not be joined to the "
+               "others yet:\n%2\n\nThey are kept as they are and joined later.")
                 .arg(displayName(student.studentName), reason));
     }
 }
@@ -57,10 +57,10 @@ void ChildSession::tellAnswersNotKept(const QString& reason) {
     answersFailureTold_ = true;
     const StudentRecord& student = context_.student;
     QMessageBox::warning(
-        window_, QObject::tr("Answers not kept"),
-        QObject::tr("The answers of %1 cannot be kept in\n%2\n(%3)\n\nYou can practise, and test "
-                    "results are saved as always, but the fluency map will not show today's "
-                    "answers. The file is left as it is; ask a grown-up to look at it.")
+        window_, tr("Answers not kept"),
+        tr("The answers of %1 cannot be kept in\n%2\n(%3)\n\nYou can practise, and test "
+           "results are saved as always, but the fluency map will not show today's "
+           "answers. The file is left as it is; ask a grown-up to look at it.")
             .arg(displayName(student.studentName),
                  pathText(
                      answerLogPath(student.path, student.lock != nullptr, student.sessionStartMs)),

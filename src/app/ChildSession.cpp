@@ -34,21 +34,21 @@ void ChildSession::keep() {
     if (const WriteOutcome kept = keepSessionChanges(student); !kept && !keepFailureTold_) {
         keepFailureTold_ = true;
         QMessageBox::warning(
-            window_, QStringLiteral("Results not kept"),
-            QStringLiteral("The results of %1 could not be written to the disk in\n%2\n(%3)\n\n"
-                           "They are saved at quit if the disk allows it then.")
+            window_, tr("Results not kept"),
+            tr("The results of %1 could not be written to the disk in\n%2\n(%3)\n\n"
+               "They are saved at quit if the disk allows it then.")
                 .arg(childName(student), pathText(journalPath(student)), kept.reason));
     }
     if (historyOverflows(student) && !overflowTold_) {
         overflowTold_ = true;
         QMessageBox::information(
-            window_, QStringLiteral("Results kept"),
-            QStringLiteral("%1 has more than %2 results now, the most a child's file holds.\n\n"
-                           "Nothing is lost: the oldest results move to\n%3\nwhere the report "
-                           "and the chart still show them.")
+            window_, tr("Results kept"),
+            tr("%1 has more than %2 results now, the most a child's file holds.\n\n"
+               "Nothing is lost: the oldest results move to\n%3\nwhere the report "
+               "and the chart still show them.")
                 .arg(childName(student))
                 .arg(maxScoreRecords)
-                .arg(pathText(student.path) + QStringLiteral(".archive")));
+                .arg(pathText(student.path) + QLatin1String(".archive")));
     }
     if (context_.settings.settingsDirty) {
         saveSettingsIfDirty(context_.data.settingsPath, context_.settings); // else at quit
@@ -60,10 +60,10 @@ void ChildSession::tellUnsavableFolder() {
         return;
     }
     folderTold_ = true;
-    QMessageBox::warning(window_, QStringLiteral("Nothing can be saved"),
-                         QStringLiteral("Tallyburrow cannot save anything in the folder\n%1\n(%2)"
-                                        "\n\nYou can practise, but no result will be kept. "
-                                        "Ask a grown-up to check the folder.")
+    QMessageBox::warning(window_, tr("Nothing can be saved"),
+                         tr("Tallyburrow cannot save anything in the folder\n%1\n(%2)"
+                            "\n\nYou can practise, but no result will be kept. "
+                            "Ask a grown-up to check the folder.")
                              .arg(pathText(context_.data.folder), context_.data.writable.reason));
 }
 
@@ -81,17 +81,17 @@ void ChildSession::saveSettingsAtQuit() {
     }
     // A damaged file is written over only when the user says so; another failure is told.
     if (entryKind(path) == EntryKind::File &&
-        QMessageBox::question(
-            window_, QStringLiteral("Quit Program"),
-            QStringLiteral("%1\n\nReplace it with the highest Test ID printed now, %2?")
-                .arg(settingsProblemText(path, saved.reason))
-                .arg(context_.settings.highestTestId),
-            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes &&
+        QMessageBox::question(window_, tr("Quit Program"),
+                              tr("%1\n\nReplace it with the highest Test ID printed now, %2?")
+                                  .arg(settingsProblemText(path, saved.reason))
+                                  .arg(context_.settings.highestTestId),
+                              QMessageBox::Yes | QMessageBox::No,
+                              QMessageBox::No) == QMessageBox::Yes &&
         replaceSettings(path, context_.settings)) {
         return;
     }
-    QMessageBox::warning(window_, QStringLiteral("Quit Program"),
-                         QStringLiteral("The highest Test ID could not be saved in\n%1\n(%2)")
+    QMessageBox::warning(window_, tr("Quit Program"),
+                         tr("The highest Test ID could not be saved in\n%1\n(%2)")
                              .arg(pathText(path), saved.reason));
 }
 
@@ -127,8 +127,7 @@ bool ChildSession::quitAsking() {
 // when the session began, Cancel keeps the program open.
 bool ChildSession::keepOrDrop() {
     const auto answer = QMessageBox::question(
-        window_, QStringLiteral("Quit Program"),
-        QStringLiteral("Data has changed... Save it before quiting?"),
+        window_, tr("Quit Program"), tr("Data has changed... Save it before quiting?"),
         QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, QMessageBox::Yes);
     if (answer == QMessageBox::Cancel) {
         return false;
@@ -144,9 +143,9 @@ bool ChildSession::keepOrDrop() {
 void ChildSession::tellKeptForLater() {
     const StudentRecord& student = context_.student;
     QMessageBox::information(
-        window_, QStringLiteral("Quit Program"),
-        QStringLiteral("The results of %1 are kept in\n%2\n\nThey are saved in %1's file the next "
-                       "time %1 opens Tallyburrow while the file can be written.")
+        window_, tr("Quit Program"),
+        tr("The results of %1 are kept in\n%2\n\nThey are saved in %1's file the next "
+           "time %1 opens Tallyburrow while the file can be written.")
             .arg(childName(student), pathText(student.journaledPath)));
 }
 
@@ -167,14 +166,14 @@ bool ChildSession::saveOrAsk() {
         // quitting discards them, and the button says so.
         const bool kept = !student.journaledBytes.empty();
         const QString quitNow =
-            kept ? QStringLiteral("Close to quit now (the results are kept and offered again "
-                                  "when %1 next opens Tallyburrow)")
+            kept ? tr("Close to quit now (the results are kept and offered again "
+                      "when %1 next opens Tallyburrow)")
                        .arg(childName(student))
-                 : QStringLiteral("Discard to quit without saving");
+                 : tr("Discard to quit without saving");
         const auto answer = QMessageBox::warning(
-            window_, QStringLiteral("Quit Program"),
-            QStringLiteral("The results of %1 could not be saved in\n%2\n(%3)\n\n"
-                           "Retry to try again, %4, or Cancel to keep the program open.")
+            window_, tr("Quit Program"),
+            tr("The results of %1 could not be saved in\n%2\n(%3)\n\n"
+               "Retry to try again, %4, or Cancel to keep the program open.")
                 .arg(childName(student), pathText(student.path), saved.reason, quitNow),
             QMessageBox::Retry | (kept ? QMessageBox::Close : QMessageBox::Discard) |
                 QMessageBox::Cancel,

@@ -4,6 +4,8 @@
 #include "app/AppContext.h"
 #include "records/AnswerLog.h"
 
+#include <QCoreApplication>
+
 #include <memory>
 
 class QWidget;
@@ -12,6 +14,8 @@ class QWidget;
 // the journal the moment it is made; quitting decides whether the session's results join the
 // child's file (Yes) or go (No). Problems are told over the window given.
 class ChildSession {
+    Q_DECLARE_TR_FUNCTIONS(ChildSession)
+
 public:
     ChildSession(AppContext& context, QWidget* window);
     ~ChildSession();

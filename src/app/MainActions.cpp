@@ -2,13 +2,29 @@
 #include "app/MainActions.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QKeyEvent>
 
 namespace {
+QString translated(const char* text) {
+    return QCoreApplication::translate("MainWindow", text);
+}
+
 QAction* newAction(QObject* owner, const QString& text, const QList<QKeySequence>& keys) {
     auto* action = new QAction(text, owner);
     action->setShortcuts(keys);
     return action;
+}
+
+// A toolbar command's key is its underlined letter alone, in whatever language it is shown.
+QAction* newCommand(QObject* owner, const char* text, const QList<QKeySequence>& moreKeys = {}) {
+    const QString shown = translated(text);
+    const QKeySequence mnemonic = QKeySequence::mnemonic(shown);
+    QList<QKeySequence> keys = moreKeys;
+    if (!mnemonic.isEmpty()) {
+        keys.prepend(QKeySequence(mnemonic[0].key()));
+    }
+    return newAction(owner, shown, keys);
 }
 } // namespace
 
@@ -22,16 +38,19 @@ QList<QAction*> MainActions::all() const {
 
 MainActions createMainActions(QObject* owner) {
     MainActions a;
-    a.learn = newAction(owner, QObject::tr("&Learn"), {Qt::Key_L});
-    a.drill = newAction(owner, QObject::tr("&Drill"), {Qt::Key_D});
-    a.test = newAction(owner, QObject::tr("&Test"), {Qt::Key_T});
-    a.report = newAction(owner, QObject::tr("&Report"), {Qt::Key_R});
-    a.config = newAction(owner, QObject::tr("&Config"), {Qt::Key_C});
-    a.quit = newAction(owner, QObject::tr("&Quit"), {Qt::Key_Q});
-    a.help = newAction(owner, QObject::tr("&Help"), {Qt::Key_H, Qt::Key_F1});
-    a.next = newAction(owner, QObject::tr("Next"), {Qt::Key_Return, Qt::Key_Enter});
-    a.showAnswer = newAction(owner, QObject::tr("Show the answer"), {Qt::Key_Space});
-    a.stop = newAction(owner, QObject::tr("Stop"), {Qt::Key_Escape});
+    a.learn = newCommand(owner, QT_TRANSLATE_NOOP("MainWindow", "&Learn"));
+    a.drill = newCommand(owner, QT_TRANSLATE_NOOP("MainWindow", "&Drill"));
+    a.test = newCommand(owner, QT_TRANSLATE_NOOP("MainWindow", "&Test"));
+    a.report = newCommand(owner, QT_TRANSLATE_NOOP("MainWindow", "&Report"));
+    a.config = newCommand(owner, QT_TRANSLATE_NOOP("MainWindow", "&Config"));
+    a.quit = newCommand(owner, QT_TRANSLATE_NOOP("MainWindow", "&Quit"));
+    a.help = newCommand(owner, QT_TRANSLATE_NOOP("MainWindow", "&Help"), {Qt::Key_F1});
+    a.next = newAction(owner, translated(QT_TRANSLATE_NOOP("MainWindow", "Next")),
+                       {Qt::Key_Return, Qt::Key_Enter});
+    a.showAnswer = newAction(owner, translated(QT_TRANSLATE_NOOP("MainWindow", "Show the answer")),
+                             {Qt::Key_Space});
+    a.stop =
+        newAction(owner, translated(QT_TRANSLATE_NOOP("MainWindow", "Stop")), {Qt::Key_Escape});
     return a;
 }
 

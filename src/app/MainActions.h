@@ -7,7 +7,8 @@ class QAction;
 class QKeyEvent;
 class QObject;
 
-// The main window's commands, each an action with its text and its keys. The toolbar buttons
+// The main window's commands, each an action with its text and its keys (a toolbar command's
+// key is the letter underlined in its text, so the keys follow a translation). The toolbar buttons
 // show the actions of the toolbar; the practice keys (Enter, Space, Escape) are actions too.
 //
 // The actions are added to no widget, so Qt's shortcut map never takes their keys: a shortcut

@@ -155,7 +155,7 @@ QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* probl
     case MainControlKind::AnswerLabel: {
         QLabel* label = newLabel(client_, Qt::AlignLeft | Qt::AlignVCenter);
         label->setFocusPolicy(Qt::ClickFocus);
-        label->setAccessibleName(QStringLiteral("Answer")); // until a problem names it
+        label->setAccessibleName(tr("Answer")); // until a problem names it
         return label;
     }
     case MainControlKind::PracticeButton:
@@ -165,13 +165,13 @@ QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* probl
     case MainControlKind::AnswerBox: {
         auto* box = new AnswerBox(client_);
         box->setFrame(false);
-        box->setAccessibleName(QStringLiteral("Answer"));
+        box->setAccessibleName(tr("Answer"));
         return box;
     }
     case MainControlKind::HappyImage: {
         QLabel* image = newLabel(client_, Qt::AlignCenter);
         image->setPixmap(QPixmap(QStringLiteral(":/icons/happy32.png")));
-        image->setAccessibleName(QStringLiteral("Happy face: well done"));
+        image->setAccessibleName(tr("Happy face: well done"));
         return image;
     }
     case MainControlKind::TimeBar: {
@@ -179,7 +179,7 @@ QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* probl
         // Named in words ("Time used: 18 seconds of 60") and read without a value: a screen
         // reader says a bar's value as a bare percentage every few seconds.
         setPlainAccessibleRole(bar, QAccessible::ProgressBar);
-        bar->setAccessibleName(QStringLiteral("Time used"));
+        bar->setAccessibleName(tr("Time used"));
         bar->setTextVisible(false);
         return bar;
     }

@@ -81,7 +81,8 @@ void MainWindow::connectActions() {
     connect(actions_.report, &QAction::triggered, this, &MainWindow::report);
     connect(actions_.config, &QAction::triggered, this, &MainWindow::configure);
     connect(actions_.quit, &QAction::triggered, this, &MainWindow::quit);
-    connect(actions_.help, &QAction::triggered, this, [this] { openHelp("Tallyburrow help"); });
+    connect(actions_.help, &QAction::triggered, this,
+            [this] { openHelp(tr("Tallyburrow help").toStdString()); });
     connect(actions_.next, &QAction::triggered, this,
             [this] { practise([](auto& e) { e.enter(); }); });
     connect(actions_.showAnswer, &QAction::triggered, this,
