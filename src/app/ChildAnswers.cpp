@@ -15,10 +15,11 @@ ChildSession::~ChildSession() = default;
 void ChildSession::openAnswerLog() {
     const StudentRecord& student = context_.student;
     QString reason;
-    answerLog_ =
+    ChildAnswerLog& log = context_.answers;
+    log.writer =
         openChildAnswerLog(student.path, student.lock != nullptr, student.sessionStartMs, reason);
-    if (!answerLog_) {
-        readOnlyAnswers_ = readAnswerLog(answerLogPath(student.path, true, 0)).contents;
+    if (!log.writer) {
+        log.readOnly = readAnswerLog(answerLogPath(student.path, true, 0)).contents;
         tellAnswersNotKept(reason);
     } else if (!reason.isEmpty()) {
         QMessageBox::information(
@@ -30,23 +31,19 @@ void ChildSession::openAnswerLog() {
 }
 
 void ChildSession::addAnswer(const LoggedAnswer& answer) {
-    if (answerLog_) {
-        if (const WriteOutcome written = answerLog_->append(answer); !written) {
+    if (AnswerLogWriter* writer = context_.answers.writer.get()) {
+        if (const WriteOutcome written = writer->append(answer); !written) {
             tellAnswersNotKept(written.reason);
         }
     }
 }
 
 void ChildSession::addLimit(const LimitSetting& limit) {
-    if (answerLog_) {
-        if (const WriteOutcome written = answerLog_->append(limit); !written) {
+    if (AnswerLogWriter* writer = context_.answers.writer.get()) {
+        if (const WriteOutcome written = writer->append(limit); !written) {
             tellAnswersNotKept(written.reason);
         }
     }
-}
-
-const AnswerLogContents& ChildSession::answers() const {
-    return answerLog_ ? answerLog_->contents() : readOnlyAnswers_;
 }
 
 // Practice goes on; the test results and the child's file are not touched by this.

@@ -6,8 +6,6 @@
 
 #include <QCoreApplication>
 
-#include <memory>
-
 class QWidget;
 
 // The open child's session: every change to the child's record goes through here and is in
@@ -26,9 +24,6 @@ public:
     // Every answer is on the disk before this returns; a failure is told once.
     void addAnswer(const LoggedAnswer& answer);
     void addLimit(const LimitSetting& limit);
-    // The child's answers so far: the log as opened plus this run's, or what could be read of
-    // a log that cannot be written.
-    const AnswerLogContents& answers() const;
 
     // The finished on-screen test's result joins the child's history, on the disk at once.
     void addScore(const ScoreRecord& score);
@@ -60,7 +55,5 @@ private:
     bool overflowTold_ = false;    // the history outgrew the file, and the child was told
     bool folderTold_ = false;      // nothing can be saved in the folder, and the child was told
     bool closed_ = false;          // the quit has kept or dropped the session
-    std::unique_ptr<AnswerLogWriter> answerLog_;
-    AnswerLogContents readOnlyAnswers_; // what was read of a log that cannot be written
     bool answersFailureTold_ = false;
 };
