@@ -21,6 +21,7 @@ public:
     QVariant headerData(int section, Qt::Orientation orientation, int role) const override;
 
     const OverviewRow& row(int index) const { return rows_[static_cast<std::size_t>(index)]; }
+    const std::vector<OverviewRow>& rows() const { return rows_; }
     // The facts known of a row, counted after the table was first shown.
     void setFluency(int index, ChildFluency fluency);
 

@@ -156,5 +156,14 @@ QString overviewStatus(const std::vector<OverviewRow>& rows, bool folderFound) {
         text += problems == 1 ? QString(", 1 file could not be read whole")
                               : QString(", %1 files could not be read whole").arg(problems);
     }
-    return text + ".";
+    text += ".";
+    const auto logProblems = std::count_if(rows.begin(), rows.end(), [](const OverviewRow& row) {
+        return row.fluency.state == FluencyState::LogProblem;
+    });
+    if (logProblems > 0) {
+        text += QCoreApplication::translate(
+            "OverviewRow", " Children whose answers could not be read whole (\"?\"): %n.", nullptr,
+            static_cast<int>(logProblems));
+    }
+    return text;
 }

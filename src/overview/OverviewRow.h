@@ -57,5 +57,6 @@ QStringList overviewCells(const OverviewRow& row);
 // every value.
 QVariant overviewSortKey(const OverviewRow& row, int column);
 
-// The sentence under the table: how many children, and how many files could not be read.
+// The sentence under the table: how many children, and how many files could not be read;
+// then how many children's answer logs could not be read whole, once they are counted.
 QString overviewStatus(const std::vector<OverviewRow>& rows, bool folderFound);

@@ -71,13 +71,15 @@ OverviewWindow::OverviewWindow(const QString& folder, QWidget* parent)
 
     auto* statusLine = new QLabel(status, this);
     statusLine->setObjectName(controlName(static_cast<int>(OverviewControl::Status)));
+    statusLine->setWordWrap(true); // the counts of log problems can make it long
     layout->addWidget(statusLine);
     knownFacts_ =
         new KnownFactsCounter(model_, std::filesystem::path(folder_.toStdU16String()), this);
     if (!knownFacts_->done()) {
         statusLine->setText(tr("%1 Counting the facts each child knows...").arg(status));
-        connect(knownFacts_, &KnownFactsCounter::finished, statusLine,
-                [statusLine, status]() { statusLine->setText(status); });
+        connect(knownFacts_, &KnownFactsCounter::finished, statusLine, [this, statusLine]() {
+            statusLine->setText(overviewStatus(model_->rows(), QFileInfo(folder_).isDir()));
+        });
     }
 
     auto* buttons = new QHBoxLayout;

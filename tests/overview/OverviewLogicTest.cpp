@@ -106,25 +106,61 @@ TEST(Overview, KnownFactsFromEveryLogOfTheChild) {
     countKnownFacts(rows, folder.path());
     const struct {
         const char* child;
-        QStringList cells;
+        const char* cells;
         bool explained;
     } cases[] = {
-        {"Ann", {"1/144", "1/144", "2/144", "0/144"}, false},
-        {"Bo", {"0/144", "0/144", "0/144", "0/144"}, false},
-        {"Cy", {"?", "?", "?", "?"}, true},
-        {"Di", {"0/144", "0/144", "0/25", "0/25"}, false},
-        {"Eve", {"", "", "", ""}, false},
-        {"Fay", {"?", "?", "?", "?"}, true},
+        {"Ann", "1/144 1/144 2/144 0/144", false},
+        {"Bo", "0/144 0/144 0/144 0/144", false},
+        {"Cy", "? ? ? ?", true},
+        {"Di", "0/144 0/144 0/25 0/25", false},
+        {"Eve", "   ", false},
+        {"Fay", "? ? ? ?", true},
     };
     ASSERT_EQ(rows.size(), std::size(cases));
     for (std::size_t i = 0; i < rows.size(); ++i) {
-        EXPECT_EQ(overviewCells(rows[i]).mid(firstKnownColumn), cases[i].cells) << cases[i].child;
+        EXPECT_EQ(overviewCells(rows[i]).mid(firstKnownColumn).join(' ').toStdString(),
+                  cases[i].cells)
+            << cases[i].child;
         EXPECT_EQ(rows[i].fluency.problem.isEmpty(), !cases[i].explained) << cases[i].child;
     }
+    EXPECT_EQ(overviewStatus(rows, true), "6 children, 1 file could not be read whole. Children "
+                                          "whose answers could not be read whole (\"?\"): 2.");
     // "?" sorts below 0 known, a file not counted below both.
     std::vector<qlonglong> keys;
     for (const std::size_t row : {4, 2, 1}) {
         keys.push_back(overviewSortKey(rows[row], firstKnownColumn).toLongLong());
     }
     EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()) && keys[0] < keys[1] && keys[1] < keys[2]);
+}
+
+// A child's side logs are the logs a run without the lock names after itself, and no other
+// file: not the main log, another child's log, or a name only like one.
+TEST(Overview, SideLogsAreTheRunsOfTheChild) {
+    TempFolder folder;
+    const struct {
+        const char* name;
+        bool annsSideLog;
+    } cases[] = {
+        {"Ann.sbk.pc-1-2.answers", true},
+        {"Ann.sbk.PC_9-12345-1733600000000.answers", true},
+        {"Ann.sbk.answers", false},
+        {"Ann.sbk.-1-2.answers", false},
+        {"Ann.sbk.p c-1-2.answers", false},
+        {"Ann.sbk.pc-x-2.answers", false},
+        {"Ann.sbk.pc-1-2-3.answers", false},
+        {"Ann.sbk.pc-1-.answers", false},
+        {"Ann.sbk.x.sbk.answers", false}, // the log of the child "Ann.sbk.x"
+        {"Ann.sbk.pc-1-2.answers.tmp", false},
+        {"Anne.sbk.pc-1-2.answers", false},
+        {"Ann.SBK.pc-1-2.answers", false},
+    };
+    std::vector<std::filesystem::path> expected;
+    for (const auto& c : cases) {
+        writeBytes(folder.path() / c.name, {});
+        if (c.annsSideLog) {
+            expected.push_back(folder.path() / c.name);
+        }
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(SideLogListing(folder.path()).of(folder.path() / "Ann.sbk"), expected);
 }
