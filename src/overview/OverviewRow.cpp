@@ -161,9 +161,11 @@ QString overviewStatus(const std::vector<OverviewRow>& rows, bool folderFound) {
         return row.fluency.state == FluencyState::LogProblem;
     });
     if (logProblems > 0) {
-        text += QCoreApplication::translate(
-            "OverviewRow", " Children whose answers could not be read whole (\"?\"): %n.", nullptr,
-            static_cast<int>(logProblems));
+        text += QLatin1Char(' ') +
+                QCoreApplication::translate("OverviewRow",
+                                            "Children whose answers could not be read whole "
+                                            "(\"?\"): %n.",
+                                            nullptr, static_cast<int>(logProblems));
     }
     return text;
 }
