@@ -27,9 +27,14 @@ bool hasChildExtension(const std::string& name) {
                    .compare(QLatin1String(studentFileExtension), Qt::CaseInsensitive) == 0;
 }
 
-QString childName(const fs::path& path) {
+// The file name without its ".sbk": the child's name as the program stores it.
+std::string stemBytes(const fs::path& path) {
     const std::string name = nameBytes(path);
-    return displayName(name.substr(0, name.size() - std::min(name.size(), extensionLength)));
+    return name.substr(0, name.size() - std::min(name.size(), extensionLength));
+}
+
+QString childName(const fs::path& path) {
+    return displayName(stemBytes(path));
 }
 } // namespace
 
@@ -63,11 +68,15 @@ ChildFile readChildFile(const fs::path& path) {
         return child;
     }
     child.state = ChildFileState::Read;
+    StudentRecord record;
+    readStudentBytes(record, read.bytes); // the defaults too for a file with nothing in it
+    child.settings = record;
+    child.settings.history.clear();
+    child.settings.studentName = stemBytes(path);
+    child.settings.path = path;
     if (read.bytes.empty()) {
         return child; // a child who was greeted but has no results yet
     }
-    StudentRecord record;
-    readStudentBytes(record, read.bytes);
     child.problem = studentFileDamage(read.bytes, record.history.size());
     if (isDamagedStudentFile(read.bytes)) {
         record.history = recoverScoreRecords(read.bytes); // what is still whole behind it

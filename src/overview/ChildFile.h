@@ -22,6 +22,9 @@ struct ChildFile {
     ChildFileState state = ChildFileState::Read;
     QString problem; // what is wrong, for a file that is not Read
     std::vector<ScoreRecord> history;
+    // The stored values with the program's defaults, as a run opening the child would use
+    // them (the ranges of the facts to know); its history is empty: see history above.
+    StudentRecord settings;
 };
 
 // The child files of a folder (".sbk" in any letter case), sorted by name without regard to

@@ -5,7 +5,7 @@
 
 namespace {
 bool isTextColumn(int column) {
-    return column == 0 || column == overviewColumnCount - 1;
+    return column == 0 || column == overviewNoteColumn;
 }
 
 QString csvField(QString text, int column) {
@@ -28,18 +28,21 @@ QByteArray csvLine(const QStringList& cells) {
     return fields.join(',').toUtf8() + "\r\n";
 }
 
-// Shares of the page width: room for a name, a date, a percentage; the note takes the rest.
+// Shares of the page width: room for a name, a date, a percentage, "144/144"; the note takes
+// the rest.
 double columnWidthPercent(int column) {
     switch (column) {
     case 0:
-        return 9;
+        return 8;
     case 1:
-        return 4;
+        return 3.5;
     case 2:
     case 3:
-        return 7;
+        return 6.5;
+    case overviewNoteColumn:
+        return 10;
     default:
-        return column == overviewColumnCount - 1 ? 10 : 4.5;
+        return column >= firstKnownColumn ? 4 : 3.5;
     }
 }
 

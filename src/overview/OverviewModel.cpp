@@ -35,14 +35,31 @@ QVariant OverviewModel::data(const QModelIndex& index, int role) const {
     case Qt::UserRole:
         return overviewSortKey(rows_[row], index.column());
     case Qt::ToolTipRole:
-        return rows_[row].file.problem.isEmpty() ? QVariant() : rows_[row].file.problem;
+    case Qt::AccessibleDescriptionRole:
+        return toolTip(rows_[row], index.column());
     case Qt::TextAlignmentRole:
-        return index.column() == 0 || index.column() == overviewColumnCount - 1
+        return index.column() == 0 || index.column() == overviewNoteColumn
                    ? QVariant(Qt::AlignLeft | Qt::AlignVCenter)
                    : QVariant(Qt::AlignRight | Qt::AlignVCenter);
     default:
         return {};
     }
+}
+
+QVariant OverviewModel::toolTip(const OverviewRow& row, int column) const {
+    const QString& problem = column >= firstKnownColumn ? row.fluency.problem : row.file.problem;
+    return problem.isEmpty() ? QVariant() : problem;
+}
+
+void OverviewModel::setFluency(int index, ChildFluency fluency) {
+    auto& row = rows_[static_cast<std::size_t>(index)];
+    row.fluency = std::move(fluency);
+    QStringList& cells = cells_[static_cast<std::size_t>(index)];
+    for (int operation = 1; operation <= fluencyOperationCount; ++operation) {
+        cells[firstKnownColumn + operation - 1] = knownFactsCell(row.fluency, operation);
+    }
+    emit dataChanged(this->index(index, firstKnownColumn),
+                     this->index(index, overviewColumnCount - 1));
 }
 
 QVariant OverviewModel::headerData(int section, Qt::Orientation orientation, int role) const {

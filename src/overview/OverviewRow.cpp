@@ -4,6 +4,7 @@
 #include "common/NumberText.h"
 #include "report/ChartSeries.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -11,7 +12,7 @@
 
 namespace {
 constexpr int kindColumn = 4;
-constexpr int noteColumn = overviewColumnCount - 1;
+constexpr int noteColumn = overviewNoteColumn;
 const char* const isoDate = "yyyy-MM-dd";
 
 QString percentCell(double value) {
@@ -24,6 +25,18 @@ const std::optional<KindResult>& kindOfColumn(const OverviewRow& row, int column
 
 bool isBestColumn(int column) {
     return (column - kindColumn) % 2 == 1;
+}
+
+qlonglong knownFactsSortKey(const ChildFluency& fluency, int operation) {
+    switch (fluency.state) {
+    case FluencyState::NotCounted:
+        return -2;
+    case FluencyState::LogProblem:
+        return -1;
+    default:
+        return static_cast<qlonglong>(
+            fluency.operations[static_cast<std::size_t>(operation - 1)].known);
+    }
 }
 } // namespace
 
@@ -55,6 +68,20 @@ std::vector<OverviewRow> readOverview(const std::filesystem::path& folder) {
     return rows;
 }
 
+ChildFluency readChildFluency(const ChildFile& file, const SideLogListing& sideLogs) {
+    if (file.state == ChildFileState::Unreadable) {
+        return {};
+    }
+    return childFluency(file.settings, readChildAnswers(file.path, sideLogs.of(file.path)));
+}
+
+void countKnownFacts(std::vector<OverviewRow>& rows, const std::filesystem::path& folder) {
+    const SideLogListing sideLogs(folder);
+    for (OverviewRow& row : rows) {
+        row.fluency = readChildFluency(row.file, sideLogs);
+    }
+}
+
 QStringList overviewHeadings() {
     QStringList headings{"Child", "Tests", "First test", "Last test"};
     for (int kind = firstOperationKind; kind <= lastOperationKind; ++kind) {
@@ -62,6 +89,11 @@ QStringList overviewHeadings() {
         headings << name + " latest" << name + " best";
     }
     headings << "Note";
+    for (int operation = 1; operation <= fluencyOperationCount; ++operation) {
+        //: A column of the class overview: how many facts of the operation the child knows.
+        headings << QCoreApplication::translate("OverviewRow", "%1 known")
+                        .arg(QString::fromStdString(opName(operation)));
+    }
     return headings;
 }
 
@@ -76,6 +108,9 @@ QStringList overviewCells(const OverviewRow& row) {
                           : percentCell(isBestColumn(column) ? result->best : result->latest));
     }
     cells << row.file.problem;
+    for (int operation = 1; operation <= fluencyOperationCount; ++operation) {
+        cells << knownFactsCell(row.fluency, operation);
+    }
     return cells;
 }
 
@@ -96,6 +131,9 @@ QVariant overviewSortKey(const OverviewRow& row, int column) {
     case noteColumn:
         return row.file.problem;
     default: {
+        if (column >= firstKnownColumn) {
+            return knownFactsSortKey(row.fluency, column - firstKnownColumn + 1);
+        }
         const auto& result = kindOfColumn(row, column);
         return !result ? std::numeric_limits<double>::lowest()
                        : (isBestColumn(column) ? result->best : result->latest);
@@ -118,5 +156,16 @@ QString overviewStatus(const std::vector<OverviewRow>& rows, bool folderFound) {
         text += problems == 1 ? QString(", 1 file could not be read whole")
                               : QString(", %1 files could not be read whole").arg(problems);
     }
-    return text + ".";
+    text += ".";
+    const auto logProblems = std::count_if(rows.begin(), rows.end(), [](const OverviewRow& row) {
+        return row.fluency.state == FluencyState::LogProblem;
+    });
+    if (logProblems > 0) {
+        text += QLatin1Char(' ') +
+                QCoreApplication::translate("OverviewRow",
+                                            "Children whose answers could not be read whole "
+                                            "(\"?\"): %n.",
+                                            nullptr, static_cast<int>(logProblems));
+    }
+    return text;
 }

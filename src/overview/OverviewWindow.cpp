@@ -3,6 +3,8 @@
 
 #include "common/DialogControls.h"
 #include "common/PrintWhole.h"
+#include "overview/ChildAnswers.h"
+#include "overview/KnownFactsCounter.h"
 #include "overview/OverviewExport.h"
 #include "overview/OverviewModel.h"
 #include "report/ChartWindow.h"
@@ -69,7 +71,16 @@ OverviewWindow::OverviewWindow(const QString& folder, QWidget* parent)
 
     auto* statusLine = new QLabel(status, this);
     statusLine->setObjectName(controlName(static_cast<int>(OverviewControl::Status)));
+    statusLine->setWordWrap(true); // the counts of log problems can make it long
     layout->addWidget(statusLine);
+    knownFacts_ =
+        new KnownFactsCounter(model_, std::filesystem::path(folder_.toStdU16String()), this);
+    if (!knownFacts_->done()) {
+        statusLine->setText(tr("%1 Counting the facts each child knows...").arg(status));
+        connect(knownFacts_, &KnownFactsCounter::finished, statusLine, [this, statusLine]() {
+            statusLine->setText(overviewStatus(model_->rows(), QFileInfo(folder_).isDir()));
+        });
+    }
 
     auto* buttons = new QHBoxLayout;
     addButtons(buttons);
@@ -100,6 +111,11 @@ void OverviewWindow::addButtons(QBoxLayout* row) {
             connect(push, &QPushButton::clicked, this,
                     [this]() { openChart(table_->currentIndex()); });
             break;
+        case OverviewControl::FluencyMap:
+            connect(push, &QPushButton::clicked, this,
+                    [this]() { showFluencyMapOf(table_->currentIndex()); });
+            push->setVisible(false); // until showFluencyMapOf calls showFluencyMap
+            break;
         case OverviewControl::ExportCsv:
             connect(push, &QPushButton::clicked, this, &OverviewWindow::exportCsvWithDialog);
             break;
@@ -124,7 +140,12 @@ std::vector<const OverviewRow*> OverviewWindow::shownRows() const {
     return rows;
 }
 
+void OverviewWindow::waitForKnownFacts() const {
+    knownFacts_->waitUntilDone();
+}
+
 WriteOutcome OverviewWindow::exportCsv(const QString& path) {
+    waitForKnownFacts();
     return writeFileAtomically(std::filesystem::path(path.toStdU16String()),
                                overviewCsv(shownRows()));
 }
@@ -136,6 +157,7 @@ WriteOutcome OverviewWindow::printTo(QPrinter& printer) const {
     QFont font = document.defaultFont();
     font.setPointSizeF(7);
     document.setDefaultFont(font);
+    waitForKnownFacts();
     document.setHtml(overviewHtml(shownRows(), folder_, QDate::currentDate()));
     return printWhole(printer, [&]() {
         document.print(&printer);
@@ -209,4 +231,34 @@ void OverviewWindow::openChart(const QModelIndex& index) {
         return;
     }
     showProgressChart(this, row.file.name, row.file.history);
+}
+
+std::optional<FluencyMapSource> OverviewWindow::fluencyMapSourceOf(const QModelIndex& index) {
+    if (!index.isValid()) {
+        return std::nullopt;
+    }
+    const OverviewRow& row = model_->row(sorted_->mapToSource(index).row());
+    if (row.file.state == ChildFileState::Unreadable) {
+        warn(QString("The file of %1 cannot be read: %2.").arg(row.file.name, row.file.problem));
+        return std::nullopt;
+    }
+    FluencyMapSource source{row.file.settings, {}, {}};
+    source.student.history = row.file.history;
+    const std::filesystem::path& childFile = row.file.path;
+    ChildAnswers answers =
+        readChildAnswers(childFile, SideLogListing(childFile.parent_path()).of(childFile));
+    source.log = std::move(answers.log);
+    source.problem = std::move(answers.problem);
+    return source;
+}
+
+void OverviewWindow::showFluencyMapOf(const QModelIndex& index) {
+    const std::optional<FluencyMapSource> source = fluencyMapSourceOf(index);
+    if (!source) {
+        return;
+    }
+    if (!source->problem.isEmpty()) {
+        warn(tr("The map shows only the answers that could be read.\n%1").arg(source->problem));
+    }
+    // Opened by showFluencyMap(this, source->student, source->log) once that window exists.
 }

@@ -3,11 +3,14 @@
 
 #include "common/FileWrite.h"
 #include "overview/OverviewRow.h"
+#include "records/AnswerLog.h"
 
 #include <QMainWindow>
 
+#include <optional>
 #include <vector>
 
+class KnownFactsCounter;
 class OverviewModel;
 class QBoxLayout;
 class QPrinter;
@@ -23,6 +26,7 @@ enum class OverviewControl : int {
     ExportCsv = 404,
     Print = 405,
     SavePdf = 406,
+    FluencyMap = 407,
 };
 
 struct OverviewButton {
@@ -30,9 +34,18 @@ struct OverviewButton {
     const char* text;
 };
 inline constexpr OverviewButton overviewButtons[] = {
-    {OverviewControl::OpenChart, "Open &Chart"}, {OverviewControl::ExportCsv, "&Export CSV..."},
-    {OverviewControl::Print, "&Print..."},       {OverviewControl::SavePdf, "Save as P&DF..."},
-    {OverviewControl::Close, "&Close"},
+    {OverviewControl::OpenChart, "Open &Chart"},    {OverviewControl::FluencyMap, "Fluency &map"},
+    {OverviewControl::ExportCsv, "&Export CSV..."}, {OverviewControl::Print, "&Print..."},
+    {OverviewControl::SavePdf, "Save as P&DF..."},  {OverviewControl::Close, "&Close"},
+};
+
+// What the fluency map of a child is drawn from: the child's ranges and results, and every
+// answer of the child's logs merged in memory (problem says why a log could not be read
+// whole; what could be read is there).
+struct FluencyMapSource {
+    StudentRecord student;
+    AnswerLogContents log;
+    QString problem;
 };
 
 // "Tallyburrow class overview": every child of a data folder in one sortable table, with
@@ -55,6 +68,13 @@ public:
     bool printWithDialog();
     bool savePdfWithDialog();
     void openChart(const QModelIndex& index);
+    // The child of the row: nothing (after saying why) for a file that cannot be read.
+    std::optional<FluencyMapSource> fluencyMapSourceOf(const QModelIndex& index);
+    void showFluencyMapOf(const QModelIndex& index);
+
+    // The known columns are counted after the window is made; this waits until they are all
+    // in (exports and printing wait for them too).
+    void waitForKnownFacts() const;
 
     QTableView* table() const { return table_; }
 
@@ -67,4 +87,5 @@ private:
     OverviewModel* model_ = nullptr;
     QSortFilterProxyModel* sorted_ = nullptr;
     QTableView* table_ = nullptr;
+    KnownFactsCounter* knownFacts_ = nullptr;
 };

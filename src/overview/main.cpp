@@ -28,8 +28,8 @@ int main(int argc, char** argv) {
     QCommandLineParser parser;
     parser.setApplicationDescription(
         "Shows every child of a Tallyburrow data folder in one table: tests taken, first and "
-        "last test date, and the latest and best percent correct of each kind. Only reads the "
-        "folder.");
+        "last test date, the latest and best percent correct of each kind, and how many facts "
+        "of each operation the child knows. Only reads the folder.");
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption folder(

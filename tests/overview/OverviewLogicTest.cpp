@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "OverviewTestFolder.h"
 #include "overview/OverviewExport.h"
+#include "records/AnswerLog.h"
 
 #include <gtest/gtest.h>
 
@@ -57,4 +58,109 @@ TEST(Overview, StatusAndPrintedPage) {
     EXPECT_TRUE(html.contains("Folder /srv/class, printed 2026-12-07"));
     EXPECT_TRUE(html.contains("<td>&lt;b&gt;</td>"));
     EXPECT_EQ(html.count("<th"), overviewColumnCount);
+}
+
+namespace {
+LoggedAnswer quick(int operation, int first, int second, bool right = true) {
+    return {operation, first, second, right, false, 1000, inMarch(1)};
+}
+
+void writeLog(const std::filesystem::path& path, std::uint64_t id,
+              std::vector<LoggedAnswer> answers, std::vector<std::uint64_t> folded = {}) {
+    AnswerLogContents log;
+    log.logId = id;
+    log.folded = std::move(folded);
+    log.answers = std::move(answers);
+    writeBytes(path, answerLogBytes(log));
+}
+} // namespace
+
+// The known columns count the main log and the side logs of runs without the lock, a side log
+// already folded in once, over the child's own ranges; another child's log, a damaged log and
+// a link stay out of the counts, with a "?" that says why for the last two.
+TEST(Overview, KnownFactsFromEveryLogOfTheChild) {
+    TempFolder folder;
+    const auto at = [&folder](const char* name) { return folder.path() / name; };
+    writeBytes(at("Ann.sbk"), childBytes({}));
+    // 3 x 4 and 6 x 6 known; 6 x 6 was missed once in a run since folded into the main log.
+    writeLog(
+        at("Ann.sbk.answers"), 1,
+        {quick(3, 3, 4), quick(3, 3, 4), quick(3, 6, 6, false), quick(3, 6, 6), quick(3, 6, 6)},
+        {7});
+    writeLog(at("Ann.sbk.pc-12-100.answers"), 7, {quick(3, 6, 6, false)});
+    writeLog(at("Ann.sbk.pc_2-40-200.answers"), 8, {quick(1, 2, 3), quick(1, 2, 3)});
+    writeLog(at("Ann.sbk.pc-41-300.answers"), 9, {quick(2, 5, 2), quick(2, 5, 2)});
+    writeBytes(at("Bo.sbk"), {});
+    writeBytes(at("Cy.sbk"), childBytes({}));
+    writeBytes(at("Cy.sbk.answers"), {'T', 'B', 'a', 'n', 's', 'w', 'r', 's', 1});
+    std::vector<unsigned char> fiveHigh = childBytes({});
+    fiveHigh[15] = 5; // the Mult and Div range: 1 to 5
+    writeBytes(at("Di.sbk"), fiveHigh);
+    writeLog(at("Di.sbk.x.sbk.answers"), 3, {quick(3, 2, 2), quick(3, 2, 2)});
+    writeLog(at("Di.sbk.x-1.answers"), 4, {quick(3, 2, 2), quick(3, 2, 2)});
+    std::filesystem::create_directory(at("Eve.sbk"));
+    writeBytes(at("Fay.sbk"), childBytes({}));
+    std::filesystem::create_symlink("Ann.sbk.answers", at("Fay.sbk.answers"));
+
+    std::vector<OverviewRow> rows = readOverview(folder.path());
+    countKnownFacts(rows, folder.path());
+    const struct {
+        const char* child;
+        const char* cells;
+        bool explained;
+    } cases[] = {
+        {"Ann", "1/144 1/144 2/144 0/144", false},
+        {"Bo", "0/144 0/144 0/144 0/144", false},
+        {"Cy", "? ? ? ?", true},
+        {"Di", "0/144 0/144 0/25 0/25", false},
+        {"Eve", "   ", false},
+        {"Fay", "? ? ? ?", true},
+    };
+    ASSERT_EQ(rows.size(), std::size(cases));
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        EXPECT_EQ(overviewCells(rows[i]).mid(firstKnownColumn).join(' ').toStdString(),
+                  cases[i].cells)
+            << cases[i].child;
+        EXPECT_EQ(rows[i].fluency.problem.isEmpty(), !cases[i].explained) << cases[i].child;
+    }
+    EXPECT_EQ(overviewStatus(rows, true), "6 children, 1 file could not be read whole. Children "
+                                          "whose answers could not be read whole (\"?\"): 2.");
+    // "?" sorts below 0 known, a file not counted below both.
+    std::vector<qlonglong> keys;
+    for (const std::size_t row : {4, 2, 1}) {
+        keys.push_back(overviewSortKey(rows[row], firstKnownColumn).toLongLong());
+    }
+    EXPECT_TRUE(std::is_sorted(keys.begin(), keys.end()) && keys[0] < keys[1] && keys[1] < keys[2]);
+}
+
+// A child's side logs are the logs a run without the lock names after itself, and no other
+// file: not the main log, another child's log, or a name only like one.
+TEST(Overview, SideLogsAreTheRunsOfTheChild) {
+    TempFolder folder;
+    const struct {
+        const char* name;
+        bool annsSideLog;
+    } cases[] = {
+        {"Ann.sbk.pc-1-2.answers", true},
+        {"Ann.sbk.PC_9-12345-1733600000000.answers", true},
+        {"Ann.sbk.answers", false},
+        {"Ann.sbk.-1-2.answers", false},
+        {"Ann.sbk.p c-1-2.answers", false},
+        {"Ann.sbk.pc-x-2.answers", false},
+        {"Ann.sbk.pc-1-2-3.answers", false},
+        {"Ann.sbk.pc-1-.answers", false},
+        {"Ann.sbk.x.sbk.answers", false}, // the log of the child "Ann.sbk.x"
+        {"Ann.sbk.pc-1-2.answers.tmp", false},
+        {"Anne.sbk.pc-1-2.answers", false},
+        {"Ann.SBK.pc-1-2.answers", false},
+    };
+    std::vector<std::filesystem::path> expected;
+    for (const auto& c : cases) {
+        writeBytes(folder.path() / c.name, {});
+        if (c.annsSideLog) {
+            expected.push_back(folder.path() / c.name);
+        }
+    }
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(SideLogListing(folder.path()).of(folder.path() / "Ann.sbk"), expected);
 }

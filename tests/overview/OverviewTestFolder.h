@@ -48,18 +48,18 @@ inline void makeClassFolder(const std::filesystem::path& folder) {
 inline const char* const classCsv =
     "Child,Tests,First test,Last test,Add latest,Add best,Sub latest,Sub best,Mult latest,"
     "Mult best,Div latest,Div best,Mixed latest,Mixed best,Add/Sub latest,Add/Sub best,"
-    "Mult/Div latest,Mult/Div best,Note\r\n"
-    "'\tTab,0,,,,,,,,,,,,,,,,,\r\n"
-    "\"'\rCr\",0,,,,,,,,,,,,,,,,,\r\n"
-    "'=Sum,1,,,,,,,,,90.00,90.00,,,,,,,\r\n"
+    "Mult/Div latest,Mult/Div best,Note,Add known,Sub known,Mult known,Div known\r\n"
+    "'\tTab,0,,,,,,,,,,,,,,,,,,0/144,0/144,0/144,0/144\r\n"
+    "\"'\rCr\",0,,,,,,,,,,,,,,,,,,0/144,0/144,0/144,0/144\r\n"
+    "'=Sum,1,,,,,,,,,90.00,90.00,,,,,,,,0/144,0/144,0/144,0/144\r\n"
     "Ann,10,2026-03-01,2026-03-08,100.00,100.00,50.00,50.00,65.00,80.00,90.00,90.00,66.67,"
-    "66.67,87.50,87.50,25.00,25.00,\r\n"
-    "bob,0,,,,,,,,,,,,,,,,,not a Tallyburrow child file\r\n"
-    "Cy,0,,,,,,,,,,,,,,,,,\r\n"
+    "66.67,87.50,87.50,25.00,25.00,,0/144,0/144,0/144,0/144\r\n"
+    "bob,0,,,,,,,,,,,,,,,,,not a Tallyburrow child file,0/144,0/144,0/144,0/144\r\n"
+    "Cy,0,,,,,,,,,,,,,,,,,,0/144,0/144,0/144,0/144\r\n"
     "Dee,2,2026-03-10,2026-03-11,90.00,100.00,,,,,,,,,,,,,"
-    "the file is cut short: 2 of 5 results could be read\r\n"
-    "Eve,,,,,,,,,,,,,,,,,,not a regular file\r\n"
-    "\"Smith, Jo\",0,,,,,,,,,,,,,,,,,\r\n";
+    "the file is cut short: 2 of 5 results could be read,0/144,0/144,0/144,0/144\r\n"
+    "Eve,,,,,,,,,,,,,,,,,,not a regular file,,,,\r\n"
+    "\"Smith, Jo\",0,,,,,,,,,,,,,,,,,,0/144,0/144,0/144,0/144\r\n";
 
 inline QString qPath(const std::filesystem::path& path) {
     return QString::fromStdString(path.string());

@@ -60,6 +60,7 @@ private slots:
         OverviewWindow window(qPath(folder.path()));
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.waitForKnownFacts();
         saveShot(&window, "class-overview");
         // Numbers and dates sort as such ("10" after "2"); empty cells below every value.
         const struct {
@@ -102,6 +103,33 @@ private slots:
             QTest::keyClick(window.table(), Qt::Key_Return);
             QVERIFY2(seen.startsWith(expected), qPrintable(seen));
         }
+    }
+
+    // The known columns fill in after the window is made, and sort by the number known; the
+    // hidden fluency map button's source is the child's ranges, results and every log merged.
+    // A window closed while it still counts stops safely.
+    void knownFactsAndTheFluencyMapSource() {
+        TempFolder folder;
+        makeClassFolder(folder.path());
+        const LoggedAnswer quick{3, 3, 4, true, false, 900, inMarch(1)};
+        writeBytes(folder.path() / "Ann.sbk.answers",
+                   answerLogBytes({1, {}, {}, {quick, quick}, {}}));
+        const LoggedAnswer missed{1, 2, 2, false, false, 900, inMarch(2)};
+        writeBytes(folder.path() / "Ann.sbk.pc-5-6.answers",
+                   answerLogBytes({2, {}, {}, {missed}, {}}));
+        { OverviewWindow closedAtOnce(qPath(folder.path())); }
+        OverviewWindow window(qPath(folder.path()));
+        window.show();
+        window.waitForKnownFacts();
+        sortBy(window.table(), firstKnownColumn + 2, Qt::DescendingOrder);
+        QCOMPARE(columnTexts(window.table(), firstKnownColumn + 2).mid(0, 2),
+                 QStringList({"1/144", "0/144"}));
+        QVERIFY(window.findChild<QPushButton*>("407")->isHidden());
+        const auto source = window.fluencyMapSourceOf(window.table()->model()->index(0, 0));
+        QVERIFY(source.has_value());
+        QCOMPARE(source->student.history.size(), 10u);
+        QCOMPARE(source->student.mulDivHigh, 12);
+        QCOMPARE(source->log.answers, std::vector<LoggedAnswer>({quick, quick, missed}));
     }
 
     // An export that cannot be written whole says why and leaves what was there, with no
