@@ -2,7 +2,26 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>QObject</name>
+    <name>Application</name>
+    <message>
+        <source>Settings not read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Helpfile not found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help is unavailable</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallyburrow (ver %1) - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChildSession</name>
     <message>
         <source>Answers kept apart</source>
         <translation type="unfinished"></translation>
@@ -26,6 +45,328 @@ They are kept as they are and joined later.</source>
 You can practise, and test results are saved as always, but the fluency map will not show today&apos;s answers. The file is left as it is; ask a grown-up to look at it.</source>
         <translation type="unfinished"></translation>
     </message>
+    <message>
+        <source>Results not kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results of %1 could not be written to the disk in
+%2
+(%3)
+
+They are saved at quit if the disk allows it then.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results kept</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 has more than %2 results now, the most a child&apos;s file holds.
+
+Nothing is lost: the oldest results move to
+%3
+where the report and the chart still show them.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Nothing can be saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallyburrow cannot save anything in the folder
+%1
+(%2)
+
+You can practise, but no result will be kept. Ask a grown-up to check the folder.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Quit Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+
+Replace it with the highest Test ID printed now, %2?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The highest Test ID could not be saved in
+%1
+(%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data has changed... Save it before quiting?</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results of %1 are kept in
+%2
+
+They are saved in %1&apos;s file the next time %1 opens Tallyburrow while the file can be written.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Close to quit now (the results are kept and offered again when %1 next opens Tallyburrow)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard to quit without saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results of %1 could not be saved in
+%2
+(%3)
+
+Retry to try again, %4, or Cancel to keep the program open.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>DialogControls</name>
+    <message>
+        <source>&amp;Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileRead</name>
+    <message>
+        <source>it is far larger than it can be</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is a link to another file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it does not exist</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FileWrite</name>
+    <message>
+        <source>the disk is full or failing</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FindDialog</name>
+    <message>
+        <source>Enter text: </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text to find</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Whole word</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Text to Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>GreetingDialog</name>
+    <message>
+        <source>Tallyburrow - Ver %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is selected</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Greetings - Glad you&apos;re here</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Please give me your name...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>I am a new kid here, and my name is:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Click Ok and then one of the three mode buttons in the top toolbar... [Learn-Drill-Test]</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+Please type your name again.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpFile</name>
+    <message>
+        <source>Help File</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No help available</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No help content</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpPrint</name>
+    <message>
+        <source>Page %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>HelpWindow</name>
+    <message>
+        <source>None found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>No more found</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  Right click mouse (or F10) for menu options</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help topics and text</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Heading band</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Application Help</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Help status</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find text	CTRL+F</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Next	F3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Prev	SHFT+F3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Find cancel	Escape</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Expand topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Collapse topics</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print text	CTRL+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print item	CTRL+P</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>LearnOptionsDialog</name>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mult</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn for this number:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn for this number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose a math function:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Show all answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Learn Math Tables</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>&amp;Learn</source>
         <translation type="unfinished"></translation>
@@ -64,6 +405,466 @@ You can practise, and test results are saved as always, but the fluency map will
     </message>
     <message>
         <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Happy face: well done</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time used</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallyburrow help</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MathTestDialog</name>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mult</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix All</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix Add+Sub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix Mul+Div</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount of time (mins):</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Amount of time in minutes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose one to test:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Math Test</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>MessageWindow</name>
+    <message>
+        <source>&amp;Yes</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;No</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OperationKind</name>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mult</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add/Sub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mult/Div</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PendingPdf</name>
+    <message>
+        <source>the PDF could not be written whole; the disk may be full, or the printer failed</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintWhole</name>
+    <message>
+        <source>the printer reported an error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ProblemCount</name>
+    <message>
+        <source>Number of problems =%1</source>
+        <extracomment>%1 is the count with a blank before it (&quot; 120&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>QtPrintDevice</name>
+    <message>
+        <source>The PDF could not be saved as %1.
+(%2)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Printer Error</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultArchive</name>
+    <message>
+        <source>it is not a Tallyburrow archive</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the archive %1 cannot be read: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsText</name>
+    <message>
+        <source>Test%1 Results</source>
+        <extracomment>%1 is the number of tests with a blank before it (&quot; 4&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percent correct = %1
+%2 Correct out of%3</source>
+        <extracomment>%2 and %3 are counts with a blank before each (&quot; 17&quot;, &quot; 20&quot;)</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ResultsWindow</name>
+    <message>
+        <source>Problems with wrong answers:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems with wrong answers</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Ans:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 no answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First: %1, correct answer %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScreenReaderNotice</name>
+    <message>
+        <source>none</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>SessionJournal</name>
+    <message>
+        <source>it is damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results of %1 that were not saved lie in
+%2
+but cannot be read (%3). The file is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 test result(s)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the number ranges or problems per minute from Config</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the last Learn choice</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tallyburrow was closed before these results of %1 were saved:
+
+%2
+
+They are from the session that began on %3 at %4 on the computer %5.
+Keep them in %1&apos;s file?</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>Settings</name>
+    <message>
+        <source>it does not hold a Test ID number the program can use</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The settings file
+%1
+cannot be read (%2).
+
+It holds the highest Test ID printed so far, so new test pages may repeat an earlier Test ID. The file is left as it is.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudentFile</name>
+    <message>
+        <source>not a Tallyburrow child file</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is cut short</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the file is cut short: %1 of %2 results could be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>its first bytes are not those of a Tallyburrow child file; %1 results behind them could be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is not a Tallyburrow child file</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudentName</name>
+    <message>
+        <source>A name cannot contain control characters.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name cannot contain any of these characters: / \ : * ? &quot; &lt; &gt; |</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name is too long. Please type a shorter name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>A name cannot end with a blank.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This name is reserved by the computer. Please choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudentOpening</name>
+    <message>
+        <source>Take over</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Choose another name</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results not saved</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Keep</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Discard</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results are kept, but could not be saved in
+%1
+(%2)
+
+They are saved at quit, or offered again next time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The other copy&apos;s lock could not be taken over: the results are kept and saved once it has closed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>StudentSession</name>
+    <message>
+        <source>the file could not be read when it was opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>it is open in another copy of Tallyburrow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results are damaged</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Results cannot be opened</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Go on without saving</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the lock file %1: %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Already open</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open read-only</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The results of %1 cannot be opened:
+%2
+(%3)
+
+The file is left as it is. You can go on without saving in it (today&apos;s results are kept beside it, and added once it can be read), or choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already open in another copy of Tallyburrow.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already open in another copy of Tallyburrow on the computer %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already open in another copy of Tallyburrow since %2 at %3.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 is already open in another copy of Tallyburrow on the computer %2 since %3 at %4.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1
+(The lock file is %2.)
+
+You can open it read-only (results are kept and saved once the other copy has closed), or choose another name.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>If no copy of Tallyburrow has %1 open any more (the other computer was switched off, say), you can take it over.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>TestOptionsDialog</name>
+    <message>
+        <source>Take test on computer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print test pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report printed test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Options</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>cTPrint</name>
+    <message>
+        <source>Document printing error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Page printing error</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Unspecified printer error</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

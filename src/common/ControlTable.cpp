@@ -7,6 +7,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -16,8 +17,7 @@
 #include <cstring>
 
 namespace {
-QWidget* makeControl(QWidget* parent, const ControlRow& row) {
-    const QString text = QString::fromUtf8(row.text);
+QWidget* makeControl(QWidget* parent, const QString& text, const ControlRow& row) {
     switch (row.kind) {
     case ControlKind::Label:
     case ControlKind::MiddleLabel: {
@@ -65,7 +65,14 @@ QString controlName(int id) {
     return QString::number(id);
 }
 
-void placeControl(QWidget* control, const ControlRow& row) {
+QString rowText(const char* context, const ControlRow& row) {
+    if (context == nullptr || *row.text == '\0') {
+        return QString::fromUtf8(row.text);
+    }
+    return QCoreApplication::translate(context, row.text);
+}
+
+void placeControl(QWidget* control, const char* context, const ControlRow& row) {
     control->setObjectName(QString::fromUtf8(row.name));
     control->setGeometry(row.rect);
     if (row.fontPoints > 0) {
@@ -74,16 +81,16 @@ void placeControl(QWidget* control, const ControlRow& row) {
         control->setFont(font);
     }
     if (row.kind == ControlKind::Placed && control->accessibleName().isEmpty()) {
-        control->setAccessibleName(QString::fromUtf8(row.text));
+        control->setAccessibleName(rowText(context, row));
     }
 }
 
-QWidget* addControl(QWidget* parent, const ControlRow& row) {
-    QWidget* control = makeControl(parent, row);
+QWidget* addControl(QWidget* parent, const char* context, const ControlRow& row) {
+    QWidget* control = makeControl(parent, rowText(context, row), row);
     if (control == nullptr) {
         return nullptr;
     }
-    placeControl(control, row);
+    placeControl(control, context, row);
     const bool fitted = row.kind == ControlKind::Label || row.kind == ControlKind::MiddleLabel ||
                         row.kind == ControlKind::Option || row.kind == ControlKind::CheckBox;
     if (fitted && row.fontPoints == 0) {
@@ -92,15 +99,20 @@ QWidget* addControl(QWidget* parent, const ControlRow& row) {
     return control;
 }
 
-void addControls(QWidget* parent, std::span<const ControlRow> rows,
+void addControls(QWidget* parent, const char* context, std::span<const ControlRow> rows,
                  const std::function<QWidget*(const ControlRow&)>& makePlaced) {
     for (const ControlRow& row : rows) {
         if (row.kind != ControlKind::Placed) {
-            addControl(parent, row);
+            addControl(parent, context, row);
         } else if (makePlaced) {
-            placeControl(makePlaced(row), row);
+            placeControl(makePlaced(row), context, row);
         }
     }
+}
+
+void addControls(QWidget* parent, std::span<const ControlRow> rows,
+                 const std::function<QWidget*(const ControlRow&)>& makePlaced) {
+    addControls(parent, nullptr, rows, makePlaced);
 }
 
 void fitDropDown(QComboBox* combo, const ControlRow& row) {

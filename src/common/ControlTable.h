@@ -26,6 +26,8 @@ enum class ControlKind {
     Placed,      // made by the window itself (a list, a table...); the table only places it
 };
 
+// A table marks its texts with QT_TRANSLATE_NOOP("<its window's context>", "...") and is built
+// under that context, so each text is shown from the catalogue.
 struct ControlRow {
     ControlKind kind = ControlKind::Placed;
     const char* name = ""; // objectName: the control's number, or a name for one without
@@ -37,12 +39,21 @@ struct ControlRow {
 // The objectName of a control with a number.
 QString controlName(int id);
 
-// Makes the control of a row (any kind but Placed) as a child of parent. A drop-down list
-// gets its entries from the window, which then calls fitDropDown.
-QWidget* addControl(QWidget* parent, const ControlRow& row);
+// The row's text as shown: looked up in the catalogue under `context`; a null context shows
+// it as written.
+QString rowText(const char* context, const ControlRow& row);
 
-// Makes every row's control in the table's order, which is the Tab order; a placed control
-// is made by `makePlaced` (rows of that kind are skipped when none is given) and placed.
+// Makes the control of a row (any kind but Placed) as a child of parent, its text translated
+// under `context`. A drop-down list gets its entries from the window, which then calls
+// fitDropDown.
+QWidget* addControl(QWidget* parent, const char* context, const ControlRow& row);
+
+// Makes every row's control in the table's order, which is the Tab order, the texts translated
+// under `context`; a placed control is made by `makePlaced` (rows of that kind are skipped
+// when none is given) and placed.
+void addControls(QWidget* parent, const char* context, std::span<const ControlRow> rows,
+                 const std::function<QWidget*(const ControlRow&)>& makePlaced = nullptr);
+// The same with the texts shown as written, for a table whose texts are not marked yet.
 void addControls(QWidget* parent, std::span<const ControlRow> rows,
                  const std::function<QWidget*(const ControlRow&)>& makePlaced = nullptr);
 
@@ -51,8 +62,9 @@ void addControls(QWidget* parent, std::span<const ControlRow> rows,
 class QComboBox;
 void fitDropDown(QComboBox* combo, const ControlRow& row);
 
-// Names, places and sizes a control the window made itself, from its row.
-void placeControl(QWidget* control, const ControlRow& row);
+// Names, places and sizes a control the window made itself, from its row; a placed control
+// without an accessible name is named by the row's text, translated under `context`.
+void placeControl(QWidget* control, const char* context, const ControlRow& row);
 
 // The row of the given name; a table without it is a programming error (asserts) and gives
 // an empty row.

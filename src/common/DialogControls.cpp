@@ -5,6 +5,7 @@
 
 #include <QBoxLayout>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -73,8 +74,10 @@ void connectOkCancelButtons(QDialog& dialog, const std::function<void()>& onOk) 
 
 void addOkCancelButtons(QDialog& dialog, const QRect& okRect, const QRect& cancelRect,
                         const std::function<void()>& onOk) {
-    addButton(&dialog, static_cast<int>(DialogButtonId::Ok), "&Ok", okRect);
-    addButton(&dialog, static_cast<int>(DialogButtonId::Cancel), "&Cancel", cancelRect);
+    addButton(&dialog, static_cast<int>(DialogButtonId::Ok),
+              QCoreApplication::translate("DialogControls", "&Ok"), okRect);
+    addButton(&dialog, static_cast<int>(DialogButtonId::Cancel),
+              QCoreApplication::translate("DialogControls", "&Cancel"), cancelRect);
     connectOkCancelButtons(dialog, onOk);
 }
 

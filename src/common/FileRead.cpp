@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/FileRead.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 
@@ -27,7 +28,8 @@ ReadOutcome aLink() {
 }
 
 ReadOutcome tooLarge() {
-    return failed(ReadStatus::TooLarge, QStringLiteral("it is far larger than it can be"));
+    return failed(ReadStatus::TooLarge,
+                  QCoreApplication::translate("FileRead", "it is far larger than it can be"));
 }
 
 #ifdef Q_OS_UNIX
@@ -75,7 +77,7 @@ ReadOutcome readFile(const std::filesystem::path& path, std::int64_t maxBytes, b
         ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC | (followLinks ? 0 : O_NOFOLLOW));
     if (fd < 0) {
         if (errno == ENOENT) {
-            return failed(ReadStatus::Missing, QStringLiteral("it does not exist"));
+            return failed(ReadStatus::Missing, entryReason(EntryKind::Missing));
         }
         if (errno == EISDIR) {
             return notAFile();
@@ -97,7 +99,7 @@ ReadOutcome readFile(const std::filesystem::path& path, std::int64_t maxBytes, b
         return aLink();
     }
     if (!info.exists()) {
-        return failed(ReadStatus::Missing, QStringLiteral("it does not exist"));
+        return failed(ReadStatus::Missing, entryReason(EntryKind::Missing));
     }
     if (!info.isFile()) {
         return notAFile();
@@ -157,15 +159,15 @@ EntryKind entryKind(const std::filesystem::path& path) {
 QString entryReason(EntryKind kind) {
     switch (kind) {
     case EntryKind::Link:
-        return QStringLiteral("it is a link to another file");
+        return QCoreApplication::translate("FileRead", "it is a link to another file");
     case EntryKind::Missing:
-        return QStringLiteral("it does not exist");
+        return QCoreApplication::translate("FileRead", "it does not exist");
     case EntryKind::File:
         return {};
     case EntryKind::Other:
         break;
     }
-    return QStringLiteral("it is not a file");
+    return QCoreApplication::translate("FileRead", "it is not a file");
 }
 
 QString pathText(const std::filesystem::path& path) {

@@ -3,6 +3,7 @@
 
 #include "common/FileRead.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryFile>
 
@@ -60,8 +61,9 @@ WriteOutcome checkTarget(const fs::path& target) {
 }
 
 QString diskReason(const QFileDevice& file) {
-    return file.error() == QFileDevice::NoError ? QStringLiteral("the disk is full or failing")
-                                                : file.errorString();
+    return file.error() == QFileDevice::NoError
+               ? QCoreApplication::translate("FileWrite", "the disk is full or failing")
+               : file.errorString();
 }
 
 // The new file gets the permissions of the file it replaces (a class folder shared by several

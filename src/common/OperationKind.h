@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QString>
+
 #include <string>
 
 // The kinds of problems a child can choose. The numbers are stored in student files
@@ -22,10 +24,15 @@ constexpr int lastOperationKind = 7;
 // True for the values 1 to 7.
 bool isOperationKind(int value);
 
-// The display name used in title lines and printed headings: "Add", "Sub", "Mult", "Div",
-// "Mixed", "Add/Sub", "Mult/Div". Any other value gives the empty text.
+// The English name used in title lines, printed headings and files (the overview's CSV
+// headings): "Add", "Sub", "Mult", "Div", "Mixed", "Add/Sub", "Mult/Div". Any other value
+// gives the empty text.
 std::string opName(OperationKind kind);
 std::string opName(int kind);
+
+// The same name as the user reads it, from the catalogue; never for what is written to a file.
+QString opText(OperationKind kind);
+QString opText(int kind);
 
 // The modes of the practice area.
 enum class PracticeMode : int {

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/PendingPdf.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QTemporaryFile>
 
@@ -41,8 +42,9 @@ WriteOutcome PendingPdf::finish(bool printed) {
     const QString finished = std::exchange(printPath_, QString());
     if (!printed || !endsAsWholePdf(finished)) {
         QFile::remove(finished);
-        return WriteOutcome{false, QStringLiteral("the PDF could not be written whole; the disk "
-                                                  "may be full, or the printer failed")};
+        return WriteOutcome{false, QCoreApplication::translate(
+                                       "PendingPdf", "the PDF could not be written whole; the "
+                                                     "disk may be full, or the printer failed")};
     }
     return replaceFileAtomically(fsPath(finished), fsPath(target_));
 }

@@ -3,6 +3,7 @@
 
 #include "common/PendingPdf.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPrinter>
 
@@ -13,7 +14,8 @@ bool printsToFile(const QPrinter& printer) {
 WriteOutcome printWhole(QPrinter& printer, const std::function<bool()>& paint) {
     if (!printsToFile(printer)) {
         return paint() ? WriteOutcome{true, {}}
-                       : WriteOutcome{false, QStringLiteral("the printer reported an error")};
+                       : WriteOutcome{false, QCoreApplication::translate(
+                                                 "PrintWhole", "the printer reported an error")};
     }
     PendingPdf pdf(printer.outputFileName());
     if (pdf.printPath().isEmpty()) {

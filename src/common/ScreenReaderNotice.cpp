@@ -80,9 +80,11 @@ protected:
 private:
     void speak() {
         const QString value = combo_->currentText().trimmed();
+        const QString shown =
+            value.isEmpty() ? QCoreApplication::translate("ScreenReaderNotice", "none") : value;
         ScreenReaderNotice::of(combo_->window())
-            ->sayAfterThisEvent({combo_->accessibleName() + QStringLiteral(": ") +
-                                 (value.isEmpty() ? QStringLiteral("none") : value)});
+            ->sayAfterThisEvent({QCoreApplication::translate("ScreenReaderNotice", "%1: %2")
+                                     .arg(combo_->accessibleName(), shown)});
     }
     QComboBox* combo_;
 };

@@ -11,6 +11,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <array>
@@ -18,24 +19,36 @@
 namespace {
 // The option buttons come first: they are first in the Tab order.
 constexpr std::array<ControlRow, 10> controls = {{
-    {ControlKind::Option, "341", "Add", QRect(50, 75, 80, 15)},
-    {ControlKind::Option, "342", "Sub", QRect(50, 95, 80, 15)},
-    {ControlKind::Option, "343", "Mult", QRect(50, 115, 80, 15)},
-    {ControlKind::Option, "344", "Div", QRect(50, 135, 80, 15)},
-    {ControlKind::Label, "learnNumberLabel", "Learn for this number:", QRect(20, 10, 130, 20)},
-    {ControlKind::DropDown, "317", "Learn for this number", QRect(150, 10, 60, 250)},
-    {ControlKind::Label, "mathFunctionLabel", "Choose a math function:", QRect(20, 50, 200, 20)},
-    {ControlKind::CheckBox, "111", "Show all answers", QRect(20, 160, 190, 20)},
-    {ControlKind::Button, "1", "&Ok", QRect(160, 200, 60, 30)},
-    {ControlKind::Button, "2", "&Cancel", QRect(230, 200, 60, 30)},
+    {ControlKind::Option, "341", QT_TRANSLATE_NOOP("LearnOptionsDialog", "Add"),
+     QRect(50, 75, 80, 15)},
+    {ControlKind::Option, "342", QT_TRANSLATE_NOOP("LearnOptionsDialog", "Sub"),
+     QRect(50, 95, 80, 15)},
+    {ControlKind::Option, "343", QT_TRANSLATE_NOOP("LearnOptionsDialog", "Mult"),
+     QRect(50, 115, 80, 15)},
+    {ControlKind::Option, "344", QT_TRANSLATE_NOOP("LearnOptionsDialog", "Div"),
+     QRect(50, 135, 80, 15)},
+    {ControlKind::Label, "learnNumberLabel",
+     QT_TRANSLATE_NOOP("LearnOptionsDialog", "Learn for this number:"), QRect(20, 10, 130, 20)},
+    {ControlKind::DropDown, "317", QT_TRANSLATE_NOOP("LearnOptionsDialog", "Learn for this number"),
+     QRect(150, 10, 60, 250)},
+    {ControlKind::Label, "mathFunctionLabel",
+     QT_TRANSLATE_NOOP("LearnOptionsDialog", "Choose a math function:"), QRect(20, 50, 200, 20)},
+    {ControlKind::CheckBox, "111", QT_TRANSLATE_NOOP("LearnOptionsDialog", "Show all answers"),
+     QRect(20, 160, 190, 20)},
+    {ControlKind::Button, "1", QT_TRANSLATE_NOOP("LearnOptionsDialog", "&Ok"),
+     QRect(160, 200, 60, 30)},
+    {ControlKind::Button, "2", QT_TRANSLATE_NOOP("LearnOptionsDialog", "&Cancel"),
+     QRect(230, 200, 60, 30)},
 }};
 
 class LearnOptionsDialog : public QDialog {
 public:
     LearnOptionsDialog(QWidget* owner, const StudentRecord& student, bool showAllAnswers)
         : QDialog(owner) {
-        setUpDialogFrame(*this, "Learn Math Tables", 300, 240);
-        addControls(this, controls);
+        setUpDialogFrame(*this,
+                         QCoreApplication::translate("LearnOptionsDialog", "Learn Math Tables"),
+                         300, 240);
+        addControls(this, "LearnOptionsDialog", controls);
         options_ = OperationOptions(this, controls);
         const LearnListSetup setup = learnListSetup(student);
         numbers_ = findChild<QComboBox*>("317");

@@ -13,6 +13,7 @@
 #include "dialogs/TimeChoice.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -26,19 +27,30 @@ constexpr int minutesPreselected = 9; // the tenth entry, "10"
 
 // The option buttons come first: they are first in the Tab order.
 constexpr std::array<ControlRow, 13> controls = {{
-    {ControlKind::Option, "341", "Add", QRect(50, 140, 80, 15)},
-    {ControlKind::Option, "342", "Sub", QRect(50, 160, 80, 15)},
-    {ControlKind::Option, "343", "Mult", QRect(50, 180, 80, 15)},
-    {ControlKind::Option, "344", "Div", QRect(50, 200, 80, 15)},
-    {ControlKind::Option, "345", "Mix All", QRect(150, 140, 120, 15)},
-    {ControlKind::Option, "346", "Mix Add+Sub", QRect(150, 160, 120, 15)},
-    {ControlKind::Option, "347", "Mix Mul+Div", QRect(150, 180, 120, 15)},
-    {ControlKind::Label, "minutesLabel", "Amount of time (mins):", QRect(25, 10, 140, 15)},
-    {ControlKind::DropDown, "321", "Amount of time in minutes", QRect(160, 9, 45, 180)},
+    {ControlKind::Option, "341", QT_TRANSLATE_NOOP("MathTestDialog", "Add"),
+     QRect(50, 140, 80, 15)},
+    {ControlKind::Option, "342", QT_TRANSLATE_NOOP("MathTestDialog", "Sub"),
+     QRect(50, 160, 80, 15)},
+    {ControlKind::Option, "343", QT_TRANSLATE_NOOP("MathTestDialog", "Mult"),
+     QRect(50, 180, 80, 15)},
+    {ControlKind::Option, "344", QT_TRANSLATE_NOOP("MathTestDialog", "Div"),
+     QRect(50, 200, 80, 15)},
+    {ControlKind::Option, "345", QT_TRANSLATE_NOOP("MathTestDialog", "Mix All"),
+     QRect(150, 140, 120, 15)},
+    {ControlKind::Option, "346", QT_TRANSLATE_NOOP("MathTestDialog", "Mix Add+Sub"),
+     QRect(150, 160, 120, 15)},
+    {ControlKind::Option, "347", QT_TRANSLATE_NOOP("MathTestDialog", "Mix Mul+Div"),
+     QRect(150, 180, 120, 15)},
+    {ControlKind::Label, "minutesLabel",
+     QT_TRANSLATE_NOOP("MathTestDialog", "Amount of time (mins):"), QRect(25, 10, 140, 15)},
+    {ControlKind::DropDown, "321", QT_TRANSLATE_NOOP("MathTestDialog", "Amount of time in minutes"),
+     QRect(160, 9, 45, 180)},
     {ControlKind::Label, "323", "", QRect(25, 70, 160, 15)},
-    {ControlKind::Label, "chooseTestLabel", "Choose one to test:", QRect(25, 110, 120, 15)},
-    {ControlKind::Button, "1", "&Ok", QRect(150, 250, 60, 30)},
-    {ControlKind::Button, "2", "&Cancel", QRect(220, 250, 60, 30)},
+    {ControlKind::Label, "chooseTestLabel",
+     QT_TRANSLATE_NOOP("MathTestDialog", "Choose one to test:"), QRect(25, 110, 120, 15)},
+    {ControlKind::Button, "1", QT_TRANSLATE_NOOP("MathTestDialog", "&Ok"), QRect(150, 250, 60, 30)},
+    {ControlKind::Button, "2", QT_TRANSLATE_NOOP("MathTestDialog", "&Cancel"),
+     QRect(220, 250, 60, 30)},
 }};
 
 class MathTestDialog : public QDialog {
@@ -46,8 +58,9 @@ public:
     MathTestDialog(QWidget* owner, const std::vector<std::string>& timeChoices,
                    const StudentRecord& student)
         : QDialog(owner), student_(student) {
-        setUpDialogFrame(*this, "Math Test", 300, 300);
-        addControls(this, controls);
+        setUpDialogFrame(*this, QCoreApplication::translate("MathTestDialog", "Math Test"), 300,
+                         300);
+        addControls(this, "MathTestDialog", controls);
         options_ = OperationOptions(this, controls);
         minutes_ = findChild<QComboBox*>("321");
         for (const std::string& entry : timeChoices) {

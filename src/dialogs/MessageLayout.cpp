@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/MessageLayout.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 namespace {
@@ -37,7 +39,8 @@ QRect centredIn(const QRect& area, int width, int height) {
 
 MessageButton button(MessageControlId id, const char* text, int x, int width, int y, int result,
                      bool isDefault) {
-    return MessageButton{id, text, QRect(x, y, width, buttonHeight), result, isDefault};
+    return MessageButton{id, QCoreApplication::translate("MessageWindow", text),
+                         QRect(x, y, width, buttonHeight), result, isDefault};
 }
 
 QRect placeWindow(const MessagePlacement& placement, int width, int height) {
@@ -53,17 +56,25 @@ std::vector<MessageButton> messageButtons(int style, int windowHeight) {
     using Id = MessageControlId;
     switch (buttonSet(style)) {
     case setYesNoCancel:
-        return {button(Id::First, "&Yes", 10, 60, y, messageResultYes, true),
-                button(Id::Second, "&No", 75, 60, y, messageResultNo, false),
-                button(Id::Third, "Cancel", 140, 60, y, messageResultCancel, false)};
+        return {button(Id::First, QT_TRANSLATE_NOOP("MessageWindow", "&Yes"), 10, 60, y,
+                       messageResultYes, true),
+                button(Id::Second, QT_TRANSLATE_NOOP("MessageWindow", "&No"), 75, 60, y,
+                       messageResultNo, false),
+                button(Id::Third, QT_TRANSLATE_NOOP("MessageWindow", "Cancel"), 140, 60, y,
+                       messageResultCancel, false)};
     case setYesNo:
-        return {button(Id::First, "&Yes", 10, 60, y, messageResultYes, true),
-                button(Id::Second, "&No", 75, 60, y, messageResultNo, false)};
+        return {button(Id::First, QT_TRANSLATE_NOOP("MessageWindow", "&Yes"), 10, 60, y,
+                       messageResultYes, true),
+                button(Id::Second, QT_TRANSLATE_NOOP("MessageWindow", "&No"), 75, 60, y,
+                       messageResultNo, false)};
     case setOkCancel:
-        return {button(Id::First, "&Ok", 10, 60, y, messageResultOk, true),
-                button(Id::Second, "&Cancel", 75, 60, y, messageResultCancel, false)};
+        return {button(Id::First, QT_TRANSLATE_NOOP("MessageWindow", "&Ok"), 10, 60, y,
+                       messageResultOk, true),
+                button(Id::Second, QT_TRANSLATE_NOOP("MessageWindow", "&Cancel"), 75, 60, y,
+                       messageResultCancel, false)};
     default:
-        return {button(Id::SingleOk, "&Ok", 30, 80, y, messageResultOk, true)};
+        return {button(Id::SingleOk, QT_TRANSLATE_NOOP("MessageWindow", "&Ok"), 30, 80, y,
+                       messageResultOk, true)};
     }
 }
 

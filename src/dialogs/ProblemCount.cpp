@@ -4,6 +4,8 @@
 #include "common/NumberText.h"
 #include "common/OperationKind.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 
@@ -40,5 +42,7 @@ int testProblemCount(int minutes, int kind, int addSubPerMin, int mulDivPerMin) 
 }
 
 QString problemCountText(int count) {
-    return QString::fromStdString("Number of problems =" + numberWithSign(count));
+    //: %1 is the count with a blank before it (" 120")
+    return QCoreApplication::translate("ProblemCount", "Number of problems =%1")
+        .arg(QString::fromStdString(numberWithSign(count)));
 }

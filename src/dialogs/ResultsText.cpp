@@ -3,12 +3,18 @@
 
 #include "common/NumberText.h"
 
+#include <QCoreApplication>
+
 QString resultsCaption(int recordCount) {
-    return QString::fromStdString("Test" + numberWithSign(recordCount) + " Results");
+    //: %1 is the number of tests with a blank before it (" 4")
+    return QCoreApplication::translate("ResultsText", "Test%1 Results")
+        .arg(QString::fromStdString(numberWithSign(recordCount)));
 }
 
 QString resultsScoreText(int correctCount, int testProblemCount) {
-    return QString::fromStdString(
-        "Percent correct = " + percentText(correctCount, testProblemCount) + "\n" +
-        numberWithSign(correctCount) + " Correct out of" + numberWithSign(testProblemCount));
+    //: %2 and %3 are counts with a blank before each (" 17", " 20")
+    return QCoreApplication::translate("ResultsText", "Percent correct = %1\n%2 Correct out of%3")
+        .arg(QString::fromStdString(percentText(correctCount, testProblemCount)),
+             QString::fromStdString(numberWithSign(correctCount)),
+             QString::fromStdString(numberWithSign(testProblemCount)));
 }

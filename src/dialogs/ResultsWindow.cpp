@@ -10,6 +10,7 @@
 
 #include "common/TextFit.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -22,11 +23,14 @@ namespace {
 constexpr std::array<ControlRow, 6> controls = {{
     {ControlKind::Label, "scoreLabel", "", QRect(10, 10, 200, 50)},
     {ControlKind::Label, "wrongAnswersLabel",
-     "Problems with wrong answers:", QRect(10, 70, 200, 20)},
-    {ControlKind::Placed, "330", "Problems with wrong answers", QRect(20, 90, 200, 200)},
-    {ControlKind::Label, "answerLabel", "Ans:", QRect(20, 305, 30, 20)},
-    {ControlKind::Placed, "332", "Correct answer", QRect(50, 305, 40, 20)},
-    {ControlKind::Button, "1", "&Ok", QRect(140, 300, 80, 30)},
+     QT_TRANSLATE_NOOP("ResultsWindow", "Problems with wrong answers:"), QRect(10, 70, 200, 20)},
+    {ControlKind::Placed, "330", QT_TRANSLATE_NOOP("ResultsWindow", "Problems with wrong answers"),
+     QRect(20, 90, 200, 200)},
+    {ControlKind::Label, "answerLabel", QT_TRANSLATE_NOOP("ResultsWindow", "Ans:"),
+     QRect(20, 305, 30, 20)},
+    {ControlKind::Placed, "332", QT_TRANSLATE_NOOP("ResultsWindow", "Correct answer"),
+     QRect(50, 305, 40, 20)},
+    {ControlKind::Button, "1", QT_TRANSLATE_NOOP("ResultsWindow", "&Ok"), QRect(140, 300, 80, 30)},
 }};
 
 class ResultsWindow : public QDialog {
@@ -34,7 +38,7 @@ public:
     ResultsWindow(QWidget* owner, const ResultsSummary& summary)
         : QDialog(owner), wrongList_(summary.wrongList) {
         setUpDialogFrame(*this, resultsCaption(summary.recordCount), 240, 340);
-        addControls(this, controls, [this](const ControlRow& row) -> QWidget* {
+        addControls(this, "ResultsWindow", controls, [this](const ControlRow& row) -> QWidget* {
             return row.name == controlName(static_cast<int>(ResultsControlId::WrongList))
                        ? makeWrongList()
                        : makeAnswerBox();
@@ -54,11 +58,12 @@ private:
         }
         QString problem = QString::fromStdString(wrongList_.front().problemText).simplified();
         if (problem.endsWith('=')) {
-            problem += QStringLiteral(" no answer");
+            problem = QCoreApplication::translate("ResultsWindow", "%1 no answer").arg(problem);
         }
         ScreenReaderNotice::of(this)->say(
-            {QStringLiteral("First: ") + problem + QStringLiteral(", correct answer ") +
-             QString::fromStdString(wrongList_.front().correctText).simplified()});
+            {QCoreApplication::translate("ResultsWindow", "First: %1, correct answer %2")
+                 .arg(problem,
+                      QString::fromStdString(wrongList_.front().correctText).simplified())});
     }
 
     QWidget* makeWrongList() {

@@ -6,6 +6,7 @@
 #include "dialogs/ControlIds.h"
 #include "dialogs/DialogTables.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 #include <QPushButton>
 
@@ -13,16 +14,20 @@
 
 namespace {
 constexpr std::array<ControlRow, 3> controls = {{
-    {ControlKind::Button, "221", "Take test on computer", QRect(20, 20, 150, 25)},
-    {ControlKind::Button, "222", "Print test pages", QRect(20, 60, 150, 25)},
-    {ControlKind::Button, "223", "Report printed test", QRect(20, 100, 150, 25)},
+    {ControlKind::Button, "221", QT_TRANSLATE_NOOP("TestOptionsDialog", "Take test on computer"),
+     QRect(20, 20, 150, 25)},
+    {ControlKind::Button, "222", QT_TRANSLATE_NOOP("TestOptionsDialog", "Print test pages"),
+     QRect(20, 60, 150, 25)},
+    {ControlKind::Button, "223", QT_TRANSLATE_NOOP("TestOptionsDialog", "Report printed test"),
+     QRect(20, 100, 150, 25)},
 }};
 
 class TestOptionsDialog : public QDialog {
 public:
     explicit TestOptionsDialog(QWidget* owner) : QDialog(owner) {
-        setUpDialogFrame(*this, "Test Options", 280, 160);
-        addControls(this, controls);
+        setUpDialogFrame(*this, QCoreApplication::translate("TestOptionsDialog", "Test Options"),
+                         280, 160);
+        addControls(this, "TestOptionsDialog", controls);
         connectChoice(TestOptionsControlId::TestOnComputer, TestOptionsChoice::TestOnComputer);
         connectChoice(TestOptionsControlId::PrintTestPages, TestOptionsChoice::PrintTestPages);
         connectChoice(TestOptionsControlId::ReportPrintedTest,

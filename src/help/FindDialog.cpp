@@ -13,10 +13,13 @@
 
 namespace {
 constexpr std::array<ControlRow, 4> controls = {{
-    {ControlKind::MiddleLabel, "enterTextLabel", "Enter text: ", QRect(5, 10, 70, 15)},
-    {ControlKind::LineEdit, "9999", "Text to find", QRect(75, 10, 160, 20)},
-    {ControlKind::CheckBox, "9998", "Whole word", QRect(10, 45, 100, 15)},
-    {ControlKind::Button, "1", "Ok", QRect(140, 70, 60, 30)},
+    {ControlKind::MiddleLabel, "enterTextLabel", QT_TRANSLATE_NOOP("FindDialog", "Enter text: "),
+     QRect(5, 10, 70, 15)},
+    {ControlKind::LineEdit, "9999", QT_TRANSLATE_NOOP("FindDialog", "Text to find"),
+     QRect(75, 10, 160, 20)},
+    {ControlKind::CheckBox, "9998", QT_TRANSLATE_NOOP("FindDialog", "Whole word"),
+     QRect(10, 45, 100, 15)},
+    {ControlKind::Button, "1", QT_TRANSLATE_NOOP("FindDialog", "Ok"), QRect(140, 70, 60, 30)},
 }};
 } // namespace
 
@@ -26,8 +29,8 @@ std::span<const ControlRow> FindDialog::controls() {
 
 FindDialog::FindDialog(QWidget* owner) : QDialog(owner) {
     setObjectName("findDialog");
-    setUpDialogFrame(*this, "Text to Find", 250, 110);
-    addControls(this, ::controls);
+    setUpDialogFrame(*this, tr("Text to Find"), 250, 110);
+    addControls(this, "FindDialog", ::controls);
     findTextBox = findChild<QLineEdit*>("9999");
     wholeWordBox = findChild<QCheckBox*>("9998");
     wholeWordBox->setChecked(true);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <QtGlobal>
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -16,15 +18,16 @@ struct HelpTopic {
 };
 
 // A message the viewer shows instead of a window, under the title "Help File" with an
-// information icon.
+// information icon. Its texts are the English ones below, marked for the catalogue under
+// "HelpFile" and translated where the message is shown.
 struct HelpNotice {
     std::string text;
     std::string title;
 };
 
-inline constexpr char helpNoticeTitle[] = "Help File";
-inline constexpr char noHelpAvailableText[] = "No help available";
-inline constexpr char noHelpContentText[] = "No help content";
+inline constexpr char helpNoticeTitle[] = QT_TRANSLATE_NOOP("HelpFile", "Help File");
+inline constexpr char noHelpAvailableText[] = QT_TRANSLATE_NOOP("HelpFile", "No help available");
+inline constexpr char noHelpContentText[] = QT_TRANSLATE_NOOP("HelpFile", "No help content");
 
 // The topics read from a help file, or the notice to show when there are none.
 struct HelpLoadResult {

@@ -8,6 +8,8 @@
 #include "print/TextCharacters.h"
 #include "print/cTPrint.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr char bodyFace[] = "Courier New";
@@ -17,7 +19,7 @@ constexpr double sideMargin = 0.75;
 constexpr double headerY = 0.25;
 
 QString pageText(int page) {
-    return QStringLiteral("Page %1").arg(page);
+    return QCoreApplication::translate("HelpPrint", "Page %1").arg(page);
 }
 
 // Lays the body of one topic out in lines and pages, either for real or as a dry run that

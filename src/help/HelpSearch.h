@@ -3,6 +3,8 @@
 
 #include "help/HelpFile.h"
 
+#include <QtGlobal>
+
 #include <string>
 #include <vector>
 
@@ -34,8 +36,9 @@ struct FindOutcome {
     int length = 0;
 };
 
-inline constexpr char noneFoundText[] = "None found";
-inline constexpr char noMoreFoundText[] = "No more found";
+// Shown by the window, translated there.
+inline constexpr char noneFoundText[] = QT_TRANSLATE_NOOP("HelpWindow", "None found");
+inline constexpr char noMoreFoundText[] = QT_TRANSLATE_NOOP("HelpWindow", "No more found");
 
 // Starts a new search for the typed text (UTF-8): blanks at both ends are dropped, the
 // rest is lower-cased; Next and Prev then start at the first topic. An empty text ends

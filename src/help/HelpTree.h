@@ -3,6 +3,8 @@
 
 #include "help/HelpFile.h"
 
+#include <QtGlobal>
+
 #include <string>
 #include <vector>
 
@@ -27,5 +29,6 @@ std::string headingText(const std::string& title);
 std::string topicStatusText(const std::string& parentTitle, const std::string& title,
                             bool hasParent);
 
-// The first status-bar field.
-inline constexpr char helpMenuHint[] = "  Right click mouse (or F10) for menu options";
+// The first status-bar field, translated by the window.
+inline constexpr char helpMenuHint[] =
+    QT_TRANSLATE_NOOP("HelpWindow", "  Right click mouse (or F10) for menu options");

@@ -25,10 +25,13 @@ constexpr int firstWidth = 640;
 constexpr int firstHeight = 370;
 
 constexpr std::array<ControlRow, 5> helpControls = {{
-    {ControlKind::Placed, "105", "Help topics and text", QRect(10, 5, 615, 340)},
-    {ControlKind::Placed, "101", "Help topics", QRect(10, 5, 235, 330), 10},
+    {ControlKind::Placed, "105", QT_TRANSLATE_NOOP("HelpWindow", "Help topics and text"),
+     QRect(10, 5, 615, 340)},
+    {ControlKind::Placed, "101", QT_TRANSLATE_NOOP("HelpWindow", "Help topics"),
+     QRect(10, 5, 235, 330), 10},
     {ControlKind::Placed, "102", "", QRect(250, 5, 358, 23), 12}, // read as its text
-    {ControlKind::Placed, "103", "Heading band", QRect(250, 28, 358, 12)},
+    {ControlKind::Placed, "103", QT_TRANSLATE_NOOP("HelpWindow", "Heading band"),
+     QRect(250, 28, 358, 12)},
     {ControlKind::Placed, "104", "", QRect(250, 40, 375, 305), 10}, // named after its topic
 }};
 
@@ -70,7 +73,7 @@ HelpWindow::HelpWindow(std::vector<HelpTopic> helpTopics, const QString& caption
                                Qt::WindowCloseButtonHint),
       topics(std::move(helpTopics)), search(searchState), printer(std::move(topicPrinter)) {
     setObjectName("helpWindow");
-    setWindowTitle(caption.isEmpty() ? QString("Application Help") : caption);
+    setWindowTitle(caption.isEmpty() ? tr("Application Help") : caption);
     QIcon icon;
     icon.addFile(":/help/GenHelp16.png", QSize(16, 16));
     icon.addFile(":/help/GenHelp32.png", QSize(32, 32));
@@ -89,7 +92,7 @@ HelpWindow::HelpWindow(std::vector<HelpTopic> helpTopics, const QString& caption
 void HelpWindow::createControls() {
     auto* central = new QWidget(this);
     splitter = new QSplitter(Qt::Horizontal, central);
-    placeControl(splitter, row(ControlId::SplitterBar));
+    placeControl(splitter, "HelpWindow", row(ControlId::SplitterBar));
     QWidget* treeSide = createTreeSide();
     QWidget* topicSide = createTopicSide();
     splitter->addWidget(treeSide);
@@ -116,7 +119,7 @@ QWidget* HelpWindow::createTreeSide() {
     auto* side = new QWidget;
     side->setMinimumWidth(0);
     tree = new QTreeWidget(side);
-    placeControl(tree, row(ControlId::TopicTree));
+    placeControl(tree, "HelpWindow", row(ControlId::TopicTree));
     tree->setHeaderHidden(true);
     tree->setRootIsDecorated(false);
     tree->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -141,7 +144,7 @@ QWidget* HelpWindow::createTreeSide() {
 QWidget* HelpWindow::createTopicSide() {
     auto* side = new QWidget;
     heading = new QLabel(side);
-    placeControl(heading, row(ControlId::TopicHeading));
+    placeControl(heading, "HelpWindow", row(ControlId::TopicHeading));
     heading->setTextFormat(Qt::PlainText);
     heading->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     heading->setAutoFillBackground(true);
@@ -149,12 +152,12 @@ QWidget* HelpWindow::createTopicSide() {
     paint(heading, QPalette::WindowText, Qt::black);
 
     band = new QLabel(side);
-    placeControl(band, row(ControlId::HeadingBand));
+    placeControl(band, "HelpWindow", row(ControlId::HeadingBand));
     band->setAutoFillBackground(true);
     paint(band, QPalette::Window, paleYellow);
 
     textPane = new TopicTextPane(side);
-    placeControl(textPane, row(ControlId::TopicText));
+    placeControl(textPane, "HelpWindow", row(ControlId::TopicText));
     textPane->setReadOnly(true);
     textPane->setTextInteractionFlags(Qt::TextSelectableByKeyboard | Qt::TextSelectableByMouse);
     textPane->setFrameShape(QFrame::NoFrame);
@@ -187,8 +190,8 @@ QWidget* HelpWindow::createTopicSide() {
 void HelpWindow::createStatusBar() {
     statusBar = new QStatusBar(this);
     statusBar->setObjectName(controlName(static_cast<int>(ControlId::HelpStatusBar)));
-    statusBar->setAccessibleName("Help status");
-    hintField = new QLabel(helpMenuHint, statusBar);
+    statusBar->setAccessibleName(tr("Help status"));
+    hintField = new QLabel(tr(helpMenuHint), statusBar);
     hintField->setObjectName("statusHint");
     topicField = new QLabel(statusBar);
     topicField->setObjectName("statusTopic");
@@ -207,17 +210,17 @@ void HelpWindow::createMenus() {
     textMenu = new QMenu(this);
     textMenu->setObjectName("textMenu");
     for (QMenu* menu : {treeMenu, textMenu}) {
-        addItem(menu, "Find text\tCTRL+F", Command::FindText);
-        addItem(menu, "Next\tF3", Command::Next);
-        addItem(menu, "Prev\tSHFT+F3", Command::Previous);
-        addItem(menu, "Find cancel\tEscape", Command::CancelFind);
+        addItem(menu, tr("Find text\tCTRL+F"), Command::FindText);
+        addItem(menu, tr("Next\tF3"), Command::Next);
+        addItem(menu, tr("Prev\tSHFT+F3"), Command::Previous);
+        addItem(menu, tr("Find cancel\tEscape"), Command::CancelFind);
         menu->addSeparator();
     }
-    addItem(treeMenu, "Expand topics", Command::ExpandAll);
-    addItem(treeMenu, "Collapse topics", Command::CollapseAll);
+    addItem(treeMenu, tr("Expand topics"), Command::ExpandAll);
+    addItem(treeMenu, tr("Collapse topics"), Command::CollapseAll);
     treeMenu->addSeparator();
-    addItem(treeMenu, "Print text\tCTRL+P", Command::Print);
-    addItem(textMenu, "Print item\tCTRL+P", Command::Print);
+    addItem(treeMenu, tr("Print text\tCTRL+P"), Command::Print);
+    addItem(textMenu, tr("Print item\tCTRL+P"), Command::Print);
 }
 
 void HelpWindow::createKeys() {

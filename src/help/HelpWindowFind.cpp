@@ -77,7 +77,7 @@ void HelpWindow::reportNothingFound(const FindOutcome& outcome) {
     const bool paneHadFocus = textHasFocus;
     QMessageBox box(QMessageBox::NoIcon,
                     QString::fromStdString(windows1252ToUtf8(search.searchText)),
-                    noneAtAll ? noneFoundText : noMoreFoundText, QMessageBox::Ok, this);
+                    tr(noneAtAll ? noneFoundText : noMoreFoundText), QMessageBox::Ok, this);
     box.setObjectName("findReport");
     box.exec();
     activateWindow();

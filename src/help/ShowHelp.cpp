@@ -5,6 +5,7 @@
 #include "help/HelpPrinting.h"
 #include "help/HelpWindow.h"
 
+#include <QCoreApplication>
 #include <QEventLoop>
 #include <QMessageBox>
 #include <QPointer>
@@ -26,8 +27,8 @@ QPointer<HelpWindow>& openHelpWindow() {
 }
 
 void showNotice(const HelpNotice& notice, QWidget* owner) {
-    QMessageBox::information(owner, QString::fromStdString(notice.title),
-                             QString::fromStdString(notice.text));
+    QMessageBox::information(owner, QCoreApplication::translate("HelpFile", notice.title.c_str()),
+                             QCoreApplication::translate("HelpFile", notice.text.c_str()));
 }
 
 bool bringOpenWindowToFront() {

@@ -216,7 +216,7 @@ void QtPrintDevice::endDocument() {
     if (pendingPdf) {
         const QString target = pendingPdf->target();
         if (const WriteOutcome saved = finishPdf(ended); !saved) {
-            showError(QStringLiteral("The PDF could not be saved as %1.\n(%2)")
+            showError(tr("The PDF could not be saved as %1.\n(%2)")
                           .arg(QDir::toNativeSeparators(target), saved.reason));
         }
     }
@@ -238,7 +238,6 @@ void QtPrintDevice::releaseContext() {
 }
 
 void QtPrintDevice::showError(const QString& text) {
-    QMessageBox box(QMessageBox::Critical, QStringLiteral("Printer Error"), text, QMessageBox::Ok,
-                    owner);
+    QMessageBox box(QMessageBox::Critical, tr("Printer Error"), text, QMessageBox::Ok, owner);
     box.exec();
 }

@@ -4,6 +4,7 @@
 #include "common/PendingPdf.h"
 #include "print/PrintDevice.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QPainter>
 #include <QPrinter>
@@ -14,6 +15,8 @@
 // The print device on a real printer: a high-resolution QPrinter drawn with a QPainter.
 // Device dots are the printer's device pixels.
 class QtPrintDevice : public PrintDevice {
+    Q_DECLARE_TR_FUNCTIONS(QtPrintDevice)
+
 public:
     // Output straight into a PDF file on Letter paper, with no printer dialog. Only tests
     // use it, to read back what was printed.

@@ -113,13 +113,13 @@ void cTPrint::FinishDocument() {
 void cTPrint::ReportPrintError(int code) {
     switch (code) {
     case 1:
-        device.showError("Document printing error");
+        device.showError(tr("Document printing error"));
         break;
     case 2:
-        device.showError("Page printing error");
+        device.showError(tr("Page printing error"));
         break;
     default:
-        device.showError("Unspecified printer error");
+        device.showError(tr("Unspecified printer error"));
         break;
     }
 }

@@ -3,10 +3,14 @@
 
 #include "print/PrintDevice.h"
 
+#include <QCoreApplication>
+
 // The printer object: one per document. Positions and lengths are inches from the paper's
 // top-left corner; device dots exist only inside. The operation names are kept as the rest
 // of the program knows them.
 class cTPrint {
+    Q_DECLARE_TR_FUNCTIONS(cTPrint)
+
 public:
     explicit cTPrint(PrintDevice& device);
 

@@ -48,8 +48,7 @@ std::string nameBytesOf(const QListWidgetItem& item) {
 GreetingDialog::GreetingDialog(QWidget* owner, const std::vector<std::string>& studentNames,
                                std::function<void()> showHelp)
     : QDialog(owner), showHelp_(std::move(showHelp)) {
-    setUpDialogFrame(*this,
-                     QStringLiteral("Tallyburrow - Ver ") + QString::fromLatin1(appVersionText),
+    setUpDialogFrame(*this, tr("Tallyburrow - Ver %1").arg(QString::fromLatin1(appVersionText)),
                      clientWidth, clientHeight);
     buildControls();
     for (const std::string& name : sortedNames(studentNames)) {
@@ -61,7 +60,7 @@ GreetingDialog::GreetingDialog(QWidget* owner, const std::vector<std::string>& s
         nameList_->setFocus();
         // A screen reader reads the list on arrival but not its chosen name.
         ScreenReaderNotice::of(this)->say(
-            {nameList_->currentItem()->text() + QStringLiteral(" is selected")});
+            {tr("%1 is selected").arg(nameList_->currentItem()->text())});
     } else {
         nameBox_->setFocus();
     }
@@ -69,18 +68,17 @@ GreetingDialog::GreetingDialog(QWidget* owner, const std::vector<std::string>& s
 }
 
 void GreetingDialog::buildControls() {
-    addLabel(this, "greetingLabel", "Greetings - Glad you're here", QRect(10, 15, 200, 20),
+    addLabel(this, "greetingLabel", tr("Greetings - Glad you're here"), QRect(10, 15, 200, 20),
              labelAlignment);
-    addLabel(this, "askNameLabel", "Please give me your name...", QRect(20, 35, 200, 20),
+    addLabel(this, "askNameLabel", tr("Please give me your name..."), QRect(20, 35, 200, 20),
              labelAlignment);
     nameList_ = new QListWidget(this);
     placeControl(nameList_, NameList, QRect(20, 60, 250, 80));
     nameList_->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     nameList_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    nameList_->setAccessibleName(QStringLiteral("Please give me your name..."));
-    QLabel* newKidLabel =
-        addLabel(this, "newKidLabel",
-                 "I am a new kid here, and my name is:", QRect(20, 155, 250, 20), labelAlignment);
+    nameList_->setAccessibleName(tr("Please give me your name..."));
+    QLabel* newKidLabel = addLabel(this, "newKidLabel", tr("I am a new kid here, and my name is:"),
+                                   QRect(20, 155, 250, 20), labelAlignment);
     nameBox_ = new QLineEdit(this);
     placeControl(nameBox_, NameBox, QRect(50, 180, 230, 25));
     newKidLabel->setBuddy(nameBox_);
@@ -88,15 +86,15 @@ void GreetingDialog::buildControls() {
     placeControl(rule, "rule", QRect(10, 230, 280, 1));
     rule->setFrameStyle(QFrame::HLine | QFrame::Sunken);
     // Wrapped over its lines rather than fitted.
-    auto* hint = new QLabel("Click Ok and then one of the three mode buttons in the top toolbar... "
-                            "[Learn-Drill-Test]",
+    auto* hint = new QLabel(tr("Click Ok and then one of the three mode buttons in the top "
+                               "toolbar... [Learn-Drill-Test]"),
                             this);
     hint->setWordWrap(true);
     hint->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     placeControl(hint, "hintLabel", QRect(20, 250, 260, 60));
-    auto* helpButton = addPlainButton(this, HelpButton, "&Help", QRect(20, 320, 70, 30));
-    okButton_ = addPlainButton(this, OkButton, "&Ok", QRect(150, 320, 70, 30));
-    auto* cancelButton = addPlainButton(this, CancelButton, "&Cancel", QRect(220, 320, 70, 30));
+    auto* helpButton = addPlainButton(this, HelpButton, tr("&Help"), QRect(20, 320, 70, 30));
+    okButton_ = addPlainButton(this, OkButton, tr("&Ok"), QRect(150, 320, 70, 30));
+    auto* cancelButton = addPlainButton(this, CancelButton, tr("&Cancel"), QRect(220, 320, 70, 30));
 
     connect(okButton_, &QPushButton::clicked, this, &GreetingDialog::confirm);
     connect(cancelButton, &QPushButton::clicked, this, &QDialog::reject);
@@ -130,9 +128,9 @@ void GreetingDialog::confirm() {
     }
     const std::string problem = studentNameProblem(name);
     if (!problem.empty()) {
-        QMessageBox::warning(this, windowTitle(),
-                             QString::fromStdString(problem) +
-                                 QStringLiteral("\nPlease type your name again."));
+        QMessageBox::warning(
+            this, windowTitle(),
+            tr("%1\nPlease type your name again.").arg(QString::fromStdString(problem)));
         nameBox_->setFocus();
         nameBox_->selectAll();
         return;

@@ -3,6 +3,8 @@
 
 #include "records/StudentFile.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 
@@ -37,7 +39,8 @@ ArchiveRead readArchive(const fs::path& childFile) {
         std::memcmp(bytes.data(), archiveMagic, archiveMagicBytes) != 0 ||
         (bytes.size() - archiveMagicBytes) % scoreRecordBytes != 0) {
         read.outcome.status = ReadStatus::Damaged;
-        read.outcome.reason = QStringLiteral("it is not a Tallyburrow archive");
+        read.outcome.reason =
+            QCoreApplication::translate("ResultArchive", "it is not a Tallyburrow archive");
         return read;
     }
     for (std::size_t at = archiveMagicBytes; at < bytes.size(); at += scoreRecordBytes) {
@@ -50,9 +53,9 @@ WriteOutcome addToArchive(const fs::path& childFile, const std::vector<ScoreReco
     ArchiveRead archive = readArchive(childFile);
     if (archive.outcome.status != ReadStatus::Loaded &&
         archive.outcome.status != ReadStatus::Missing) {
-        return WriteOutcome{false,
-                            QStringLiteral("the archive %1 cannot be read: %2")
-                                .arg(pathText(archivePath(childFile)), archive.outcome.reason)};
+        return WriteOutcome{
+            false, QCoreApplication::translate("ResultArchive", "the archive %1 cannot be read: %2")
+                       .arg(pathText(archivePath(childFile)), archive.outcome.reason)};
     }
     auto& records = archive.records;
     if (oldest.empty() ||

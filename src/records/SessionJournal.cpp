@@ -248,9 +248,11 @@ std::vector<UnsavedSession> unsavedSessions(const StudentRecord& student) {
         if (changes && name != lockHoldersJournal && runsHere(*changes)) {
             continue;
         }
-        QString problem = read.status == ReadStatus::Loaded
-                              ? (changes ? QString() : QStringLiteral("it is damaged"))
-                              : read.reason;
+        QString problem =
+            read.status == ReadStatus::Loaded
+                ? (changes ? QString()
+                           : QCoreApplication::translate("SessionJournal", "it is damaged"))
+                : read.reason;
         sessions.push_back({it->path(), changes.value_or(SessionChanges{}), problem});
     }
     return sessions;
@@ -263,25 +265,30 @@ void dropUnsavedSession(const UnsavedSession& session) {
 QString unsavedSessionText(const StudentRecord& student, const UnsavedSession& session) {
     const QString name = displayName(student.studentName);
     if (!session.problem.isEmpty()) {
-        return QStringLiteral("Results of %1 that were not saved lie in\n%2\nbut cannot be read "
-                              "(%3). The file is left as it is.")
+        return QCoreApplication::translate("SessionJournal",
+                                           "Results of %1 that were not saved lie in\n%2\nbut "
+                                           "cannot be read (%3). The file is left as it is.")
             .arg(name, pathText(session.path), session.problem);
     }
     const SessionChanges& changes = session.changes;
     const QDateTime started = QDateTime::fromMSecsSinceEpoch(changes.startMs).toLocalTime();
     QStringList what;
     if (!changes.added.empty()) {
-        what << QStringLiteral("%1 test result(s)").arg(changes.added.size());
+        what << QCoreApplication::translate("SessionJournal", "%1 test result(s)")
+                    .arg(changes.added.size());
     }
     if (!std::equal(changes.loaded.begin(), changes.loaded.begin() + 4, changes.current.begin())) {
-        what << QStringLiteral("the number ranges or problems per minute from Config");
+        what << QCoreApplication::translate("SessionJournal",
+                                            "the number ranges or problems per minute from Config");
     }
     if (changes.loaded[4] != changes.current[4] || changes.loaded[5] != changes.current[5]) {
-        what << QStringLiteral("the last Learn choice");
+        what << QCoreApplication::translate("SessionJournal", "the last Learn choice");
     }
-    return QStringLiteral("Tallyburrow was closed before these results of %1 were saved:\n\n%2\n\n"
-                          "They are from the session that began on %3 at %4 on the computer %5.\n"
-                          "Keep them in %1's file?")
+    return QCoreApplication::translate(
+               "SessionJournal",
+               "Tallyburrow was closed before these results of %1 were saved:\n\n%2\n\n"
+               "They are from the session that began on %3 at %4 on the computer %5.\n"
+               "Keep them in %1's file?")
         .arg(name, what.join(QLatin1Char('\n')),
              QString::fromStdString(
                  dateText(started.date().year(), started.date().month(), started.date().day())),

@@ -3,6 +3,8 @@
 
 #include "common/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <limits>
 #include <string>
@@ -75,7 +77,8 @@ namespace {
 ReadOutcome damaged() {
     return ReadOutcome{ReadStatus::Damaged,
                        {},
-                       QStringLiteral("it does not hold a Test ID number the program can use")};
+                       QCoreApplication::translate(
+                           "Settings", "it does not hold a Test ID number the program can use")};
 }
 } // namespace
 
@@ -123,8 +126,9 @@ WriteOutcome replaceSettings(const std::filesystem::path& path, Settings& settin
 }
 
 QString settingsProblemText(const std::filesystem::path& path, const QString& reason) {
-    return QStringLiteral("The settings file\n%1\ncannot be read (%2).\n\nIt holds the highest "
-                          "Test ID printed so far, so new test pages may repeat an earlier "
-                          "Test ID. The file is left as it is.")
+    return QCoreApplication::translate(
+               "Settings", "The settings file\n%1\ncannot be read (%2).\n\nIt holds the highest "
+                           "Test ID printed so far, so new test pages may repeat an earlier "
+                           "Test ID. The file is left as it is.")
         .arg(pathText(path), reason);
 }

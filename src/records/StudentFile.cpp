@@ -5,6 +5,7 @@
 #include "records/ResultArchive.h"
 #include "records/StudentFolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <algorithm>
@@ -119,16 +120,17 @@ bool isDamagedStudentFile(const std::vector<unsigned char>& bytes) {
 
 QString studentFileDamage(const std::vector<unsigned char>& bytes, std::size_t recordsRead) {
     if (!hasMagic(bytes)) {
-        return "not a Tallyburrow child file";
+        return QCoreApplication::translate("StudentFile", "not a Tallyburrow child file");
     }
     if (bytes.size() < studentHeaderBytes) {
-        return "the file is cut short";
+        return QCoreApplication::translate("StudentFile", "the file is cut short");
     }
     if (bytes.size() >= studentRecordsOffset) {
         const std::int32_t count = ByteReader(bytes, studentCountOffset).readLe32Or(0);
         if (count > 0 && static_cast<std::size_t>(count) > recordsRead &&
             recordsRead < maxScoreRecords) {
-            return QString("the file is cut short: %1 of %2 results could be read")
+            return QCoreApplication::translate(
+                       "StudentFile", "the file is cut short: %1 of %2 results could be read")
                 .arg(recordsRead)
                 .arg(count);
         }
@@ -159,9 +161,11 @@ namespace {
 void readDamaged(StudentRecord& student, ReadOutcome& outcome) {
     student.history = recoverScoreRecords(outcome.bytes);
     outcome.status = ReadStatus::Damaged;
-    outcome.reason = QStringLiteral("its first bytes are not those of a Tallyburrow child file; "
+    outcome.reason =
+        QCoreApplication::translate("StudentFile",
+                                    "its first bytes are not those of a Tallyburrow child file; "
                                     "%1 results behind them could be read")
-                         .arg(student.history.size());
+            .arg(student.history.size());
 }
 } // namespace
 
@@ -254,7 +258,8 @@ WriteOutcome saveStudentFile(StudentRecord& student) {
         return WriteOutcome{false, disk.reason}; // never written over unread
     }
     if (isDamagedStudentFile(disk.bytes)) {
-        return WriteOutcome{false, QStringLiteral("it is not a Tallyburrow child file")};
+        return WriteOutcome{false, QCoreApplication::translate(
+                                       "StudentFile", "it is not a Tallyburrow child file")};
     }
     StudentRecord toWrite = student;
     if (disk.status == ReadStatus::Loaded && disk.bytes != student.loadedBytes) {

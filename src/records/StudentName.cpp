@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/StudentName.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <cctype>
@@ -35,6 +37,11 @@ bool isReservedDeviceName(const std::string& name) {
     return (number.size() == 1 && number[0] >= '0' && number[0] <= '9') ||
            std::find(superscripts.begin(), superscripts.end(), number) != superscripts.end();
 }
+
+// The problem as the user reads it, from the catalogue.
+std::string problemText(const char* text) {
+    return QCoreApplication::translate("StudentName", text).toStdString();
+}
 } // namespace
 
 std::string studentNameFromInput(const std::string& typed) {
@@ -44,20 +51,25 @@ std::string studentNameFromInput(const std::string& typed) {
 std::string studentNameProblem(const std::string& name) {
     for (unsigned char c : name) {
         if (c < 0x20 || c == 0x7F) {
-            return "A name cannot contain control characters.";
+            return problemText(
+                QT_TRANSLATE_NOOP("StudentName", "A name cannot contain control characters."));
         }
         if (forbiddenCharacters.find(static_cast<char>(c)) != std::string_view::npos) {
-            return "A name cannot contain any of these characters: / \\ : * ? \" < > |";
+            return problemText(QT_TRANSLATE_NOOP(
+                "StudentName",
+                "A name cannot contain any of these characters: / \\ : * ? \" < > |"));
         }
     }
     if (name.size() > maxNameBytes) {
-        return "This name is too long. Please type a shorter name.";
+        return problemText(
+            QT_TRANSLATE_NOOP("StudentName", "This name is too long. Please type a shorter name."));
     }
     if (!name.empty() && name.back() == ' ') {
-        return "A name cannot end with a blank.";
+        return problemText(QT_TRANSLATE_NOOP("StudentName", "A name cannot end with a blank."));
     }
     if (isReservedDeviceName(name)) {
-        return "This name is reserved by the computer. Please choose another name.";
+        return problemText(QT_TRANSLATE_NOOP(
+            "StudentName", "This name is reserved by the computer. Please choose another name."));
     }
     return "";
 }

@@ -3,6 +3,7 @@
 
 #include "records/StudentSession.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -15,10 +16,13 @@ Choice askToGoOn(QWidget* owner, const OpeningQuestion& question) {
                     owner);
     QPushButton* goOn = box.addButton(question.goOn, QMessageBox::AcceptRole);
     QPushButton* takeOver =
-        question.mayTakeOver ? box.addButton(QStringLiteral("Take over"), QMessageBox::AcceptRole)
-                             : nullptr;
+        question.mayTakeOver
+            ? box.addButton(QCoreApplication::translate("StudentOpening", "Take over"),
+                            QMessageBox::AcceptRole)
+            : nullptr;
     QPushButton* other =
-        box.addButton(QStringLiteral("Choose another name"), QMessageBox::RejectRole);
+        box.addButton(QCoreApplication::translate("StudentOpening", "Choose another name"),
+                      QMessageBox::RejectRole);
     box.setDefaultButton(other);
     box.exec();
     if (box.clickedButton() == goOn) {
@@ -37,21 +41,26 @@ void offerUnsavedSessions(QWidget* owner, StudentRecord& student) {
     for (const UnsavedSession& session : unsavedSessions(student)) {
         const QString text = unsavedSessionText(student, session);
         if (!session.problem.isEmpty()) {
-            tell(owner, QStringLiteral("Results not saved"), text);
+            tell(owner, QCoreApplication::translate("StudentOpening", "Results not saved"), text);
             continue;
         }
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Results not saved"), text,
+        QMessageBox box(QMessageBox::Question,
+                        QCoreApplication::translate("StudentOpening", "Results not saved"), text,
                         QMessageBox::NoButton, owner);
-        QPushButton* keep = box.addButton(QStringLiteral("Keep"), QMessageBox::AcceptRole);
-        box.addButton(QStringLiteral("Discard"), QMessageBox::DestructiveRole);
+        QPushButton* keep = box.addButton(QCoreApplication::translate("StudentOpening", "Keep"),
+                                          QMessageBox::AcceptRole);
+        box.addButton(QCoreApplication::translate("StudentOpening", "Discard"),
+                      QMessageBox::DestructiveRole);
         box.setDefaultButton(keep);
         box.exec();
         if (box.clickedButton() != keep) {
             dropUnsavedSession(session);
         } else if (const WriteOutcome saved = takeBackSession(student, session); !saved) {
-            tell(owner, QStringLiteral("Results not saved"),
-                 QStringLiteral("The results are kept, but could not be saved in\n%1\n(%2)\n\n"
-                                "They are saved at quit, or offered again next time.")
+            tell(owner, QCoreApplication::translate("StudentOpening", "Results not saved"),
+                 QCoreApplication::translate(
+                     "StudentOpening",
+                     "The results are kept, but could not be saved in\n%1\n(%2)\n\n"
+                     "They are saved at quit, or offered again next time.")
                      .arg(pathText(student.path), saved.reason));
         }
     }
@@ -69,8 +78,10 @@ bool openStudentOrAsk(QWidget* owner, StudentRecord& student,
         goOnWithStudent(student, question);
         if (choice == Choice::TakeOver && !takeOverLock(student)) {
             tell(owner, question.title,
-                 QStringLiteral("The other copy's lock could not be taken over: the results are "
-                                "kept and saved once it has closed."));
+                 QCoreApplication::translate(
+                     "StudentOpening",
+                     "The other copy's lock could not be taken over: the results are "
+                     "kept and saved once it has closed."));
         }
     }
     if (student.lock != nullptr && student.saving == Saving::Allowed) {

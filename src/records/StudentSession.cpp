@@ -7,6 +7,7 @@
 #include "records/PackDate.h"
 #include "records/StudentFolder.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSysInfo>
@@ -81,10 +82,14 @@ bool takeOverLock(StudentRecord& student) {
 
 WriteOutcome saveStudentSession(StudentRecord& student) {
     if (student.saving == Saving::Off) {
-        return WriteOutcome{false, QStringLiteral("the file could not be read when it was opened")};
+        return WriteOutcome{
+            false, QCoreApplication::translate("StudentSession",
+                                               "the file could not be read when it was opened")};
     }
     if (student.lock == nullptr && lockStudentFile(student).status == LockStatus::HeldByOther) {
-        return WriteOutcome{false, QStringLiteral("it is open in another copy of Tallyburrow")};
+        return WriteOutcome{
+            false, QCoreApplication::translate("StudentSession",
+                                               "it is open in another copy of Tallyburrow")};
     }
     WriteOutcome saved = saveStudentFile(student);
     if (saved) {
@@ -112,21 +117,26 @@ OpeningQuestion openStudent(StudentRecord& student, const std::filesystem::path&
     const ReadOutcome read = loadStudentFile(student, dataFolder, name);
     if (read.status != ReadStatus::Loaded && read.status != ReadStatus::Missing) {
         return {OpeningQuestion::Unreadable,
-                read.status == ReadStatus::Damaged ? QStringLiteral("Results are damaged")
-                                                   : QStringLiteral("Results cannot be opened"),
+                read.status == ReadStatus::Damaged
+                    ? QCoreApplication::translate("StudentSession", "Results are damaged")
+                    : QCoreApplication::translate("StudentSession", "Results cannot be opened"),
                 unreadableStudentText(student, read.reason),
-                QStringLiteral("Go on without saving")};
+                QCoreApplication::translate("StudentSession", "Go on without saving")};
     }
     const LockOutcome lock = lockStudentFile(student);
     if (lock.status == LockStatus::NotAFile) {
-        return {OpeningQuestion::Unreadable, QStringLiteral("Results cannot be opened"),
-                unreadableStudentText(student, QStringLiteral("the lock file %1: %2")
-                                                   .arg(pathText(lockPath(student)), lock.reason)),
-                QStringLiteral("Go on without saving")};
+        return {OpeningQuestion::Unreadable,
+                QCoreApplication::translate("StudentSession", "Results cannot be opened"),
+                unreadableStudentText(
+                    student, QCoreApplication::translate("StudentSession", "the lock file %1: %2")
+                                 .arg(pathText(lockPath(student)), lock.reason)),
+                QCoreApplication::translate("StudentSession", "Go on without saving")};
     }
     if (lock.status == LockStatus::HeldByOther) {
-        return {OpeningQuestion::HeldElsewhere, QStringLiteral("Already open"),
-                heldStudentText(student, lock), QStringLiteral("Open read-only"), lock.mayTakeOver};
+        return {OpeningQuestion::HeldElsewhere,
+                QCoreApplication::translate("StudentSession", "Already open"),
+                heldStudentText(student, lock),
+                QCoreApplication::translate("StudentSession", "Open read-only"), lock.mayTakeOver};
     }
     return {};
 }
@@ -140,31 +150,56 @@ void goOnWithStudent(StudentRecord& student, const OpeningQuestion& question) {
 }
 
 QString unreadableStudentText(const StudentRecord& student, const QString& reason) {
-    return QStringLiteral("The results of %1 cannot be opened:\n%2\n(%3)\n\n"
-                          "The file is left as it is. You can go on without saving in it "
-                          "(today's results are kept beside it, and added once it can be "
-                          "read), or choose another name.")
+    return QCoreApplication::translate(
+               "StudentSession", "The results of %1 cannot be opened:\n%2\n(%3)\n\n"
+                                 "The file is left as it is. You can go on without saving in it "
+                                 "(today's results are kept beside it, and added once it can be "
+                                 "read), or choose another name.")
         .arg(displayName(student.studentName), pathText(student.path), reason);
 }
 
+namespace {
+// The first sentence: who holds the child, with the computer and the time when they are known.
+QString heldSentence(const QString& name, const LockOutcome& lock) {
+    if (!lock.since.isValid()) {
+        return lock.holder.isEmpty()
+                   ? QCoreApplication::translate(
+                         "StudentSession", "%1 is already open in another copy of Tallyburrow.")
+                         .arg(name)
+                   : QCoreApplication::translate("StudentSession",
+                                                 "%1 is already open in another copy of "
+                                                 "Tallyburrow on the computer %2.")
+                         .arg(name, lock.holder);
+    }
+    const QDate day = lock.since.date();
+    const QString date = QString::fromStdString(dateText(day.year(), day.month(), day.day()));
+    const QString time = lock.since.time().toString(QStringLiteral("HH:mm"));
+    return lock.holder.isEmpty()
+               ? QCoreApplication::translate(
+                     "StudentSession",
+                     "%1 is already open in another copy of Tallyburrow since %2 at %3.")
+                     .arg(name, date, time)
+               : QCoreApplication::translate("StudentSession",
+                                             "%1 is already open in another copy of Tallyburrow "
+                                             "on the computer %2 since %3 at %4.")
+                     .arg(name, lock.holder, date, time);
+}
+} // namespace
+
 QString heldStudentText(const StudentRecord& student, const LockOutcome& lock) {
-    const QString where =
-        lock.holder.isEmpty() ? QString() : QStringLiteral(" on the computer %1").arg(lock.holder);
-    const QString since = lock.since.isValid()
-                              ? QStringLiteral(" since %1 at %2")
-                                    .arg(QString::fromStdString(dateText(lock.since.date().year(),
-                                                                         lock.since.date().month(),
-                                                                         lock.since.date().day())),
-                                         lock.since.time().toString(QStringLiteral("HH:mm")))
-                              : QString();
-    const QString takeOver =
-        lock.mayTakeOver
-            ? QStringLiteral(" If no copy of Tallyburrow has %1 open any more (the other computer "
-                             "was switched off, say), you can take it over.")
-                  .arg(displayName(student.studentName))
-            : QString();
-    return QStringLiteral("%1 is already open in another copy of Tallyburrow%2%3.\n(The lock file "
-                          "is %4.)\n\nYou can open it read-only (results are kept and saved once "
-                          "the other copy has closed), or choose another name.%5")
-        .arg(displayName(student.studentName), where, since, pathText(lockPath(student)), takeOver);
+    const QString name = displayName(student.studentName);
+    const QString text =
+        QCoreApplication::translate(
+            "StudentSession", "%1\n(The lock file is %2.)\n\nYou can open it read-only (results "
+                              "are kept and saved once the other copy has closed), or choose "
+                              "another name.")
+            .arg(heldSentence(name, lock), pathText(lockPath(student)));
+    if (!lock.mayTakeOver) {
+        return text;
+    }
+    return text + QLatin1Char(' ') +
+           QCoreApplication::translate("StudentSession",
+                                       "If no copy of Tallyburrow has %1 open any more (the other "
+                                       "computer was switched off, say), you can take it over.")
+               .arg(name);
 }

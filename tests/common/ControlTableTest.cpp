@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/ControlTable.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTranslator>
+#include <QtTest>
+
+#include <array>
+
+namespace {
+// Answers every text of the context "Table" as "<text>", so a text shown untranslated shows.
+class MarkingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char* context, const char* source, const char*, int) const override {
+        return qstrcmp(context, "Table") == 0 ? QStringLiteral("<%1>").arg(source) : QString();
+    }
+};
+
+QString shownText(QWidget* control) {
+    if (auto* label = qobject_cast<QLabel*>(control)) {
+        return label->text();
+    }
+    if (auto* button = qobject_cast<QAbstractButton*>(control)) {
+        return button->text();
+    }
+    return control->accessibleName();
+}
+} // namespace
+
+// Each kind of row shows its text (or is named by it) from the catalogue under the table's
+// context; an empty text stays empty, and a table built without a context shows its texts as
+// written.
+class ControlTableTest : public QObject {
+    Q_OBJECT
+private slots:
+    void rowTextsComeFromTheCatalogue() {
+        const std::array<ControlRow, 7> rows = {{
+            {ControlKind::Label, "label", "Name:", QRect(0, 0, 80, 20)},
+            {ControlKind::Label, "empty", "", QRect(0, 0, 80, 20)},
+            {ControlKind::Button, "button", "&Ok", QRect(0, 0, 80, 20)},
+            {ControlKind::CheckBox, "check", "Whole word", QRect(0, 0, 80, 20)},
+            {ControlKind::LineEdit, "edit", "Text to find", QRect(0, 0, 80, 20)},
+            {ControlKind::TypedCombo, "combo", "Minutes", QRect(0, 0, 80, 20)},
+            {ControlKind::Placed, "placed", "Help topics", QRect(0, 0, 80, 20)},
+        }};
+        MarkingTranslator marking;
+        QCoreApplication::installTranslator(&marking);
+        for (const char* context : {"Table", static_cast<const char*>(nullptr)}) {
+            QWidget window;
+            addControls(&window, context, rows,
+                        [&window](const ControlRow&) { return new QWidget(&window); });
+            for (const ControlRow& row : rows) {
+                const QString written = QString::fromUtf8(row.text);
+                const QString expected =
+                    context == nullptr || written.isEmpty() ? written : "<" + written + ">";
+                QCOMPARE(shownText(window.findChild<QWidget*>(row.name)), expected);
+            }
+            auto* combo = window.findChild<QComboBox*>("combo");
+            QCOMPARE(combo->lineEdit()->accessibleName(), combo->accessibleName());
+        }
+        QCoreApplication::removeTranslator(&marking);
+    }
+};
+
+QTEST_MAIN(ControlTableTest)
+#include "ControlTableTest.moc"
