@@ -92,6 +92,9 @@ bool printFluencyMap(QPrinter& printer, const std::array<FluencyGrid, 4>& grids,
     if (!painter.begin(&printer)) {
         return false;
     }
+    QFont body = painter.font();
+    body.setPointSize(12); // a size a grown-up reads at arm's length
+    painter.setFont(body);
     const QRectF page = printer.pageRect(QPrinter::DevicePixel)
                             .translated(-printer.pageRect(QPrinter::DevicePixel).topLeft());
     bool first = true;

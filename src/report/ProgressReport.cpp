@@ -3,6 +3,7 @@
 
 #include "common/DialogFrame.h"
 #include "common/ScreenReaderNotice.h"
+#include "common/TextFit.h"
 #include "records/StudentFolder.h"
 #include "report/ChartWindow.h"
 #include "report/FluencyMapWindow.h"
@@ -154,6 +155,8 @@ void ProgressReportWindow::connectControls() {
     connect(chart, &QPushButton::clicked, this, &ProgressReportWindow::showChart);
     auto* fluencyMap = child<QPushButton>(this, ReportControl::FluencyMap);
     fluencyMap->setAutoDefault(false);
+    // The longest text of the row: in a larger font it is condensed rather than cut.
+    fitText(fluencyMap);
     connect(fluencyMap, &QPushButton::clicked, this,
             [this]() { showFluencyMap(this, student_, log_); });
 }
