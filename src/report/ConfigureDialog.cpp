@@ -5,6 +5,7 @@
 #include "common/DialogFrame.h"
 #include "common/TextFit.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -30,8 +31,8 @@ QRect rectOf(int id) {
 } // namespace
 
 ConfigureDialog::ConfigureDialog(StudentRecord& student, const std::string& dataFolderText,
-                                 QWidget* owner)
-    : QDialog(owner), student_(student) {
+                                 QWidget* owner, AnswerLimitChoice* limit)
+    : QDialog(owner), student_(student), limit_(limit) {
     setUpDialogFrame(*this, "Configure Program", 400, 300);
     const ConfigureTexts texts = configureTexts(student_);
     for (const ConfigurePlace& place : configureLayout) {
@@ -57,12 +58,28 @@ void ConfigureDialog::createControl(const ConfigurePlace& place, const Configure
         boxes_[index] = addLineEdit(this, place.id, place.text, place.rect,
                                     QString::fromStdString(texts.*boxFields[index]));
         boxes_[index]->setCursorPosition(0);
+    } else if (place.id == idOf(ConfigureControl::AnswerLimit)) {
+        limitBox_ = createLimitBox(place);
     } else if (place.id == idOf(ConfigureControl::DataFolder)) {
         auto* folder = addLineEdit(this, place.id, place.text, place.rect,
                                    QString::fromStdString(dataFolderText));
         folder->setReadOnly(true);
         folder->setCursorPosition(0);
     }
+}
+
+// The limits to choose from, the current one selected.
+QComboBox* ConfigureDialog::createLimitBox(const ConfigurePlace& place) {
+    auto* box = new QComboBox(this);
+    placeControl(box, place.id, place.rect);
+    box->setAccessibleName(tr(place.text));
+    const std::uint32_t current = limit_ != nullptr ? limit_->chosenMs : 0;
+    for (const std::uint32_t milliseconds : answerLimitChoicesMs(current)) {
+        box->addItem(answerLimitText(milliseconds), QVariant::fromValue(milliseconds));
+    }
+    box->setCurrentIndex(box->findData(QVariant::fromValue(current)));
+    box->setEnabled(limit_ != nullptr);
+    return box;
 }
 
 ConfigureTexts ConfigureDialog::typedTexts() const {
@@ -86,11 +103,19 @@ void ConfigureDialog::confirm() {
         return;
     }
     applyConfigure(student_, texts);
+    if (limit_ != nullptr) {
+        const auto chosen = limitBox_->currentData().value<std::uint32_t>();
+        limit_->changed = chosen != limit_->chosenMs;
+        limit_->chosenMs = chosen;
+    }
     accept();
 }
 
-void showConfigureDialog(QWidget* owner, StudentRecord& student,
-                         const std::string& dataFolderText) {
-    ConfigureDialog dialog(student, dataFolderText, owner);
+void showConfigureDialog(QWidget* owner, StudentRecord& student, const std::string& dataFolderText,
+                         AnswerLimitChoice* limit) {
+    if (limit != nullptr) {
+        limit->changed = false;
+    }
+    ConfigureDialog dialog(student, dataFolderText, owner, limit);
     runCentredWindowModal(dialog);
 }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "records/StudentRecord.h"
+#include "report/AnswerLimitChoice.h"
 #include "report/ConfigureValues.h"
 
 #include <QDialog>
@@ -11,6 +12,7 @@
 
 #include <string>
 
+class QComboBox;
 class QLineEdit;
 class QWidget;
 
@@ -24,6 +26,7 @@ enum class ConfigureControl : int {
     MulDivPerMin = 314,
     MulDivLow = 315,
     MulDivHigh = 316,
+    AnswerLimit = 317,
     DataFolder = 325,
 };
 
@@ -39,6 +42,7 @@ struct ConfigurePlace {
 };
 inline constexpr int perMinLabelRoom = 200 - 20 - 2;
 inline constexpr int rangeLabelRoom = 190 - 20 - 2;
+inline constexpr int limitLabelRoom = 190 - 10 - 2;
 inline constexpr ConfigurePlace configureLayout[] = {
     {0, "Add and Sub", {10, 10, 200, 20}},
     {0, "Number of problems per min:", {20, 30, 190, 20}, perMinLabelRoom},
@@ -54,18 +58,24 @@ inline constexpr ConfigurePlace configureLayout[] = {
     {315, "Mult and Div lowest number", {190, 130, 30, 20}},
     {0, "thru", {225, 130, 20, 20}},
     {316, "Mult and Div highest number", {250, 130, 30, 20}},
+    {0, "Answer time limit:", {10, 163, 180, 22}, limitLabelRoom},
+    {317, "Answer time limit", {190, 163, 130, 22}},
     {0, "Data Folder:", {10, 200, 80, 30}, 90 - 10 - 2},
     {325, "Data Folder", {90, 200, 300, 25}},
     {1, "&Ok", {260, 260, 60, 30}},
     {2, "&Cancel", {330, 260, 60, 30}},
 };
 
-// The "Configure Program" dialog: the child's rates and number ranges, and the data folder
-// shown read-only. Ok stores the typed values in the record; Cancel leaves it untouched.
+// The "Configure Program" dialog: the child's rates and number ranges, the answer time limit
+// that decides when a fact counts as known, and the data folder shown read-only. Ok stores the
+// typed values in the record and the chosen limit in the caller's choice; Cancel leaves both
+// untouched.
 class ConfigureDialog : public QDialog {
     Q_OBJECT
 public:
-    ConfigureDialog(StudentRecord& student, const std::string& dataFolderText, QWidget* owner);
+    // Without a limit choice the limit box shows "Automatic" and is disabled.
+    ConfigureDialog(StudentRecord& student, const std::string& dataFolderText, QWidget* owner,
+                    AnswerLimitChoice* limit = nullptr);
 
     // The six number boxes' current texts.
     ConfigureTexts typedTexts() const;
@@ -73,11 +83,17 @@ public:
 private:
     void createControl(const ConfigurePlace& place, const ConfigureTexts& texts,
                        const std::string& dataFolderText);
+    QComboBox* createLimitBox(const ConfigurePlace& place);
     void confirm();
 
     StudentRecord& student_;
+    AnswerLimitChoice* limit_ = nullptr;
+    QComboBox* limitBox_ = nullptr;
     std::array<QLineEdit*, 6> boxes_{}; // the number boxes in Tab order, 311 to 316
 };
 
-// Shows the dialog modally over the owner and returns when it closes.
-void showConfigureDialog(QWidget* owner, StudentRecord& student, const std::string& dataFolderText);
+// Shows the dialog modally over the owner and returns when it closes. The limit choice comes
+// in as the grown-up's current choice (0: automatic) and goes out with `changed` telling
+// whether Ok stored another one; the caller then logs it as the child's limit.
+void showConfigureDialog(QWidget* owner, StudentRecord& student, const std::string& dataFolderText,
+                         AnswerLimitChoice* limit = nullptr);

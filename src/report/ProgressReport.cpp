@@ -3,8 +3,10 @@
 
 #include "common/DialogFrame.h"
 #include "common/ScreenReaderNotice.h"
+#include "common/TextFit.h"
 #include "records/StudentFolder.h"
 #include "report/ChartWindow.h"
+#include "report/FluencyMapWindow.h"
 
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -18,12 +20,13 @@
 #include <utility>
 
 namespace {
-constexpr std::array<ControlRow, 5> controls = {{
+constexpr std::array<ControlRow, 6> controls = {{
     {ControlKind::Placed, "326", "Score history", QRect(0, 0, 660, 395)},
     {ControlKind::Option, "327", "Percent correct", QRect(150, 400, 120, 20)},
     {ControlKind::Option, "328", "Correct / Total", QRect(150, 420, 120, 20)},
     {ControlKind::Button, "2", "&Cancel", QRect(400, 405, 75, 30)},
     {ControlKind::Button, "329", "C&hart", QRect(485, 405, 75, 30)},
+    {ControlKind::Button, "330", "&Fluency map", QRect(570, 405, 85, 30)},
 }};
 
 constexpr int columnWidth = 80;
@@ -81,8 +84,14 @@ std::span<const ControlRow> reportControls() {
     return controls;
 }
 
-ProgressReportWindow::ProgressReportWindow(const StudentRecord& student, QWidget* owner)
-    : QDialog(owner), student_(student) {
+const AnswerLogContents& ProgressReportWindow::noAnswers() {
+    static const AnswerLogContents none;
+    return none;
+}
+
+ProgressReportWindow::ProgressReportWindow(const StudentRecord& student, QWidget* owner,
+                                           const AnswerLogContents& log)
+    : QDialog(owner), student_(student), log_(log) {
     setUpDialogFrame(*this, "Report Progress", 660, 450);
     addControls(this, controls, [this](const ControlRow&) { return createScoreList(); });
     connectControls();
@@ -144,6 +153,12 @@ void ProgressReportWindow::connectControls() {
     auto* chart = child<QPushButton>(this, ReportControl::Chart);
     chart->setAutoDefault(false);
     connect(chart, &QPushButton::clicked, this, &ProgressReportWindow::showChart);
+    auto* fluencyMap = child<QPushButton>(this, ReportControl::FluencyMap);
+    fluencyMap->setAutoDefault(false);
+    // The longest text of the row: in a larger font it is condensed rather than cut.
+    fitText(fluencyMap);
+    connect(fluencyMap, &QPushButton::clicked, this,
+            [this]() { showFluencyMap(this, student_, log_); });
 }
 
 void ProgressReportWindow::showChart() {
@@ -174,7 +189,8 @@ void ProgressReportWindow::keyPressEvent(QKeyEvent* event) {
     QDialog::keyPressEvent(event);
 }
 
-void showProgressReport(QWidget* owner, const StudentRecord& student) {
-    ProgressReportWindow window(student, owner);
+void showProgressReport(QWidget* owner, const StudentRecord& student,
+                        const AnswerLogContents& log) {
+    ProgressReportWindow window(student, owner, log);
     runCentredWindowModal(window);
 }

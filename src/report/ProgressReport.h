@@ -2,6 +2,7 @@
 #pragma once
 
 #include "common/ControlTable.h"
+#include "records/AnswerLog.h"
 #include "records/StudentRecord.h"
 #include "report/ReportRows.h"
 
@@ -21,6 +22,7 @@ enum class ReportControl : int {
     PercentOption = 327,
     CorrectOfTotalOption = 328,
     Chart = 329,
+    FluencyMap = 330,
 };
 
 // The controls of the "Report Progress" window, client pixels of its 660 x 450 area.
@@ -31,7 +33,12 @@ std::span<const ControlRow> reportControls();
 class ProgressReportWindow : public QDialog {
     Q_OBJECT
 public:
-    ProgressReportWindow(const StudentRecord& student, QWidget* owner);
+    // The log's answers make the fluency map; without one the map shows every fact untried.
+    ProgressReportWindow(const StudentRecord& student, QWidget* owner,
+                         const AnswerLogContents& log = noAnswers());
+
+    // An answer log with no answers.
+    static const AnswerLogContents& noAnswers();
 
     // Refills the table in the given mode, selects the first row and focuses the table.
     void fillReport(ReportMode mode);
@@ -47,8 +54,11 @@ private:
     void showChart();
 
     const StudentRecord& student_;
+    const AnswerLogContents& log_;
     QTreeWidget* scoreList_ = nullptr;
 };
 
-// Shows the report of the child's history modally and returns when it closes.
-void showProgressReport(QWidget* owner, const StudentRecord& student);
+// Shows the report of the child's history modally and returns when it closes; its Fluency
+// map button shows the map of the child's answers in the log.
+void showProgressReport(QWidget* owner, const StudentRecord& student,
+                        const AnswerLogContents& log = ProgressReportWindow::noAnswers());

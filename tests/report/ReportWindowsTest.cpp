@@ -10,6 +10,7 @@
 #include "support/TempFolder.h"
 
 #include <QAccessible>
+#include <QComboBox>
 #include <QLabel>
 #include <QPrinter>
 #include <QProcess>
@@ -138,8 +139,10 @@ private slots:
     }
 
     // Tab follows the layout; each box stores its value; one that cannot be stored is refused and
-    // its box selected (the rules are the logic test's). Cancel changes nothing.
+    // its box selected (the rules are the logic test's). The answer limit opens at the current
+    // one, even one not offered, and Ok gives the one chosen. Cancel changes nothing.
     void okStoresWhatCanBeStoredCancelChangesNothing() {
+        AnswerLimitChoice limit{7500, true};
         StudentRecord child = newChild();
         child.mulDivHigh = 10;
         child.changeState = ChangeState::ScoresChanged;
@@ -167,18 +170,24 @@ private slots:
             QCOMPARE(dialog->focusWidget(), control(dialog, 316));
             QCOMPARE(control(dialog, 316)->selectedText(), QString("600"));
             QTest::keyClicks(control(dialog, 316), "15");
+            auto* limitBox = control<QComboBox>(dialog, 317);
+            QCOMPARE(limitBox->currentText(), QString("7.5 seconds"));
+            QTest::keyClick(limitBox, Qt::Key_Up);
             QTest::keyClick(control<QPushButton>(dialog, 1), Qt::Key_Space);
         });
-        showConfigureDialog(nullptr, child, folderText);
+        showConfigureDialog(nullptr, child, folderText, &limit);
         QCOMPARE(configValues(child), (ConfigValues{30, 0, 6, 21, 5, 15, 15}));
         QCOMPARE(child.changeState, ChangeState::ScoresChanged);
+        QCOMPARE(limit, (AnswerLimitChoice{6000, true}));
 
         whenModalOpens([](QWidget* dialog) {
             typeInto(control(dialog, 313), "3");
+            QTest::keyClick(control<QComboBox>(dialog, 317), Qt::Key_Up);
             QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
         });
-        showConfigureDialog(nullptr, child, folderText);
+        showConfigureDialog(nullptr, child, folderText, &limit);
         QCOMPARE(configValues(child), (ConfigValues{30, 0, 6, 21, 5, 15, 15}));
+        QCOMPARE(limit, (AnswerLimitChoice{6000, false}));
     }
 
     // A kind's line, markers and legend entry are in its colour; a marker stays about the size
