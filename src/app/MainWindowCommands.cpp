@@ -16,6 +16,7 @@
 #include "printtests/SaveScoreDialog.h"
 #include "records/PackDate.h"
 #include "report/ConfigureDialog.h"
+#include "report/FluencyMap.h"
 #include "report/ProgressReport.h"
 
 #include <QAction>
@@ -152,16 +153,21 @@ void MainWindow::test() {
 
 void MainWindow::report() {
     practise([](auto& e) { e.beforeToolbarCommand(ToolbarButton::Report); });
-    showProgressReport(this, context_.student);
+    showProgressReport(this, context_.student, context_.answers.contents());
     returnFocus();
     practise([](auto& e) { e.reportClosed(); });
 }
 
 void MainWindow::configure() {
     practise([](auto& e) { e.beforeToolbarCommand(ToolbarButton::Config); });
+    AnswerLimitChoice limit{grownUpLimitMs(context_.answers.contents())};
     showConfigureDialog(this, context_.student,
-                        QString::fromStdU16String(context_.data.folder.u16string()).toStdString());
+                        QString::fromStdU16String(context_.data.folder.u16string()).toStdString(),
+                        &limit);
     returnFocus();
+    if (limit.changed) {
+        emit limitChosen({LimitSource::GrownUp, limit.chosenMs, packDate(QDate::currentDate())});
+    }
 }
 
 void MainWindow::openHelp(const std::string& caption) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/OverviewWindow.h"
 
+#include "report/FluencyMapWindow.h"
+
 #include "common/DialogControls.h"
 #include "common/PrintWhole.h"
 #include "overview/ChildAnswers.h"
@@ -114,7 +116,6 @@ void OverviewWindow::addButtons(QBoxLayout* row) {
         case OverviewControl::FluencyMap:
             connect(push, &QPushButton::clicked, this,
                     [this]() { showFluencyMapOf(table_->currentIndex()); });
-            push->setVisible(false); // until showFluencyMapOf calls showFluencyMap
             break;
         case OverviewControl::ExportCsv:
             connect(push, &QPushButton::clicked, this, &OverviewWindow::exportCsvWithDialog);
@@ -260,5 +261,5 @@ void OverviewWindow::showFluencyMapOf(const QModelIndex& index) {
     if (!source->problem.isEmpty()) {
         warn(tr("The map shows only the answers that could be read.\n%1").arg(source->problem));
     }
-    // Opened by showFluencyMap(this, source->student, source->log) once that window exists.
+    showFluencyMap(this, source->student, source->log);
 }
