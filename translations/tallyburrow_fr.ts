@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR">
 <context>
+    <name>AnswerLimit</name>
+    <message>
+        <source>Automatic</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Settings not read</source>
@@ -17,6 +32,17 @@
     </message>
     <message>
         <source>Tallyburrow (ver %1) - %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChildAnswers</name>
+    <message>
+        <source>it cannot be read</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The answer log %1 cannot be read whole: %2</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -137,6 +163,33 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
 </context>
 <context>
+    <name>FactSheet</name>
+    <message>
+        <source>Practice Sheet - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Copy</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Cover and write</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One-Minute Check - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer Key - One-Minute Check - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>FileRead</name>
     <message>
         <source>it is far larger than it can be</source>
@@ -182,6 +235,77 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
     <message>
         <source>Text to Find</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FluencyMap</name>
+    <message>
+        <source>%1 %2</source>
+        <comment>a mark, then its meaning</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 plus %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 minus %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 divided by %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>FluencyMapWindow</name>
+    <message>
+        <source>Fluency Map - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Known: right twice in a row, each time within %1 seconds.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice &amp;sheet...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;One-minute check...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Fluency Map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fluency map could not be saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The fluency map could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The child&apos;s number range holds no %1 facts.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Every %1 fact in the child&apos;s number range is known: there is nothing left to practise on paper.</source>
         <translation type="unfinished"></translation>
     </message>
 </context>
@@ -530,6 +654,26 @@ Please type your name again.</source>
     </message>
     <message>
         <source>Mult/Div</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OverviewRow</name>
+    <message>
+        <source>%1 known</source>
+        <extracomment>A column of the class overview: how many facts of the operation the child knows.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OverviewWindow</name>
+    <message>
+        <source>%1 Counting the facts each child knows...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The map shows only the answers that could be read.
+%1</source>
         <translation type="unfinished"></translation>
     </message>
 </context>

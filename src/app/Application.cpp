@@ -23,6 +23,8 @@ Application::Application(const std::filesystem::path& dataFolderPath) {
             [this](const ScoreRecord& score) { session_->addScore(score); });
     connect(window_.get(), &MainWindow::learnChosen, this,
             [this](int operation, int number) { session_->noteLearnChoice(operation, number); });
+    connect(window_.get(), &MainWindow::answered, this,
+            [this](const LoggedAnswer& answer) { session_->addAnswer(answer); });
     connect(window_.get(), &MainWindow::limitChosen, this,
             [this](const LimitSetting& limit) { session_->addLimit(limit); });
     connect(window_.get(), &MainWindow::recordMayHaveChanged, this, [this] { session_->keep(); });

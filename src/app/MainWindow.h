@@ -39,6 +39,8 @@ signals:
     // A finished test's result, for the child's history: on the disk before the results show.
     void scoreEarned(const ScoreRecord& score);
     void learnChosen(int operation, int number);
+    // One answered problem, for the child's answer log.
+    void answered(const LoggedAnswer& answer);
     // The answer time limit was measured or chosen, for the child's answer log.
     void limitChosen(const LimitSetting& limit);
     // A command has run that may have changed the record (a printed score, a Config change).

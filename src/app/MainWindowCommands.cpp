@@ -68,6 +68,8 @@ int statusWidth(StatusRoom room) {
         return statusWidthWide;
     case StatusRoom::Narrow:
         return statusWidthNarrow;
+    case StatusRoom::Long:
+        return statusWidthLong;
     case StatusRoom::AsBuilt:
         break;
     }
@@ -118,7 +120,12 @@ void MainWindow::drill() {
     practise([](auto& e) { e.beforeToolbarCommand(ToolbarButton::Drill); });
     const auto choice = askDrillOptions(this, drillTimeChoices);
     returnFocus();
-    if (choice) {
+    if (choice && choice->factPractice) {
+        const std::uint64_t seed = seedFromTimeOfDay(clock_.secondsSinceMidnight());
+        practise([&choice, seed, this](auto& e) {
+            e.startFactPractice(choice->kind, context_.answers.contents(), seed);
+        });
+    } else if (choice) {
         practise([&choice](auto& e) {
             e.startDrill(choice->kind, choice->flashCards ? choice->secondsPerCard : 0);
         });
@@ -200,6 +207,12 @@ void MainWindow::actOn(const PracticeOutcome& outcome) {
         break;
     case PracticeOutcome::Kind::Announce:
         announce(outcome.text);
+        break;
+    case PracticeOutcome::Kind::Answered: // on the disk before the next problem shows
+        emit answered(outcome.answer);
+        break;
+    case PracticeOutcome::Kind::LimitMeasured:
+        emit limitChosen(outcome.limit);
         break;
     }
 }

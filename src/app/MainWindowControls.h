@@ -114,3 +114,6 @@ inline const std::array<MainWindowControl, 21> mainWindowControls = {{
 constexpr int statusWidthAsBuilt = 180;
 constexpr int statusWidthWide = 200;
 constexpr int statusWidthNarrow = 40;
+// The end of a fact practice ("You learned 12 x 12, 11 x 12, 12 x 11 and 10 x 12 today!"):
+// up to the instruction buttons at x 440.
+constexpr int statusWidthLong = 400;

@@ -17,6 +17,7 @@ enum class LearnControlId : int {
 enum class DrillControlId : int {
     FlashCards = 351,
     SecondsCombo = 352,
+    FactPractice = 353,
 };
 
 enum class TestOptionsControlId : int {

@@ -3,6 +3,7 @@
 
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
+#include "dialogs/ControlIds.h"
 #include "dialogs/DialogTables.h"
 #include "dialogs/OperationOptions.h"
 #include "dialogs/TimeChoice.h"
@@ -10,13 +11,14 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
+#include <QRadioButton>
 
 #include <array>
 
 namespace {
 constexpr int secondsPreselected = 1; // the second entry, "2"
 
-constexpr std::array<ControlRow, 12> controls = {{
+constexpr std::array<ControlRow, 13> controls = {{
     {ControlKind::Option, "341", "Add", QRect(50, 40, 80, 15)},
     {ControlKind::Option, "342", "Sub", QRect(50, 60, 80, 15)},
     {ControlKind::Option, "343", "Mult", QRect(50, 80, 80, 15)},
@@ -27,6 +29,7 @@ constexpr std::array<ControlRow, 12> controls = {{
     {ControlKind::Label, "mathFunctionLabel", "Choose a math function:", QRect(20, 10, 200, 30)},
     {ControlKind::CheckBox, "351", "Flash cards - Timer(secs):", QRect(20, 130, 180, 15)},
     {ControlKind::DropDown, "352", "Seconds per flash card", QRect(200, 128, 45, 180)},
+    {ControlKind::CheckBox, "353", "&Practise the facts to learn", QRect(20, 152, 220, 15)},
     {ControlKind::Button, "1", "&Ok", QRect(170, 175, 60, 30)},
     {ControlKind::Button, "2", "&Cancel", QRect(240, 175, 60, 30)},
 }};
@@ -47,19 +50,43 @@ public:
         fitDropDown(seconds_, rowNamed(controls, "352"));
         seconds_->setCurrentIndex(
             preselectedTimeIndex(static_cast<int>(timeChoices.size()), secondsPreselected));
+        facts_ = findChild<QCheckBox*>("353");
+        facts_->setAccessibleName(QStringLiteral("Practise the facts to learn"));
+        connect(facts_, &QCheckBox::toggled, this, [this](bool on) { factsToggled(on); });
         connectOkCancelButtons(*this);
     }
 
     DrillChoice choice() const {
-        const int seconds =
-            drillSecondsPerCard(flashCards_->isChecked(), seconds_->currentText().toStdString());
-        return DrillChoice{options_.checkedKind(), seconds > 0, seconds};
+        const bool facts = facts_->isChecked();
+        const int seconds = facts ? 0
+                                  : drillSecondsPerCard(flashCards_->isChecked(),
+                                                        seconds_->currentText().toStdString());
+        return DrillChoice{options_.checkedKind(), seconds > 0, seconds, facts};
     }
 
 private:
+    // Facts are practised one operation at a time, typed and untimed: the mixes and the flash
+    // cards are unavailable while the box is checked, and a mix checked becomes its first
+    // operation (Mix Mult+Div: Mult; the others: Add).
+    void factsToggled(bool on) {
+        constexpr int mixAll = 5, mixMultDiv = 7, add = 1, mult = 3;
+        const int kind = options_.checkedKind();
+        if (on && kind >= mixAll) {
+            options_.check(kind == mixMultDiv ? mult : add);
+        }
+        for (QRadioButton* option : options_.buttons()) {
+            if (option->objectName().toInt() - optionIdBase >= mixAll) {
+                option->setEnabled(!on);
+            }
+        }
+        flashCards_->setEnabled(!on);
+        seconds_->setEnabled(!on);
+    }
+
     OperationOptions options_{this, {}};
     QCheckBox* flashCards_ = nullptr;
     QComboBox* seconds_ = nullptr;
+    QCheckBox* facts_ = nullptr;
 };
 } // namespace
 

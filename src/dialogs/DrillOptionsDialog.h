@@ -12,6 +12,8 @@ struct DrillChoice {
     int kind = 1;            // OperationKind 1 to 7
     bool flashCards = false; // timed flash cards
     int secondsPerCard = 0;  // 0: untimed
+    // Practise the facts still to learn of kind, an operation 1 to 4 (no flash cards then).
+    bool factPractice = false;
 };
 
 // Shows the Drill options dialog over owner with the seconds offered for a flash card;

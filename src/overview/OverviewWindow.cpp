@@ -104,9 +104,13 @@ int OverviewWindow::widestChildCell() const {
     return widest + 4 * metrics.averageCharWidth();
 }
 
+// The fluency map's button stands alone at the left, so that the buttons the overview always
+// had keep their places at the right.
 void OverviewWindow::addButtons(QBoxLayout* row) {
-    row->addStretch(1);
     for (const OverviewButton& button : overviewButtons) {
+        if (button.id == OverviewControl::OpenChart) {
+            row->addStretch(1);
+        }
         auto* push = addRowButton(this, row, static_cast<int>(button.id), button.text);
         switch (button.id) {
         case OverviewControl::OpenChart:

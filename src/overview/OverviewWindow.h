@@ -34,7 +34,7 @@ struct OverviewButton {
     const char* text;
 };
 inline constexpr OverviewButton overviewButtons[] = {
-    {OverviewControl::OpenChart, "Open &Chart"},    {OverviewControl::FluencyMap, "Fluency &map"},
+    {OverviewControl::FluencyMap, "Fluency &map"},  {OverviewControl::OpenChart, "Open &Chart"},
     {OverviewControl::ExportCsv, "&Export CSV..."}, {OverviewControl::Print, "&Print..."},
     {OverviewControl::SavePdf, "Save as P&DF..."},  {OverviewControl::Close, "&Close"},
 };

@@ -2,10 +2,13 @@
 #include "practice/PracticeEngine.h"
 
 #include "practice/DrillSession.h"
+#include "practice/FactPracticeSession.h"
 #include "practice/FlashCardSession.h"
+#include "practice/Fluency.h"
 #include "practice/LearnSession.h"
 #include "practice/PracticeTexts.h"
 #include "practice/TestSession.h"
+#include "practice/TypingCheckSession.h"
 
 #include <algorithm>
 #include <utility>
@@ -48,6 +51,7 @@ void PracticeEngine::reportClosed() {
 void PracticeEngine::start(std::unique_ptr<PracticeSession> run) {
     session = std::move(run);
     waiting = Waiting::No;
+    factsAfterCheck.reset();
     takeEvents();
 }
 
@@ -70,11 +74,42 @@ void PracticeEngine::startTest(int kind, int minutes, int problemCount) {
                                         std::clamp(problemCount, 0, 32767)));
 }
 
+void PracticeEngine::startFactPractice(int operation, const AnswerLogContents& log,
+                                       std::uint64_t seed) {
+    const bool measured = std::any_of(log.limits.begin(), log.limits.end(), [](const auto& l) {
+        return l.source == LimitSource::TypingTime;
+    });
+    if (measured) {
+        startFacts(operation, log, seed);
+        return;
+    }
+    // The check's numbers come from the same seed, in a stream of their own.
+    start(std::make_unique<TypingCheckSession>(screen, clock, seed ^ 0x5479706543686B21ULL));
+    factsAfterCheck = FactsToFollow{operation, log, seed};
+}
+
+void PracticeEngine::startTypingCheck() {
+    start(std::make_unique<TypingCheckSession>(screen, clock,
+                                               seedFromTimeOfDay(clock.secondsSinceMidnight())));
+}
+
+// The grid over the child's range of the operation; another operation has no facts.
+void PracticeEngine::startFacts(int operation, const AnswerLogContents& log, std::uint64_t seed) {
+    const bool addSub = operation == 1 || operation == 2;
+    const bool known = addSub || operation == 3 || operation == 4;
+    const int low = !known ? 0 : addSub ? student.addSubLow : student.mulDivLow;
+    const int high = !known ? -1 : addSub ? student.addSubHigh : student.mulDivHigh;
+    const std::uint32_t limitMs = childAnswerLimitMs(log);
+    const FluencyGrid grid = fluencyGrid(log, operation, low, high, low, high, limitMs);
+    start(std::make_unique<FactPracticeSession>(screen, clock, grid, limitMs, seed));
+}
+
 // Clears the practice area and ends the run.
 void PracticeEngine::reset() {
     screen.clear();
     session.reset();
     waiting = Waiting::No;
+    factsAfterCheck.reset();
 }
 
 bool PracticeEngine::keepsEnter() const {
@@ -105,6 +140,7 @@ void PracticeEngine::escape() {
 void PracticeEngine::space() {
     if (running()) {
         session->space();
+        takeEvents(); // Space on an empty box is a wrong answer
     }
 }
 
@@ -140,10 +176,48 @@ void PracticeEngine::resultsClosed() {
     }
 }
 
+void PracticeEngine::takeEvent(const SessionEvent::Answered& answered) {
+    PracticeOutcome logged;
+    logged.kind = PracticeOutcome::Kind::Answered;
+    logged.answer = answered.answer;
+    outcome(logged);
+}
+
+// The measured time goes to the app for the child's log; the fact practice waiting for the
+// check follows with it, else the check just ends.
+void PracticeEngine::takeEvent(const SessionEvent::TypingChecked& checked) {
+    if (checked.limit) {
+        PracticeOutcome measured;
+        measured.kind = PracticeOutcome::Kind::LimitMeasured;
+        measured.limit = *checked.limit;
+        outcome(measured);
+    }
+    if (!factsAfterCheck) {
+        screen.setDefaultLook(ToolbarButton::Learn, true);
+        screen.moveFocus(PracticeFocus::Learn);
+        return;
+    }
+    FactsToFollow facts = std::move(*factsAfterCheck);
+    if (checked.limit) {
+        facts.log.limits.push_back(*checked.limit);
+    }
+    startFacts(facts.operation, facts.log, facts.seed);
+}
+
+// The end is said as the status line shows it.
+void PracticeEngine::takeEvent(const SessionEvent::FactPracticeOver& over) {
+    PracticeOutcome announce;
+    announce.kind = PracticeOutcome::Kind::Announce;
+    announce.text = factPracticeOverText(over.learned, over.asked == 0);
+    outcome(announce);
+}
+
 // The run's events as the main window acts on them, with their texts.
 void PracticeEngine::takeEvents() {
     using Kind = PracticeOutcome::Kind;
-    for (SessionEvent::Any& event : session->takeEvents()) {
+    // A check followed by the fact practice replaces the run: its events are taken first.
+    std::vector<SessionEvent::Any> events = session->takeEvents();
+    for (SessionEvent::Any& event : events) {
         std::visit(Overloaded{
                        [this](const SessionEvent::LearnChosen& chosen) {
                            PracticeOutcome learn;
@@ -186,6 +260,7 @@ void PracticeEngine::takeEvents() {
                            outcome(results);
                            waiting = Waiting::ForResults;
                        },
+                       [this](const auto& other) { takeEvent(other); },
                    },
                    event);
     }

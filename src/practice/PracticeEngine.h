@@ -7,6 +7,7 @@
 #include "practice/PracticeView.h"
 #include "records/StudentRecord.h"
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -16,7 +17,8 @@
 // Each run is a session of its mode; the engine holds what lasts from run to run, keeps the
 // run waiting while a window it asked for is open, and turns the run's events into
 // outcomes. It reads the child's record and never changes it: a Learn choice or a finished
-// test comes out as an outcome for the record's owner to apply.
+// test comes out as an outcome for the record's owner to apply, and so does each answered
+// problem and a measured typing time, for the child's answer log.
 class PracticeEngine {
 public:
     PracticeEngine(PracticeClock& clock, const StudentRecord& student);
@@ -35,6 +37,13 @@ public:
     void startLearn(int operation, int number, bool showAllAnswers);
     void startDrill(int kind, int secondsPerCard); // 0 seconds: untimed drill
     void startTest(int kind, int minutes, int problemCount);
+    // Practice of the facts of one operation (1 to 4) still to learn, over the child's range
+    // for it, as the child's answer log tells them, with the child's answer limit. When the
+    // log holds no measured typing time, a typing check comes first; the practice then
+    // follows with the limit widened by it (also when the app has not yet appended it).
+    void startFactPractice(int operation, const AnswerLogContents& log, std::uint64_t seed);
+    // The typing check alone: a grown-up measures the child's typing time again.
+    void startTypingCheck();
 
     void reset(); // clears the practice area and ends the run
     void enter();
@@ -52,7 +61,11 @@ public:
 
 private:
     void start(std::unique_ptr<PracticeSession> run);
+    void startFacts(int operation, const AnswerLogContents& log, std::uint64_t seed);
     void takeEvents();
+    void takeEvent(const SessionEvent::Answered& answered);
+    void takeEvent(const SessionEvent::TypingChecked& checked);
+    void takeEvent(const SessionEvent::FactPracticeOver& over);
     void outcome(PracticeOutcome next) { outcomes.push_back(std::move(next)); }
     bool running() const { return session && waiting == Waiting::No; }
 
@@ -64,4 +77,10 @@ private:
     bool showAllAnswers_ = false; // Learn's option; Drill follows the last choice
     enum class Waiting { No, ForMessage, ForResults };
     Waiting waiting = Waiting::No; // a message or the results are open: the run waits
+    struct FactsToFollow {
+        int operation = 0;
+        AnswerLogContents log;
+        std::uint64_t seed = 0;
+    };
+    std::optional<FactsToFollow> factsAfterCheck; // the running typing check leads to these
 };

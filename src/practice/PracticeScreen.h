@@ -7,16 +7,27 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 // What the instruction button offers.
 enum class NextStep : int { None, Begin, Next, Stop };
 
-// What the status line tells.
-enum class StatusNote : int { None, Correct, Time };
+// What the status line tells. The fact practice's notes: Slow and Wrong with the answer
+// shown, FactsOver with the facts learned; the typing check's: TypeTheNumber, TypingDone.
+enum class StatusNote : int {
+    None,
+    Correct,
+    Time,
+    Slow,
+    Wrong,
+    FactsOver,
+    TypeTheNumber,
+    TypingDone
+};
 
 // The title line: the run's own title, or the counts of a drill.
 struct TitleLine {
-    enum class Kind : int { None, Learn, Drill, Count, Test };
+    enum class Kind : int { None, Learn, Drill, Count, Test, Facts, TypingCheck };
     Kind kind = Kind::None;
     int operation = 0; // the OperationKind of the run
     int learnNumber = 0;
@@ -28,8 +39,9 @@ struct TitleLine {
 // control offers. The sessions change it; drawPractice makes the texts from it.
 struct PracticeScreen {
     std::optional<Problem> problem;
-    std::optional<int> shownAnswer; // the answer shown in place of the answer box
-    std::string typed;              // the answer box's text
+    std::optional<int> numberToType; // the typing check's number, shown in place of a problem
+    std::optional<int> shownAnswer;  // the answer shown in place of the answer box
+    std::string typed;               // the answer box's text
     bool boxVisible = false;
     bool boxEnabled = true;
     NextStep nextStep = NextStep::None;
@@ -38,6 +50,8 @@ struct PracticeScreen {
     bool answerKeyVisible = false;
     bool happy = false;
     StatusNote status = StatusNote::None;
+    std::vector<Problem> learnedFacts; // StatusNote::FactsOver: the facts the run taught
+    bool nothingAsked = false;         // StatusNote::FactsOver: the run had no fact to ask
     StatusRoom statusRoom = StatusRoom::AsBuilt;
     TitleLine title;
 

@@ -4,8 +4,11 @@
 #include "practice/PracticeClock.h"
 #include "practice/PracticeScreen.h"
 #include "practice/ProblemList.h"
+#include "records/AnswerLog.h"
 #include "records/StudentRecord.h"
 
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -28,7 +31,22 @@ struct TestFinished { // the run is over; the record belongs in the child's hist
     ScoreRecord record;
     std::vector<Missed> missed;
 };
-using Any = std::variant<LearnChosen, AnswerWrong, TimeUp, TestFinished>;
+// One problem the child answered, for the child's answer log: each problem at most once, as
+// the mode first judged it (see PracticeSession::reportAnswer).
+struct Answered {
+    LoggedAnswer answer;
+};
+// The typing check is over: the child's typing allowance, when a number was typed right.
+struct TypingChecked {
+    std::optional<LimitSetting> limit;
+};
+// The fact practice is over: the facts learned in it, and how many problems it asked.
+struct FactPracticeOver {
+    std::vector<Problem> learned;
+    std::size_t asked = 0;
+};
+using Any = std::variant<LearnChosen, AnswerWrong, TimeUp, TestFinished, Answered, TypingChecked,
+                         FactPracticeOver>;
 } // namespace SessionEvent
 
 // One run of practice in one mode. It is told what the child does and changes the
@@ -47,7 +65,7 @@ public:
     // Enter ends the run now, before any button could take it.
     virtual bool enterStops() const { return false; }
     // A problem of this run was reached: Enter on a toolbar button presses it from now on.
-    bool begun() const { return place != 0; }
+    bool begun() const { return presented; }
 
     std::vector<SessionEvent::Any> takeEvents();
 
@@ -56,16 +74,31 @@ protected:
     // first operand of Learn), shuffled but in Learn, and again for every later round.
     PracticeSession(PracticeScreen& screen, PracticeClock& clock, const StudentRecord& student,
                     int kind, PracticeMode mode, int learnNumber = 0);
+    // A run that chooses its problems itself, with no list.
+    PracticeSession(PracticeScreen& screen, PracticeClock& clock);
 
     // Takes the next problem of the list, starting a new round after the last; false when
     // the list is empty.
     bool advance();
     const Problem& current() const { return list[static_cast<std::size_t>(place - 1)]; }
-    void showProblem();
+    void showProblem() { present(current()); }
+    // The problem on screen from now on, its answer not yet shown: its time starts now.
+    void present(const Problem& problem);
+    void markBegun() { presented = true; } // for a run that shows no problem
+    void startTiming();                    // elapsedMs() counts from now; present() calls it
     // The problem, the cleared box and the focus on it; false when there is no problem.
     bool showNextProblem(TitleLine title);
-    void showAnswer(); // the answer in place of the box
+    // The answer in place of the box. Whatever the child types after it is not recall, so
+    // the problem reports no answer from now on.
+    void showAnswer();
     void report(SessionEvent::Any event) { events.push_back(std::move(event)); }
+    // Milliseconds since the problem on screen appeared, held to the u32 range.
+    std::uint32_t elapsedMs() const;
+    // Reports the child's answer to the problem on screen as SessionEvent::Answered, dated
+    // today, with elapsedMs(). Only the first answer of a problem counts: a right answer after
+    // a wrong one stays wrong, and nothing is reported once the answer was shown. Gives the
+    // milliseconds it took.
+    std::uint32_t reportAnswer(bool right);
 
     PracticeScreen& screen;
     PracticeClock& clock;
@@ -74,6 +107,9 @@ private:
     RandomGenerator random;
     bool reshuffle;
     std::vector<Problem> list;
-    int place = 0; // the problem reached, counted from 1; 0 = none yet
+    int place = 0;           // the problem reached, counted from 1; 0 = none yet
+    bool presented = false;  // a problem was shown
+    bool answerDone = false; // the problem on screen was answered or its answer shown
+    double shownAt = 0;      // monotonic seconds when the problem on screen appeared
     std::vector<SessionEvent::Any> events;
 };

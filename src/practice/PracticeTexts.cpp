@@ -46,6 +46,30 @@ std::string testOverText(int correctCount, int problemCount) {
            numberPlain(problemCount);
 }
 
+std::string factsTitle(int operation) {
+    return "Facts to learn - " + opName(operation);
+}
+
+std::string wrongFactText(int answer) {
+    return "Not quite: the answer is " + numberPlain(answer);
+}
+
+std::string factText(const Problem& fact) {
+    return numberPlain(fact.first) + operatorText(fact.operation) + numberPlain(fact.second);
+}
+
+std::string factPracticeOverText(const std::vector<Problem>& learned, bool nothingAsked) {
+    if (learned.empty()) {
+        return nothingAsked ? "You know all these facts - well done!"
+                            : "Well done! Keep practising and you will know them all.";
+    }
+    std::string facts;
+    for (std::size_t i = 0; i < learned.size(); ++i) {
+        facts += (i == 0 ? "" : i + 1 == learned.size() ? " and " : ", ") + factText(learned[i]);
+    }
+    return "You learned " + facts + " today!";
+}
+
 namespace {
 std::string nextStepText(NextStep step) {
     switch (step) {
@@ -60,12 +84,22 @@ std::string nextStepText(NextStep step) {
     }
 }
 
-std::string statusText(StatusNote note) {
-    switch (note) {
+std::string statusText(const PracticeScreen& screen) {
+    switch (screen.status) {
     case StatusNote::Correct:
         return PracticeText::correct;
     case StatusNote::Time:
         return PracticeText::time;
+    case StatusNote::Slow:
+        return PracticeText::slow;
+    case StatusNote::Wrong:
+        return wrongFactText(screen.shownAnswer.value_or(0));
+    case StatusNote::FactsOver:
+        return factPracticeOverText(screen.learnedFacts, screen.nothingAsked);
+    case StatusNote::TypeTheNumber:
+        return PracticeText::typeTheNumber;
+    case StatusNote::TypingDone:
+        return PracticeText::typingDone;
     default:
         return "";
     }
@@ -81,6 +115,10 @@ std::string titleText(const TitleLine& title) {
         return countLine(title.correct, title.asked);
     case TitleLine::Kind::Test:
         return testTitle(title.operation, title.correct, title.asked);
+    case TitleLine::Kind::Facts:
+        return factsTitle(title.operation);
+    case TitleLine::Kind::TypingCheck:
+        return PracticeText::typingTitle;
     default:
         return "";
     }
@@ -98,6 +136,8 @@ PracticeView drawPractice(const PracticeScreen& screen) {
         view.equals = PracticeText::equals;
         view.answerLabel = screen.shownAnswer ? numberPlain(*screen.shownAnswer) : "";
         view.spokenProblem = spokenProblem(problem, view.answerLabel);
+    } else if (screen.numberToType) {
+        view.firstOperand = view.spokenProblem = numberPlain(*screen.numberToType);
     }
     view.answerText = screen.typed;
     view.answerBoxVisible = screen.boxVisible;
@@ -107,7 +147,7 @@ PracticeView drawPractice(const PracticeScreen& screen) {
     view.showAnswerText = screen.answerKeyOffered ? PracticeText::showAnswer : "";
     view.showAnswerVisible = screen.answerKeyVisible;
     view.happyVisible = screen.happy;
-    view.status = statusText(screen.status);
+    view.status = statusText(screen);
     view.statusRoom = screen.statusRoom;
     view.title = titleText(screen.title);
     view.timeBarShown = screen.timeBarShown;

@@ -6,6 +6,7 @@
 #include "practice/WrongAnswer.h"
 
 #include <string>
+#include <vector>
 
 // The texts of the practice area.
 namespace PracticeText {
@@ -18,6 +19,10 @@ inline constexpr char equals[] = " = ";
 inline constexpr char time[] = "Time:";
 inline constexpr char wrongCaption[] = "*** WRONG ANSWER ***";
 inline constexpr char timeUp[] = "Time's up";
+inline constexpr char slow[] = "Right! Next time faster.";
+inline constexpr char typeTheNumber[] = "Type the number you see";
+inline constexpr char typingDone[] = "All typed - thank you!";
+inline constexpr char typingTitle[] = "Typing check";
 } // namespace PracticeText
 
 // "Learning for number 7  (Mult)"
@@ -36,3 +41,12 @@ WrongAnswer wrongAnswerEntry(const Problem& problem, const std::string& typed);
 std::string spokenProblem(const Problem& problem, const std::string& answerShown);
 // "Test over: 11 correct out of 12"
 std::string testOverText(int correctCount, int problemCount);
+// "Facts to learn - Mult"
+std::string factsTitle(int operation);
+// "Not quite: the answer is 56"
+std::string wrongFactText(int answer);
+// A fact as problems are written: "7 x 8", "56 / 8".
+std::string factText(const Problem& fact);
+// The end of a fact practice: "You learned 7 x 8 and 6 x 7 today!"; with no fact learned a
+// word of encouragement, or praise when there was no fact to ask at all.
+std::string factPracticeOverText(const std::vector<Problem>& learned, bool nothingAsked);

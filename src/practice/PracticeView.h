@@ -2,6 +2,7 @@
 #pragma once
 
 #include "practice/ResultsSummary.h"
+#include "records/AnswerLog.h"
 #include "records/StudentRecord.h"
 
 #include <array>
@@ -14,9 +15,10 @@ constexpr int toolbarButtonCount = 7;
 // The practice controls that can be given the keyboard focus.
 enum class PracticeFocus : int { AnswerBox, AnswerLabel, Learn, Report };
 
-// How much room the status line takes: as built, wide for the texts of Learn and Drill, or
-// narrow beside the time bar of a test.
-enum class StatusRoom : int { AsBuilt, Wide, Narrow };
+// How much room the status line takes: as built, wide for the texts of Learn and Drill,
+// narrow beside the time bar of a test, or long for the fact practice's verdicts and its end
+// ("You learned 12 x 12, 11 x 12, 12 x 11 and 10 x 12 today!"): up to the instruction buttons.
+enum class StatusRoom : int { AsBuilt, Wide, Narrow, Long };
 
 // Everything the practice area shows, as texts and states of its controls. The main window draws
 // it as it stands after each call into the engine.
@@ -57,7 +59,10 @@ struct PracticeOutcome {
         WrongAnswerMessage, // text + caption; then call wrongAnswerMessageClosed()
         TestFinished,       // summary + record to append; then call resultsClosed()
         LearnChosen,        // operation + number for the child's record to note
-        Announce,           // text for assistive technology only
+        Announce,           // text for assistive technology only; the end of a fact
+                            // practice too (its text also stands on the status line)
+        Answered,           // answer: one answered problem to append to the child's answer log
+        LimitMeasured,      // limit: the measured typing time to append to the answer log
     };
     Kind kind = Kind::Beep;
     std::string text;
@@ -66,4 +71,6 @@ struct PracticeOutcome {
     ScoreRecord record;
     int operation = 0;
     int number = 0;
+    LoggedAnswer answer;
+    LimitSetting limit;
 };

@@ -48,10 +48,17 @@ void TestSession::startClock() {
     startSeconds = clock.monotonicSeconds();
 }
 
+// Each answer is reported as the test scores it, timed to its Enter: an empty box is a wrong
+// answer. The problem on screen when the time runs out is not reported: the child was cut off
+// before the answer was complete, and its time would say nothing.
 void TestSession::scoreAnswer() {
     ++askedCount;
     const std::string& typed = screen.typed;
-    if (!typed.empty() && textToNumber(typed) == correctAnswer(*screen.problem)) {
+    const bool right = !typed.empty() && textToNumber(typed) == correctAnswer(*screen.problem);
+    if (!timeUp) {
+        reportAnswer(right);
+    }
+    if (right) {
         ++correctCount;
     } else {
         missed.push_back({*screen.problem, typed});

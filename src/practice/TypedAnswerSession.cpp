@@ -46,10 +46,18 @@ void TypedAnswerSession::nextProblem() {
     }
 }
 
+void TypedAnswerSession::space() {
+    if (screen.typed.empty()) {
+        reportAnswer(false); // nothing when no problem is shown or its answer already is
+    }
+    PracticeSession::space();
+}
+
 // The run waits for the message; the next problem clears the judgement.
 void TypedAnswerSession::countWrongAnswer() {
     ++askedCount;
     countsChanged();
+    reportAnswer(false);
     report(SessionEvent::AnswerWrong{correctAnswer(current())});
 }
 
@@ -75,6 +83,7 @@ void TypedAnswerSession::judge() {
     screen.answerKeyVisible = false;
     if (sameLength && sameValue) {
         wrongTyped = false;
+        reportAnswer(true); // a right answer after a wrong one stays wrong
         if (!counted) {
             ++correctCount;
             ++askedCount;

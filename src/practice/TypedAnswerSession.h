@@ -5,9 +5,16 @@
 
 // What Learn and Drill share: each answer is judged as it is typed, a right one at once,
 // a wrong one once it is as long as the right answer or on Enter, and Space shows it.
+// Each judged problem is reported as answered, timed to the digit that made the answer
+// right or wrong (or to the Enter that judged a short one). Space on an empty box is
+// reported as a wrong answer: the child asked for the answer, so the fact was not recalled,
+// and that is worth knowing. With "show all answers" the problem comes with its answer and
+// is not reported at all: the child was never asked, so there is nothing to learn either way.
+// An empty box on Enter moves on unjudged, as the mode counts it, and is not reported.
 class TypedAnswerSession : public PracticeSession {
 public:
     void enter() override;
+    void space() override;
     void answerTyped(const std::string& text) override;
     void resume() override;
 

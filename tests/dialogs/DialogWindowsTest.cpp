@@ -147,6 +147,24 @@ private slots:
                  std::tuple(6, true, 5));
     }
 
+    // Alt+P: a mix becomes its first operation; the mixes and the flash cards wait.
+    void drillFactPracticeByItsMnemonic() {
+        answerModal([](QWidget* window) {
+            click(control<QRadioButton>(window, 347));
+            click(control<QCheckBox>(window, 351));
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_P, Qt::AltModifier);
+            QTRY_VERIFY(control<QCheckBox>(window, 353)->isChecked()); // an animated click
+            saveShot(window, "drill_math_tables_facts");
+            QVERIFY(!control<QRadioButton>(window, 345)->isEnabled());
+            QVERIFY(!control<QCheckBox>(window, 351)->isEnabled());
+            pressKey(window, Qt::Key_Return);
+        });
+        const auto choice = askDrillOptions(nullptr, drillSeconds);
+        QVERIFY(choice.has_value());
+        QCOMPARE(std::tuple(choice->kind, choice->flashCards, choice->factPractice),
+                 std::tuple(3, false, true));
+    }
+
     // The count rule is ProblemCount's table; here the label follows the minutes (by keys)
     // and the kind, and Ok gives the count shown.
     void mathTestCountFollowsMinutesAndKind() {

@@ -124,7 +124,14 @@ private slots:
         sortBy(window.table(), firstKnownColumn + 2, Qt::DescendingOrder);
         QCOMPARE(columnTexts(window.table(), firstKnownColumn + 2).mid(0, 2),
                  QStringList({"1/144", "0/144"}));
-        QVERIFY(window.findChild<QPushButton*>("407")->isHidden());
+        QString mapTitle;
+        whenModalOpens([&mapTitle](QWidget* map) {
+            mapTitle = map->windowTitle();
+            map->close();
+        });
+        window.table()->setCurrentIndex(window.table()->model()->index(0, 0));
+        window.findChild<QPushButton*>("407")->click();
+        QCOMPARE(mapTitle, QStringLiteral("Fluency Map - Ann"));
         const auto source = window.fluencyMapSourceOf(window.table()->model()->index(0, 0));
         QVERIFY(source.has_value());
         QCOMPARE(source->student.history.size(), 10u);

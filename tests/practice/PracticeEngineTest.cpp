@@ -2,6 +2,7 @@
 #include "PracticeRun.h"
 
 #include "practice/PracticeTexts.h"
+#include "practice/TypingCheckSession.h"
 #include "records/PackDate.h"
 
 #include <gtest/gtest.h>
@@ -54,6 +55,7 @@ const std::string L7 = "Learning for number 7  (Mult)|Enter --> Next|";
 const std::string T0 = "Test Mode - Add  (0 correct out of 0)|Enter --> Next|";
 const std::string begins = "|||||Enter --> Begin|N|l|", right = "Correct answer - very good...";
 const std::string done = "|||||||R|3", wrong7 = "wrong(Learning for number 7  (Mult)) ";
+const std::string L72 = "7 x 2 = ||||" + L7 + "BNA|b|";
 
 // Learn: the number's table in order, judged as typed.
 const Case learnCases[] = {
@@ -143,6 +145,83 @@ const Case testCases[] = {
     {"no problems", [](PracticeRun& r) { r.start(TB::Test, 5, 1, 0); }, "E", done,
      "beep results 0/0 w0 "}};
 
+// Every answer for the child's log: fact, right or wrong, milliseconds ("[3:7,1 R 2000] ").
+const auto logged = [](auto start) {
+    return [start](PracticeRun& r) {
+        r.logAnswers = true;
+        start(r);
+    };
+};
+const Case answeredCases[] = {
+    {"right at its last digit", logged(learn7), "EttR",
+     "7 x 1 = ||7|" + right + "|" + L7 + "BNH|b|", "[3:7,1 R 2000] "},
+    {"wrong at its last digit", logged(learn7), "EtW", L72, "[3:7,1 W 1000] " + wrong7},
+    {"the first judgement counts", logged(learn7), "ERBW", L72, "[3:7,1 R 0] " + wrong7},
+    {"space is wrong", logged(learn7), "EtSE", L72, "[3:7,1 W 1000] "},
+    {"skips are not answers", logged(learn7), "EEE1tE", "7 x 4 = ||||" + L7 + "BNA|b|",
+     "[3:7,3 W 1000] " + wrong7},
+    {"shown answers are not asked", logged([](PracticeRun& r) { r.start(TB::Learn, 1, 7, 1); }),
+     "EtE", "7 + 2 = |9|||Learning for number 7  (Add)|Enter --> Next|N|l|", ""},
+    {"drill", logged(drill1), "EtR",
+     "1 + 1 = ||2|" + right + "|  (1 correct out of 1)|Enter --> Next|BNH|b|", "[1:1,1 R 1000] "},
+    {"flash cards cannot be answered", logged(flash1), "EtSff", "1 + 1 = |||||Stop|bN|l|", ""},
+    {"test: judged on Enter, not at time up", logged(test1), "EtREE" + repeat("t", 59), done,
+     "[1:1,1 R 1000] [1:1,1 W 0] say(Time's up) beep results 1/12 w2 "}};
+
+// Fact practice of Mult over 2 to 3 (four facts) with a measured typing time of 1 s: 4 s limit.
+const auto facts23 = [](PracticeRun& r) {
+    r.student = studentWithRange(2, 3);
+    r.logAnswers = true;
+    r.answerLog.limits = {{LimitSource::TypingTime, 1000, 0}};
+    r.engine.beforeToolbarCommand(TB::Drill);
+    r.engine.startFactPractice(3, r.answerLog, 7);
+    r.act();
+};
+const std::string F = "|Facts to learn - Mult|Enter --> Next|", F33 = "3 x 3 = |";
+const std::string W33 = "[3:3,3 W 0] ", again = "[3:2,3 R 0] [3:3,2 R 0] [3:2,2 R 0] [3:3,3 R 0] ";
+const Case factCases[] = {
+    {"facts begin", facts23, "", "||||Facts to learn - Mult|Enter --> Begin|N|l|", ""},
+    {"right within the limit", facts23, "EttttR", F33 + "|9|" + right + F + "BNH|b|",
+     "[3:3,3 R 4000] "},
+    {"wrong shows the answer", facts23, "EW", F33 + "9|0|Not quite: the answer is 9" + F + "N|l|",
+     W33},
+    {"slow shows the answer", facts23, "EtttttR", F33 + "9|9|Right! Next time faster." + F + "N|l|",
+     "[3:3,3 R 5000] "},
+    {"space shows it as wrong", facts23, "EtS", F33 + "9||Not quite: the answer is 9" + F + "N|l|",
+     "[3:3,3 W 1000] "},
+    {"an empty Enter waits", facts23, "EE", F33 + "||" + F + "BA|b|", ""},
+    {"Enter goes on", facts23, "EWE", "2 x 3 = |||" + F + "BA|b|", W33},
+    {"asked again and learned", facts23, "EWE" + repeat("RE", 20),
+     "|||You learned 3 x 3 today!|Facts to learn - Mult|||L|0",
+     W33 + again + again + again + "say(You learned 3 x 3 today!) "},
+    {"ten minutes", facts23, "EWE" + repeat("t", 600) + "RE",
+     "|||Well done! Keep practising and you will know them all.|Facts to learn - Mult|||L|0",
+     W33 + "[3:2,3 R 600000] say(Well done! Keep practising and you will know them all.) "}};
+
+// The typing check comes first while the log holds no typing time.
+const auto factsUnmeasured = [](PracticeRun& r) {
+    r.logAnswers = true;
+    r.engine.startFactPractice(3, r.answerLog, 7);
+    r.act();
+};
+const std::string typeFive = "E" + std::string("tn") + "ttn" + "tttn" + "tn" + "tttttn";
+const Case typingCases[] = {
+    {"check first", factsUnmeasured, "",
+     "|||Type the number you see|Typing check|Enter --> Begin|N|l|", ""},
+    {"a number", factsUnmeasured, "Et", "57|||Type the number you see|Typing check||B|b|", ""},
+    {"median, then the facts", factsUnmeasured, typeFive,
+     "|||All typed - thank you!|Facts to learn - Mult|Enter --> Begin|N|b|", "[limit 2000] "},
+    {"with the widened limit", factsUnmeasured, typeFive + "EttttR",
+     "4 x 4 = ||16|" + right + F + "BNH|b|", "[limit 2000] [3:4,4 R 4000] "},
+    {"check alone",
+     [](PracticeRun& r) {
+         r.logAnswers = true;
+         r.engine.startTypingCheck();
+     },
+     typeFive, "|||All typed - thank you!|Typing check|||L|0", "[limit 2000] "},
+    {"a typo is not timed", factsUnmeasured, "E99" + repeat("tn", 5),
+     "|||All typed - thank you!|Facts to learn - Mult|Enter --> Begin|N|b|", "[limit 1000] "}};
+
 class Engine : public ::testing::TestWithParam<Case> {};
 } // namespace
 
@@ -164,6 +243,25 @@ INSTANTIATE_TEST_SUITE_P(Learn, Engine, ::testing::ValuesIn(learnCases), caseNam
 INSTANTIATE_TEST_SUITE_P(Drill, Engine, ::testing::ValuesIn(drillCases), caseName);
 INSTANTIATE_TEST_SUITE_P(FlashCards, Engine, ::testing::ValuesIn(flashCases), caseName);
 INSTANTIATE_TEST_SUITE_P(Test, Engine, ::testing::ValuesIn(testCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Answered, Engine, ::testing::ValuesIn(answeredCases), caseName);
+INSTANTIATE_TEST_SUITE_P(Facts, Engine, ::testing::ValuesIn(factCases), caseName);
+INSTANTIATE_TEST_SUITE_P(TypingCheck, Engine, ::testing::ValuesIn(typingCases), caseName);
+
+// The typing allowance is the median time; limits and answers are dated today.
+TEST(EngineOutcomes, TheMedianTypingTimeAndTheDates) {
+    const std::pair<std::vector<std::uint32_t>, std::uint32_t> medians[] = {
+        {{}, 0}, {{5}, 5}, {{3, 1}, 2}, {{9, 1, 4}, 4}, {{8000, 1000, 4000, 2000}, 3000}};
+    for (const auto& [times, median] : medians) {
+        EXPECT_EQ(medianMs(times), median);
+    }
+    PracticeRun run;
+    factsUnmeasured(run);
+    run.keys(typeFive + "ER");
+    const std::uint16_t today = packDate("03-15-2026");
+    EXPECT_EQ(run.answerLog.limits.at(0), (LimitSetting{LimitSource::TypingTime, 2000, today}));
+    EXPECT_EQ(run.answerLog.answers.at(0).date, today);
+    EXPECT_EQ(run.view().statusRoom, StatusRoom::Long); // room for the facts learned
+}
 
 // The happy face goes as a wrong answer replaces a right one, before its message is closed.
 TEST(EngineOutcomes, TheHappyFaceAndTheRecordOfATest) {

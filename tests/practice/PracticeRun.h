@@ -34,6 +34,8 @@ struct PracticeRun {
     PracticeEngine engine{clock, student};
     std::string log;
     std::vector<ResultsSummary> results;
+    AnswerLogContents answerLog; // what the app appends the answers and limits to
+    bool logAnswers = false;     // the answers and limits join the log: "[3:7,2 R 1500] "
 
     PracticeView view() const { return engine.view(); }
     void act() {
@@ -52,6 +54,15 @@ struct PracticeRun {
                 engine.resultsClosed();
             } else if (o.kind == Kind::LearnChosen) {
                 noteLearnChoice(student, o.operation, o.number);
+            } else if (o.kind == Kind::Answered || o.kind == Kind::LimitMeasured) {
+                const LoggedAnswer& a = o.answer;
+                const bool answer = o.kind == Kind::Answered;
+                answer ? answerLog.answers.push_back(a) : answerLog.limits.push_back(o.limit);
+                log += !logAnswers ? ""
+                       : answer    ? "[" + numberPlain(a.operation) + ":" + numberPlain(a.first) +
+                                      "," + numberPlain(a.second) + (a.right ? " R " : " W ") +
+                                      numberPlain(a.milliseconds) + "] "
+                                : "[limit " + numberPlain(o.limit.milliseconds) + "] ";
             } else {
                 log += o.kind == Kind::Beep ? "beep " : "say(" + o.text + ") ";
             }
@@ -67,13 +78,14 @@ struct PracticeRun {
     }
     // One letter a key: E Enter, S Space, X Escape, B Backspace, R the right answer, W a
     // wrong answer as long as the right one, p the right answer pasted with a leading 0,
-    // t one second of the test timer, f a flash-card tick; digits are typed into the box
-    // when the child can reach it.
+    // t one second of the test timer, f a flash-card tick, n the typing check's number;
+    // digits are typed into the box when the child can reach it.
     void keys(const std::string& script) {
         for (char key : script) {
             const std::string box = view().answerText;
             const bool canType = view().answerBoxVisible && view().answerBoxEnabled;
-            std::string right = numberPlain(correctAnswer(currentProblem()));
+            std::string right =
+                key == 'n' ? view().firstOperand : numberPlain(correctAnswer(currentProblem()));
             if (key == 'E' || key == 'S' || key == 'X') {
                 key == 'E' ? engine.enter() : key == 'S' ? engine.space() : engine.escape();
             } else if (key == 'B' && !box.empty()) {
@@ -83,8 +95,8 @@ struct PracticeRun {
                 engine.tick();
             } else if (key == 'p') {
                 engine.answerTyped("0" + right);
-            } else if (canType && (key == 'R' || key == 'W')) {
-                right.back() = key == 'R' ? right.back() : right.back() == '0' ? '1' : '0';
+            } else if (canType && !right.empty() && (key == 'R' || key == 'W' || key == 'n')) {
+                right.back() = key != 'W' ? right.back() : right.back() == '0' ? '1' : '0';
                 for (std::size_t n = 1; n <= right.size(); ++n) {
                     engine.answerTyped(box + right.substr(0, n));
                     act();
