@@ -6,6 +6,7 @@
 #include "ProgramDriver.h"
 
 #include "app/TerminationSignals.h"
+#include "records/AnswerLog.h"
 #include "records/PackDate.h"
 #include "records/StudentFile.h"
 #include "records/StudentFolder.h"
@@ -20,6 +21,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTableView>
 #include <QTimer>
 
 #include <csignal>
@@ -70,6 +72,7 @@ private slots:
     void quitAsksOnlyForResultsAndNoKeepsTheFile();
     void aKilledRunsResultsComeBackAtTheNextStart();
     void aFailedSaveAtQuitKeepsTheResults();
+    void everyAnswerIsKeptAndTheMapReadsIt();
     void logoutSignalsReachTheEventLoop();
 };
 
@@ -344,6 +347,60 @@ void MainWindowCommandsTest::aFailedSaveAtQuitKeepsTheResults() {
         QTRY_COMPARE(run.window->isVisible(), button == QMessageBox::Cancel);
     }
     QVERIFY(std::filesystem::is_regular_file(temp.path() / "Max.sbk.journal"));
+}
+
+// Each answer is on the disk as it is given, so a run that ends without its quit keeps them;
+// the next run's fluency map, opened from the report, reads each fact's state.
+void MainWindowCommandsTest::everyAnswerIsKeptAndTheMapReadsIt() {
+    TempFolder temp;
+    {
+        RunningProgram run(temp.path(), QStringLiteral("Ann"));
+        whenModalOpens([](QWidget* dialog) {
+            control<QComboBox>(dialog, 317)->setCurrentText(QStringLiteral(" 7"));
+            click(dialog, 343);
+            keys("\r");
+        });
+        keys("l\r7"); // 7 x 1, right
+        whenModalOpens([](QWidget*) { keys("\r"); });
+        keys("\r15"); // 7 x 2, wrong
+        expectKeysBackOn(run.window, MainId::answerBox);
+    } // no quit, as at a kill
+    const AnswerLogRead log = readAnswerLog(temp.path() / "Ann.sbk.answers");
+    QCOMPARE(log.status, ReadStatus::Loaded);
+    QCOMPARE(log.contents.answers.size(), 2u);
+    const LoggedAnswer& right = log.contents.answers[0];
+    const LoggedAnswer& wrong = log.contents.answers[1];
+    QVERIFY(right.operation == 3 && right.first == 7 && right.second == 1 && right.right);
+    QVERIFY(wrong.operation == 3 && wrong.first == 7 && wrong.second == 2 && !wrong.right);
+    QCOMPARE(wrong.date, packDate(QDate::currentDate()));
+
+    RunningProgram again(temp.path(), QStringLiteral("Ann"));
+    QStringList spoken;
+    whenModalOpens([&spoken](QWidget* report) {
+        whenModalOpens(
+            [&spoken](QWidget* map) {
+                for (auto* table : map->findChildren<QTableView*>()) {
+                    const QAbstractItemModel* cells = table->model();
+                    for (int row = 0; row < cells->rowCount(); ++row) {
+                        for (int column = 0; column < cells->columnCount(); ++column) {
+                            spoken << cells->index(row, column)
+                                          .data(Qt::AccessibleTextRole)
+                                          .toString();
+                        }
+                    }
+                }
+                map->close();
+            },
+            report);
+        click(report, 330);
+        keys("\x1b");
+    });
+    keys("r");
+    QTRY_VERIFY(!spoken.isEmpty());
+    // Right once is not yet known: a fact is known when it is right and quick twice running.
+    for (const char* cell : {"7 times 1: not yet", "7 times 2: not yet", "8 times 8: not tried"}) {
+        QVERIFY2(spoken.count(QString::fromLatin1(cell)) == 1, cell);
+    }
 }
 
 // A logout or a kill request reaches the event loop (which then ends the run keeping the
