@@ -21,6 +21,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QStyledItemDelegate>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTableView>
 #include <QVBoxLayout>
@@ -94,6 +95,14 @@ FluencyMapWindow::FluencyMapWindow(const StudentRecord& student, const AnswerLog
     layout->addWidget(createLegend());
     layout->addWidget(createButtons());
     resize(sizeWithWholeGrids());
+    // The keys start in the grid: the arrows move cell by cell and each cell is read out.
+    // A tab chosen later takes the keys to its own grid too.
+    table(tabs_->currentIndex())->setFocus(Qt::OtherFocusReason);
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int tab) {
+        if (tabs_->tabBar()->hasFocus() == false) {
+            table(tab)->setFocus(Qt::OtherFocusReason);
+        }
+    });
 }
 
 // Room for the largest grid without scrolling, as far as the screen allows.
