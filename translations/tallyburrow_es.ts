@@ -5,63 +5,66 @@
     <name>AnswerLimit</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automático</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 segundo</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 segundos</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>Settings not read</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo leer la configuración</translation>
     </message>
     <message>
         <source>Helpfile not found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo de ayuda</translation>
     </message>
     <message>
         <source>Help is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>La ayuda no está disponible.</translation>
     </message>
     <message>
         <source>Tallyburrow (ver %1) - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow (versión %1) - %2</translation>
     </message>
 </context>
 <context>
     <name>ChildAnswers</name>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer</translation>
     </message>
     <message>
         <source>The answer log %1 cannot be read whole: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El registro de respuestas %1 no se puede leer entero: %2</translation>
     </message>
 </context>
 <context>
     <name>ChildSession</name>
     <message>
         <source>Answers kept apart</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas guardadas aparte</translation>
     </message>
     <message>
         <source>Some answers of %1 from another computer could not be joined to the others yet:
 %2
 
 They are kept as they are and joined later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Algunas respuestas de %1 hechas en otro ordenador todavía no se han podido juntar con las demás:
+%2
+
+Se guardan tal como están y se juntarán más adelante.</translation>
     </message>
     <message>
         <source>Answers not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuestas no guardadas</translation>
     </message>
     <message>
         <source>The answers of %1 cannot be kept in
@@ -69,11 +72,15 @@ They are kept as they are and joined later.</source>
 (%3)
 
 You can practise, and test results are saved as always, but the fluency map will not show today&apos;s answers. The file is left as it is; ask a grown-up to look at it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las respuestas de %1 no se pueden guardar en
+%2
+(%3)
+
+Puedes practicar, y los resultados de los exámenes se guardan como siempre, pero el mapa de fluidez no mostrará las respuestas de hoy. El archivo se deja como está; pide a un adulto que lo revise.</translation>
     </message>
     <message>
         <source>Results not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados no guardados</translation>
     </message>
     <message>
         <source>The results of %1 could not be written to the disk in
@@ -81,11 +88,15 @@ You can practise, and test results are saved as always, but the fluency map will
 (%3)
 
 They are saved at quit if the disk allows it then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados de %1 no se pudieron escribir en el disco en
+%2
+(%3)
+
+Se guardarán al salir, si el disco lo permite entonces.</translation>
     </message>
     <message>
         <source>Results kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados guardados</translation>
     </message>
     <message>
         <source>%1 has more than %2 results now, the most a child&apos;s file holds.
@@ -93,11 +104,15 @@ They are saved at quit if the disk allows it then.</source>
 Nothing is lost: the oldest results move to
 %3
 where the report and the chart still show them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya tiene más de %2 resultados, el máximo que cabe en el archivo de un alumno.
+
+No se pierde nada: los resultados más antiguos pasan a
+%3
+donde el informe y el gráfico los siguen mostrando.</translation>
     </message>
     <message>
         <source>Nothing can be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar nada</translation>
     </message>
     <message>
         <source>Tallyburrow cannot save anything in the folder
@@ -105,42 +120,53 @@ where the report and the chart still show them.</source>
 (%2)
 
 You can practise, but no result will be kept. Ask a grown-up to check the folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow no puede guardar nada en la carpeta
+%1
+(%2)
+
+Puedes practicar, pero no se guardará ningún resultado. Pide a un adulto que revise la carpeta.</translation>
     </message>
     <message>
         <source>Quit Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir del programa</translation>
     </message>
     <message>
         <source>%1
 
 Replace it with the highest Test ID printed now, %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+¿Desea sustituirlo por el ID de examen más alto impreso ahora, %2?</translation>
     </message>
     <message>
         <source>The highest Test ID could not be saved in
 %1
 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el ID de examen más alto en
+%1
+(%2)</translation>
     </message>
     <message>
         <source>Data has changed... Save it before quiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay datos nuevos... ¿Guardarlos antes de salir?</translation>
     </message>
     <message>
         <source>The results of %1 are kept in
 %2
 
 They are saved in %1&apos;s file the next time %1 opens Tallyburrow while the file can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados de %1 se conservan en
+%2
+
+Se guardarán en el archivo de %1 la próxima vez que %1 abra Tallyburrow, si entonces se puede escribir en el archivo.</translation>
     </message>
     <message>
         <source>Close to quit now (the results are kept and offered again when %1 next opens Tallyburrow)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar para salir ya (los resultados se conservan y se ofrecerán de nuevo cuando %1 vuelva a abrir Tallyburrow)</translation>
     </message>
     <message>
         <source>Discard to quit without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar para salir sin guardar</translation>
     </message>
     <message>
         <source>The results of %1 could not be saved in
@@ -148,94 +174,98 @@ They are saved in %1&apos;s file the next time %1 opens Tallyburrow while the fi
 (%3)
 
 Retry to try again, %4, or Cancel to keep the program open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados de %1 no se pudieron guardar en
+%2
+(%3)
+
+Elige Reintentar para volver a probar, %4 o Cancelar para dejar el programa abierto.</translation>
     </message>
 </context>
 <context>
     <name>DialogControls</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>FactSheet</name>
     <message>
         <source>Practice Sheet - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de práctica - %1</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Mira</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia</translation>
     </message>
     <message>
         <source>Cover and write</source>
-        <translation type="unfinished"></translation>
+        <translation>Tapa y escribe</translation>
     </message>
     <message>
         <source>One-Minute Check - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de un minuto - %1</translation>
     </message>
     <message>
         <source>Answer Key - One-Minute Check - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluciones - Prueba de un minuto - %1</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>it is far larger than it can be</source>
-        <translation type="unfinished"></translation>
+        <translation>es mucho más grande de lo que puede ser</translation>
     </message>
     <message>
         <source>it is a link to another file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un enlace a otro archivo</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>no existe</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo</translation>
     </message>
 </context>
 <context>
     <name>FileWrite</name>
     <message>
         <source>the disk is full or failing</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno o falla</translation>
     </message>
 </context>
 <context>
     <name>FindDialog</name>
     <message>
         <source>Enter text: </source>
-        <translation type="unfinished"></translation>
+        <translation>Texto: </translation>
     </message>
     <message>
         <source>Text to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto que buscar</translation>
     </message>
     <message>
         <source>Whole word</source>
-        <translation type="unfinished"></translation>
+        <translation>Palabra entera</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
     <message>
         <source>Text to Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar texto</translation>
     </message>
 </context>
 <context>
@@ -243,418 +273,419 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     <message>
         <source>%1 %2</source>
         <comment>a mark, then its meaning</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2</translation>
     </message>
     <message>
         <source>%1 times %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2</translation>
     </message>
     <message>
         <source>%1 divided by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entre %2</translation>
     </message>
 </context>
 <context>
     <name>FluencyMapWindow</name>
     <message>
         <source>Fluency Map - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mapa de fluidez - %1</translation>
     </message>
     <message>
         <source>Known: right twice in a row, each time within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sabida: bien dos veces seguidas, cada vez en %1 segundos o menos.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Practice &amp;sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hoja de práctica...</translation>
     </message>
     <message>
         <source>&amp;One-minute check...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Prueba de un minuto...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>Print Fluency Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir el mapa de fluidez</translation>
     </message>
     <message>
         <source>The fluency map could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el mapa de fluidez como %1.</translation>
     </message>
     <message>
         <source>The fluency map could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir el mapa de fluidez.</translation>
     </message>
     <message>
         <source>The child&apos;s number range holds no %1 facts.</source>
-        <translation type="unfinished"></translation>
+        <translation>En el rango de números del alumno no hay operaciones de %1.</translation>
     </message>
     <message>
         <source>Every %1 fact in the child&apos;s number range is known: there is nothing left to practise on paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>El alumno ya se sabe todas las operaciones de %1 de su rango de números: no queda nada que practicar en papel.</translation>
     </message>
 </context>
 <context>
     <name>GreetingDialog</name>
     <message>
         <source>Tallyburrow - Ver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow - Versión %1</translation>
     </message>
     <message>
         <source>%1 is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre elegido: %1</translation>
     </message>
     <message>
         <source>Greetings - Glad you&apos;re here</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Hola! ¡Qué bien que estés aquí!</translation>
     </message>
     <message>
         <source>Please give me your name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dime tu nombre, por favor...</translation>
     </message>
     <message>
         <source>I am a new kid here, and my name is:</source>
-        <translation type="unfinished"></translation>
+        <translation>Es mi primera vez y me llamo:</translation>
     </message>
     <message>
         <source>Click Ok and then one of the three mode buttons in the top toolbar... [Learn-Drill-Test]</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsa Aceptar y luego uno de los tres botones de arriba... [Aprender-Practicar-Examen]</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>%1
 Please type your name again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Escribe tu nombre otra vez, por favor.</translation>
     </message>
 </context>
 <context>
     <name>HelpFile</name>
     <message>
         <source>Help File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de ayuda</translation>
     </message>
     <message>
         <source>No help available</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ayuda disponible</translation>
     </message>
     <message>
         <source>No help content</source>
-        <translation type="unfinished"></translation>
+        <translation>La ayuda no tiene contenido</translation>
     </message>
 </context>
 <context>
     <name>HelpPrint</name>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>None found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado nada</translation>
     </message>
     <message>
         <source>No more found</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado nada más</translation>
     </message>
     <message>
         <source>  Right click mouse (or F10) for menu options</source>
-        <translation type="unfinished"></translation>
+        <translation>  Clic derecho del ratón (o F10) para ver el menú</translation>
     </message>
     <message>
         <source>Help topics and text</source>
-        <translation type="unfinished"></translation>
+        <translation>Temas y texto de la ayuda</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Temas de la ayuda</translation>
     </message>
     <message>
         <source>Heading band</source>
-        <translation type="unfinished"></translation>
+        <translation>Franja del título</translation>
     </message>
     <message>
         <source>Application Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda del programa</translation>
     </message>
     <message>
         <source>Help status</source>
-        <translation type="unfinished"></translation>
+        <translation>Estado de la ayuda</translation>
     </message>
     <message>
         <source>Find text	CTRL+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar texto	CTRL+F</translation>
     </message>
     <message>
         <source>Next	F3</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente	F3</translation>
     </message>
     <message>
         <source>Prev	SHFT+F3</source>
-        <translation type="unfinished"></translation>
+        <translation>Anterior	MAYÚS+F3</translation>
     </message>
     <message>
         <source>Find cancel	Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar búsqueda	Esc</translation>
     </message>
     <message>
         <source>Expand topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Desplegar temas</translation>
     </message>
     <message>
         <source>Collapse topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Plegar temas</translation>
     </message>
     <message>
         <source>Print text	CTRL+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir texto	CTRL+P</translation>
     </message>
     <message>
         <source>Print item	CTRL+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir tema	CTRL+P</translation>
     </message>
 </context>
 <context>
     <name>LearnOptionsDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation>División</translation>
     </message>
     <message>
         <source>Learn for this number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla del:</translation>
     </message>
     <message>
         <source>Learn for this number</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla del número</translation>
     </message>
     <message>
         <source>Choose a math function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige una operación:</translation>
     </message>
     <message>
         <source>Show all answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver todas las respuestas</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Learn Math Tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Aprender las tablas</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aprender</translation>
     </message>
     <message>
         <source>&amp;Drill</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Practicar</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Examen</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Informe</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurar</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Siguiente</translation>
     </message>
     <message>
         <source>Show the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver la respuesta</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta</translation>
     </message>
     <message>
         <source>Happy face: well done</source>
-        <translation type="unfinished"></translation>
+        <translation>Cara sonriente: ¡muy bien!</translation>
     </message>
     <message>
         <source>Time used</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo usado</translation>
     </message>
     <message>
         <source>Tallyburrow help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Tallyburrow</translation>
     </message>
 </context>
 <context>
     <name>MathTestDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation>División</translation>
     </message>
     <message>
         <source>Mix All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo mezclado</translation>
     </message>
     <message>
         <source>Mix Add+Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla Suma+Resta</translation>
     </message>
     <message>
         <source>Mix Mul+Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla Mult+Div</translation>
     </message>
     <message>
         <source>Amount of time (mins):</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo (minutos):</translation>
     </message>
     <message>
         <source>Amount of time in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo en minutos</translation>
     </message>
     <message>
         <source>Choose one to test:</source>
-        <translation type="unfinished"></translation>
+        <translation>Elige el examen:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Math Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Examen de cálculo</translation>
     </message>
 </context>
 <context>
     <name>MessageWindow</name>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sí</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;No</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cancelar</translation>
     </message>
 </context>
 <context>
     <name>OperationKind</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation>División</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma/Resta</translation>
     </message>
     <message>
         <source>Mult/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mult/Div</translation>
     </message>
 </context>
 <context>
@@ -662,33 +693,34 @@ Please type your name again.</source>
     <message>
         <source>%1 known</source>
         <extracomment>A column of the class overview: how many facts of the operation the child knows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: sabidas</translation>
     </message>
 </context>
 <context>
     <name>OverviewWindow</name>
     <message>
         <source>%1 Counting the facts each child knows...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Contando las operaciones que sabe cada alumno...</translation>
     </message>
     <message>
         <source>The map shows only the answers that could be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El mapa muestra solo las respuestas que se pudieron leer.
+%1</translation>
     </message>
 </context>
 <context>
     <name>PendingPdf</name>
     <message>
         <source>the PDF could not be written whole; the disk may be full, or the printer failed</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir el PDF entero; puede que el disco esté lleno o que haya fallado la impresora</translation>
     </message>
 </context>
 <context>
     <name>PrintWhole</name>
     <message>
         <source>the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>la impresora avisó de un error</translation>
     </message>
 </context>
 <context>
@@ -696,7 +728,7 @@ Please type your name again.</source>
     <message>
         <source>Number of problems =%1</source>
         <extracomment>%1 is the count with a blank before it (&quot; 120&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Número de ejercicios =%1</translation>
     </message>
 </context>
 <context>
@@ -704,22 +736,23 @@ Please type your name again.</source>
     <message>
         <source>The PDF could not be saved as %1.
 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el PDF como %1.
+(%2)</translation>
     </message>
     <message>
         <source>Printer Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de impresora</translation>
     </message>
 </context>
 <context>
     <name>ResultArchive</name>
     <message>
         <source>it is not a Tallyburrow archive</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo histórico de Tallyburrow</translation>
     </message>
     <message>
         <source>the archive %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer el archivo histórico %1: %2</translation>
     </message>
 </context>
 <context>
@@ -727,80 +760,83 @@ Please type your name again.</source>
     <message>
         <source>Test%1 Results</source>
         <extracomment>%1 is the number of tests with a blank before it (&quot; 4&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Resultados del examen%1</translation>
     </message>
     <message>
         <source>Percent correct = %1
 %2 Correct out of%3</source>
         <extracomment>%2 and %3 are counts with a blank before each (&quot; 17&quot;, &quot; 20&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de aciertos = %1
+Aciertos:%2 de%3</translation>
     </message>
 </context>
 <context>
     <name>ResultsWindow</name>
     <message>
         <source>Problems with wrong answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios con error:</translation>
     </message>
     <message>
         <source>Problems with wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios con error</translation>
     </message>
     <message>
         <source>Ans:</source>
-        <translation type="unfinished"></translation>
+        <translation>Resp.:</translation>
     </message>
     <message>
         <source>Correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta correcta</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>%1 no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sin respuesta</translation>
     </message>
     <message>
         <source>First: %1, correct answer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer error: %1; la respuesta correcta es %2</translation>
     </message>
 </context>
 <context>
     <name>ScreenReaderNotice</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>SessionJournal</name>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>está dañado</translation>
     </message>
     <message>
         <source>Results of %1 that were not saved lie in
 %2
 but cannot be read (%3). The file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Hay resultados de %1 sin guardar en
+%2
+pero no se pueden leer (%3). El archivo se deja como está.</translation>
     </message>
     <message>
         <source>%1 test result(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 resultado(s) de examen</translation>
     </message>
     <message>
         <source>the number ranges or problems per minute from Config</source>
-        <translation type="unfinished"></translation>
+        <translation>los rangos de números o los ejercicios por minuto de Configurar</translation>
     </message>
     <message>
         <source>the last Learn choice</source>
-        <translation type="unfinished"></translation>
+        <translation>la última elección en Aprender</translation>
     </message>
     <message>
         <source>Tallyburrow was closed before these results of %1 were saved:
@@ -809,14 +845,19 @@ but cannot be read (%3). The file is left as it is.</source>
 
 They are from the session that began on %3 at %4 on the computer %5.
 Keep them in %1&apos;s file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow se cerró antes de guardar estos resultados de %1:
+
+%2
+
+Son de la sesión que empezó el %3 a las %4 en el ordenador %5.
+¿Guardarlos en el archivo de %1?</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>it does not hold a Test ID number the program can use</source>
-        <translation type="unfinished"></translation>
+        <translation>no contiene un ID de examen que el programa pueda usar</translation>
     </message>
     <message>
         <source>The settings file
@@ -824,76 +865,80 @@ Keep them in %1&apos;s file?</source>
 cannot be read (%2).
 
 It holds the highest Test ID printed so far, so new test pages may repeat an earlier Test ID. The file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de configuración
+%1
+(%2).
+
+Guarda el ID de examen más alto impreso hasta ahora, así que las nuevas hojas de examen podrían repetir un ID de examen anterior. El archivo se deja como está.</translation>
     </message>
 </context>
 <context>
     <name>StudentFile</name>
     <message>
         <source>not a Tallyburrow child file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de alumno de Tallyburrow</translation>
     </message>
     <message>
         <source>the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está incompleto</translation>
     </message>
     <message>
         <source>the file is cut short: %1 of %2 results could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo está incompleto: se pudieron leer %1 de %2 resultados</translation>
     </message>
     <message>
         <source>its first bytes are not those of a Tallyburrow child file; %1 results behind them could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>sus primeros bytes no son los de un archivo de alumno de Tallyburrow; se pudieron leer %1 resultados que venían detrás</translation>
     </message>
     <message>
         <source>it is not a Tallyburrow child file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de alumno de Tallyburrow</translation>
     </message>
 </context>
 <context>
     <name>StudentName</name>
     <message>
         <source>A name cannot contain control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre no puede tener caracteres de control.</translation>
     </message>
     <message>
         <source>A name cannot contain any of these characters: / \ : * ? &quot; &lt; &gt; |</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre no puede tener ninguno de estos caracteres: / \ : * ? &quot; &lt; &gt; |</translation>
     </message>
     <message>
         <source>This name is too long. Please type a shorter name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Este nombre es demasiado largo. Escribe uno más corto, por favor.</translation>
     </message>
     <message>
         <source>A name cannot end with a blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un nombre no puede terminar con un espacio.</translation>
     </message>
     <message>
         <source>This name is reserved by the computer. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>El ordenador no permite este nombre. Elige otro, por favor.</translation>
     </message>
 </context>
 <context>
     <name>StudentOpening</name>
     <message>
         <source>Take over</source>
-        <translation type="unfinished"></translation>
+        <translation>Tomar el control</translation>
     </message>
     <message>
         <source>Choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir otro nombre</translation>
     </message>
     <message>
         <source>Results not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados sin guardar</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Descartar</translation>
     </message>
     <message>
         <source>The results are kept, but could not be saved in
@@ -901,46 +946,50 @@ It holds the highest Test ID printed so far, so new test pages may repeat an ear
 (%2)
 
 They are saved at quit, or offered again next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los resultados se conservan, pero no se pudieron guardar en
+%1
+(%2)
+
+Se guardarán al salir o se ofrecerán otra vez la próxima vez.</translation>
     </message>
     <message>
         <source>The other copy&apos;s lock could not be taken over: the results are kept and saved once it has closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo tomar el control de la otra copia: los resultados se conservan y se guardarán cuando esa copia se cierre.</translation>
     </message>
 </context>
 <context>
     <name>StudentSession</name>
     <message>
         <source>the file could not be read when it was opened</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer el archivo al abrirlo</translation>
     </message>
     <message>
         <source>it is open in another copy of Tallyburrow</source>
-        <translation type="unfinished"></translation>
+        <translation>está abierto en otra copia de Tallyburrow</translation>
     </message>
     <message>
         <source>Results are damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados dañados</translation>
     </message>
     <message>
         <source>Results cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden abrir los resultados</translation>
     </message>
     <message>
         <source>Go on without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguir sin guardar</translation>
     </message>
     <message>
         <source>the lock file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de bloqueo %1: %2</translation>
     </message>
     <message>
         <source>Already open</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya está abierto</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir en solo lectura</translation>
     </message>
     <message>
         <source>The results of %1 cannot be opened:
@@ -948,68 +997,75 @@ They are saved at quit, or offered again next time.</source>
 (%3)
 
 The file is left as it is. You can go on without saving in it (today&apos;s results are kept beside it, and added once it can be read), or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden abrir los resultados de %1:
+%2
+(%3)
+
+El archivo se deja como está. Puedes seguir sin guardar en él (los resultados de hoy se guardan aparte y se añadirán cuando se pueda leer) o elegir otro nombre.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de %1 ya está abierto en otra copia de Tallyburrow.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow on the computer %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de %1 ya está abierto en otra copia de Tallyburrow en el ordenador %2.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow since %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de %1 está abierto en otra copia de Tallyburrow desde el %2 a las %3.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow on the computer %2 since %3 at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de %1 está abierto en otra copia de Tallyburrow en el ordenador %2 desde el %3 a las %4.</translation>
     </message>
     <message>
         <source>%1
 (The lock file is %2.)
 
 You can open it read-only (results are kept and saved once the other copy has closed), or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+(El archivo de bloqueo es %2.)
+
+Puedes abrirlo en solo lectura (los resultados se conservan y se guardarán cuando la otra copia se cierre) o elegir otro nombre.</translation>
     </message>
     <message>
         <source>If no copy of Tallyburrow has %1 open any more (the other computer was switched off, say), you can take it over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si ya ninguna copia de Tallyburrow tiene abierto el archivo de %1 (por ejemplo, porque el otro ordenador se apagó), puedes tomar el control.</translation>
     </message>
 </context>
 <context>
     <name>TestOptionsDialog</name>
     <message>
         <source>Take test on computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Examen en pantalla</translation>
     </message>
     <message>
         <source>Print test pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir examen</translation>
     </message>
     <message>
         <source>Report printed test</source>
-        <translation type="unfinished"></translation>
+        <translation>Anotar examen impreso</translation>
     </message>
     <message>
         <source>Test Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones de examen</translation>
     </message>
 </context>
 <context>
     <name>cTPrint</name>
     <message>
         <source>Document printing error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al imprimir el documento</translation>
     </message>
     <message>
         <source>Page printing error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al imprimir la página</translation>
     </message>
     <message>
         <source>Unspecified printer error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error de impresora desconocido</translation>
     </message>
 </context>
 </TS>
