@@ -5,63 +5,66 @@
     <name>AnswerLimit</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatisch</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Sekunde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Sekunden</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>Settings not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nicht gelesen</translation>
     </message>
     <message>
         <source>Helpfile not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfedatei nicht gefunden</translation>
     </message>
     <message>
         <source>Help is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe ist nicht verfügbar.</translation>
     </message>
     <message>
         <source>Tallyburrow (ver %1) - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow (Version %1) - %2</translation>
     </message>
 </context>
 <context>
     <name>ChildAnswers</name>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht lesbar</translation>
     </message>
     <message>
         <source>The answer log %1 cannot be read whole: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Antwortprotokoll %1 kann nicht vollständig gelesen werden: %2</translation>
     </message>
 </context>
 <context>
     <name>ChildSession</name>
     <message>
         <source>Answers kept apart</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten getrennt aufbewahrt</translation>
     </message>
     <message>
         <source>Some answers of %1 from another computer could not be joined to the others yet:
 %2
 
 They are kept as they are and joined later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Einige Antworten von %1 von einem anderen Computer konnten noch nicht zu den übrigen hinzugefügt werden:
+%2
+
+Sie werden unverändert aufbewahrt und später hinzugefügt.</translation>
     </message>
     <message>
         <source>Answers not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Antworten nicht aufbewahrt</translation>
     </message>
     <message>
         <source>The answers of %1 cannot be kept in
@@ -69,11 +72,15 @@ They are kept as they are and joined later.</source>
 (%3)
 
 You can practise, and test results are saved as always, but the fluency map will not show today&apos;s answers. The file is left as it is; ask a grown-up to look at it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antworten von %1 können nicht aufbewahrt werden in:
+%2
+(%3)
+
+Du kannst üben, und Testergebnisse werden wie immer gespeichert, aber die Lernstandskarte zeigt die Antworten von heute nicht. Die Datei bleibt unverändert; bitte einen Erwachsenen, sie sich anzusehen.</translation>
     </message>
     <message>
         <source>Results not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse nicht gesichert</translation>
     </message>
     <message>
         <source>The results of %1 could not be written to the disk in
@@ -81,11 +88,15 @@ You can practise, and test results are saved as always, but the fluency map will
 (%3)
 
 They are saved at quit if the disk allows it then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse von %1 konnten nicht auf den Datenträger geschrieben werden:
+%2
+(%3)
+
+Sie werden beim Beenden gespeichert, wenn es dann möglich ist.</translation>
     </message>
     <message>
         <source>Results kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse bleiben erhalten</translation>
     </message>
     <message>
         <source>%1 has more than %2 results now, the most a child&apos;s file holds.
@@ -93,11 +104,15 @@ They are saved at quit if the disk allows it then.</source>
 Nothing is lost: the oldest results move to
 %3
 where the report and the chart still show them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 hat jetzt mehr als %2 Ergebnisse – mehr passen nicht in die Datei eines Kindes.
+
+Es geht nichts verloren: Die ältesten Ergebnisse kommen in die Datei
+%3
+Der Bericht und das Diagramm zeigen sie weiterhin.</translation>
     </message>
     <message>
         <source>Nothing can be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern nicht möglich</translation>
     </message>
     <message>
         <source>Tallyburrow cannot save anything in the folder
@@ -105,42 +120,53 @@ where the report and the chart still show them.</source>
 (%2)
 
 You can practise, but no result will be kept. Ask a grown-up to check the folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow kann nichts speichern in diesem Ordner:
+%1
+(%2)
+
+Du kannst üben, aber kein Ergebnis wird aufbewahrt. Bitte einen Erwachsenen, den Ordner zu prüfen.</translation>
     </message>
     <message>
         <source>Quit Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programm beenden</translation>
     </message>
     <message>
         <source>%1
 
 Replace it with the highest Test ID printed now, %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Soll sie durch eine neue Datei mit der höchsten jetzt gedruckten Testnummer (%2) ersetzt werden?</translation>
     </message>
     <message>
         <source>The highest Test ID could not be saved in
 %1
 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die höchste Testnummer konnte nicht gespeichert werden in:
+%1
+(%2)</translation>
     </message>
     <message>
         <source>Data has changed... Save it before quiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde etwas geändert... Vor dem Beenden speichern?</translation>
     </message>
     <message>
         <source>The results of %1 are kept in
 %2
 
 They are saved in %1&apos;s file the next time %1 opens Tallyburrow while the file can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse von %1 werden aufbewahrt in:
+%2
+
+Sie kommen in die Datei von %1, wenn %1 Tallyburrow das nächste Mal öffnet und die Datei dann beschrieben werden kann.</translation>
     </message>
     <message>
         <source>Close to quit now (the results are kept and offered again when %1 next opens Tallyburrow)</source>
-        <translation type="unfinished"></translation>
+        <translation>„Schließen“, um jetzt zu beenden (die Ergebnisse werden aufbewahrt und wieder angeboten, wenn %1 Tallyburrow das nächste Mal öffnet)</translation>
     </message>
     <message>
         <source>Discard to quit without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>„Verwerfen“, um ohne Speichern zu beenden</translation>
     </message>
     <message>
         <source>The results of %1 could not be saved in
@@ -148,94 +174,98 @@ They are saved in %1&apos;s file the next time %1 opens Tallyburrow while the fi
 (%3)
 
 Retry to try again, %4, or Cancel to keep the program open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse von %1 konnten nicht gespeichert werden in:
+%2
+(%3)
+
+Wähle „Wiederholen“, um es noch einmal zu versuchen, %4, oder „Abbrechen“, damit das Programm offen bleibt.</translation>
     </message>
 </context>
 <context>
     <name>DialogControls</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>FactSheet</name>
     <message>
         <source>Practice Sheet - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungsblatt - %1</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Anschauen</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschreiben</translation>
     </message>
     <message>
         <source>Cover and write</source>
-        <translation type="unfinished"></translation>
+        <translation>Zudecken und schreiben</translation>
     </message>
     <message>
         <source>One-Minute Check - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutentest - %1</translation>
     </message>
     <message>
         <source>Answer Key - One-Minute Check - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungen - Minutentest - %1</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>it is far larger than it can be</source>
-        <translation type="unfinished"></translation>
+        <translation>viel größer als möglich</translation>
     </message>
     <message>
         <source>it is a link to another file</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Verweis auf eine andere Datei</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht vorhanden</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Datei</translation>
     </message>
 </context>
 <context>
     <name>FileWrite</name>
     <message>
         <source>the disk is full or failing</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll oder defekt</translation>
     </message>
 </context>
 <context>
     <name>FindDialog</name>
     <message>
         <source>Enter text: </source>
-        <translation type="unfinished"></translation>
+        <translation>Suchtext: </translation>
     </message>
     <message>
         <source>Text to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesuchter Text</translation>
     </message>
     <message>
         <source>Whole word</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganzes Wort</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Text to Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Text suchen</translation>
     </message>
 </context>
 <context>
@@ -243,418 +273,419 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     <message>
         <source>%1 %2</source>
         <comment>a mark, then its meaning</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minus %2</translation>
     </message>
     <message>
         <source>%1 times %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mal %2</translation>
     </message>
     <message>
         <source>%1 divided by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geteilt durch %2</translation>
     </message>
 </context>
 <context>
     <name>FluencyMapWindow</name>
     <message>
         <source>Fluency Map - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernstandskarte - %1</translation>
     </message>
     <message>
         <source>Known: right twice in a row, each time within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sicher: zweimal hintereinander richtig, jedes Mal in höchstens %1 Sekunden.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Practice &amp;sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungs&amp;blatt...</translation>
     </message>
     <message>
         <source>&amp;One-minute check...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Minutentest...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Schließen</translation>
     </message>
     <message>
         <source>Print Fluency Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernstandskarte drucken</translation>
     </message>
     <message>
         <source>The fluency map could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lernstandskarte konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>The fluency map could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Lernstandskarte konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>The child&apos;s number range holds no %1 facts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Im Zahlenbereich des Kindes gibt es keine %1-Aufgaben.</translation>
     </message>
     <message>
         <source>Every %1 fact in the child&apos;s number range is known: there is nothing left to practise on paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle %1-Aufgaben im Zahlenbereich des Kindes sitzen sicher: Auf Papier gibt es nichts mehr zu üben.</translation>
     </message>
 </context>
 <context>
     <name>GreetingDialog</name>
     <message>
         <source>Tallyburrow - Ver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow - Version %1</translation>
     </message>
     <message>
         <source>%1 is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ausgewählt</translation>
     </message>
     <message>
         <source>Greetings - Glad you&apos;re here</source>
-        <translation type="unfinished"></translation>
+        <translation>Hallo - schön, dass du da bist!</translation>
     </message>
     <message>
         <source>Please give me your name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte sag mir deinen Namen...</translation>
     </message>
     <message>
         <source>I am a new kid here, and my name is:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ich bin neu hier und heiße:</translation>
     </message>
     <message>
         <source>Click Ok and then one of the three mode buttons in the top toolbar... [Learn-Drill-Test]</source>
-        <translation type="unfinished"></translation>
+        <translation>Klicke auf OK und dann oben auf einen der drei Knöpfe... [Lernen-Üben-Test]</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>%1
 Please type your name again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Bitte gib deinen Namen noch einmal ein.</translation>
     </message>
 </context>
 <context>
     <name>HelpFile</name>
     <message>
         <source>Help File</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfedatei</translation>
     </message>
     <message>
         <source>No help available</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Hilfe verfügbar</translation>
     </message>
     <message>
         <source>No help content</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Hilfe hat keinen Inhalt</translation>
     </message>
 </context>
 <context>
     <name>HelpPrint</name>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>None found</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts gefunden</translation>
     </message>
     <message>
         <source>No more found</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine weiteren Treffer</translation>
     </message>
     <message>
         <source>  Right click mouse (or F10) for menu options</source>
-        <translation type="unfinished"></translation>
+        <translation>  Rechtsklick (oder F10) öffnet das Menü</translation>
     </message>
     <message>
         <source>Help topics and text</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfethemen und Text</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Hilfethemen</translation>
     </message>
     <message>
         <source>Heading band</source>
-        <translation type="unfinished"></translation>
+        <translation>Überschriftenleiste</translation>
     </message>
     <message>
         <source>Application Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmhilfe</translation>
     </message>
     <message>
         <source>Help status</source>
-        <translation type="unfinished"></translation>
+        <translation>Statuszeile der Hilfe</translation>
     </message>
     <message>
         <source>Find text	CTRL+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Text suchen	Strg+F</translation>
     </message>
     <message>
         <source>Next	F3</source>
-        <translation type="unfinished"></translation>
+        <translation>Weitersuchen	F3</translation>
     </message>
     <message>
         <source>Prev	SHFT+F3</source>
-        <translation type="unfinished"></translation>
+        <translation>Rückwärts suchen	Umschalt+F3</translation>
     </message>
     <message>
         <source>Find cancel	Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche beenden	Esc</translation>
     </message>
     <message>
         <source>Expand topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Themen aufklappen</translation>
     </message>
     <message>
         <source>Collapse topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Themen zuklappen</translation>
     </message>
     <message>
         <source>Print text	CTRL+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Text drucken	Strg+P</translation>
     </message>
     <message>
         <source>Print item	CTRL+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Thema drucken	Strg+P</translation>
     </message>
 </context>
 <context>
     <name>LearnOptionsDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Minus</translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt</translation>
     </message>
     <message>
         <source>Learn for this number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernen mit der Zahl:</translation>
     </message>
     <message>
         <source>Learn for this number</source>
-        <translation type="unfinished"></translation>
+        <translation>Lernen mit der Zahl</translation>
     </message>
     <message>
         <source>Choose a math function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle eine Rechenart:</translation>
     </message>
     <message>
         <source>Show all answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Lösungen zeigen</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Learn Math Tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechenreihen lernen</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lernen</translation>
     </message>
     <message>
         <source>&amp;Drill</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Üben</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Test</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bericht</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ende</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Weiter</translation>
     </message>
     <message>
         <source>Show the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung zeigen</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Antwort</translation>
     </message>
     <message>
         <source>Happy face: well done</source>
-        <translation type="unfinished"></translation>
+        <translation>Lachendes Gesicht: gut gemacht</translation>
     </message>
     <message>
         <source>Time used</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbrauchte Zeit</translation>
     </message>
     <message>
         <source>Tallyburrow help</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow-Hilfe</translation>
     </message>
 </context>
 <context>
     <name>MathTestDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Minus</translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt</translation>
     </message>
     <message>
         <source>Mix All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles gemischt</translation>
     </message>
     <message>
         <source>Mix Add+Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus + Minus</translation>
     </message>
     <message>
         <source>Mix Mul+Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal + Geteilt</translation>
     </message>
     <message>
         <source>Amount of time (mins):</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit (Minuten):</translation>
     </message>
     <message>
         <source>Amount of time in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit in Minuten</translation>
     </message>
     <message>
         <source>Choose one to test:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wähle einen Test:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Math Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechentest</translation>
     </message>
 </context>
 <context>
     <name>MessageWindow</name>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ja</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nein</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
 </context>
 <context>
     <name>OperationKind</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Minus</translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischt</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus/Minus</translation>
     </message>
     <message>
         <source>Mult/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal/Geteilt</translation>
     </message>
 </context>
 <context>
@@ -662,33 +693,34 @@ Please type your name again.</source>
     <message>
         <source>%1 known</source>
         <extracomment>A column of the class overview: how many facts of the operation the child knows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 sicher</translation>
     </message>
 </context>
 <context>
     <name>OverviewWindow</name>
     <message>
         <source>%1 Counting the facts each child knows...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Die sicheren Aufgaben jedes Kindes werden gezählt...</translation>
     </message>
     <message>
         <source>The map shows only the answers that could be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte zeigt nur die Antworten, die gelesen werden konnten.
+%1</translation>
     </message>
 </context>
 <context>
     <name>PendingPdf</name>
     <message>
         <source>the PDF could not be written whole; the disk may be full, or the printer failed</source>
-        <translation type="unfinished"></translation>
+        <translation>die PDF-Datei konnte nicht vollständig geschrieben werden; vielleicht ist der Datenträger voll oder der Drucker ist ausgefallen</translation>
     </message>
 </context>
 <context>
     <name>PrintWhole</name>
     <message>
         <source>the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>der Drucker hat einen Fehler gemeldet</translation>
     </message>
 </context>
 <context>
@@ -696,7 +728,7 @@ Please type your name again.</source>
     <message>
         <source>Number of problems =%1</source>
         <extracomment>%1 is the count with a blank before it (&quot; 120&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Aufgaben:%1</translation>
     </message>
 </context>
 <context>
@@ -704,22 +736,23 @@ Please type your name again.</source>
     <message>
         <source>The PDF could not be saved as %1.
 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Die PDF-Datei konnte nicht als %1 gespeichert werden.
+(%2)</translation>
     </message>
     <message>
         <source>Printer Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckerfehler</translation>
     </message>
 </context>
 <context>
     <name>ResultArchive</name>
     <message>
         <source>it is not a Tallyburrow archive</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Tallyburrow-Archiv</translation>
     </message>
     <message>
         <source>the archive %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>das Archiv %1 kann nicht gelesen werden: %2</translation>
     </message>
 </context>
 <context>
@@ -727,80 +760,83 @@ Please type your name again.</source>
     <message>
         <source>Test%1 Results</source>
         <extracomment>%1 is the number of tests with a blank before it (&quot; 4&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse Test%1</translation>
     </message>
     <message>
         <source>Percent correct = %1
 %2 Correct out of%3</source>
         <extracomment>%2 and %3 are counts with a blank before each (&quot; 17&quot;, &quot; 20&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prozent richtig = %1
+%2 von%3 richtig</translation>
     </message>
 </context>
 <context>
     <name>ResultsWindow</name>
     <message>
         <source>Problems with wrong answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch beantwortete Aufgaben:</translation>
     </message>
     <message>
         <source>Problems with wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Falsch beantwortete Aufgaben</translation>
     </message>
     <message>
         <source>Ans:</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösung:</translation>
     </message>
     <message>
         <source>Correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtige Antwort</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>%1 no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 keine Antwort</translation>
     </message>
     <message>
         <source>First: %1, correct answer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Erste Aufgabe: %1, richtige Antwort %2</translation>
     </message>
 </context>
 <context>
     <name>ScreenReaderNotice</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>SessionJournal</name>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>beschädigt</translation>
     </message>
     <message>
         <source>Results of %1 that were not saved lie in
 %2
 but cannot be read (%3). The file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gespeicherte Ergebnisse von %1 liegen in
+%2
+Sie können aber nicht gelesen werden (%3). Die Datei bleibt unverändert.</translation>
     </message>
     <message>
         <source>%1 test result(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>Testergebnisse: %1</translation>
     </message>
     <message>
         <source>the number ranges or problems per minute from Config</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlenbereiche oder Aufgaben pro Minute aus den Optionen</translation>
     </message>
     <message>
         <source>the last Learn choice</source>
-        <translation type="unfinished"></translation>
+        <translation>die letzte Auswahl bei Lernen</translation>
     </message>
     <message>
         <source>Tallyburrow was closed before these results of %1 were saved:
@@ -809,14 +845,19 @@ but cannot be read (%3). The file is left as it is.</source>
 
 They are from the session that began on %3 at %4 on the computer %5.
 Keep them in %1&apos;s file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow wurde beendet, bevor diese Ergebnisse von %1 gespeichert waren:
+
+%2
+
+Sie stammen aus der Sitzung, die am %3 um %4 Uhr auf dem Computer %5 begann.
+Behalten und in der Datei von %1 speichern?</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>it does not hold a Test ID number the program can use</source>
-        <translation type="unfinished"></translation>
+        <translation>sie enthält keine Testnummer, die das Programm verwenden kann</translation>
     </message>
     <message>
         <source>The settings file
@@ -824,76 +865,80 @@ Keep them in %1&apos;s file?</source>
 cannot be read (%2).
 
 It holds the highest Test ID printed so far, so new test pages may repeat an earlier Test ID. The file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei
+%1
+kann nicht gelesen werden (%2).
+
+Sie enthält die höchste bisher gedruckte Testnummer; neue Testblätter können deshalb eine frühere Testnummer noch einmal tragen. Die Datei bleibt unverändert.</translation>
     </message>
 </context>
 <context>
     <name>StudentFile</name>
     <message>
         <source>not a Tallyburrow child file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Tallyburrow-Datei eines Kindes</translation>
     </message>
     <message>
         <source>the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist abgeschnitten</translation>
     </message>
     <message>
         <source>the file is cut short: %1 of %2 results could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei ist abgeschnitten: %1 von %2 Ergebnissen waren lesbar</translation>
     </message>
     <message>
         <source>its first bytes are not those of a Tallyburrow child file; %1 results behind them could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>der Dateianfang passt nicht zu einer Tallyburrow-Datei eines Kindes; %1 Ergebnisse dahinter waren lesbar</translation>
     </message>
     <message>
         <source>it is not a Tallyburrow child file</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist keine Tallyburrow-Datei eines Kindes</translation>
     </message>
 </context>
 <context>
     <name>StudentName</name>
     <message>
         <source>A name cannot contain control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf keine Steuerzeichen enthalten.</translation>
     </message>
     <message>
         <source>A name cannot contain any of these characters: / \ : * ? &quot; &lt; &gt; |</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf keines dieser Zeichen enthalten: / \ : * ? &quot; &lt; &gt; |</translation>
     </message>
     <message>
         <source>This name is too long. Please type a shorter name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Dieser Name ist zu lang. Bitte gib einen kürzeren Namen ein.</translation>
     </message>
     <message>
         <source>A name cannot end with a blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Name darf nicht mit einem Leerzeichen enden.</translation>
     </message>
     <message>
         <source>This name is reserved by the computer. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diesen Namen braucht der Computer selbst. Bitte wähle einen anderen Namen.</translation>
     </message>
 </context>
 <context>
     <name>StudentOpening</name>
     <message>
         <source>Take over</source>
-        <translation type="unfinished"></translation>
+        <translation>Übernehmen</translation>
     </message>
     <message>
         <source>Choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>Anderen Namen wählen</translation>
     </message>
     <message>
         <source>Results not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse nicht gespeichert</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Behalten</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Verwerfen</translation>
     </message>
     <message>
         <source>The results are kept, but could not be saved in
@@ -901,46 +946,50 @@ It holds the highest Test ID printed so far, so new test pages may repeat an ear
 (%2)
 
 They are saved at quit, or offered again next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse werden aufbewahrt, konnten aber nicht gespeichert werden in:
+%1
+(%2)
+
+Sie werden beim Beenden gespeichert oder beim nächsten Mal wieder angeboten.</translation>
     </message>
     <message>
         <source>The other copy&apos;s lock could not be taken over: the results are kept and saved once it has closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sperre des anderen Tallyburrow-Fensters konnte nicht übernommen werden: Die Ergebnisse werden aufbewahrt und gespeichert, sobald es geschlossen ist.</translation>
     </message>
 </context>
 <context>
     <name>StudentSession</name>
     <message>
         <source>the file could not be read when it was opened</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei war beim Öffnen nicht lesbar</translation>
     </message>
     <message>
         <source>it is open in another copy of Tallyburrow</source>
-        <translation type="unfinished"></translation>
+        <translation>sie ist in einem anderen Tallyburrow-Fenster geöffnet</translation>
     </message>
     <message>
         <source>Results are damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse beschädigt</translation>
     </message>
     <message>
         <source>Results cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse lassen sich nicht öffnen</translation>
     </message>
     <message>
         <source>Go on without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Ohne Speichern weiter</translation>
     </message>
     <message>
         <source>the lock file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>die Sperrdatei %1: %2</translation>
     </message>
     <message>
         <source>Already open</source>
-        <translation type="unfinished"></translation>
+        <translation>Schon geöffnet</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibgeschützt öffnen</translation>
     </message>
     <message>
         <source>The results of %1 cannot be opened:
@@ -948,68 +997,75 @@ They are saved at quit, or offered again next time.</source>
 (%3)
 
 The file is left as it is. You can go on without saving in it (today&apos;s results are kept beside it, and added once it can be read), or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ergebnisse von %1 lassen sich nicht öffnen:
+%2
+(%3)
+
+Die Datei bleibt unverändert. Du kannst weitermachen, ohne darin zu speichern (die Ergebnisse von heute werden daneben aufbewahrt und hinzugefügt, sobald sie lesbar ist), oder einen anderen Namen wählen.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist schon in einem anderen Tallyburrow-Fenster geöffnet.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow on the computer %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist schon in einem anderen Tallyburrow-Fenster auf dem Computer %2 geöffnet.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow since %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist seit %2 um %3 Uhr in einem anderen Tallyburrow-Fenster geöffnet.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow on the computer %2 since %3 at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist seit %3 um %4 Uhr in einem anderen Tallyburrow-Fenster auf dem Computer %2 geöffnet.</translation>
     </message>
     <message>
         <source>%1
 (The lock file is %2.)
 
 You can open it read-only (results are kept and saved once the other copy has closed), or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+(Die Sperrdatei ist %2.)
+
+Du kannst schreibgeschützt öffnen (die Ergebnisse werden aufbewahrt und gespeichert, sobald das andere Fenster geschlossen ist) oder einen anderen Namen wählen.</translation>
     </message>
     <message>
         <source>If no copy of Tallyburrow has %1 open any more (the other computer was switched off, say), you can take it over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn %1 in keinem Tallyburrow-Fenster mehr geöffnet ist (zum Beispiel, weil der andere Computer ausgeschaltet wurde), kannst du übernehmen.</translation>
     </message>
 </context>
 <context>
     <name>TestOptionsDialog</name>
     <message>
         <source>Take test on computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Test am Computer</translation>
     </message>
     <message>
         <source>Print test pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Testblätter drucken</translation>
     </message>
     <message>
         <source>Report printed test</source>
-        <translation type="unfinished"></translation>
+        <translation>Papiertest eintragen</translation>
     </message>
     <message>
         <source>Test Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Testauswahl</translation>
     </message>
 </context>
 <context>
     <name>cTPrint</name>
     <message>
         <source>Document printing error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Drucken des Dokuments</translation>
     </message>
     <message>
         <source>Page printing error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Drucken einer Seite</translation>
     </message>
     <message>
         <source>Unspecified printer error</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannter Druckerfehler</translation>
     </message>
 </context>
 </TS>
