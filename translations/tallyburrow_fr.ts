@@ -5,63 +5,66 @@
     <name>AnswerLimit</name>
     <message>
         <source>Automatic</source>
-        <translation type="unfinished"></translation>
+        <translation>Automatique</translation>
     </message>
     <message>
         <source>1 second</source>
-        <translation type="unfinished"></translation>
+        <translation>1 seconde</translation>
     </message>
     <message>
         <source>%1 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 secondes</translation>
     </message>
 </context>
 <context>
     <name>Application</name>
     <message>
         <source>Settings not read</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglages non lus</translation>
     </message>
     <message>
         <source>Helpfile not found</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier d&apos;aide introuvable</translation>
     </message>
     <message>
         <source>Help is unavailable</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aide n&apos;est pas disponible.</translation>
     </message>
     <message>
         <source>Tallyburrow (ver %1) - %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow (version %1) - %2</translation>
     </message>
 </context>
 <context>
     <name>ChildAnswers</name>
     <message>
         <source>it cannot be read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est illisible</translation>
     </message>
     <message>
         <source>The answer log %1 cannot be read whole: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le journal des réponses %1 ne peut pas être lu en entier : %2</translation>
     </message>
 </context>
 <context>
     <name>ChildSession</name>
     <message>
         <source>Answers kept apart</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses gardées à part</translation>
     </message>
     <message>
         <source>Some answers of %1 from another computer could not be joined to the others yet:
 %2
 
 They are kept as they are and joined later.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des réponses de %1 venant d&apos;un autre ordinateur n&apos;ont pas encore pu être ajoutées aux autres :
+%2
+
+Elles sont gardées telles quelles et seront ajoutées plus tard.</translation>
     </message>
     <message>
         <source>Answers not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponses non gardées</translation>
     </message>
     <message>
         <source>The answers of %1 cannot be kept in
@@ -69,11 +72,15 @@ They are kept as they are and joined later.</source>
 (%3)
 
 You can practise, and test results are saved as always, but the fluency map will not show today&apos;s answers. The file is left as it is; ask a grown-up to look at it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les réponses de %1 ne peuvent pas être gardées dans
+%2
+(%3)
+
+Tu peux t&apos;entraîner, et les résultats des tests sont enregistrés comme d&apos;habitude, mais la carte des automatismes ne montrera pas les réponses d&apos;aujourd&apos;hui. Le fichier n&apos;est pas modifié ; demande à un adulte de le regarder.</translation>
     </message>
     <message>
         <source>Results not kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats non enregistrés</translation>
     </message>
     <message>
         <source>The results of %1 could not be written to the disk in
@@ -81,11 +88,15 @@ You can practise, and test results are saved as always, but the fluency map will
 (%3)
 
 They are saved at quit if the disk allows it then.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résultats de %1 n&apos;ont pas pu être écrits sur le disque dans
+%2
+(%3)
+
+Ils seront enregistrés en quittant, si le disque le permet à ce moment-là.</translation>
     </message>
     <message>
         <source>Results kept</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats conservés</translation>
     </message>
     <message>
         <source>%1 has more than %2 results now, the most a child&apos;s file holds.
@@ -93,11 +104,15 @@ They are saved at quit if the disk allows it then.</source>
 Nothing is lost: the oldest results move to
 %3
 where the report and the chart still show them.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 a maintenant plus de %2 résultats, le maximum que peut contenir le fichier d&apos;un enfant.
+
+Rien n&apos;est perdu : les résultats les plus anciens sont déplacés dans
+%3
+où la fenêtre « Résultats » et son graphique les montrent toujours.</translation>
     </message>
     <message>
         <source>Nothing can be saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien ne peut être enregistré</translation>
     </message>
     <message>
         <source>Tallyburrow cannot save anything in the folder
@@ -105,42 +120,53 @@ where the report and the chart still show them.</source>
 (%2)
 
 You can practise, but no result will be kept. Ask a grown-up to check the folder.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow ne peut rien enregistrer dans le dossier
+%1
+(%2)
+
+Tu peux t&apos;entraîner, mais aucun résultat ne sera gardé. Demande à un adulte de vérifier le dossier.</translation>
     </message>
     <message>
         <source>Quit Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter le programme</translation>
     </message>
     <message>
         <source>%1
 
 Replace it with the highest Test ID printed now, %2?</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+
+Le remplacer par un fichier neuf contenant le plus grand numéro de test imprimé à ce jour (%2) ?</translation>
     </message>
     <message>
         <source>The highest Test ID could not be saved in
 %1
 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plus grand numéro de test n&apos;a pas pu être enregistré dans
+%1
+(%2)</translation>
     </message>
     <message>
         <source>Data has changed... Save it before quiting?</source>
-        <translation type="unfinished"></translation>
+        <translation>Des données ont changé… Les enregistrer avant de quitter ?</translation>
     </message>
     <message>
         <source>The results of %1 are kept in
 %2
 
 They are saved in %1&apos;s file the next time %1 opens Tallyburrow while the file can be written.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résultats de %1 sont gardés dans
+%2
+
+Ils seront enregistrés dans le fichier de %1 la prochaine fois que %1 ouvrira Tallyburrow, si le fichier peut alors être écrit.</translation>
     </message>
     <message>
         <source>Close to quit now (the results are kept and offered again when %1 next opens Tallyburrow)</source>
-        <translation type="unfinished"></translation>
+        <translation>« Fermer » pour quitter tout de suite (les résultats sont gardés et proposés à nouveau quand %1 ouvrira Tallyburrow)</translation>
     </message>
     <message>
         <source>Discard to quit without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>« Ne pas tenir compte » pour quitter sans enregistrer</translation>
     </message>
     <message>
         <source>The results of %1 could not be saved in
@@ -148,94 +174,98 @@ They are saved in %1&apos;s file the next time %1 opens Tallyburrow while the fi
 (%3)
 
 Retry to try again, %4, or Cancel to keep the program open.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résultats de %1 n&apos;ont pas pu être enregistrés dans
+%2
+(%3)
+
+« Réessayer » pour essayer encore, %4, ou « Annuler » pour laisser le programme ouvert.</translation>
     </message>
 </context>
 <context>
     <name>DialogControls</name>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>FactSheet</name>
     <message>
         <source>Practice Sheet - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche d&apos;entraînement - %1</translation>
     </message>
     <message>
         <source>Look</source>
-        <translation type="unfinished"></translation>
+        <translation>Regarde</translation>
     </message>
     <message>
         <source>Copy</source>
-        <translation type="unfinished"></translation>
+        <translation>Copie</translation>
     </message>
     <message>
         <source>Cover and write</source>
-        <translation type="unfinished"></translation>
+        <translation>Cache et écris</translation>
     </message>
     <message>
         <source>One-Minute Check - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Défi d&apos;une minute - %1</translation>
     </message>
     <message>
         <source>Answer Key - One-Minute Check - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Corrigé - Défi d&apos;une minute - %1</translation>
     </message>
 </context>
 <context>
     <name>FileRead</name>
     <message>
         <source>it is far larger than it can be</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est beaucoup trop gros</translation>
     </message>
     <message>
         <source>it is a link to another file</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est un lien vers un autre fichier</translation>
     </message>
     <message>
         <source>it does not exist</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;existe pas</translation>
     </message>
     <message>
         <source>it is not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier</translation>
     </message>
 </context>
 <context>
     <name>FileWrite</name>
     <message>
         <source>the disk is full or failing</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein ou défaillant</translation>
     </message>
 </context>
 <context>
     <name>FindDialog</name>
     <message>
         <source>Enter text: </source>
-        <translation type="unfinished"></translation>
+        <translation>Texte : </translation>
     </message>
     <message>
         <source>Text to find</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte à chercher</translation>
     </message>
     <message>
         <source>Whole word</source>
-        <translation type="unfinished"></translation>
+        <translation>Mot entier</translation>
     </message>
     <message>
         <source>Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>OK</translation>
     </message>
     <message>
         <source>Text to Find</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
 </context>
 <context>
@@ -243,418 +273,419 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     <message>
         <source>%1 %2</source>
         <comment>a mark, then its meaning</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2</translation>
     </message>
     <message>
         <source>%1 plus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2</translation>
     </message>
     <message>
         <source>%1 minus %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moins %2</translation>
     </message>
     <message>
         <source>%1 times %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois %2</translation>
     </message>
     <message>
         <source>%1 divided by %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 divisé par %2</translation>
     </message>
 </context>
 <context>
     <name>FluencyMapWindow</name>
     <message>
         <source>Fluency Map - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Carte des automatismes - %1</translation>
     </message>
     <message>
         <source>Known: right twice in a row, each time within %1 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connu : juste deux fois de suite, chaque fois en moins de %1 secondes.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Practice &amp;sheet...</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche d&apos;&amp;entraînement…</translation>
     </message>
     <message>
         <source>&amp;One-minute check...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Défi d&apos;une minute…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>Print Fluency Map</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer la carte des automatismes</translation>
     </message>
     <message>
         <source>The fluency map could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte des automatismes n&apos;a pas pu être enregistrée sous %1.</translation>
     </message>
     <message>
         <source>The fluency map could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte des automatismes n&apos;a pas pu être imprimée.</translation>
     </message>
     <message>
         <source>The child&apos;s number range holds no %1 facts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La plage de nombres de l&apos;enfant ne contient aucun calcul « %1 ».</translation>
     </message>
     <message>
         <source>Every %1 fact in the child&apos;s number range is known: there is nothing left to practise on paper.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tous les calculs « %1 » de la plage de nombres de l&apos;enfant sont connus : il ne reste rien à travailler sur papier.</translation>
     </message>
 </context>
 <context>
     <name>GreetingDialog</name>
     <message>
         <source>Tallyburrow - Ver %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow - version %1</translation>
     </message>
     <message>
         <source>%1 is selected</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélection : %1</translation>
     </message>
     <message>
         <source>Greetings - Glad you&apos;re here</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonjour ! Content de te voir</translation>
     </message>
     <message>
         <source>Please give me your name...</source>
-        <translation type="unfinished"></translation>
+        <translation>Dis-moi ton prénom…</translation>
     </message>
     <message>
         <source>I am a new kid here, and my name is:</source>
-        <translation type="unfinished"></translation>
+        <translation>Je viens d&apos;arriver et je m&apos;appelle :</translation>
     </message>
     <message>
         <source>Click Ok and then one of the three mode buttons in the top toolbar... [Learn-Drill-Test]</source>
-        <translation type="unfinished"></translation>
+        <translation>Clique sur OK, puis sur l&apos;un des trois boutons en haut de la fenêtre… [Apprendre-S&apos;entraîner-Test]</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>%1
 Please type your name again.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+Tape à nouveau ton prénom.</translation>
     </message>
 </context>
 <context>
     <name>HelpFile</name>
     <message>
         <source>Help File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier d&apos;aide</translation>
     </message>
     <message>
         <source>No help available</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune aide disponible</translation>
     </message>
     <message>
         <source>No help content</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;aide est vide</translation>
     </message>
 </context>
 <context>
     <name>HelpPrint</name>
     <message>
         <source>Page %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1</translation>
     </message>
 </context>
 <context>
     <name>HelpWindow</name>
     <message>
         <source>None found</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun résultat</translation>
     </message>
     <message>
         <source>No more found</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus d&apos;autre résultat</translation>
     </message>
     <message>
         <source>  Right click mouse (or F10) for menu options</source>
-        <translation type="unfinished"></translation>
+        <translation>  Clic droit (ou F10) pour ouvrir le menu</translation>
     </message>
     <message>
         <source>Help topics and text</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujets et texte de l&apos;aide</translation>
     </message>
     <message>
         <source>Help topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Sujets de l&apos;aide</translation>
     </message>
     <message>
         <source>Heading band</source>
-        <translation type="unfinished"></translation>
+        <translation>Bandeau de titre</translation>
     </message>
     <message>
         <source>Application Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide du programme</translation>
     </message>
     <message>
         <source>Help status</source>
-        <translation type="unfinished"></translation>
+        <translation>État de l&apos;aide</translation>
     </message>
     <message>
         <source>Find text	CTRL+F</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher	Ctrl+F</translation>
     </message>
     <message>
         <source>Next	F3</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant	F3</translation>
     </message>
     <message>
         <source>Prev	SHFT+F3</source>
-        <translation type="unfinished"></translation>
+        <translation>Précédent	Maj+F3</translation>
     </message>
     <message>
         <source>Find cancel	Escape</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter la recherche	Échap</translation>
     </message>
     <message>
         <source>Expand topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Déplier les sujets</translation>
     </message>
     <message>
         <source>Collapse topics</source>
-        <translation type="unfinished"></translation>
+        <translation>Replier les sujets</translation>
     </message>
     <message>
         <source>Print text	CTRL+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le texte	Ctrl+P</translation>
     </message>
     <message>
         <source>Print item	CTRL+P</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le sujet	Ctrl+P</translation>
     </message>
 </context>
 <context>
     <name>LearnOptionsDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Learn for this number:</source>
-        <translation type="unfinished"></translation>
+        <translation>Table à apprendre :</translation>
     </message>
     <message>
         <source>Learn for this number</source>
-        <translation type="unfinished"></translation>
+        <translation>Table à apprendre</translation>
     </message>
     <message>
         <source>Choose a math function:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis une opération :</translation>
     </message>
     <message>
         <source>Show all answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Montrer toutes les réponses</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Learn Math Tables</source>
-        <translation type="unfinished"></translation>
+        <translation>Apprendre les tables</translation>
     </message>
 </context>
 <context>
     <name>MainWindow</name>
     <message>
         <source>&amp;Learn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apprendre</translation>
     </message>
     <message>
         <source>&amp;Drill</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;S&apos;entraîner</translation>
     </message>
     <message>
         <source>&amp;Test</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Test</translation>
     </message>
     <message>
         <source>&amp;Report</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Résultats</translation>
     </message>
     <message>
         <source>&amp;Config</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>&amp;Quit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ide</translation>
     </message>
     <message>
         <source>Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivant</translation>
     </message>
     <message>
         <source>Show the answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Voir la réponse</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Réponse</translation>
     </message>
     <message>
         <source>Happy face: well done</source>
-        <translation type="unfinished"></translation>
+        <translation>Visage souriant : bravo !</translation>
     </message>
     <message>
         <source>Time used</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps passé</translation>
     </message>
     <message>
         <source>Tallyburrow help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Tallyburrow</translation>
     </message>
 </context>
 <context>
     <name>MathTestDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Mix All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout mélangé</translation>
     </message>
     <message>
         <source>Mix Add+Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélange Add+Sous</translation>
     </message>
     <message>
         <source>Mix Mul+Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélange Mult+Div</translation>
     </message>
     <message>
         <source>Amount of time (mins):</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée (min) :</translation>
     </message>
     <message>
         <source>Amount of time in minutes</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée en minutes</translation>
     </message>
     <message>
         <source>Choose one to test:</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisis ton test :</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Math Test</source>
-        <translation type="unfinished"></translation>
+        <translation>Test de calcul</translation>
     </message>
 </context>
 <context>
     <name>MessageWindow</name>
     <message>
         <source>&amp;Yes</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Oui</translation>
     </message>
     <message>
         <source>&amp;No</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Non</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Annuler</translation>
     </message>
 </context>
 <context>
     <name>OperationKind</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation>Mélange</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Add/Sous</translation>
     </message>
     <message>
         <source>Mult/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mult/Div</translation>
     </message>
 </context>
 <context>
@@ -662,33 +693,34 @@ Please type your name again.</source>
     <message>
         <source>%1 known</source>
         <extracomment>A column of the class overview: how many facts of the operation the child knows.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Connus (%1)</translation>
     </message>
 </context>
 <context>
     <name>OverviewWindow</name>
     <message>
         <source>%1 Counting the facts each child knows...</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Comptage des calculs que chaque enfant connaît…</translation>
     </message>
     <message>
         <source>The map shows only the answers that could be read.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La carte ne montre que les réponses qui ont pu être lues.
+%1</translation>
     </message>
 </context>
 <context>
     <name>PendingPdf</name>
     <message>
         <source>the PDF could not be written whole; the disk may be full, or the printer failed</source>
-        <translation type="unfinished"></translation>
+        <translation>le PDF n&apos;a pas pu être écrit en entier ; le disque est peut-être plein, ou l&apos;imprimante a échoué</translation>
     </message>
 </context>
 <context>
     <name>PrintWhole</name>
     <message>
         <source>the printer reported an error</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;imprimante a signalé une erreur</translation>
     </message>
 </context>
 <context>
@@ -696,7 +728,7 @@ Please type your name again.</source>
     <message>
         <source>Number of problems =%1</source>
         <extracomment>%1 is the count with a blank before it (&quot; 120&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de calculs :%1</translation>
     </message>
 </context>
 <context>
@@ -704,22 +736,23 @@ Please type your name again.</source>
     <message>
         <source>The PDF could not be saved as %1.
 (%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Le PDF n&apos;a pas pu être enregistré sous %1.
+(%2)</translation>
     </message>
     <message>
         <source>Printer Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;impression</translation>
     </message>
 </context>
 <context>
     <name>ResultArchive</name>
     <message>
         <source>it is not a Tallyburrow archive</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas une archive Tallyburrow</translation>
     </message>
     <message>
         <source>the archive %1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;archive %1 ne peut pas être lue : %2</translation>
     </message>
 </context>
 <context>
@@ -727,80 +760,83 @@ Please type your name again.</source>
     <message>
         <source>Test%1 Results</source>
         <extracomment>%1 is the number of tests with a blank before it (&quot; 4&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Résultats du test%1</translation>
     </message>
     <message>
         <source>Percent correct = %1
 %2 Correct out of%3</source>
         <extracomment>%2 and %3 are counts with a blank before each (&quot; 17&quot;, &quot; 20&quot;)</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Réussite : %1 %
+%2 bonnes réponses sur%3</translation>
     </message>
 </context>
 <context>
     <name>ResultsWindow</name>
     <message>
         <source>Problems with wrong answers:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs à revoir :</translation>
     </message>
     <message>
         <source>Problems with wrong answers</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs à revoir</translation>
     </message>
     <message>
         <source>Ans:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rép. :</translation>
     </message>
     <message>
         <source>Correct answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne réponse</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>%1 no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 sans réponse</translation>
     </message>
     <message>
         <source>First: %1, correct answer %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier calcul : %1, bonne réponse : %2</translation>
     </message>
 </context>
 <context>
     <name>ScreenReaderNotice</name>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>vide</translation>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2</translation>
     </message>
 </context>
 <context>
     <name>SessionJournal</name>
     <message>
         <source>it is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est abîmé</translation>
     </message>
     <message>
         <source>Results of %1 that were not saved lie in
 %2
 but cannot be read (%3). The file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des résultats de %1 qui n&apos;ont pas été enregistrés se trouvent dans
+%2
+mais ne peuvent pas être lus (%3). Le fichier n&apos;est pas modifié.</translation>
     </message>
     <message>
         <source>%1 test result(s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 résultat(s) de test</translation>
     </message>
     <message>
         <source>the number ranges or problems per minute from Config</source>
-        <translation type="unfinished"></translation>
+        <translation>les plages de nombres ou les calculs par minute (Options)</translation>
     </message>
     <message>
         <source>the last Learn choice</source>
-        <translation type="unfinished"></translation>
+        <translation>le dernier choix dans « Apprendre »</translation>
     </message>
     <message>
         <source>Tallyburrow was closed before these results of %1 were saved:
@@ -809,14 +845,19 @@ but cannot be read (%3). The file is left as it is.</source>
 
 They are from the session that began on %3 at %4 on the computer %5.
 Keep them in %1&apos;s file?</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow a été fermé avant l&apos;enregistrement de ces résultats de %1 :
+
+%2
+
+Ils viennent de la séance commencée le %3 à %4 sur l&apos;ordinateur %5.
+Les garder dans le fichier de %1 ?</translation>
     </message>
 </context>
 <context>
     <name>Settings</name>
     <message>
         <source>it does not hold a Test ID number the program can use</source>
-        <translation type="unfinished"></translation>
+        <translation>il ne contient aucun numéro de test utilisable</translation>
     </message>
     <message>
         <source>The settings file
@@ -824,76 +865,80 @@ Keep them in %1&apos;s file?</source>
 cannot be read (%2).
 
 It holds the highest Test ID printed so far, so new test pages may repeat an earlier Test ID. The file is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de réglages
+%1
+ne peut pas être lu (%2).
+
+Il garde le plus grand numéro de test imprimé jusqu&apos;ici : les nouvelles pages de test risquent donc de reprendre un numéro déjà utilisé. Le fichier n&apos;est pas modifié.</translation>
     </message>
 </context>
 <context>
     <name>StudentFile</name>
     <message>
         <source>not a Tallyburrow child file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier d&apos;enfant Tallyburrow</translation>
     </message>
     <message>
         <source>the file is cut short</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est incomplet</translation>
     </message>
     <message>
         <source>the file is cut short: %1 of %2 results could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est incomplet : %1 résultats sur %2 ont pu être lus</translation>
     </message>
     <message>
         <source>its first bytes are not those of a Tallyburrow child file; %1 results behind them could be read</source>
-        <translation type="unfinished"></translation>
+        <translation>son début n&apos;est pas celui d&apos;un fichier d&apos;enfant Tallyburrow ; %1 résultats ont pu être lus à la suite</translation>
     </message>
     <message>
         <source>it is not a Tallyburrow child file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier d&apos;enfant Tallyburrow</translation>
     </message>
 </context>
 <context>
     <name>StudentName</name>
     <message>
         <source>A name cannot contain control characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un prénom ne peut pas contenir de caractères de contrôle.</translation>
     </message>
     <message>
         <source>A name cannot contain any of these characters: / \ : * ? &quot; &lt; &gt; |</source>
-        <translation type="unfinished"></translation>
+        <translation>Un prénom ne peut contenir aucun de ces caractères : / \ : * ? &quot; &lt; &gt; |</translation>
     </message>
     <message>
         <source>This name is too long. Please type a shorter name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce prénom est trop long. Écris un prénom plus court.</translation>
     </message>
     <message>
         <source>A name cannot end with a blank.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un prénom ne peut pas finir par un espace.</translation>
     </message>
     <message>
         <source>This name is reserved by the computer. Please choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce prénom est réservé par l&apos;ordinateur. Choisis-en un autre.</translation>
     </message>
 </context>
 <context>
     <name>StudentOpening</name>
     <message>
         <source>Take over</source>
-        <translation type="unfinished"></translation>
+        <translation>Reprendre</translation>
     </message>
     <message>
         <source>Choose another name</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir un autre prénom</translation>
     </message>
     <message>
         <source>Results not saved</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats non enregistrés</translation>
     </message>
     <message>
         <source>Keep</source>
-        <translation type="unfinished"></translation>
+        <translation>Garder</translation>
     </message>
     <message>
         <source>Discard</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>The results are kept, but could not be saved in
@@ -901,46 +946,50 @@ It holds the highest Test ID printed so far, so new test pages may repeat an ear
 (%2)
 
 They are saved at quit, or offered again next time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résultats sont gardés, mais n&apos;ont pas pu être enregistrés dans
+%1
+(%2)
+
+Ils seront enregistrés en quittant, ou proposés à nouveau la prochaine fois.</translation>
     </message>
     <message>
         <source>The other copy&apos;s lock could not be taken over: the results are kept and saved once it has closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le verrou de l&apos;autre exemplaire n&apos;a pas pu être repris : les résultats sont gardés et seront enregistrés dès qu&apos;il sera fermé.</translation>
     </message>
 </context>
 <context>
     <name>StudentSession</name>
     <message>
         <source>the file could not be read when it was opened</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier n&apos;a pas pu être lu à l&apos;ouverture</translation>
     </message>
     <message>
         <source>it is open in another copy of Tallyburrow</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est ouvert dans un autre exemplaire de Tallyburrow</translation>
     </message>
     <message>
         <source>Results are damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats abîmés</translation>
     </message>
     <message>
         <source>Results cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir les résultats</translation>
     </message>
     <message>
         <source>Go on without saving</source>
-        <translation type="unfinished"></translation>
+        <translation>Continuer sans enregistrer</translation>
     </message>
     <message>
         <source>the lock file %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de verrou %1 : %2</translation>
     </message>
     <message>
         <source>Already open</source>
-        <translation type="unfinished"></translation>
+        <translation>Déjà ouvert</translation>
     </message>
     <message>
         <source>Open read-only</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir en lecture seule</translation>
     </message>
     <message>
         <source>The results of %1 cannot be opened:
@@ -948,68 +997,75 @@ They are saved at quit, or offered again next time.</source>
 (%3)
 
 The file is left as it is. You can go on without saving in it (today&apos;s results are kept beside it, and added once it can be read), or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les résultats de %1 ne peuvent pas être ouverts :
+%2
+(%3)
+
+Le fichier n&apos;est pas modifié. Vous pouvez continuer sans y enregistrer (les résultats d&apos;aujourd&apos;hui sont gardés à côté, et ajoutés dès qu&apos;il pourra être lu), ou choisir un autre prénom.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de %1 est déjà ouvert dans un autre exemplaire de Tallyburrow.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow on the computer %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de %1 est déjà ouvert dans un autre exemplaire de Tallyburrow, sur l&apos;ordinateur %2.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow since %2 at %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de %1 est ouvert dans un autre exemplaire de Tallyburrow depuis le %2 à %3.</translation>
     </message>
     <message>
         <source>%1 is already open in another copy of Tallyburrow on the computer %2 since %3 at %4.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de %1 est ouvert dans un autre exemplaire de Tallyburrow, sur l&apos;ordinateur %2, depuis le %3 à %4.</translation>
     </message>
     <message>
         <source>%1
 (The lock file is %2.)
 
 You can open it read-only (results are kept and saved once the other copy has closed), or choose another name.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+(Le fichier de verrou est %2.)
+
+Vous pouvez l&apos;ouvrir en lecture seule (les résultats sont gardés et enregistrés dès que l&apos;autre exemplaire est fermé), ou choisir un autre prénom.</translation>
     </message>
     <message>
         <source>If no copy of Tallyburrow has %1 open any more (the other computer was switched off, say), you can take it over.</source>
-        <translation type="unfinished"></translation>
+        <translation>Si plus aucun exemplaire de Tallyburrow n&apos;a le fichier de %1 ouvert (l&apos;autre ordinateur a été éteint, par exemple), vous pouvez le reprendre : choisissez « Reprendre ».</translation>
     </message>
 </context>
 <context>
     <name>TestOptionsDialog</name>
     <message>
         <source>Take test on computer</source>
-        <translation type="unfinished"></translation>
+        <translation>Test à l&apos;écran</translation>
     </message>
     <message>
         <source>Print test pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer un test</translation>
     </message>
     <message>
         <source>Report printed test</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisir un test papier</translation>
     </message>
     <message>
         <source>Test Options</source>
-        <translation type="unfinished"></translation>
+        <translation>Options du test</translation>
     </message>
 </context>
 <context>
     <name>cTPrint</name>
     <message>
         <source>Document printing error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;impression du document</translation>
     </message>
     <message>
         <source>Page printing error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;impression de la page</translation>
     </message>
     <message>
         <source>Unspecified printer error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;imprimante inconnue</translation>
     </message>
 </context>
 </TS>
