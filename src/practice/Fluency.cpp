@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/Fluency.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 #include <unordered_map>
@@ -130,7 +132,8 @@ FluencyGrid fluencyGrid(const AnswerLogContents& log, int operation, int firstLo
 }
 
 QString knownCountText(const FluencyGrid& grid) {
-    return QStringLiteral("%1 of %2 known")
-        .arg(grid.count(FactState::Known))
-        .arg(grid.cells.size());
+    //: the known facts of all the facts of a grid
+    return QCoreApplication::translate("Fluency", "%1 of %n known", nullptr,
+                                       static_cast<int>(grid.cells.size()))
+        .arg(grid.count(FactState::Known));
 }
