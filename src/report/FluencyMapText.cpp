@@ -47,10 +47,6 @@ QString legendEntry(FactState state) {
         .arg(stateMark(state), stateWord(state));
 }
 
-QString operationName(int operation) {
-    return QCoreApplication::translate("OperationName", opName(operation).c_str());
-}
-
 QString spokenFact(const Problem& fact) {
     const char* pattern = "%1 ? %2";
     switch (fact.operation) {
@@ -91,7 +87,7 @@ QString countLine(const FluencyGrid& grid) {
     return QCoreApplication::translate("FluencyMap", "%1: %2 of %n known",
                                        "the operation, then its known facts of all its facts",
                                        static_cast<int>(grid.cells.size()))
-        .arg(operationName(grid.operation))
+        .arg(opText(grid.operation))
         .arg(grid.count(FactState::Known));
 }
 
