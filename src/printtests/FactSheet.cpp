@@ -21,8 +21,7 @@ QString translated(const char* text) {
 }
 
 QString operationTitle(const char* pattern, int operation) {
-    return translated(pattern).arg(
-        QCoreApplication::translate("OperationName", opName(operation).c_str()));
+    return translated(pattern).arg(opText(operation));
 }
 
 // Which group a fact goes in, 0 first; known facts in none.
