@@ -173,8 +173,10 @@ QString overviewStatus(const std::vector<OverviewRow>& rows, bool folderFound) {
     const auto problems = std::count_if(rows.begin(), rows.end(), [](const OverviewRow& row) {
         return row.file.state != ChildFileState::Read;
     });
-    // There are never more files that could not be read than children.
+    // There are never more files that could not be read than children. The counts are ints
+    // of their own: lupdate does not read a cast among a translation's arguments.
     const auto children = static_cast<int>(rows.size());
+    const auto unread = static_cast<int>(problems);
     QString text;
     if (children == 1) {
         text = problems == 0 ? QCoreApplication::translate("OverviewRow", "1 child.")
@@ -187,20 +189,20 @@ QString overviewStatus(const std::vector<OverviewRow>& rows, bool folderFound) {
             "OverviewRow", "%n children, 1 file could not be read whole.", nullptr, children);
     } else {
         //: %1 is the number of children, more than the files
-        text = QCoreApplication::translate("OverviewRow",
-                                           "%1 children, %n files could not be read whole.",
-                                           nullptr, static_cast<int>(problems))
+        text = QCoreApplication::translate(
+                   "OverviewRow", "%1 children, %n files could not be read whole.", nullptr, unread)
                    .arg(children);
     }
-    const auto logProblems = std::count_if(rows.begin(), rows.end(), [](const OverviewRow& row) {
-        return row.fluency.state == FluencyState::LogProblem;
-    });
+    const auto logProblems =
+        static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const OverviewRow& row) {
+            return row.fluency.state == FluencyState::LogProblem;
+        }));
     if (logProblems > 0) {
         text += QLatin1Char(' ') +
                 QCoreApplication::translate("OverviewRow",
                                             "Children whose answers could not be read whole "
                                             "(\"?\"): %n.",
-                                            nullptr, static_cast<int>(logProblems));
+                                            nullptr, logProblems);
     }
     return text;
 }

@@ -132,8 +132,9 @@ FluencyGrid fluencyGrid(const AnswerLogContents& log, int operation, int firstLo
 }
 
 QString knownCountText(const FluencyGrid& grid) {
+    // The count is an int of its own: lupdate does not read a cast among the arguments.
+    const auto facts = static_cast<int>(grid.cells.size());
     //: the known facts of all the facts of a grid
-    return QCoreApplication::translate("Fluency", "%1 of %n known", nullptr,
-                                       static_cast<int>(grid.cells.size()))
+    return QCoreApplication::translate("Fluency", "%1 of %n known", nullptr, facts)
         .arg(grid.count(FactState::Known));
 }

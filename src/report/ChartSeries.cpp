@@ -97,10 +97,10 @@ QString seriesSummary(const ChartSeries& series) {
     const auto [lowest, highest] = std::minmax_element(
         series.points.begin(), series.points.end(),
         [](const ChartPoint& a, const ChartPoint& b) { return a.percent < b.percent; });
+    const auto tests = static_cast<int>(series.points.size()); // a cast lupdate would not read
     //: the operation, its number of tests, the lowest, the highest and the latest percent
-    return QCoreApplication::translate("ChartSeries",
-                                       "%1: %n tests, from %2 to %3 percent, latest %4", nullptr,
-                                       static_cast<int>(series.points.size()))
+    return QCoreApplication::translate(
+               "ChartSeries", "%1: %n tests, from %2 to %3 percent, latest %4", nullptr, tests)
         .arg(name, percent(lowest->percent), percent(highest->percent),
              percent(series.points.back().percent));
 }

@@ -32,13 +32,13 @@ QString stateMark(FactState state) {
 QString stateWord(FactState state) {
     switch (state) {
     case FactState::Known:
-        return translated("known");
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "known"));
     case FactState::Slow:
-        return translated("slow");
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "slow"));
     case FactState::NotYet:
-        return translated("not yet");
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "not yet"));
     default:
-        return translated("not tried");
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "not tried"));
     }
 }
 
@@ -73,20 +73,24 @@ QString cellSpeech(const FactFluency& cell) {
     const QString seconds = secondsText(cell.lastMilliseconds);
     switch (cell.state) {
     case FactState::Known:
-        return translated("%1: known, %2 seconds").arg(fact, seconds);
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "%1: known, %2 seconds"))
+            .arg(fact, seconds);
     case FactState::Slow:
-        return translated("%1: slow, %2 seconds").arg(fact, seconds);
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "%1: slow, %2 seconds"))
+            .arg(fact, seconds);
     case FactState::NotYet:
-        return translated("%1: not yet").arg(fact);
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "%1: not yet")).arg(fact);
     default:
-        return translated("%1: not tried").arg(fact);
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "%1: not tried")).arg(fact);
     }
 }
 
 QString countLine(const FluencyGrid& grid) {
+    // The count is an int of its own: lupdate does not read a cast among the arguments.
+    const auto facts = static_cast<int>(grid.cells.size());
     return QCoreApplication::translate("FluencyMap", "%1: %2 of %n known",
                                        "the operation, then its known facts of all its facts",
-                                       static_cast<int>(grid.cells.size()))
+                                       facts)
         .arg(opText(grid.operation))
         .arg(grid.count(FactState::Known));
 }
