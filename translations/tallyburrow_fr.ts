@@ -15,6 +15,13 @@
         <source>%1 seconds</source>
         <translation>%1 secondes</translation>
     </message>
+    <message numerus="yes">
+        <source>%n seconds</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>Application</name>
@@ -36,6 +43,127 @@
     </message>
 </context>
 <context>
+    <name>ChartPainter</name>
+    <message>
+        <source>Percent correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartSeries</name>
+    <message>
+        <source>There are no test results to show yet.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: 1 test, %2 percent</source>
+        <extracomment>the operation, then the percent correct of its one test</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percent correct of each test over time.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1.</source>
+        <extracomment>one sentence of the chart&apos;s description</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 test without a date, drawn on the day of the test before.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n tests without a date, drawn on the day of the test before.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>1 result of an unknown kind not drawn.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n results of an unknown kind not drawn.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %n tests, from %2 to %3 percent, latest %4</source>
+        <extracomment>the operation, its number of tests, the lowest, the highest and the latest percent</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>ChartView</name>
+    <message>
+        <source>Progress chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ChartWindow</name>
+    <message>
+        <source>Progress chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Progress Chart - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>the picture could not be made</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1-chart.png</source>
+        <comment>the file name offered: the child&apos;s name</comment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Chart as PNG</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PNG images (*.png)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart could not be saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The chart could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;NG...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>ChildAnswers</name>
     <message>
         <source>it cannot be read</source>
@@ -44,6 +172,17 @@
     <message>
         <source>The answer log %1 cannot be read whole: %2</source>
         <translation>Le journal des réponses %1 ne peut pas être lu en entier : %2</translation>
+    </message>
+</context>
+<context>
+    <name>ChildFile</name>
+    <message>
+        <source>the file is missing</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not a regular file</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -182,6 +321,81 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
 </context>
 <context>
+    <name>ConfigureDialog</name>
+    <message>
+        <source>Configure Program</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add and Sub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of problems per min:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number Range to work with:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add and Sub problems per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add and Sub lowest number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>thru</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add and Sub highest number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mult and Div</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mult and Div problems per minute</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mult and Div lowest number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mult and Div highest number</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer time limit:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answer time limit</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Folder:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Data Folder</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problems per minute must be a whole number from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The numbers of a range must be whole numbers from %1 to %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>DialogControls</name>
     <message>
         <source>&amp;Ok</source>
@@ -217,6 +431,26 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     <message>
         <source>Answer Key - One-Minute Check - %1</source>
         <translation>Corrigé - Défi d&apos;une minute - %1</translation>
+    </message>
+    <message>
+        <source>Name: ____________________   Date: ____________</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Practice Sheet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Look at the fact, copy it, then cover it and write it.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>One-Minute Check</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time: 1 minute</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -269,6 +503,17 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
 </context>
 <context>
+    <name>Fluency</name>
+    <message numerus="yes">
+        <source>%1 of %n known</source>
+        <extracomment>the known facts of all the facts of a grid</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>FluencyMap</name>
     <message>
         <source>%1 %2</source>
@@ -290,6 +535,46 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     <message>
         <source>%1 divided by %2</source>
         <translation>%1 divisé par %2</translation>
+    </message>
+    <message>
+        <source>known</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>slow</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>not tried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: known, %2 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: slow, %2 seconds</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1: not tried</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%1: %2 of %n known</source>
+        <comment>the operation, then its known facts of all its facts</comment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -689,11 +974,109 @@ Tape à nouveau ton prénom.</translation>
     </message>
 </context>
 <context>
+    <name>OverviewExport</name>
+    <message>
+        <source>Tallyburrow class overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Folder %1, printed %2</source>
+        <extracomment>the data folder, then the day it was printed</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>OverviewModel</name>
+    <message>
+        <source>%1 (cannot be read)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 (damaged file)</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
     <name>OverviewRow</name>
     <message>
         <source>%1 known</source>
         <extracomment>A column of the class overview: how many facts of the operation the child knows.</extracomment>
         <translation>Connus (%1)</translation>
+    </message>
+    <message>
+        <source>Child</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Tests</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>First test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Last test</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 latest</source>
+        <extracomment>A column of the class overview: the latest percent correct of the kind.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 best</source>
+        <extracomment>A column of the class overview: the best percent correct of the kind.</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Note</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The folder cannot be found or opened.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>This folder holds no child files.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 child.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>1 child, 1 file could not be read whole.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n children.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%n children, 1 file could not be read whole.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>%1 children, %n files could not be read whole.</source>
+        <extracomment>%1 is the number of children, more than the files</extracomment>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>Children whose answers could not be read whole (&quot;?&quot;): %n.</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -708,12 +1091,289 @@ Tape à nouveau ton prénom.</translation>
         <translation>La carte ne montre que les réponses qui ont pu être lues.
 %1</translation>
     </message>
+    <message>
+        <source>Tallyburrow class overview</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Children in %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Children</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table could not be saved as %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The table could not be printed.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The file of %1 cannot be read: %2.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Fluency &amp;map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Open &amp;Chart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Save as P&amp;DF...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation type="unfinished"></translation>
+    </message>
 </context>
 <context>
     <name>PendingPdf</name>
     <message>
         <source>the PDF could not be written whole; the disk may be full, or the printer failed</source>
         <translation>le PDF n&apos;a pas pu être écrit en entier ; le disque est peut-être plein, ou l&apos;imprimante a échoué</translation>
+    </message>
+</context>
+<context>
+    <name>PracticeText</name>
+    <message>
+        <source>Learning for number%1  (%2)</source>
+        <extracomment>%1 is the number with a space before it when not negative, %2 the operation</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Drill Mode - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>  (%1 correct out of%2)</source>
+        <extracomment>%2 has a space before it when not negative</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test Mode - %1  (%2 correct out of%3)</source>
+        <extracomment>%1 the operation; %3 has a space before it when not negative</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct answer is: %1</source>
+        <extracomment>%1 has a space before it when not negative</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ? %2 equals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 plus %2 equals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 ? %2 equals %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 plus %2 equals %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 minus %2 equals %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 times %2 equals %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 divided by %2 equals %3</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test over: %1 correct out of %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Facts to learn - %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Not quite: the answer is %1</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You know all these facts - well done!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Well done! Keep practising and you will know them all.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 and %2</source>
+        <extracomment>a list of facts goes on: the list so far, then the next fact</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>You learned %1 today!</source>
+        <extracomment>%1 is the list of facts learned, &quot;7 x 8 and 6 x 7&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter --&gt; Begin</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Enter --&gt; Next</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Space --&gt; Answer</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct answer - very good...</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>*** WRONG ANSWER ***</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Time&apos;s up</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Right! Next time faster.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Type the number you see</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>All typed - thank you!</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Typing check</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>PrintTestDialog</name>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add/Sub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mul/Div</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test ID</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of copies</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Answers to last page printed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Print Test Pages</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is not a problem type.
+Choose one from the list.</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -732,6 +1392,53 @@ Tape à nouveau ton prénom.</translation>
     </message>
 </context>
 <context>
+    <name>ProgressReportWindow</name>
+    <message>
+        <source>Score history</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Percent correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct / Total</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>C&amp;hart</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>&amp;Fluency map</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Report Progress</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score history: no results yet</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Score history: 1 result. %1</source>
+        <extracomment>%1 is the first result&apos;s row, &quot;03-15-2006, Add 71.43&quot;</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message numerus="yes">
+        <source>Score history: %n results. %1</source>
+        <translation type="unfinished">
+            <numerusform></numerusform>
+            <numerusform></numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>QtPrintDevice</name>
     <message>
         <source>The PDF could not be saved as %1.
@@ -742,6 +1449,46 @@ Tape à nouveau ton prénom.</translation>
     <message>
         <source>Printer Error</source>
         <translation>Erreur d&apos;impression</translation>
+    </message>
+</context>
+<context>
+    <name>ReportRows</name>
+    <message>
+        <source>Date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sub </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mult</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Div </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mix </source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add/Sub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mul/Div</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>%1 %2</source>
+        <comment>a column&apos;s heading, then its result</comment>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -799,6 +1546,72 @@ Tape à nouveau ton prénom.</translation>
     <message>
         <source>First: %1, correct answer %2</source>
         <translation>Premier calcul : %1, bonne réponse : %2</translation>
+    </message>
+</context>
+<context>
+    <name>SaveScoreDialog</name>
+    <message>
+        <source>Save Test Score</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Test date</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Problem types</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number correct</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Number of problems</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Correct out of:</source>
+        <translation type="unfinished"></translation>
+    </message>
+</context>
+<context>
+    <name>ScoreEntry</name>
+    <message>
+        <source>The number of problems must be a whole number from 0 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>The number correct must be a whole number from 0 to %1.</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mul</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mixed</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Add/Sub</source>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Mul/Div</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>
@@ -1051,6 +1864,18 @@ Vous pouvez l&apos;ouvrir en lecture seule (les résultats sont gardés et enreg
     <message>
         <source>Test Options</source>
         <translation>Options du test</translation>
+    </message>
+</context>
+<context>
+    <name>TestPage</name>
+    <message>
+        <source>Test No.%1 - %2</source>
+        <extracomment>%1 is the test&apos;s number with a space before it when not negative, %2 the problem type</extracomment>
+        <translation type="unfinished"></translation>
+    </message>
+    <message>
+        <source>Math Test</source>
+        <translation type="unfinished"></translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,8 @@
 #include "records/StudentFile.h"
 #include "records/StudentFolder.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstring>
 #include <string>
@@ -62,9 +64,11 @@ ChildFile readChildFile(const fs::path& path) {
     const ReadOutcome read = readWholeFile(path, maxStudentFileBytes);
     if (read.status != ReadStatus::Loaded) {
         child.state = ChildFileState::Unreadable;
-        child.problem = read.status == ReadStatus::Missing    ? QString("the file is missing")
-                        : read.status == ReadStatus::NotAFile ? QString("not a regular file")
-                                                              : read.reason;
+        child.problem = read.status == ReadStatus::Missing
+                            ? QCoreApplication::translate("ChildFile", "the file is missing")
+                        : read.status == ReadStatus::NotAFile
+                            ? QCoreApplication::translate("ChildFile", "not a regular file")
+                            : read.reason;
         return child;
     }
     child.state = ChildFileState::Read;

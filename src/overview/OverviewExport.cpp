@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/OverviewExport.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -59,7 +60,7 @@ QString htmlRow(const QStringList& cells, const char* tag) {
 } // namespace
 
 QByteArray overviewCsv(const std::vector<const OverviewRow*>& rows) {
-    QByteArray csv = csvLine(overviewHeadings());
+    QByteArray csv = csvLine(overviewFileHeadings());
     for (const OverviewRow* row : rows) {
         csv += csvLine(overviewCells(*row));
     }
@@ -68,11 +69,16 @@ QByteArray overviewCsv(const std::vector<const OverviewRow*>& rows) {
 
 QString overviewHtml(const std::vector<const OverviewRow*>& rows, const QString& folder,
                      const QDate& printed) {
-    QString html =
-        QString("<h2>Tallyburrow class overview</h2>\n"
-                "<p>Folder %1, printed %2</p>\n"
-                "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n")
+    const QString title =
+        QCoreApplication::translate("OverviewExport", "Tallyburrow class overview");
+    //: the data folder, then the day it was printed
+    const QString printedLine =
+        QCoreApplication::translate("OverviewExport", "Folder %1, printed %2")
+            .toHtmlEscaped()
             .arg(QDir::toNativeSeparators(folder).toHtmlEscaped(), printed.toString("yyyy-MM-dd"));
+    QString html = "<h2>" + title.toHtmlEscaped() + "</h2>\n<p>" + printedLine +
+                   "</p>\n"
+                   "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n";
     html += htmlRow(overviewHeadings(), "th");
     for (const OverviewRow* row : rows) {
         html += htmlRow(overviewCells(*row), "td");

@@ -8,9 +8,9 @@ OverviewModel::OverviewModel(std::vector<OverviewRow> rows, QObject* parent)
         cells_.push_back(overviewCells(row));
         // The child's cell says at once that the file could not be read whole.
         if (row.file.state == ChildFileState::Unreadable) {
-            cells_.back()[0] += " (cannot be read)";
+            cells_.back()[0] = tr("%1 (cannot be read)").arg(cells_.back()[0]);
         } else if (row.file.state == ChildFileState::Damaged) {
-            cells_.back()[0] += " (damaged file)";
+            cells_.back()[0] = tr("%1 (damaged file)").arg(cells_.back()[0]);
         }
     }
 }

@@ -82,19 +82,41 @@ void countKnownFacts(std::vector<OverviewRow>& rows, const std::filesystem::path
     }
 }
 
-QStringList overviewHeadings() {
-    QStringList headings{"Child", "Tests", "First test", "Last test"};
+namespace {
+// The headings as written in the source, or as the user reads them.
+QStringList headings(bool shown) {
+    const auto text = [shown](const char* source) {
+        return shown ? QCoreApplication::translate("OverviewRow", source)
+                     : QString::fromUtf8(source);
+    };
+    const auto name = [shown](int kind) {
+        return shown ? opText(kind) : QString::fromStdString(opName(kind));
+    };
+    QStringList list{text(QT_TRANSLATE_NOOP("OverviewRow", "Child")),
+                     text(QT_TRANSLATE_NOOP("OverviewRow", "Tests")),
+                     text(QT_TRANSLATE_NOOP("OverviewRow", "First test")),
+                     text(QT_TRANSLATE_NOOP("OverviewRow", "Last test"))};
     for (int kind = firstOperationKind; kind <= lastOperationKind; ++kind) {
-        const QString name = QString::fromStdString(opName(kind));
-        headings << name + " latest" << name + " best";
+        //: A column of the class overview: the latest percent correct of the kind.
+        list << text(QT_TRANSLATE_NOOP("OverviewRow", "%1 latest")).arg(name(kind));
+        //: A column of the class overview: the best percent correct of the kind.
+        list << text(QT_TRANSLATE_NOOP("OverviewRow", "%1 best")).arg(name(kind));
     }
-    headings << "Note";
+    list << text(QT_TRANSLATE_NOOP("OverviewRow", "Note"));
     for (int operation = 1; operation <= fluencyOperationCount; ++operation) {
         //: A column of the class overview: how many facts of the operation the child knows.
-        headings << QCoreApplication::translate("OverviewRow", "%1 known")
-                        .arg(QString::fromStdString(opName(operation)));
+        list << text(QT_TRANSLATE_NOOP("OverviewRow", "%1 known")).arg(name(operation));
     }
-    return headings;
+    return list;
+}
+} // namespace
+
+QStringList overviewHeadings() {
+    return headings(true);
+}
+
+QStringList overviewFileHeadings() {
+    return headings(false);
 }
 
 QStringList overviewCells(const OverviewRow& row) {
@@ -143,29 +165,44 @@ QVariant overviewSortKey(const OverviewRow& row, int column) {
 
 QString overviewStatus(const std::vector<OverviewRow>& rows, bool folderFound) {
     if (!folderFound) {
-        return "The folder cannot be found or opened.";
+        return QCoreApplication::translate("OverviewRow", "The folder cannot be found or opened.");
     }
     if (rows.empty()) {
-        return "This folder holds no child files.";
+        return QCoreApplication::translate("OverviewRow", "This folder holds no child files.");
     }
     const auto problems = std::count_if(rows.begin(), rows.end(), [](const OverviewRow& row) {
         return row.file.state != ChildFileState::Read;
     });
-    QString text = rows.size() == 1 ? QString("1 child") : QString("%1 children").arg(rows.size());
-    if (problems > 0) {
-        text += problems == 1 ? QString(", 1 file could not be read whole")
-                              : QString(", %1 files could not be read whole").arg(problems);
+    // There are never more files that could not be read than children. The counts are ints
+    // of their own: lupdate does not read a cast among a translation's arguments.
+    const auto children = static_cast<int>(rows.size());
+    const auto unread = static_cast<int>(problems);
+    QString text;
+    if (children == 1) {
+        text = problems == 0 ? QCoreApplication::translate("OverviewRow", "1 child.")
+                             : QCoreApplication::translate(
+                                   "OverviewRow", "1 child, 1 file could not be read whole.");
+    } else if (problems == 0) {
+        text = QCoreApplication::translate("OverviewRow", "%n children.", nullptr, children);
+    } else if (problems == 1) {
+        text = QCoreApplication::translate(
+            "OverviewRow", "%n children, 1 file could not be read whole.", nullptr, children);
+    } else {
+        //: %1 is the number of children, more than the files
+        text = QCoreApplication::translate(
+                   "OverviewRow", "%1 children, %n files could not be read whole.", nullptr, unread)
+                   .arg(children);
     }
-    text += ".";
-    const auto logProblems = std::count_if(rows.begin(), rows.end(), [](const OverviewRow& row) {
-        return row.fluency.state == FluencyState::LogProblem;
-    });
+    const auto logProblems =
+        static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const OverviewRow& row) {
+            return row.fluency.state == FluencyState::LogProblem;
+        }));
     if (logProblems > 0) {
         text += QLatin1Char(' ') +
                 QCoreApplication::translate("OverviewRow",
                                             "Children whose answers could not be read whole "
                                             "(\"?\"): %n.",
-                                            nullptr, static_cast<int>(logProblems));
+                                            nullptr, logProblems);
     }
     return text;
 }

@@ -46,7 +46,11 @@ void countKnownFacts(std::vector<OverviewRow>& rows, const std::filesystem::path
 constexpr int overviewNoteColumn = 4 + 2 * lastOperationKind;
 constexpr int firstKnownColumn = overviewNoteColumn + 1;
 constexpr int overviewColumnCount = firstKnownColumn + fluencyOperationCount;
+// The headings as the user reads them, on screen and on paper.
 QStringList overviewHeadings();
+// The same as written in English, for the CSV file, which spreadsheets and scripts read by
+// them whatever the language.
+QStringList overviewFileHeadings();
 
 // The texts of a row's cells in column order: dates as yyyy-MM-dd, percentages with the
 // mask "0.00", facts known as "87/144", nothing where there is nothing.

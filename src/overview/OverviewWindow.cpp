@@ -34,7 +34,7 @@ QString documentsFolder() {
 
 OverviewWindow::OverviewWindow(const QString& folder, QWidget* parent)
     : QMainWindow(parent), folder_(folder) {
-    setWindowTitle("Tallyburrow class overview");
+    setWindowTitle(tr("Tallyburrow class overview"));
     std::vector<OverviewRow> rows = readOverview(std::filesystem::path(folder_.toStdU16String()));
     const QString status = overviewStatus(rows, QFileInfo(folder_).isDir());
     model_ = new OverviewModel(std::move(rows), this);
@@ -45,14 +45,14 @@ OverviewWindow::OverviewWindow(const QString& folder, QWidget* parent)
     auto* central = new QWidget(this);
     setCentralWidget(central);
     auto* layout = new QVBoxLayout(central);
-    auto* heading = new QLabel(QString("Children in %1").arg(QDir::toNativeSeparators(folder_)));
+    auto* heading = new QLabel(tr("Children in %1").arg(QDir::toNativeSeparators(folder_)));
     heading->setObjectName("heading");
     heading->setTextInteractionFlags(Qt::TextSelectableByMouse);
     layout->addWidget(heading);
 
     table_ = new QTableView(this);
     table_->setObjectName(controlName(static_cast<int>(OverviewControl::Table)));
-    table_->setAccessibleName("Children");
+    table_->setAccessibleName(tr("Children"));
     table_->setModel(sorted_);
     table_->setSortingEnabled(true);
     table_->sortByColumn(0, Qt::AscendingOrder);
@@ -111,7 +111,7 @@ void OverviewWindow::addButtons(QBoxLayout* row) {
         if (button.id == OverviewControl::OpenChart) {
             row->addStretch(1);
         }
-        auto* push = addRowButton(this, row, static_cast<int>(button.id), button.text);
+        auto* push = addRowButton(this, row, static_cast<int>(button.id), tr(button.text));
         switch (button.id) {
         case OverviewControl::OpenChart:
             connect(push, &QPushButton::clicked, this,
@@ -157,7 +157,7 @@ WriteOutcome OverviewWindow::exportCsv(const QString& path) {
 
 WriteOutcome OverviewWindow::printTo(QPrinter& printer) const {
     printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName("Tallyburrow class overview");
+    printer.setDocName(tr("Tallyburrow class overview"));
     QTextDocument document;
     QFont font = document.defaultFont();
     font.setPointSizeF(7);
@@ -178,18 +178,17 @@ WriteOutcome OverviewWindow::savePdf(const QString& path) const {
 }
 
 void OverviewWindow::warn(const QString& text) {
-    QMessageBox::warning(this, "Tallyburrow class overview", text);
+    QMessageBox::warning(this, tr("Tallyburrow class overview"), text);
 }
 
 bool OverviewWindow::exportCsvWithDialog() {
     const QString path = QFileDialog::getSaveFileName(
-        this, "Export CSV", documentsFolder() + "/class-overview.csv", "CSV files (*.csv)");
+        this, tr("Export CSV"), documentsFolder() + "/class-overview.csv", tr("CSV files (*.csv)"));
     if (path.isEmpty()) {
         return false;
     }
     if (const WriteOutcome saved = exportCsv(path); !saved) {
-        warn(notSavedText(QStringLiteral("The table could not be saved as %1."), path,
-                          saved.reason));
+        warn(notSavedText(tr("The table could not be saved as %1."), path, saved.reason));
         return false;
     }
     return true;
@@ -203,24 +202,23 @@ bool OverviewWindow::printWithDialog() {
         return false;
     }
     if (const WriteOutcome printed = printTo(printer); !printed) {
-        warn(printsToFile(printer)
-                 ? notSavedText(QStringLiteral("The table could not be saved as %1."),
-                                printer.outputFileName(), printed.reason)
-                 : QStringLiteral("The table could not be printed."));
+        warn(printsToFile(printer) ? notSavedText(tr("The table could not be saved as %1."),
+                                                  printer.outputFileName(), printed.reason)
+                                   : tr("The table could not be printed."));
         return false;
     }
     return true;
 }
 
 bool OverviewWindow::savePdfWithDialog() {
-    const QString path = QFileDialog::getSaveFileName(
-        this, "Save as PDF", documentsFolder() + "/class-overview.pdf", "PDF files (*.pdf)");
+    const QString path = QFileDialog::getSaveFileName(this, tr("Save as PDF"),
+                                                      documentsFolder() + "/class-overview.pdf",
+                                                      tr("PDF files (*.pdf)"));
     if (path.isEmpty()) {
         return false;
     }
     if (const WriteOutcome saved = savePdf(path); !saved) {
-        warn(notSavedText(QStringLiteral("The table could not be saved as %1."), path,
-                          saved.reason));
+        warn(notSavedText(tr("The table could not be saved as %1."), path, saved.reason));
         return false;
     }
     return true;
@@ -232,7 +230,7 @@ void OverviewWindow::openChart(const QModelIndex& index) {
     }
     const OverviewRow& row = model_->row(sorted_->mapToSource(index).row());
     if (row.file.state == ChildFileState::Unreadable) {
-        warn(QString("The file of %1 cannot be read: %2.").arg(row.file.name, row.file.problem));
+        warn(tr("The file of %1 cannot be read: %2.").arg(row.file.name, row.file.problem));
         return;
     }
     showProgressChart(this, row.file.name, row.file.history);
@@ -244,7 +242,7 @@ std::optional<FluencyMapSource> OverviewWindow::fluencyMapSourceOf(const QModelI
     }
     const OverviewRow& row = model_->row(sorted_->mapToSource(index).row());
     if (row.file.state == ChildFileState::Unreadable) {
-        warn(QString("The file of %1 cannot be read: %2.").arg(row.file.name, row.file.problem));
+        warn(tr("The file of %1 cannot be read: %2.").arg(row.file.name, row.file.problem));
         return std::nullopt;
     }
     FluencyMapSource source{row.file.settings, {}, {}};

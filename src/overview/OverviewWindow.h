@@ -31,12 +31,15 @@ enum class OverviewControl : int {
 
 struct OverviewButton {
     OverviewControl id;
-    const char* text;
+    const char* text; // as written; shown from the catalogue
 };
 inline constexpr OverviewButton overviewButtons[] = {
-    {OverviewControl::FluencyMap, "Fluency &map"},  {OverviewControl::OpenChart, "Open &Chart"},
-    {OverviewControl::ExportCsv, "&Export CSV..."}, {OverviewControl::Print, "&Print..."},
-    {OverviewControl::SavePdf, "Save as P&DF..."},  {OverviewControl::Close, "&Close"},
+    {OverviewControl::FluencyMap, QT_TRANSLATE_NOOP("OverviewWindow", "Fluency &map")},
+    {OverviewControl::OpenChart, QT_TRANSLATE_NOOP("OverviewWindow", "Open &Chart")},
+    {OverviewControl::ExportCsv, QT_TRANSLATE_NOOP("OverviewWindow", "&Export CSV...")},
+    {OverviewControl::Print, QT_TRANSLATE_NOOP("OverviewWindow", "&Print...")},
+    {OverviewControl::SavePdf, QT_TRANSLATE_NOOP("OverviewWindow", "Save as P&DF...")},
+    {OverviewControl::Close, QT_TRANSLATE_NOOP("OverviewWindow", "&Close")},
 };
 
 // What the fluency map of a child is drawn from: the child's ranges and results, and every

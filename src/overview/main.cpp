@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/Translations.h"
 #include "common/Version.h"
 #include "overview/OverviewWindow.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLocale>
 #include <QStandardPaths>
 
 namespace {
@@ -36,7 +38,13 @@ int main(int argc, char** argv) {
         "folder", "Read the child files of <folder> (default: " + usualDataFolder() + ").",
         "folder", usualDataFolder());
     parser.addOption(folder);
+    const QCommandLineOption language(
+        "language", "Speak this language (de, es, fr or en) instead of the desktop's.", "code");
+    parser.addOption(language);
     parser.process(app);
+    // The command line is read in English: the language is known only once it is read.
+    installTranslations(app, chooseLanguage(parser.value(language), QLocale::system().uiLanguages(),
+                                            programLanguages()));
 
     OverviewWindow window(QDir(parser.value(folder)).absolutePath());
     window.show();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "practice/Fluency.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 #include <unordered_map>
@@ -130,7 +132,9 @@ FluencyGrid fluencyGrid(const AnswerLogContents& log, int operation, int firstLo
 }
 
 QString knownCountText(const FluencyGrid& grid) {
-    return QStringLiteral("%1 of %2 known")
-        .arg(grid.count(FactState::Known))
-        .arg(grid.cells.size());
+    // The count is an int of its own: lupdate does not read a cast among the arguments.
+    const auto facts = static_cast<int>(grid.cells.size());
+    //: the known facts of all the facts of a grid
+    return QCoreApplication::translate("Fluency", "%1 of %n known", nullptr, facts)
+        .arg(grid.count(FactState::Known));
 }

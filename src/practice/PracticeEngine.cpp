@@ -230,14 +230,14 @@ void PracticeEngine::takeEvents() {
                            PracticeOutcome message;
                            message.kind = Kind::WrongAnswerMessage;
                            message.text = wrongAnswerBody(wrong.correctAnswer);
-                           message.caption = PracticeText::wrongCaption;
+                           message.caption = shownText(PracticeText::wrongCaption);
                            outcome(message);
                            waiting = Waiting::ForMessage;
                        },
                        [this](const SessionEvent::TimeUp&) {
                            PracticeOutcome announce;
                            announce.kind = Kind::Announce;
-                           announce.text = PracticeText::timeUp;
+                           announce.text = shownText(PracticeText::timeUp);
                            outcome(announce);
                        },
                        [this](const SessionEvent::TestFinished& finished) {

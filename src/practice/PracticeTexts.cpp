@@ -4,24 +4,59 @@
 #include "common/NumberText.h"
 #include "common/OperationKind.h"
 
+#include <QCoreApplication>
+
+namespace {
+std::string translated(const char* text) {
+    return QCoreApplication::translate("PracticeText", text).toStdString();
+}
+
+QString plain(int number) {
+    return QString::fromStdString(numberPlain(number));
+}
+
+// A number with its sign place: a space before a number that is not negative.
+QString signPlaced(int number) {
+    return QString::fromStdString(numberWithSign(number));
+}
+} // namespace
+
+std::string shownText(const char* text) {
+    return translated(text);
+}
+
 std::string learnTitle(int learnNumber, int kind) {
-    return "Learning for number" + numberWithSign(learnNumber) + "  (" + opName(kind) + ")";
+    //: %1 is the number with a space before it when not negative, %2 the operation
+    return QCoreApplication::translate("PracticeText", "Learning for number%1  (%2)")
+        .arg(signPlaced(learnNumber), opText(kind))
+        .toStdString();
 }
 
 std::string drillTitle(int kind) {
-    return "Drill Mode - " + opName(kind);
+    return QCoreApplication::translate("PracticeText", "Drill Mode - %1")
+        .arg(opText(kind))
+        .toStdString();
 }
 
 std::string countLine(int correctCount, int askedCount) {
-    return "  (" + numberPlain(correctCount) + " correct out of" + numberWithSign(askedCount) + ")";
+    //: %2 has a space before it when not negative
+    return QCoreApplication::translate("PracticeText", "  (%1 correct out of%2)")
+        .arg(plain(correctCount), signPlaced(askedCount))
+        .toStdString();
 }
 
 std::string testTitle(int kind, int correctCount, int askedCount) {
-    return "Test Mode - " + opName(kind) + countLine(correctCount, askedCount);
+    //: %1 the operation; %3 has a space before it when not negative
+    return QCoreApplication::translate("PracticeText", "Test Mode - %1  (%2 correct out of%3)")
+        .arg(opText(kind), plain(correctCount), signPlaced(askedCount))
+        .toStdString();
 }
 
 std::string wrongAnswerBody(int answer) {
-    return "\r\n  Correct answer is: " + numberWithSign(answer);
+    //: %1 has a space before it when not negative
+    return "\r\n  " + QCoreApplication::translate("PracticeText", "Correct answer is: %1")
+                          .arg(signPlaced(answer))
+                          .toStdString();
 }
 
 WrongAnswer wrongAnswerEntry(const Problem& problem, const std::string& typed) {
@@ -33,25 +68,50 @@ WrongAnswer wrongAnswerEntry(const Problem& problem, const std::string& typed) {
 }
 
 std::string spokenProblem(const Problem& problem, const std::string& answerShown) {
-    static const char* const words[] = {"plus", "minus", "times", "divided by"};
+    // Each operation's sentence whole, without and with the answer, so a language can put
+    // the words where it needs them.
+    static const char* const asked[] = {
+        QT_TRANSLATE_NOOP("PracticeText", "%1 ? %2 equals"),
+        QT_TRANSLATE_NOOP("PracticeText", "%1 plus %2 equals"),
+        QT_TRANSLATE_NOOP("PracticeText", "%1 minus %2 equals"),
+        QT_TRANSLATE_NOOP("PracticeText", "%1 times %2 equals"),
+        QT_TRANSLATE_NOOP("PracticeText", "%1 divided by %2 equals"),
+    };
+    static const char* const answered[] = {
+        QT_TRANSLATE_NOOP("PracticeText", "%1 ? %2 equals %3"),
+        QT_TRANSLATE_NOOP("PracticeText", "%1 plus %2 equals %3"),
+        QT_TRANSLATE_NOOP("PracticeText", "%1 minus %2 equals %3"),
+        QT_TRANSLATE_NOOP("PracticeText", "%1 times %2 equals %3"),
+        QT_TRANSLATE_NOOP("PracticeText", "%1 divided by %2 equals %3"),
+    };
     const bool known = problem.operation >= 1 && problem.operation <= 4;
-    std::string spoken = numberPlain(problem.first) + " " +
-                         (known ? words[problem.operation - 1] : "?") + " " +
-                         numberPlain(problem.second) + " equals";
-    return answerShown.empty() ? spoken : spoken + " " + answerShown;
+    const auto index = static_cast<std::size_t>(known ? problem.operation : 0);
+    if (answerShown.empty()) {
+        return QCoreApplication::translate("PracticeText", asked[index])
+            .arg(plain(problem.first), plain(problem.second))
+            .toStdString();
+    }
+    return QCoreApplication::translate("PracticeText", answered[index])
+        .arg(plain(problem.first), plain(problem.second), QString::fromStdString(answerShown))
+        .toStdString();
 }
 
 std::string testOverText(int correctCount, int problemCount) {
-    return "Test over: " + numberPlain(correctCount) + " correct out of " +
-           numberPlain(problemCount);
+    return QCoreApplication::translate("PracticeText", "Test over: %1 correct out of %2")
+        .arg(plain(correctCount), plain(problemCount))
+        .toStdString();
 }
 
 std::string factsTitle(int operation) {
-    return "Facts to learn - " + opName(operation);
+    return QCoreApplication::translate("PracticeText", "Facts to learn - %1")
+        .arg(opText(operation))
+        .toStdString();
 }
 
 std::string wrongFactText(int answer) {
-    return "Not quite: the answer is " + numberPlain(answer);
+    return QCoreApplication::translate("PracticeText", "Not quite: the answer is %1")
+        .arg(plain(answer))
+        .toStdString();
 }
 
 std::string factText(const Problem& fact) {
@@ -60,25 +120,37 @@ std::string factText(const Problem& fact) {
 
 std::string factPracticeOverText(const std::vector<Problem>& learned, bool nothingAsked) {
     if (learned.empty()) {
-        return nothingAsked ? "You know all these facts - well done!"
-                            : "Well done! Keep practising and you will know them all.";
+        return nothingAsked
+                   ? QCoreApplication::translate("PracticeText",
+                                                 "You know all these facts - well done!")
+                         .toStdString()
+                   : QCoreApplication::translate(
+                         "PracticeText", "Well done! Keep practising and you will know them all.")
+                         .toStdString();
     }
-    std::string facts;
-    for (std::size_t i = 0; i < learned.size(); ++i) {
-        facts += (i == 0 ? "" : i + 1 == learned.size() ? " and " : ", ") + factText(learned[i]);
+    QString facts = QString::fromStdString(factText(learned.front()));
+    for (std::size_t i = 1; i < learned.size(); ++i) {
+        const QString fact = QString::fromStdString(factText(learned[i]));
+        //: a list of facts goes on: the list so far, then the next fact
+        facts = i + 1 == learned.size()
+                    ? QCoreApplication::translate("PracticeText", "%1 and %2").arg(facts, fact)
+                    : QCoreApplication::translate("PracticeText", "%1, %2").arg(facts, fact);
     }
-    return "You learned " + facts + " today!";
+    //: %1 is the list of facts learned, "7 x 8 and 6 x 7"
+    return QCoreApplication::translate("PracticeText", "You learned %1 today!")
+        .arg(facts)
+        .toStdString();
 }
 
 namespace {
 std::string nextStepText(NextStep step) {
     switch (step) {
     case NextStep::Begin:
-        return PracticeText::begin;
+        return translated(PracticeText::begin);
     case NextStep::Next:
-        return PracticeText::next;
+        return translated(PracticeText::next);
     case NextStep::Stop:
-        return PracticeText::stop;
+        return translated(PracticeText::stop);
     default:
         return "";
     }
@@ -87,19 +159,19 @@ std::string nextStepText(NextStep step) {
 std::string statusText(const PracticeScreen& screen) {
     switch (screen.status) {
     case StatusNote::Correct:
-        return PracticeText::correct;
+        return translated(PracticeText::correct);
     case StatusNote::Time:
-        return PracticeText::time;
+        return translated(PracticeText::time);
     case StatusNote::Slow:
-        return PracticeText::slow;
+        return translated(PracticeText::slow);
     case StatusNote::Wrong:
         return wrongFactText(screen.shownAnswer.value_or(0));
     case StatusNote::FactsOver:
         return factPracticeOverText(screen.learnedFacts, screen.nothingAsked);
     case StatusNote::TypeTheNumber:
-        return PracticeText::typeTheNumber;
+        return translated(PracticeText::typeTheNumber);
     case StatusNote::TypingDone:
-        return PracticeText::typingDone;
+        return translated(PracticeText::typingDone);
     default:
         return "";
     }
@@ -118,7 +190,7 @@ std::string titleText(const TitleLine& title) {
     case TitleLine::Kind::Facts:
         return factsTitle(title.operation);
     case TitleLine::Kind::TypingCheck:
-        return PracticeText::typingTitle;
+        return translated(PracticeText::typingTitle);
     default:
         return "";
     }
@@ -144,7 +216,7 @@ PracticeView drawPractice(const PracticeScreen& screen) {
     view.answerBoxEnabled = screen.boxEnabled;
     view.nextText = nextStepText(screen.nextStep);
     view.nextVisible = screen.nextVisible;
-    view.showAnswerText = screen.answerKeyOffered ? PracticeText::showAnswer : "";
+    view.showAnswerText = screen.answerKeyOffered ? translated(PracticeText::showAnswer) : "";
     view.showAnswerVisible = screen.answerKeyVisible;
     view.happyVisible = screen.happy;
     view.status = statusText(screen);

@@ -5,25 +5,33 @@
 #include "practice/ProblemList.h"
 #include "practice/WrongAnswer.h"
 
+#include <QtGlobal>
+
 #include <string>
 #include <vector>
 
-// The texts of the practice area.
+// The texts of the practice area, as written in the source: the catalogue's keys under the
+// context "PracticeText". shownText gives them as the user reads them.
 namespace PracticeText {
-inline constexpr char begin[] = "Enter --> Begin";
-inline constexpr char next[] = "Enter --> Next";
-inline constexpr char stop[] = "Stop";
-inline constexpr char showAnswer[] = "Space --> Answer";
-inline constexpr char correct[] = "Correct answer - very good...";
+inline constexpr char begin[] = QT_TRANSLATE_NOOP("PracticeText", "Enter --> Begin");
+inline constexpr char next[] = QT_TRANSLATE_NOOP("PracticeText", "Enter --> Next");
+inline constexpr char stop[] = QT_TRANSLATE_NOOP("PracticeText", "Stop");
+inline constexpr char showAnswer[] = QT_TRANSLATE_NOOP("PracticeText", "Space --> Answer");
+inline constexpr char correct[] =
+    QT_TRANSLATE_NOOP("PracticeText", "Correct answer - very good...");
 inline constexpr char equals[] = " = ";
-inline constexpr char time[] = "Time:";
-inline constexpr char wrongCaption[] = "*** WRONG ANSWER ***";
-inline constexpr char timeUp[] = "Time's up";
-inline constexpr char slow[] = "Right! Next time faster.";
-inline constexpr char typeTheNumber[] = "Type the number you see";
-inline constexpr char typingDone[] = "All typed - thank you!";
-inline constexpr char typingTitle[] = "Typing check";
+inline constexpr char time[] = QT_TRANSLATE_NOOP("PracticeText", "Time:");
+inline constexpr char wrongCaption[] = QT_TRANSLATE_NOOP("PracticeText", "*** WRONG ANSWER ***");
+inline constexpr char timeUp[] = QT_TRANSLATE_NOOP("PracticeText", "Time's up");
+inline constexpr char slow[] = QT_TRANSLATE_NOOP("PracticeText", "Right! Next time faster.");
+inline constexpr char typeTheNumber[] =
+    QT_TRANSLATE_NOOP("PracticeText", "Type the number you see");
+inline constexpr char typingDone[] = QT_TRANSLATE_NOOP("PracticeText", "All typed - thank you!");
+inline constexpr char typingTitle[] = QT_TRANSLATE_NOOP("PracticeText", "Typing check");
 } // namespace PracticeText
+
+// One of the texts above as the user reads it, from the catalogue.
+std::string shownText(const char* text);
 
 // "Learning for number 7  (Mult)"
 std::string learnTitle(int learnNumber, int kind);

@@ -21,8 +21,7 @@ QString translated(const char* text) {
 }
 
 QString operationTitle(const char* pattern, int operation) {
-    return translated(pattern).arg(
-        QCoreApplication::translate("OperationName", opName(operation).c_str()));
+    return translated(pattern).arg(opText(operation));
 }
 
 // Which group a fact goes in, 0 first; known facts in none.
@@ -58,8 +57,9 @@ void printHeading(cTPrint& printer, const QString& heading) {
 }
 
 void printNameLine(cTPrint& printer) {
-    printer.PrintText(translated("Name: ____________________   Date: ____________"), leftX,
-                      nameLineY);
+    printer.PrintText(translated(QT_TRANSLATE_NOOP(
+                          "FactSheet", "Name: ____________________   Date: ____________")),
+                      leftX, nameLineY);
 }
 
 // The facts in two columns of up to ten rows from the top y on.
@@ -102,13 +102,14 @@ void printPracticeSheet(cTPrint& printer, const std::vector<Problem>& facts, int
     if (printer.ChoosePrinter().isEmpty()) {
         return;
     }
-    printer.BeginDocument(translated("Practice Sheet"));
+    printer.BeginDocument(translated(QT_TRANSLATE_NOOP("FactSheet", "Practice Sheet")));
     printer.BeginPage();
     printHeading(printer,
                  operationTitle(QT_TRANSLATE_NOOP("FactSheet", "Practice Sheet - %1"), operation));
     printNameLine(printer);
-    printer.PrintText(translated("Look at the fact, copy it, then cover it and write it."), leftX,
-                      1.8);
+    printer.PrintText(translated(QT_TRANSLATE_NOOP(
+                          "FactSheet", "Look at the fact, copy it, then cover it and write it.")),
+                      leftX, 1.8);
     const double columns[] = {leftX, leftX + 2.4, leftX + 4.6};
     const char* headings[] = {QT_TRANSLATE_NOOP("FactSheet", "Look"),
                               QT_TRANSLATE_NOOP("FactSheet", "Copy"),
@@ -130,12 +131,12 @@ void printOneMinuteCheck(cTPrint& printer, const std::vector<Problem>& facts, in
     if (printer.ChoosePrinter().isEmpty()) {
         return;
     }
-    printer.BeginDocument(translated("One-Minute Check"));
+    printer.BeginDocument(translated(QT_TRANSLATE_NOOP("FactSheet", "One-Minute Check")));
     printer.BeginPage();
     printHeading(printer, operationTitle(QT_TRANSLATE_NOOP("FactSheet", "One-Minute Check - %1"),
                                          operation));
     printNameLine(printer);
-    printer.PrintText(translated("Time: 1 minute"), leftX, 1.8);
+    printer.PrintText(translated(QT_TRANSLATE_NOOP("FactSheet", "Time: 1 minute")), leftX, 1.8);
     printFactColumns(printer, facts, 2.6, false);
     printer.FinishPage();
     printer.BeginPage();

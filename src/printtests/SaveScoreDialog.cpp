@@ -26,7 +26,7 @@ const SaveScorePlace& placeOf(SaveScoreControl id) {
 
 QLineEdit* addBox(QWidget* dialog, SaveScoreControl id, const QString& text = {}) {
     const SaveScorePlace& place = placeOf(id);
-    return addLineEdit(dialog, place.id, place.text, place.rect, text);
+    return addLineEdit(dialog, place.id, SaveScoreDialog::tr(place.text), place.rect, text);
 }
 
 // The problems box starts with the number of problems on a printed page.
@@ -37,7 +37,7 @@ constexpr char problemsOnAPage[] = "70";
 SaveScoreDialog::SaveScoreDialog(StudentRecord& student, const std::string& todayText,
                                  QWidget* owner)
     : QDialog(owner), student_(student) {
-    setUpDialogFrame(*this, "Save Test Score", 300, 220);
+    setUpDialogFrame(*this, tr("Save Test Score"), 300, 220);
     createFields(todayText);
     createLabelsAndButtons();
 }
@@ -51,7 +51,7 @@ void SaveScoreDialog::createFields(const std::string& todayText) {
     kind_->setEditable(true);
     kind_->setInsertPolicy(QComboBox::NoInsert);
     for (const char* item : scoreKindItems) {
-        kind_->addItem(item);
+        kind_->addItem(scoreKindText(item));
     }
     kind_->setMaxVisibleItems(static_cast<int>(scoreKindItems.size()));
     kind_->setCurrentIndex(-1);
@@ -60,7 +60,7 @@ void SaveScoreDialog::createFields(const std::string& todayText) {
     QRect kindRect = kindPlace.rect;
     kindRect.setHeight(kind_->sizeHint().height());
     placeControl(kind_, kindPlace.id, kindRect);
-    nameTypedInComboBox(kind_, kindPlace.text);
+    nameTypedInComboBox(kind_, tr(kindPlace.text));
 
     correct_ = addBox(this, SaveScoreControl::Correct);
     problems_ = addBox(this, SaveScoreControl::Problems, problemsOnAPage);
@@ -69,7 +69,7 @@ void SaveScoreDialog::createFields(const std::string& todayText) {
 void SaveScoreDialog::createLabelsAndButtons() {
     for (const SaveScorePlace& place : saveScoreLayout) {
         if (place.id == 0) {
-            QLabel* label = addLabel(this, QString("label %1").arg(place.text), place.text,
+            QLabel* label = addLabel(this, QString("label %1").arg(place.text), tr(place.text),
                                      place.rect, Qt::AlignLeft | Qt::AlignVCenter);
             fitText(label, place.room);
         }

@@ -27,18 +27,19 @@ enum class SaveScoreControl : int {
 // order; the builder places the controls from this table and the layout test reads it too.
 struct SaveScorePlace {
     int id;           // the control number; 0 for a label
-    const char* text; // a box's accessible name, a label's or a button's text
+    const char* text; // a box's accessible name, a label's or a button's text, as written
+                      // (labels are named by it); shown from the catalogue
     QRect rect;       // the combo box's height here is its open list's; closed it has its own
     int room = 0;     // a label's room before the box to its right
 };
 inline constexpr SaveScorePlace saveScoreLayout[] = {
-    {235, "Test date", {20, 20, 75, 20}},
-    {233, "Problem types", {20, 60, 75, 180}},
-    {331, "Number correct", {20, 100, 50, 20}},
-    {324, "Number of problems", {165, 100, 50, 20}},
-    {0, "Test date", {105, 20, 120, 15}, 120},
-    {0, "Problem types", {105, 60, 120, 15}, 120},
-    {0, "Correct out of:", {75, 100, 90, 15}, 165 - 75 - 2},
+    {235, QT_TRANSLATE_NOOP("SaveScoreDialog", "Test date"), {20, 20, 75, 20}},
+    {233, QT_TRANSLATE_NOOP("SaveScoreDialog", "Problem types"), {20, 60, 75, 180}},
+    {331, QT_TRANSLATE_NOOP("SaveScoreDialog", "Number correct"), {20, 100, 50, 20}},
+    {324, QT_TRANSLATE_NOOP("SaveScoreDialog", "Number of problems"), {165, 100, 50, 20}},
+    {0, QT_TRANSLATE_NOOP("SaveScoreDialog", "Test date"), {105, 20, 120, 15}, 120},
+    {0, QT_TRANSLATE_NOOP("SaveScoreDialog", "Problem types"), {105, 60, 120, 15}, 120},
+    {0, QT_TRANSLATE_NOOP("SaveScoreDialog", "Correct out of:"), {75, 100, 90, 15}, 165 - 75 - 2},
     {1, "&Ok", {120, 150, 60, 30}},
     {2, "&Cancel", {185, 150, 60, 30}},
 };

@@ -4,6 +4,7 @@
 #include "common/NumberText.h"
 #include "records/PackDate.h"
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace {
@@ -18,22 +19,34 @@ std::int16_t lowSixteenBits(std::int32_t value) {
 }
 } // namespace
 
+QString scoreKindText(const char* item) {
+    return QCoreApplication::translate("ScoreEntry", item);
+}
+
 ScoreEntryProblem scoreEntryProblem(const ScoreEntryTexts& texts) {
     if (!storableCount(texts.problems)) {
-        return {ScoreField::Problems, "The number of problems must be a whole number from 0 to " +
-                                          std::to_string(maxScoreCount) + "."};
+        return {ScoreField::Problems,
+                QCoreApplication::translate(
+                    "ScoreEntry", "The number of problems must be a whole number from 0 to %1.")
+                    .arg(maxScoreCount)
+                    .toStdString()};
     }
     if (!storableCount(texts.correct)) {
-        return {ScoreField::Correct, "The number correct must be a whole number from 0 to " +
-                                         std::to_string(maxScoreCount) + "."};
+        return {ScoreField::Correct,
+                QCoreApplication::translate(
+                    "ScoreEntry", "The number correct must be a whole number from 0 to %1.")
+                    .arg(maxScoreCount)
+                    .toStdString()};
     }
     return {};
 }
 
 int kindFromText(std::string_view text) {
-    const QString wanted = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    const QString wanted =
+        QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).trimmed();
     for (std::size_t i = 0; i < scoreKindItems.size(); ++i) {
-        if (wanted.trimmed().compare(QLatin1String(scoreKindItems[i]), Qt::CaseInsensitive) == 0) {
+        if (wanted.compare(scoreKindText(scoreKindItems[i]), Qt::CaseInsensitive) == 0 ||
+            wanted.compare(QLatin1String(scoreKindItems[i]), Qt::CaseInsensitive) == 0) {
             return static_cast<int>(i) + 1;
         }
     }

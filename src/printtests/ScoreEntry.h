@@ -3,13 +3,22 @@
 
 #include "records/StudentRecord.h"
 
+#include <QString>
+
 #include <array>
 #include <string>
 #include <string_view>
 
-// The kinds offered by the Save Test Score dialog; item n - 1 is OperationKind n.
-inline constexpr std::array<const char*, 7> scoreKindItems = {"Add",   "Sub",     "Mul",    "Div",
-                                                              "Mixed", "Add/Sub", "Mul/Div"};
+// The kinds offered by the Save Test Score dialog, as written; item n - 1 is OperationKind n.
+// The list shows them from the catalogue (scoreKindText).
+inline constexpr std::array<const char*, 7> scoreKindItems = {
+    QT_TRANSLATE_NOOP("ScoreEntry", "Add"),    QT_TRANSLATE_NOOP("ScoreEntry", "Sub"),
+    QT_TRANSLATE_NOOP("ScoreEntry", "Mul"),    QT_TRANSLATE_NOOP("ScoreEntry", "Div"),
+    QT_TRANSLATE_NOOP("ScoreEntry", "Mixed"),  QT_TRANSLATE_NOOP("ScoreEntry", "Add/Sub"),
+    QT_TRANSLATE_NOOP("ScoreEntry", "Mul/Div")};
+
+// An item of scoreKindItems as the list shows it.
+QString scoreKindText(const char* item);
 
 // What the user typed into the Save Test Score dialog.
 struct ScoreEntryTexts {
@@ -36,8 +45,8 @@ constexpr int maxScoreCount = 32767;
 // nothing; the number of problems is checked first.
 ScoreEntryProblem scoreEntryProblem(const ScoreEntryTexts& texts);
 
-// The OperationKind of a kind text: the item it equals, ignoring case and surrounding
-// blanks, plus one; 0 when it names no item.
+// The OperationKind of a kind text: the item it equals as the list shows it or as written in
+// English, ignoring case and surrounding blanks, plus one; 0 when it names no item.
 int kindFromText(std::string_view text);
 
 // The record the dialog's Ok adds: packed date, kind, no time limit, the numbers the two

@@ -5,6 +5,8 @@
 #include "print/cTPrint.h"
 #include "printtests/ProblemCell.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -39,7 +41,9 @@ void printGrid(cTPrint& printer, std::vector<Problem>& problems, std::uint64_t s
 } // namespace
 
 QString testPageHeading(int testNumber, OperationKind kind) {
-    return QString::fromStdString("Test No." + numberWithSign(testNumber) + " - " + opName(kind));
+    //: %1 is the test's number with a space before it when not negative, %2 the problem type
+    return QCoreApplication::translate("TestPage", "Test No.%1 - %2")
+        .arg(QString::fromStdString(numberWithSign(testNumber)), opText(kind));
 }
 
 void printTestPage(cTPrint& printer, int testNumber, int copies, bool withAnswers,
@@ -51,7 +55,7 @@ void printTestPage(cTPrint& printer, int testNumber, int copies, bool withAnswer
     printer.SetFont("Courier New", 12, "");
     GridFont font;
     printer.GetCharSize(font.charWidth, font.lineHeight);
-    printer.BeginDocument("Math Test");
+    printer.BeginDocument(QCoreApplication::translate("TestPage", "Math Test"));
     const auto seed = static_cast<std::uint64_t>(testNumber);
     std::vector<Problem> problems =
         buildProblemList(kind, PracticeMode::PrintedTest, student, 0, random, seed);

@@ -22,8 +22,9 @@ QString answerLimitText(std::uint32_t milliseconds) {
         return QCoreApplication::translate("AnswerLimit", "1 second");
     }
     if (milliseconds % 1000 == 0) {
-        return QCoreApplication::translate("AnswerLimit", "%n seconds", nullptr,
-                                           static_cast<int>(milliseconds / 1000));
+        // The count is an int of its own: lupdate does not read a cast among the arguments.
+        const auto seconds = static_cast<int>(milliseconds / 1000);
+        return QCoreApplication::translate("AnswerLimit", "%n seconds", nullptr, seconds);
     }
     return QCoreApplication::translate("AnswerLimit", "%1 seconds")
         .arg(QString::number(milliseconds / 1000.0, 'f', milliseconds % 100 == 0 ? 1 : 3));

@@ -3,6 +3,7 @@
 
 #include "common/OperationKind.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPolygonF>
@@ -54,8 +55,7 @@ qreal legendWidth(const QPainter& painter, const ChartData& data) {
     const QFontMetricsF metrics(painter.font(), painter.device());
     qreal widest = 0;
     for (const ChartSeries& series : data.series) {
-        widest = std::max(widest,
-                          metrics.horizontalAdvance(QString::fromStdString(opName(series.kind))));
+        widest = std::max(widest, metrics.horizontalAdvance(opText(series.kind)));
     }
     return widest + 3 * lineHeight(painter);
 }
@@ -115,8 +115,7 @@ void drawLegend(QPainter& painter, const QRectF& box, const ChartData& data) {
         drawKindMarker(painter, marker, em * 0.55, series.kind);
         painter.setPen(Qt::black);
         painter.drawText(QRectF(box.left() + em * 2.2, y, box.width() - em * 2.2, em),
-                         Qt::AlignLeft | Qt::AlignVCenter,
-                         QString::fromStdString(opName(series.kind)));
+                         Qt::AlignLeft | Qt::AlignVCenter, opText(series.kind));
         y += em * 1.4;
     }
 }
@@ -166,7 +165,7 @@ void drawKindMarker(QPainter& painter, const QPointF& centre, qreal size, int ki
 
 void paintChart(QPainter& painter, const QRectF& area, const ChartData& data) {
     if (data.empty()) {
-        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, noResultsSentence);
+        painter.drawText(area, Qt::AlignCenter | Qt::TextWordWrap, noResultsSentence());
         return;
     }
     const qreal em = lineHeight(painter);
@@ -184,7 +183,7 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartData& data) {
     painter.save();
     painter.setPen(Qt::black);
     painter.drawText(QRectF(area.left(), area.top(), area.width(), em), Qt::AlignLeft,
-                     "Percent correct");
+                     QCoreApplication::translate("ChartPainter", "Percent correct"));
     drawPercentAxis(painter, axes);
     drawDateAxis(painter, axes);
     painter.setRenderHint(QPainter::Antialiasing);

@@ -4,13 +4,16 @@
 #include "common/NumberText.h"
 #include "common/OperationKind.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
 #include <array>
 #include <optional>
 
-const char* const noResultsSentence = "There are no test results to show yet.";
+QString noResultsSentence() {
+    return QCoreApplication::translate("ChartSeries", "There are no test results to show yet.");
+}
 
 namespace {
 QString percent(double value) {
@@ -85,37 +88,49 @@ ChartData chartData(const std::vector<ScoreRecord>& history) {
 }
 
 QString seriesSummary(const ChartSeries& series) {
-    const QString name = QString::fromStdString(opName(series.kind));
+    const QString name = opText(series.kind);
     if (series.points.size() == 1) {
-        return QString("%1: 1 test, %2 percent").arg(name, percent(series.points[0].percent));
+        //: the operation, then the percent correct of its one test
+        return QCoreApplication::translate("ChartSeries", "%1: 1 test, %2 percent")
+            .arg(name, percent(series.points[0].percent));
     }
     const auto [lowest, highest] = std::minmax_element(
         series.points.begin(), series.points.end(),
         [](const ChartPoint& a, const ChartPoint& b) { return a.percent < b.percent; });
-    return QString("%1: %2 tests, from %3 to %4 percent, latest %5")
-        .arg(name)
-        .arg(series.points.size())
-        .arg(percent(lowest->percent), percent(highest->percent),
+    const auto tests = static_cast<int>(series.points.size()); // a cast lupdate would not read
+    //: the operation, its number of tests, the lowest, the highest and the latest percent
+    return QCoreApplication::translate(
+               "ChartSeries", "%1: %n tests, from %2 to %3 percent, latest %4", nullptr, tests)
+        .arg(name, percent(lowest->percent), percent(highest->percent),
              percent(series.points.back().percent));
 }
 
 QString chartDescription(const ChartData& data) {
     if (data.empty()) {
-        return noResultsSentence;
+        return noResultsSentence();
     }
-    QStringList sentences{"Percent correct of each test over time"};
+    // Each sentence whole, with its full stop; one test or result has a sentence of its own,
+    // as English shows the source text of a counted one for every count.
+    QStringList sentences{
+        QCoreApplication::translate("ChartSeries", "Percent correct of each test over time.")};
     for (const ChartSeries& series : data.series) {
-        sentences << seriesSummary(series);
+        //: one sentence of the chart's description
+        sentences << QCoreApplication::translate("ChartSeries", "%1.").arg(seriesSummary(series));
     }
-    if (data.undated > 0) {
-        sentences << QString("%1 without a date, drawn on the day of the test before")
-                         .arg(data.undated == 1 ? QString("1 test")
-                                                : QString("%1 tests").arg(data.undated));
+    if (data.undated == 1) {
+        sentences << QCoreApplication::translate(
+            "ChartSeries", "1 test without a date, drawn on the day of the test before.");
+    } else if (data.undated > 1) {
+        sentences << QCoreApplication::translate(
+            "ChartSeries", "%n tests without a date, drawn on the day of the test before.", nullptr,
+            data.undated);
     }
-    if (data.unknownKind > 0) {
-        sentences << QString("%1 of an unknown kind not drawn")
-                         .arg(data.unknownKind == 1 ? QString("1 result")
-                                                    : QString("%1 results").arg(data.unknownKind));
+    if (data.unknownKind == 1) {
+        sentences << QCoreApplication::translate("ChartSeries",
+                                                 "1 result of an unknown kind not drawn.");
+    } else if (data.unknownKind > 1) {
+        sentences << QCoreApplication::translate(
+            "ChartSeries", "%n results of an unknown kind not drawn.", nullptr, data.unknownKind);
     }
-    return sentences.join(". ") + ".";
+    return sentences.join(" ");
 }

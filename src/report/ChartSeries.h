@@ -58,4 +58,4 @@ QString seriesSummary(const ChartSeries& series);
 QString chartDescription(const ChartData& data);
 
 // The sentence shown instead of an empty chart.
-extern const char* const noResultsSentence;
+QString noResultsSentence();

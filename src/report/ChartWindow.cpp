@@ -32,7 +32,7 @@ QAccessibleInterface* chartAccessible(const QString& className, QObject* object)
 ChartView::ChartView(const ChartData& data, QWidget* parent) : QWidget(parent), data_(data) {
     static const bool factoryInstalled = (QAccessible::installFactory(chartAccessible), true);
     (void)factoryInstalled;
-    setAccessibleName("Progress chart");
+    setAccessibleName(tr("Progress chart"));
     setAccessibleDescription(chartDescription(data_));
     setToolTip(chartDescription(data_));
     setFocusPolicy(Qt::StrongFocus);
@@ -54,12 +54,12 @@ ChartWindow::ChartWindow(const QString& childName, const std::vector<ScoreRecord
     setWindowTitle(title());
     auto* layout = new QVBoxLayout(this);
     if (data_.empty()) {
-        auto* sentence = new QLabel(noResultsSentence, this);
+        auto* sentence = new QLabel(noResultsSentence(), this);
         sentence->setAlignment(Qt::AlignCenter);
         sentence->setMinimumSize(480, 300);
         sentence->setObjectName(controlName(static_cast<int>(ChartControl::Chart)));
-        sentence->setAccessibleName("Progress chart");
-        sentence->setAccessibleDescription(noResultsSentence);
+        sentence->setAccessibleName(tr("Progress chart"));
+        sentence->setAccessibleDescription(noResultsSentence());
         view_ = sentence;
     } else {
         view_ = new ChartView(data_, this);
@@ -74,12 +74,12 @@ ChartWindow::ChartWindow(const QString& childName, const std::vector<ScoreRecord
 }
 
 QString ChartWindow::title() const {
-    return QString("Progress Chart - %1").arg(childName_);
+    return tr("Progress Chart - %1").arg(childName_);
 }
 
 void ChartWindow::addButtons(QBoxLayout* row) {
     for (const ChartButton& button : chartButtons) {
-        auto* push = addRowButton(this, row, static_cast<int>(button.id), button.text);
+        auto* push = addRowButton(this, row, static_cast<int>(button.id), tr(button.text));
         push->setEnabled(button.id == ChartControl::Close || !data_.empty());
         switch (button.id) {
         case ChartControl::Print:
@@ -101,17 +101,18 @@ WriteOutcome ChartWindow::savePng(const QString& path) const {
     QBuffer buffer(&png);
     if (!buffer.open(QIODevice::WriteOnly) ||
         !chartImage(data_, view_->size()).save(&buffer, "PNG")) {
-        return WriteOutcome{false, QStringLiteral("the picture could not be made")};
+        return WriteOutcome{false, tr("the picture could not be made")};
     }
     return writeFileAtomically(std::filesystem::path(path.toStdU16String()), png);
 }
 
 bool ChartWindow::savePngWithDialog() {
     // Offered in the user's documents, never beside the child files.
-    const QString suggested = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) +
-                              "/" + childName_ + "-chart.png";
-    QString path =
-        QFileDialog::getSaveFileName(this, "Save Chart as PNG", suggested, "PNG images (*.png)");
+    const QString suggested =
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation) + "/" +
+        tr("%1-chart.png", "the file name offered: the child's name").arg(childName_);
+    QString path = QFileDialog::getSaveFileName(this, tr("Save Chart as PNG"), suggested,
+                                                tr("PNG images (*.png)"));
     if (path.isEmpty()) {
         return false;
     }
@@ -119,9 +120,9 @@ bool ChartWindow::savePngWithDialog() {
         path += ".png";
     }
     if (const WriteOutcome saved = savePng(path); !saved) {
-        QMessageBox::warning(this, "Save Chart",
-                             notSavedText(QStringLiteral("The chart could not be saved as %1."),
-                                          path, saved.reason));
+        QMessageBox::warning(
+            this, tr("Save Chart"),
+            notSavedText(tr("The chart could not be saved as %1."), path, saved.reason));
         return false;
     }
     return true;
@@ -139,12 +140,11 @@ bool ChartWindow::printWithDialog() {
     const WriteOutcome printed =
         printWhole(printer, [&]() { return printChart(printer, data_, title()); });
     if (!printed) {
-        QMessageBox::warning(
-            this, "Print Chart",
-            printsToFile(printer)
-                ? notSavedText(QStringLiteral("The chart could not be saved as %1."),
-                               printer.outputFileName(), printed.reason)
-                : QStringLiteral("The chart could not be printed."));
+        QMessageBox::warning(this, tr("Print Chart"),
+                             printsToFile(printer)
+                                 ? notSavedText(tr("The chart could not be saved as %1."),
+                                                printer.outputFileName(), printed.reason)
+                                 : tr("The chart could not be printed."));
         return false;
     }
     return true;

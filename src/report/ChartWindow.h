@@ -19,12 +19,12 @@ enum class ChartControl : int {
 
 struct ChartButton {
     ChartControl id;
-    const char* text;
+    const char* text; // as written; shown from the catalogue
 };
 inline constexpr ChartButton chartButtons[] = {
-    {ChartControl::Print, "&Print..."},
-    {ChartControl::SavePng, "Save as P&NG..."},
-    {ChartControl::Close, "&Close"},
+    {ChartControl::Print, QT_TRANSLATE_NOOP("ChartWindow", "&Print...")},
+    {ChartControl::SavePng, QT_TRANSLATE_NOOP("ChartWindow", "Save as P&NG...")},
+    {ChartControl::Close, QT_TRANSLATE_NOOP("ChartWindow", "&Close")},
 };
 
 // The drawing area: paints the chart and describes it in words for assistive technology.

@@ -33,7 +33,7 @@ QRect rectOf(int id) {
 ConfigureDialog::ConfigureDialog(StudentRecord& student, const std::string& dataFolderText,
                                  QWidget* owner, AnswerLimitChoice* limit)
     : QDialog(owner), student_(student), limit_(limit) {
-    setUpDialogFrame(*this, "Configure Program", 400, 300);
+    setUpDialogFrame(*this, tr("Configure Program"), 400, 300);
     const ConfigureTexts texts = configureTexts(student_);
     for (const ConfigurePlace& place : configureLayout) {
         createControl(place, texts, dataFolderText);
@@ -48,20 +48,20 @@ void ConfigureDialog::createControl(const ConfigurePlace& place, const Configure
                                     const std::string& dataFolderText) {
     const int firstBox = idOf(ConfigureControl::AddSubPerMin);
     if (place.id == 0) {
-        QLabel* label = addLabel(this, QString("label %1").arg(place.text), place.text, place.rect,
-                                 Qt::AlignLeft | Qt::AlignVCenter);
+        QLabel* label = addLabel(this, QString("label %1").arg(place.text), tr(place.text),
+                                 place.rect, Qt::AlignLeft | Qt::AlignVCenter);
         if (place.room > 0) {
             fitText(label, place.room);
         }
     } else if (place.id >= firstBox && place.id < firstBox + 6) {
         const auto index = static_cast<std::size_t>(place.id - firstBox);
-        boxes_[index] = addLineEdit(this, place.id, place.text, place.rect,
+        boxes_[index] = addLineEdit(this, place.id, tr(place.text), place.rect,
                                     QString::fromStdString(texts.*boxFields[index]));
         boxes_[index]->setCursorPosition(0);
     } else if (place.id == idOf(ConfigureControl::AnswerLimit)) {
         limitBox_ = createLimitBox(place);
     } else if (place.id == idOf(ConfigureControl::DataFolder)) {
-        auto* folder = addLineEdit(this, place.id, place.text, place.rect,
+        auto* folder = addLineEdit(this, place.id, tr(place.text), place.rect,
                                    QString::fromStdString(dataFolderText));
         folder->setReadOnly(true);
         folder->setCursorPosition(0);

@@ -36,7 +36,8 @@ enum class ConfigureControl : int {
 // table and the layout test reads it too.
 struct ConfigurePlace {
     int id;           // the control number; 0 for a label
-    const char* text; // a box's accessible name, a label's or a button's text
+    const char* text; // a box's accessible name, a label's or a button's text, as written
+                      // (labels are named by it); shown from the catalogue
     QRect rect;
     int room = 0; // a label's room before the box to its right; 0: not fitted
 };
@@ -44,24 +45,43 @@ inline constexpr int perMinLabelRoom = 200 - 20 - 2;
 inline constexpr int rangeLabelRoom = 190 - 20 - 2;
 inline constexpr int limitLabelRoom = 190 - 10 - 2;
 inline constexpr ConfigurePlace configureLayout[] = {
-    {0, "Add and Sub", {10, 10, 200, 20}},
-    {0, "Number of problems per min:", {20, 30, 190, 20}, perMinLabelRoom},
-    {0, "Number Range to work with:", {20, 50, 190, 20}, rangeLabelRoom},
-    {311, "Add and Sub problems per minute", {200, 30, 40, 20}},
-    {312, "Add and Sub lowest number", {190, 50, 30, 20}},
-    {0, "thru", {225, 50, 25, 20}},
-    {313, "Add and Sub highest number", {250, 50, 30, 20}},
-    {0, "Mult and Div", {10, 90, 200, 20}},
-    {0, "Number of problems per min:", {20, 110, 190, 20}, perMinLabelRoom},
-    {0, "Number Range to work with:", {20, 130, 190, 20}, rangeLabelRoom},
-    {314, "Mult and Div problems per minute", {200, 110, 40, 20}},
-    {315, "Mult and Div lowest number", {190, 130, 30, 20}},
-    {0, "thru", {225, 130, 20, 20}},
-    {316, "Mult and Div highest number", {250, 130, 30, 20}},
-    {0, "Answer time limit:", {10, 163, 180, 22}, limitLabelRoom},
-    {317, "Answer time limit", {190, 163, 130, 22}},
-    {0, "Data Folder:", {10, 200, 80, 30}, 90 - 10 - 2},
-    {325, "Data Folder", {90, 200, 300, 25}},
+    {0, QT_TRANSLATE_NOOP("ConfigureDialog", "Add and Sub"), {10, 10, 200, 20}},
+    {0,
+     QT_TRANSLATE_NOOP("ConfigureDialog", "Number of problems per min:"),
+     {20, 30, 190, 20},
+     perMinLabelRoom},
+    {0,
+     QT_TRANSLATE_NOOP("ConfigureDialog", "Number Range to work with:"),
+     {20, 50, 190, 20},
+     rangeLabelRoom},
+    {311,
+     QT_TRANSLATE_NOOP("ConfigureDialog", "Add and Sub problems per minute"),
+     {200, 30, 40, 20}},
+    {312, QT_TRANSLATE_NOOP("ConfigureDialog", "Add and Sub lowest number"), {190, 50, 30, 20}},
+    {0, QT_TRANSLATE_NOOP("ConfigureDialog", "thru"), {225, 50, 25, 20}},
+    {313, QT_TRANSLATE_NOOP("ConfigureDialog", "Add and Sub highest number"), {250, 50, 30, 20}},
+    {0, QT_TRANSLATE_NOOP("ConfigureDialog", "Mult and Div"), {10, 90, 200, 20}},
+    {0,
+     QT_TRANSLATE_NOOP("ConfigureDialog", "Number of problems per min:"),
+     {20, 110, 190, 20},
+     perMinLabelRoom},
+    {0,
+     QT_TRANSLATE_NOOP("ConfigureDialog", "Number Range to work with:"),
+     {20, 130, 190, 20},
+     rangeLabelRoom},
+    {314,
+     QT_TRANSLATE_NOOP("ConfigureDialog", "Mult and Div problems per minute"),
+     {200, 110, 40, 20}},
+    {315, QT_TRANSLATE_NOOP("ConfigureDialog", "Mult and Div lowest number"), {190, 130, 30, 20}},
+    {0, QT_TRANSLATE_NOOP("ConfigureDialog", "thru"), {225, 130, 20, 20}},
+    {316, QT_TRANSLATE_NOOP("ConfigureDialog", "Mult and Div highest number"), {250, 130, 30, 20}},
+    {0,
+     QT_TRANSLATE_NOOP("ConfigureDialog", "Answer time limit:"),
+     {10, 163, 180, 22},
+     limitLabelRoom},
+    {317, QT_TRANSLATE_NOOP("ConfigureDialog", "Answer time limit"), {190, 163, 130, 22}},
+    {0, QT_TRANSLATE_NOOP("ConfigureDialog", "Data Folder:"), {10, 200, 80, 30}, 90 - 10 - 2},
+    {325, QT_TRANSLATE_NOOP("ConfigureDialog", "Data Folder"), {90, 200, 300, 25}},
     {1, "&Ok", {260, 260, 60, 30}},
     {2, "&Cancel", {330, 260, 60, 30}},
 };

@@ -3,6 +3,8 @@
 
 #include "common/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <string>
 
 ConfigureTexts configureTexts(const StudentRecord& student) {
@@ -17,12 +19,22 @@ ConfigureTexts configureTexts(const StudentRecord& student) {
 }
 
 namespace {
-const std::string rateMessage = "Problems per minute must be a whole number from " +
-                                std::to_string(minPerMinute) + " to " +
-                                std::to_string(maxPerMinute) + ".";
-const std::string rangeMessage = "The numbers of a range must be whole numbers from " +
-                                 std::to_string(minRangeNumber) + " to " +
-                                 std::to_string(maxRangeNumber) + ".";
+// Made when a value is refused, so they come in the language loaded by then.
+std::string rateMessage() {
+    return QCoreApplication::translate("ConfigureDialog",
+                                       "Problems per minute must be a whole number from %1 to %2.")
+        .arg(minPerMinute)
+        .arg(maxPerMinute)
+        .toStdString();
+}
+
+std::string rangeMessage() {
+    return QCoreApplication::translate(
+               "ConfigureDialog", "The numbers of a range must be whole numbers from %1 to %2.")
+        .arg(minRangeNumber)
+        .arg(maxRangeNumber)
+        .toStdString();
+}
 
 bool within(const std::string& text, int low, int high) {
     const std::int32_t value = textToNumber(text);
@@ -33,13 +45,13 @@ bool within(const std::string& text, int low, int high) {
 ConfigureProblem sectionProblem(const std::string& perMin, const std::string& low,
                                 const std::string& high, int firstBox) {
     if (!within(perMin, minPerMinute, maxPerMinute)) {
-        return {firstBox, rateMessage};
+        return {firstBox, rateMessage()};
     }
     if (!within(low, minRangeNumber, maxRangeNumber)) {
-        return {firstBox + 1, rangeMessage};
+        return {firstBox + 1, rangeMessage()};
     }
     if (!within(high, minRangeNumber, maxRangeNumber)) {
-        return {firstBox + 2, rangeMessage};
+        return {firstBox + 2, rangeMessage()};
     }
     return {};
 }

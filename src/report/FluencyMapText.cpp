@@ -32,23 +32,19 @@ QString stateMark(FactState state) {
 QString stateWord(FactState state) {
     switch (state) {
     case FactState::Known:
-        return translated("known");
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "known"));
     case FactState::Slow:
-        return translated("slow");
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "slow"));
     case FactState::NotYet:
-        return translated("not yet");
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "not yet"));
     default:
-        return translated("not tried");
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "not tried"));
     }
 }
 
 QString legendEntry(FactState state) {
     return QCoreApplication::translate("FluencyMap", "%1 %2", "a mark, then its meaning")
         .arg(stateMark(state), stateWord(state));
-}
-
-QString operationName(int operation) {
-    return QCoreApplication::translate("OperationName", opName(operation).c_str());
 }
 
 QString spokenFact(const Problem& fact) {
@@ -77,21 +73,25 @@ QString cellSpeech(const FactFluency& cell) {
     const QString seconds = secondsText(cell.lastMilliseconds);
     switch (cell.state) {
     case FactState::Known:
-        return translated("%1: known, %2 seconds").arg(fact, seconds);
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "%1: known, %2 seconds"))
+            .arg(fact, seconds);
     case FactState::Slow:
-        return translated("%1: slow, %2 seconds").arg(fact, seconds);
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "%1: slow, %2 seconds"))
+            .arg(fact, seconds);
     case FactState::NotYet:
-        return translated("%1: not yet").arg(fact);
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "%1: not yet")).arg(fact);
     default:
-        return translated("%1: not tried").arg(fact);
+        return translated(QT_TRANSLATE_NOOP("FluencyMap", "%1: not tried")).arg(fact);
     }
 }
 
 QString countLine(const FluencyGrid& grid) {
+    // The count is an int of its own: lupdate does not read a cast among the arguments.
+    const auto facts = static_cast<int>(grid.cells.size());
     return QCoreApplication::translate("FluencyMap", "%1: %2 of %n known",
                                        "the operation, then its known facts of all its facts",
-                                       static_cast<int>(grid.cells.size()))
-        .arg(operationName(grid.operation))
+                                       facts)
+        .arg(opText(grid.operation))
         .arg(grid.count(FactState::Known));
 }
 

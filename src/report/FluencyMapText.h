@@ -21,8 +21,6 @@ QString stateWord(FactState state);
 // "✓ known": a legend entry.
 QString legendEntry(FactState state);
 
-// The operation as the program names it: "Add", "Sub", "Mult", "Div".
-QString operationName(int operation);
 // "7 times 8", "11 minus 4": a fact as it is spoken.
 QString spokenFact(const Problem& fact);
 // A cell as a screen reader reads it: "7 times 8: slow, 5.9 seconds", "3 times 4: not yet",

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/FluencyMapWindow.h"
 
+#include "common/OperationKind.h"
 #include "common/PrintWhole.h"
 #include "print/QtPrintDevice.h"
 #include "print/cTPrint.h"
@@ -88,7 +89,7 @@ FluencyMapWindow::FluencyMapWindow(const StudentRecord& student, const AnswerLog
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tabs");
     for (const FluencyGrid& grid : grids_) {
-        tabs_->addTab(createTab(grid), operationName(grid.operation));
+        tabs_->addTab(createTab(grid), opText(grid.operation));
     }
     tabs_->setCurrentIndex(2); // the times tables are what most children work on
     layout->addWidget(tabs_, 1);
@@ -220,7 +221,7 @@ bool FluencyMapWindow::hasFactsToLearn() {
     if (!sheetFacts(shownGrid()).empty()) {
         return true;
     }
-    const QString name = operationName(shownGrid().operation);
+    const QString name = opText(shownGrid().operation);
     QMessageBox::information(
         this, windowTitle(),
         shownGrid().cells.empty()

@@ -21,12 +21,18 @@
 
 namespace {
 constexpr std::array<ControlRow, 6> controls = {{
-    {ControlKind::Placed, "326", "Score history", QRect(0, 0, 660, 395)},
-    {ControlKind::Option, "327", "Percent correct", QRect(150, 400, 120, 20)},
-    {ControlKind::Option, "328", "Correct / Total", QRect(150, 420, 120, 20)},
-    {ControlKind::Button, "2", "&Cancel", QRect(400, 405, 75, 30)},
-    {ControlKind::Button, "329", "C&hart", QRect(485, 405, 75, 30)},
-    {ControlKind::Button, "330", "&Fluency map", QRect(570, 405, 85, 30)},
+    {ControlKind::Placed, "326", QT_TRANSLATE_NOOP("ProgressReportWindow", "Score history"),
+     QRect(0, 0, 660, 395)},
+    {ControlKind::Option, "327", QT_TRANSLATE_NOOP("ProgressReportWindow", "Percent correct"),
+     QRect(150, 400, 120, 20)},
+    {ControlKind::Option, "328", QT_TRANSLATE_NOOP("ProgressReportWindow", "Correct / Total"),
+     QRect(150, 420, 120, 20)},
+    {ControlKind::Button, "2", QT_TRANSLATE_NOOP("ProgressReportWindow", "&Cancel"),
+     QRect(400, 405, 75, 30)},
+    {ControlKind::Button, "329", QT_TRANSLATE_NOOP("ProgressReportWindow", "C&hart"),
+     QRect(485, 405, 75, 30)},
+    {ControlKind::Button, "330", QT_TRANSLATE_NOOP("ProgressReportWindow", "&Fluency map"),
+     QRect(570, 405, 85, 30)},
 }};
 
 constexpr int columnWidth = 80;
@@ -92,21 +98,23 @@ const AnswerLogContents& ProgressReportWindow::noAnswers() {
 ProgressReportWindow::ProgressReportWindow(const StudentRecord& student, QWidget* owner,
                                            const AnswerLogContents& log)
     : QDialog(owner), student_(student), log_(log) {
-    setUpDialogFrame(*this, "Report Progress", 660, 450);
-    addControls(this, controls, [this](const ControlRow&) { return createScoreList(); });
+    setUpDialogFrame(*this, tr("Report Progress"), 660, 450);
+    addControls(this, "ProgressReportWindow", controls,
+                [this](const ControlRow&) { return createScoreList(); });
     connectControls();
     child<QRadioButton>(this, ReportControl::PercentOption)->setChecked(true);
     fillReport(ReportMode::Percent);
     // A screen reader reads the window and the table's name on arrival, not what it holds.
     const int count = scoreList_->topLevelItemCount();
-    QString summary =
-        QStringLiteral("Score history: ") +
-        (count == 0 ? QStringLiteral("no results yet")
-                    : QString::number(count) +
-                          (count == 1 ? QStringLiteral(" result") : QStringLiteral(" results")));
-    if (count > 0) {
-        summary += QStringLiteral(". ") +
-                   rowSpeech(reportCells(allResults(student_).front(), ReportMode::Percent));
+    QString summary;
+    if (count == 0) {
+        summary = tr("Score history: no results yet");
+    } else {
+        const QString first =
+            rowSpeech(reportCells(allResults(student_).front(), ReportMode::Percent));
+        //: %1 is the first result's row, "03-15-2006, Add 71.43"
+        summary = count == 1 ? tr("Score history: 1 result. %1").arg(first)
+                             : tr("Score history: %n results. %1", nullptr, count).arg(first);
     }
     ScreenReaderNotice::of(this)->say({summary});
 }

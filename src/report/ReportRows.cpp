@@ -4,10 +4,21 @@
 #include "common/NumberText.h"
 #include "common/OperationKind.h"
 
-const QStringList& reportHeadings() {
-    static const QStringList headings = {"Date", "Add ", "Sub ",    "Mult",
-                                         "Div ", "Mix ", "Add/Sub", "Mul/Div"};
-    return headings;
+#include <QCoreApplication>
+
+QStringList reportHeadings() {
+    // The headings keep the spaces that make them of a length, as the report has always shown
+    // them.
+    static const char* const headings[] = {
+        QT_TRANSLATE_NOOP("ReportRows", "Date"),    QT_TRANSLATE_NOOP("ReportRows", "Add "),
+        QT_TRANSLATE_NOOP("ReportRows", "Sub "),    QT_TRANSLATE_NOOP("ReportRows", "Mult"),
+        QT_TRANSLATE_NOOP("ReportRows", "Div "),    QT_TRANSLATE_NOOP("ReportRows", "Mix "),
+        QT_TRANSLATE_NOOP("ReportRows", "Add/Sub"), QT_TRANSLATE_NOOP("ReportRows", "Mul/Div")};
+    QStringList shown;
+    for (const char* heading : headings) {
+        shown << QCoreApplication::translate("ReportRows", heading);
+    }
+    return shown;
 }
 
 QString formatScoreDate(std::uint16_t packedDate) {
@@ -38,7 +49,8 @@ QString cellSpeech(const QStringList& cells, int column) {
     if (column == 0 || text.isEmpty()) {
         return text;
     }
-    return reportHeadings().value(column).trimmed() + " " + text;
+    return QCoreApplication::translate("ReportRows", "%1 %2", "a column's heading, then its result")
+        .arg(reportHeadings().value(column).trimmed(), text);
 }
 
 QString rowSpeech(const QStringList& cells) {

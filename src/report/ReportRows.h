@@ -16,7 +16,7 @@ enum class ReportMode {
 };
 
 // The report's column headings: "Date", then one per kind 1 to 7 ("Add ", ... "Mul/Div").
-const QStringList& reportHeadings();
+QStringList reportHeadings();
 
 // The packed date of a score record as month-day-year: "03-15-2006" for 13423, "00-00-1980"
 // for 0. Month and day get two digits, the year is 1980 plus the top seven bits. The fields

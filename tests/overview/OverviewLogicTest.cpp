@@ -3,6 +3,9 @@
 #include "overview/OverviewExport.h"
 #include "records/AnswerLog.h"
 
+#include <QCoreApplication>
+#include <QTranslator>
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -25,7 +28,37 @@ Snapshot snapshot(const std::filesystem::path& folder) {
     }
     return files;
 }
+// A catalogue that brackets every text, to tell the texts that reach it from those that must
+// stay as written.
+class BracketingTranslator : public QTranslator {
+public:
+    bool isEmpty() const override { return false; }
+    QString translate(const char*, const char* source, const char*, int) const override {
+        return QStringLiteral("[%1]").arg(QString::fromUtf8(source));
+    }
+};
 } // namespace
+
+// In another language the table's headings are translated whole, the operation's name within
+// them too, while the CSV file keeps its English headings, which spreadsheets and scripts read.
+TEST(Overview, TheCsvKeepsItsEnglishHeadingsInAnyLanguage) {
+    int argc = 1;
+    char name[] = "test";
+    char* argv[] = {name};
+    QCoreApplication app(argc, argv);
+    BracketingTranslator brackets;
+    ASSERT_TRUE(QCoreApplication::installTranslator(&brackets));
+    const QStringList shown = overviewHeadings();
+    const QByteArray csv = overviewCsv({});
+    QCoreApplication::removeTranslator(&brackets);
+
+    EXPECT_EQ(shown.value(0), "[Child]");
+    EXPECT_EQ(shown.value(4), "[[Add] latest]");
+    EXPECT_EQ(shown.value(firstKnownColumn), "[[Add] known]");
+    EXPECT_EQ(csv, overviewFileHeadings().join(',').toUtf8() + "\r\n");
+    EXPECT_TRUE(csv.startsWith("Child,Tests,First test,Last test,Add latest,Add best,Sub latest,"));
+    EXPECT_TRUE(csv.contains(",Mult/Div best,Note,Add known,"));
+}
 
 // Every child file is read, none skipped (the rows are the window test's export): damaged and
 // unreadable ones say so, and the folder is exactly as it was afterwards.
