@@ -67,7 +67,7 @@
     <message>
         <source>%1.</source>
         <extracomment>one sentence of the chart&apos;s description</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1.</translation>
     </message>
     <message>
         <source>1 test without a date, drawn on the day of the test before.</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Drucken...</translation>
     </message>
     <message>
         <source>Save as P&amp;NG...</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -1145,7 +1145,7 @@ Bitte gib deinen Namen noch einmal ein.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Drucken...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
@@ -1153,7 +1153,7 @@ Bitte gib deinen Namen noch einmal ein.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -1256,7 +1256,7 @@ Bitte gib deinen Namen noch einmal ein.</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1: %2 {1,?}</translation>
     </message>
     <message>
         <source>You learned %1 today!</source>
@@ -1273,7 +1273,7 @@ Bitte gib deinen Namen noch einmal ein.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Stopp</translation>
     </message>
     <message>
         <source>Space --&gt; Answer</source>
@@ -1316,11 +1316,11 @@ Bitte gib deinen Namen noch einmal ein.</translation>
     <name>PrintTestDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Plus</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Minus</translation>
     </message>
     <message>
         <source>Mul</source>
@@ -1328,15 +1328,15 @@ Bitte gib deinen Namen noch einmal ein.</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Geteilt</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gemischt</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Plus/Minus</translation>
     </message>
     <message>
         <source>Mul/Div</source>
@@ -1360,11 +1360,11 @@ Bitte gib deinen Namen noch einmal ein.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Print Test Pages</source>
@@ -1407,7 +1407,7 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Abbrechen</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
@@ -1467,7 +1467,7 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mal</translation>
     </message>
     <message>
         <source>Div </source>
@@ -1479,7 +1479,7 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Plus/Minus</translation>
     </message>
     <message>
         <source>Mul/Div</source>
@@ -1488,7 +1488,7 @@ Choose one from the list.</source>
     <message>
         <source>%1 %2</source>
         <comment>a column&apos;s heading, then its result</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1587,11 +1587,11 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Plus</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Minus</translation>
     </message>
     <message>
         <source>Mul</source>
@@ -1599,15 +1599,15 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Geteilt</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Gemischt</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Plus/Minus</translation>
     </message>
     <message>
         <source>Mul/Div</source>
@@ -1875,7 +1875,7 @@ Du kannst schreibgeschützt öffnen (die Ergebnisse werden aufbewahrt und gespei
     </message>
     <message>
         <source>Math Test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Rechentest</translation>
     </message>
 </context>
 <context>

@@ -67,7 +67,7 @@
     <message>
         <source>%1.</source>
         <extracomment>one sentence of the chart&apos;s description</extracomment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1.</translation>
     </message>
     <message>
         <source>1 test without a date, drawn on the day of the test before.</source>
@@ -152,7 +152,7 @@
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Save as P&amp;NG...</source>
@@ -160,7 +160,7 @@
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -171,7 +171,7 @@
     </message>
     <message>
         <source>The answer log %1 cannot be read whole: %2</source>
-        <translation>Le journal des réponses %1 ne peut pas être lu en entier : %2</translation>
+        <translation>Le journal des réponses %1 ne peut pas être lu en entier&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -196,7 +196,7 @@
 %2
 
 They are kept as they are and joined later.</source>
-        <translation>Des réponses de %1 venant d&apos;un autre ordinateur n&apos;ont pas encore pu être ajoutées aux autres :
+        <translation>Des réponses de %1 venant d&apos;un autre ordinateur n&apos;ont pas encore pu être ajoutées aux autres&#xa0;:
 %2
 
 Elles sont gardées telles quelles et seront ajoutées plus tard.</translation>
@@ -215,7 +215,7 @@ You can practise, and test results are saved as always, but the fluency map will
 %2
 (%3)
 
-Tu peux t&apos;entraîner, et les résultats des tests sont enregistrés comme d&apos;habitude, mais la carte des automatismes ne montrera pas les réponses d&apos;aujourd&apos;hui. Le fichier n&apos;est pas modifié ; demande à un adulte de le regarder.</translation>
+Tu peux t&apos;entraîner, et les résultats des tests sont enregistrés comme d&apos;habitude, mais la carte des automatismes ne montrera pas les réponses d&apos;aujourd&apos;hui. Le fichier n&apos;est pas modifié&#xa0;; demande à un adulte de le regarder.</translation>
     </message>
     <message>
         <source>Results not kept</source>
@@ -245,9 +245,9 @@ Nothing is lost: the oldest results move to
 where the report and the chart still show them.</source>
         <translation>%1 a maintenant plus de %2 résultats, le maximum que peut contenir le fichier d&apos;un enfant.
 
-Rien n&apos;est perdu : les résultats les plus anciens sont déplacés dans
+Rien n&apos;est perdu&#xa0;: les résultats les plus anciens sont déplacés dans
 %3
-où la fenêtre « Résultats » et son graphique les montrent toujours.</translation>
+où la fenêtre «&#xa0;Résultats&#xa0;» et son graphique les montrent toujours.</translation>
     </message>
     <message>
         <source>Nothing can be saved</source>
@@ -275,7 +275,7 @@ Tu peux t&apos;entraîner, mais aucun résultat ne sera gardé. Demande à un ad
 Replace it with the highest Test ID printed now, %2?</source>
         <translation>%1
 
-Le remplacer par un fichier neuf contenant le plus grand numéro de test imprimé à ce jour (%2) ?</translation>
+Le remplacer par un fichier neuf contenant le plus grand numéro de test imprimé à ce jour (%2)&#xa0;?</translation>
     </message>
     <message>
         <source>The highest Test ID could not be saved in
@@ -287,7 +287,7 @@ Le remplacer par un fichier neuf contenant le plus grand numéro de test imprim�
     </message>
     <message>
         <source>Data has changed... Save it before quiting?</source>
-        <translation>Des données ont changé… Les enregistrer avant de quitter ?</translation>
+        <translation>Des données ont changé… Les enregistrer avant de quitter&#xa0;?</translation>
     </message>
     <message>
         <source>The results of %1 are kept in
@@ -301,11 +301,11 @@ Ils seront enregistrés dans le fichier de %1 la prochaine fois que %1 ouvrira T
     </message>
     <message>
         <source>Close to quit now (the results are kept and offered again when %1 next opens Tallyburrow)</source>
-        <translation>« Fermer » pour quitter tout de suite (les résultats sont gardés et proposés à nouveau quand %1 ouvrira Tallyburrow)</translation>
+        <translation>«&#xa0;Fermer&#xa0;» pour quitter tout de suite (les résultats sont gardés et proposés à nouveau quand %1 ouvrira Tallyburrow)</translation>
     </message>
     <message>
         <source>Discard to quit without saving</source>
-        <translation>« Ne pas tenir compte » pour quitter sans enregistrer</translation>
+        <translation>«&#xa0;Ne pas tenir compte&#xa0;» pour quitter sans enregistrer</translation>
     </message>
     <message>
         <source>The results of %1 could not be saved in
@@ -317,7 +317,7 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
 %2
 (%3)
 
-« Réessayer » pour essayer encore, %4, ou « Annuler » pour laisser le programme ouvert.</translation>
+«&#xa0;Réessayer&#xa0;» pour essayer encore, %4, ou «&#xa0;Annuler&#xa0;» pour laisser le programme ouvert.</translation>
     </message>
 </context>
 <context>
@@ -483,7 +483,7 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     <name>FindDialog</name>
     <message>
         <source>Enter text: </source>
-        <translation>Texte : </translation>
+        <translation>Texte&#xa0;: </translation>
     </message>
     <message>
         <source>Text to find</source>
@@ -585,7 +585,7 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
     <message>
         <source>Known: right twice in a row, each time within %1 seconds.</source>
-        <translation>Connu : juste deux fois de suite, chaque fois en moins de %1 secondes.</translation>
+        <translation>Connu&#xa0;: juste deux fois de suite, chaque fois en moins de %1 secondes.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
@@ -617,11 +617,11 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
     <message>
         <source>The child&apos;s number range holds no %1 facts.</source>
-        <translation>La plage de nombres de l&apos;enfant ne contient aucun calcul « %1 ».</translation>
+        <translation>La plage de nombres de l&apos;enfant ne contient aucun calcul «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>Every %1 fact in the child&apos;s number range is known: there is nothing left to practise on paper.</source>
-        <translation>Tous les calculs « %1 » de la plage de nombres de l&apos;enfant sont connus : il ne reste rien à travailler sur papier.</translation>
+        <translation>Tous les calculs «&#xa0;%1&#xa0;» de la plage de nombres de l&apos;enfant sont connus&#xa0;: il ne reste rien à travailler sur papier.</translation>
     </message>
 </context>
 <context>
@@ -632,11 +632,11 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
     <message>
         <source>%1 is selected</source>
-        <translation>Sélection : %1</translation>
+        <translation>Sélection&#xa0;: %1</translation>
     </message>
     <message>
         <source>Greetings - Glad you&apos;re here</source>
-        <translation>Bonjour ! Content de te voir</translation>
+        <translation>Bonjour&#xa0;! Content de te voir</translation>
     </message>
     <message>
         <source>Please give me your name...</source>
@@ -644,7 +644,7 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
     <message>
         <source>I am a new kid here, and my name is:</source>
-        <translation>Je viens d&apos;arriver et je m&apos;appelle :</translation>
+        <translation>Je viens d&apos;arriver et je m&apos;appelle&#xa0;:</translation>
     </message>
     <message>
         <source>Click Ok and then one of the three mode buttons in the top toolbar... [Learn-Drill-Test]</source>
@@ -778,7 +778,7 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>Learn for this number:</source>
-        <translation>Table à apprendre :</translation>
+        <translation>Table à apprendre&#xa0;:</translation>
     </message>
     <message>
         <source>Learn for this number</source>
@@ -786,7 +786,7 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>Choose a math function:</source>
-        <translation>Choisis une opération :</translation>
+        <translation>Choisis une opération&#xa0;:</translation>
     </message>
     <message>
         <source>Show all answers</source>
@@ -853,7 +853,7 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>Happy face: well done</source>
-        <translation>Visage souriant : bravo !</translation>
+        <translation>Visage souriant&#xa0;: bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Time used</source>
@@ -896,7 +896,7 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>Amount of time (mins):</source>
-        <translation>Durée (min) :</translation>
+        <translation>Durée (min)&#xa0;:</translation>
     </message>
     <message>
         <source>Amount of time in minutes</source>
@@ -904,7 +904,7 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>Choose one to test:</source>
-        <translation>Choisis ton test :</translation>
+        <translation>Choisis ton test&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
@@ -1145,7 +1145,7 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
@@ -1153,14 +1153,14 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Fermer</translation>
     </message>
 </context>
 <context>
     <name>PendingPdf</name>
     <message>
         <source>the PDF could not be written whole; the disk may be full, or the printer failed</source>
-        <translation>le PDF n&apos;a pas pu être écrit en entier ; le disque est peut-être plein, ou l&apos;imprimante a échoué</translation>
+        <translation>le PDF n&apos;a pas pu être écrit en entier&#xa0;; le disque est peut-être plein, ou l&apos;imprimante a échoué</translation>
     </message>
 </context>
 <context>
@@ -1256,7 +1256,7 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1&#xa0;: %2 {1,?}</translation>
     </message>
     <message>
         <source>You learned %1 today!</source>
@@ -1273,7 +1273,7 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Arrêter</translation>
     </message>
     <message>
         <source>Space --&gt; Answer</source>
@@ -1316,11 +1316,11 @@ Tape à nouveau ton prénom.</translation>
     <name>PrintTestDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Addition</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Soustraction</translation>
     </message>
     <message>
         <source>Mul</source>
@@ -1328,15 +1328,15 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Division</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mélange</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Add/Sous</translation>
     </message>
     <message>
         <source>Mul/Div</source>
@@ -1360,11 +1360,11 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Annuler</translation>
     </message>
     <message>
         <source>Print Test Pages</source>
@@ -1388,7 +1388,7 @@ Choose one from the list.</source>
     <message>
         <source>Number of problems =%1</source>
         <extracomment>%1 is the count with a blank before it (&quot; 120&quot;)</extracomment>
-        <translation>Nombre de calculs :%1</translation>
+        <translation>Nombre de calculs&#xa0;:%1</translation>
     </message>
 </context>
 <context>
@@ -1407,7 +1407,7 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">&amp;Annuler</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
@@ -1467,7 +1467,7 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Multiplication</translation>
     </message>
     <message>
         <source>Div </source>
@@ -1479,7 +1479,7 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Add/Sous</translation>
     </message>
     <message>
         <source>Mul/Div</source>
@@ -1488,7 +1488,7 @@ Choose one from the list.</source>
     <message>
         <source>%1 %2</source>
         <comment>a column&apos;s heading, then its result</comment>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1499,7 +1499,7 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>the archive %1 cannot be read: %2</source>
-        <translation>l&apos;archive %1 ne peut pas être lue : %2</translation>
+        <translation>l&apos;archive %1 ne peut pas être lue&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1513,7 +1513,7 @@ Choose one from the list.</source>
         <source>Percent correct = %1
 %2 Correct out of%3</source>
         <extracomment>%2 and %3 are counts with a blank before each (&quot; 17&quot;, &quot; 20&quot;)</extracomment>
-        <translation>Réussite : %1 %
+        <translation>Réussite&#xa0;: %1&#xa0;%
 %2 bonnes réponses sur%3</translation>
     </message>
 </context>
@@ -1521,7 +1521,7 @@ Choose one from the list.</source>
     <name>ResultsWindow</name>
     <message>
         <source>Problems with wrong answers:</source>
-        <translation>Calculs à revoir :</translation>
+        <translation>Calculs à revoir&#xa0;:</translation>
     </message>
     <message>
         <source>Problems with wrong answers</source>
@@ -1529,7 +1529,7 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>Ans:</source>
-        <translation>Rép. :</translation>
+        <translation>Rép.&#xa0;:</translation>
     </message>
     <message>
         <source>Correct answer</source>
@@ -1545,7 +1545,7 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>First: %1, correct answer %2</source>
-        <translation>Premier calcul : %1, bonne réponse : %2</translation>
+        <translation>Premier calcul&#xa0;: %1, bonne réponse&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1587,11 +1587,11 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Addition</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Soustraction</translation>
     </message>
     <message>
         <source>Mul</source>
@@ -1599,15 +1599,15 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Division</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Mélange</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Add/Sous</translation>
     </message>
     <message>
         <source>Mul/Div</source>
@@ -1622,7 +1622,7 @@ Choose one from the list.</source>
     </message>
     <message>
         <source>%1: %2</source>
-        <translation>%1 : %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1649,7 +1649,7 @@ mais ne peuvent pas être lus (%3). Le fichier n&apos;est pas modifié.</transla
     </message>
     <message>
         <source>the last Learn choice</source>
-        <translation>le dernier choix dans « Apprendre »</translation>
+        <translation>le dernier choix dans «&#xa0;Apprendre&#xa0;»</translation>
     </message>
     <message>
         <source>Tallyburrow was closed before these results of %1 were saved:
@@ -1658,12 +1658,12 @@ mais ne peuvent pas être lus (%3). Le fichier n&apos;est pas modifié.</transla
 
 They are from the session that began on %3 at %4 on the computer %5.
 Keep them in %1&apos;s file?</source>
-        <translation>Tallyburrow a été fermé avant l&apos;enregistrement de ces résultats de %1 :
+        <translation>Tallyburrow a été fermé avant l&apos;enregistrement de ces résultats de %1&#xa0;:
 
 %2
 
 Ils viennent de la séance commencée le %3 à %4 sur l&apos;ordinateur %5.
-Les garder dans le fichier de %1 ?</translation>
+Les garder dans le fichier de %1&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -1682,7 +1682,7 @@ It holds the highest Test ID printed so far, so new test pages may repeat an ear
 %1
 ne peut pas être lu (%2).
 
-Il garde le plus grand numéro de test imprimé jusqu&apos;ici : les nouvelles pages de test risquent donc de reprendre un numéro déjà utilisé. Le fichier n&apos;est pas modifié.</translation>
+Il garde le plus grand numéro de test imprimé jusqu&apos;ici&#xa0;: les nouvelles pages de test risquent donc de reprendre un numéro déjà utilisé. Le fichier n&apos;est pas modifié.</translation>
     </message>
 </context>
 <context>
@@ -1697,11 +1697,11 @@ Il garde le plus grand numéro de test imprimé jusqu&apos;ici : les nouvelles 
     </message>
     <message>
         <source>the file is cut short: %1 of %2 results could be read</source>
-        <translation>le fichier est incomplet : %1 résultats sur %2 ont pu être lus</translation>
+        <translation>le fichier est incomplet&#xa0;: %1 résultats sur %2 ont pu être lus</translation>
     </message>
     <message>
         <source>its first bytes are not those of a Tallyburrow child file; %1 results behind them could be read</source>
-        <translation>son début n&apos;est pas celui d&apos;un fichier d&apos;enfant Tallyburrow ; %1 résultats ont pu être lus à la suite</translation>
+        <translation>son début n&apos;est pas celui d&apos;un fichier d&apos;enfant Tallyburrow&#xa0;; %1 résultats ont pu être lus à la suite</translation>
     </message>
     <message>
         <source>it is not a Tallyburrow child file</source>
@@ -1716,7 +1716,7 @@ Il garde le plus grand numéro de test imprimé jusqu&apos;ici : les nouvelles 
     </message>
     <message>
         <source>A name cannot contain any of these characters: / \ : * ? &quot; &lt; &gt; |</source>
-        <translation>Un prénom ne peut contenir aucun de ces caractères : / \ : * ? &quot; &lt; &gt; |</translation>
+        <translation>Un prénom ne peut contenir aucun de ces caractères&#xa0;: / \ : * ? &quot; &lt; &gt; |</translation>
     </message>
     <message>
         <source>This name is too long. Please type a shorter name.</source>
@@ -1767,7 +1767,7 @@ Ils seront enregistrés en quittant, ou proposés à nouveau la prochaine fois.<
     </message>
     <message>
         <source>The other copy&apos;s lock could not be taken over: the results are kept and saved once it has closed.</source>
-        <translation>Le verrou de l&apos;autre exemplaire n&apos;a pas pu être repris : les résultats sont gardés et seront enregistrés dès qu&apos;il sera fermé.</translation>
+        <translation>Le verrou de l&apos;autre exemplaire n&apos;a pas pu être repris&#xa0;: les résultats sont gardés et seront enregistrés dès qu&apos;il sera fermé.</translation>
     </message>
 </context>
 <context>
@@ -1794,7 +1794,7 @@ Ils seront enregistrés en quittant, ou proposés à nouveau la prochaine fois.<
     </message>
     <message>
         <source>the lock file %1: %2</source>
-        <translation>le fichier de verrou %1 : %2</translation>
+        <translation>le fichier de verrou %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Already open</source>
@@ -1810,7 +1810,7 @@ Ils seront enregistrés en quittant, ou proposés à nouveau la prochaine fois.<
 (%3)
 
 The file is left as it is. You can go on without saving in it (today&apos;s results are kept beside it, and added once it can be read), or choose another name.</source>
-        <translation>Les résultats de %1 ne peuvent pas être ouverts :
+        <translation>Les résultats de %1 ne peuvent pas être ouverts&#xa0;:
 %2
 (%3)
 
@@ -1844,7 +1844,7 @@ Vous pouvez l&apos;ouvrir en lecture seule (les résultats sont gardés et enreg
     </message>
     <message>
         <source>If no copy of Tallyburrow has %1 open any more (the other computer was switched off, say), you can take it over.</source>
-        <translation>Si plus aucun exemplaire de Tallyburrow n&apos;a le fichier de %1 ouvert (l&apos;autre ordinateur a été éteint, par exemple), vous pouvez le reprendre : choisissez « Reprendre ».</translation>
+        <translation>Si plus aucun exemplaire de Tallyburrow n&apos;a le fichier de %1 ouvert (l&apos;autre ordinateur a été éteint, par exemple), vous pouvez le reprendre&#xa0;: choisissez «&#xa0;Reprendre&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1875,7 +1875,7 @@ Vous pouvez l&apos;ouvrir en lecture seule (les résultats sont gardés et enreg
     </message>
     <message>
         <source>Math Test</source>
-        <translation type="unfinished"></translation>
+        <translation type="unfinished">Test de calcul</translation>
     </message>
 </context>
 <context>
