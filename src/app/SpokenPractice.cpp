@@ -3,6 +3,8 @@
 
 #include "practice/PracticeTexts.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 
@@ -17,45 +19,44 @@ std::string trimmed(const std::string& text) {
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-// "Test Mode - Add  (3 correct out of 4)": the part before the count, and the count.
-std::pair<std::string, std::string> splitTitle(const std::string& title) {
-    const auto open = title.find('(');
-    const auto close = title.rfind(')');
-    if (open == std::string::npos || close == std::string::npos || close < open) {
-        return {trimmed(title), ""};
-    }
-    return {trimmed(title.substr(0, open)), title.substr(open + 1, close - open - 1)};
+std::string said(const char* text) {
+    return QCoreApplication::translate("SpokenPractice", text).toStdString();
 }
 
-// A new title is said whole; where only the count changes, the count alone. Drill shows its
-// count in place of its title after a right answer; the title coming back is not news.
-std::string spokenTitle(const std::string& before, const std::string& after) {
-    const auto [head, count] = splitTitle(after);
-    const auto [headBefore, countBefore] = splitTitle(before);
-    if (head == headBefore && !count.empty()) {
-        return count;
+// A new title is said whole; where only the counts of the same run change, the counts alone.
+// Drill shows its counts in place of its title after a right answer; the title coming back is
+// not news.
+std::string titleChange(const TitleLine& before, const TitleLine& after) {
+    using Kind = TitleLine::Kind;
+    const bool sameRun = before.kind == after.kind && before.operation == after.operation &&
+                         before.learnNumber == after.learnNumber;
+    if (sameRun && (after.kind == Kind::Count || after.kind == Kind::Test)) {
+        return spokenCounts(after);
     }
-    if (headBefore.empty() && !countBefore.empty() && count.empty()) {
+    if (before.kind == Kind::Count && after.kind == Kind::Drill) {
         return "";
     }
-    return head.empty() ? count : count.empty() ? head : head + ", " + count;
+    return spokenTitle(after);
 }
 
 std::string instruction(const PracticeView& view) {
     if (!view.nextVisible) {
         return "";
     }
-    if (view.nextText == PracticeText::begin) {
-        return "Press Enter to begin";
+    switch (view.nextStep) {
+    case NextStep::Begin:
+        return said(QT_TRANSLATE_NOOP("SpokenPractice", "Press Enter to begin"));
+    case NextStep::Stop:
+        return said(QT_TRANSLATE_NOOP("SpokenPractice", "Press Enter to stop"));
+    default:
+        return "";
     }
-    if (view.nextText == PracticeText::stop) {
-        return "Press Enter to stop";
-    }
-    return "";
 }
 
 std::string seconds(int count) {
-    return std::to_string(count) + (count == 1 ? " second" : " seconds");
+    return (count == 1 ? QCoreApplication::translate("SpokenPractice", "1 second")
+                       : QCoreApplication::translate("SpokenPractice", "%1 seconds").arg(count))
+        .toStdString();
 }
 } // namespace
 
@@ -68,11 +69,11 @@ std::vector<std::string> spokenChanges(const PracticeView& before, const Practic
         }
     };
     // "Time:" only labels the time bar; the bar is said by its own notices.
-    if (after.status != before.status && after.status != PracticeText::time) {
+    if (after.status != before.status && after.statusNote != StatusNote::Time) {
         say(trimmed(after.status));
     }
     if (after.title != before.title && !after.title.empty()) {
-        say(spokenTitle(before.title, after.title));
+        say(titleChange(before.titleLine, after.titleLine));
     }
     const std::string wasInstruction = instruction(before);
     if (instruction(after) != wasInstruction) {
@@ -93,12 +94,17 @@ std::string answerLabelName(const PracticeView& view) {
         return view.spokenProblem;
     }
     const std::string key = instruction(view);
-    return key.empty() ? "Answer" : "Answer: " + key;
+    return key.empty() ? said(QT_TRANSLATE_NOOP("SpokenPractice", "Answer"))
+                       : QCoreApplication::translate("SpokenPractice", "Answer: %1")
+                             .arg(QString::fromStdString(key))
+                             .toStdString();
 }
 
 std::string timeBarName(int usedSeconds, int limitSeconds) {
-    return "Time used: " + seconds(std::max(usedSeconds, 0)) + " of " +
-           std::to_string(std::max(limitSeconds, 0));
+    return QCoreApplication::translate("SpokenPractice", "Time used: %1 of %2")
+        .arg(QString::fromStdString(seconds(std::max(usedSeconds, 0))))
+        .arg(std::max(limitSeconds, 0))
+        .toStdString();
 }
 
 std::string timeLeftNotice(int limitSeconds, int beforeSeconds, int afterSeconds) {
@@ -111,13 +117,18 @@ std::string timeLeftNotice(int limitSeconds, int beforeSeconds, int afterSeconds
     }
     for (auto mark = lastMarks.rbegin(); mark != lastMarks.rend(); ++mark) {
         if (leftAfter <= *mark && *mark < leftBefore) {
-            return seconds(*mark) + " left";
+            return QCoreApplication::translate("SpokenPractice", "%1 left")
+                .arg(QString::fromStdString(seconds(*mark)))
+                .toStdString();
         }
     }
     const int minutesLeft = (leftAfter + secondsPerMinute - 1) / secondsPerMinute;
     const int mark = minutesLeft * secondsPerMinute;
     if (mark < limitSeconds && leftAfter <= mark && mark < leftBefore) {
-        return std::to_string(minutesLeft) + (minutesLeft == 1 ? " minute left" : " minutes left");
+        return (minutesLeft == 1 ? QCoreApplication::translate("SpokenPractice", "1 minute left")
+                                 : QCoreApplication::translate("SpokenPractice", "%1 minutes left")
+                                       .arg(minutesLeft))
+            .toStdString();
     }
     return "";
 }

@@ -9,32 +9,6 @@
 #include <string>
 #include <vector>
 
-// What the instruction button offers.
-enum class NextStep : int { None, Begin, Next, Stop };
-
-// What the status line tells. The fact practice's notes: Slow and Wrong with the answer
-// shown, FactsOver with the facts learned; the typing check's: TypeTheNumber, TypingDone.
-enum class StatusNote : int {
-    None,
-    Correct,
-    Time,
-    Slow,
-    Wrong,
-    FactsOver,
-    TypeTheNumber,
-    TypingDone
-};
-
-// The title line: the run's own title, or the counts of a drill.
-struct TitleLine {
-    enum class Kind : int { None, Learn, Drill, Count, Test, Facts, TypingCheck };
-    Kind kind = Kind::None;
-    int operation = 0; // the OperationKind of the run
-    int learnNumber = 0;
-    int correct = 0;
-    int asked = 0;
-};
-
 // The practice area in the program's own terms: the problem, the answers, what each
 // control offers. The sessions change it; drawPractice makes the texts from it.
 struct PracticeScreen {

@@ -215,13 +215,16 @@ PracticeView drawPractice(const PracticeScreen& screen) {
     view.answerBoxVisible = screen.boxVisible;
     view.answerBoxEnabled = screen.boxEnabled;
     view.nextText = nextStepText(screen.nextStep);
+    view.nextStep = screen.nextStep;
     view.nextVisible = screen.nextVisible;
     view.showAnswerText = screen.answerKeyOffered ? translated(PracticeText::showAnswer) : "";
     view.showAnswerVisible = screen.answerKeyVisible;
     view.happyVisible = screen.happy;
     view.status = statusText(screen);
+    view.statusNote = screen.status;
     view.statusRoom = screen.statusRoom;
     view.title = titleText(screen.title);
+    view.titleLine = screen.title;
     view.timeBarShown = screen.timeBarShown;
     view.timeBarMaximum = screen.testSeconds;
     view.timeBarPosition = screen.secondsElapsed;
@@ -231,4 +234,29 @@ PracticeView drawPractice(const PracticeScreen& screen) {
     view.focusMoves = screen.focusMoves;
     view.defaultLook = screen.defaultLook;
     return view;
+}
+
+std::string spokenCounts(const TitleLine& title) {
+    return QCoreApplication::translate("PracticeText", "%1 correct out of %2")
+        .arg(plain(title.correct), plain(title.asked))
+        .toStdString();
+}
+
+std::string spokenTitle(const TitleLine& title) {
+    switch (title.kind) {
+    case TitleLine::Kind::Learn:
+        return QCoreApplication::translate("PracticeText", "Learning for number %1, %2")
+            .arg(plain(title.learnNumber), opText(title.operation))
+            .toStdString();
+    case TitleLine::Kind::Test:
+        return QCoreApplication::translate("PracticeText", "Test Mode - %1, %2 correct out of %3")
+            .arg(opText(title.operation), plain(title.correct), plain(title.asked))
+            .toStdString();
+    case TitleLine::Kind::Count:
+        return spokenCounts(title);
+    case TitleLine::Kind::None:
+        return "";
+    default:
+        return QString::fromStdString(titleText(title)).trimmed().toStdString();
+    }
 }

@@ -41,6 +41,10 @@ std::string drillTitle(int kind);
 std::string countLine(int correctCount, int askedCount);
 // "Test Mode - Add  (3 correct out of 4)"
 std::string testTitle(int kind, int correctCount, int askedCount);
+// The title line as a screen reader says it: the whole title ("Learning for number 7, Mult",
+// "Test Mode - Add, 3 correct out of 4"), or the counts alone ("3 correct out of 4").
+std::string spokenTitle(const TitleLine& title);
+std::string spokenCounts(const TitleLine& title);
 // CR LF "  Correct answer is: " " 14"
 std::string wrongAnswerBody(int answer);
 // " 7  x  8  =  54" and " 56"

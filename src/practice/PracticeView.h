@@ -20,6 +20,32 @@ enum class PracticeFocus : int { AnswerBox, AnswerLabel, Learn, Report };
 // ("You learned 12 x 12, 11 x 12, 12 x 11 and 10 x 12 today!"): up to the instruction buttons.
 enum class StatusRoom : int { AsBuilt, Wide, Narrow, Long };
 
+// What the instruction button offers.
+enum class NextStep : int { None, Begin, Next, Stop };
+
+// What the status line tells. The fact practice's notes: Slow and Wrong with the answer
+// shown, FactsOver with the facts learned; the typing check's: TypeTheNumber, TypingDone.
+enum class StatusNote : int {
+    None,
+    Correct,
+    Time,
+    Slow,
+    Wrong,
+    FactsOver,
+    TypeTheNumber,
+    TypingDone
+};
+
+// The title line: the run's own title, or the counts of a drill.
+struct TitleLine {
+    enum class Kind : int { None, Learn, Drill, Count, Test, Facts, TypingCheck };
+    Kind kind = Kind::None;
+    int operation = 0; // the OperationKind of the run
+    int learnNumber = 0;
+    int correct = 0;
+    int asked = 0;
+};
+
 // Everything the practice area shows, as texts and states of its controls. The main window draws
 // it as it stands after each call into the engine.
 struct PracticeView {
@@ -33,13 +59,16 @@ struct PracticeView {
     bool answerBoxVisible = false;
     bool answerBoxEnabled = true;
     std::string nextText;
+    NextStep nextStep = NextStep::None; // what nextText offers
     bool nextVisible = false;
     std::string showAnswerText;
     bool showAnswerVisible = false;
     bool happyVisible = false;
     std::string status;
+    StatusNote statusNote = StatusNote::None; // what status tells
     StatusRoom statusRoom = StatusRoom::AsBuilt;
     std::string title;
+    TitleLine titleLine; // what title shows
 
     bool timeBarShown = false;
     int timeBarMaximum = 0;

@@ -6,13 +6,18 @@
 #include <gtest/gtest.h>
 
 namespace {
-PracticeView problem(const std::string& spoken, const std::string& title = "") {
+using K = TitleLine::Kind;
+
+// The title's text only tells that it changed; what is said comes from its state.
+PracticeView problem(const std::string& spoken, TitleLine title = {}) {
     PracticeView view;
     view.spokenProblem = spoken;
     view.answerBoxVisible = true;
     view.nextVisible = true;
     view.nextText = PracticeText::next;
-    view.title = title;
+    view.nextStep = NextStep::Next;
+    view.titleLine = title;
+    view.title = spokenTitle(title);
     return view;
 }
 
@@ -23,27 +28,32 @@ PracticeView with(PracticeView view, void (*change)(PracticeView&)) {
 } // namespace
 
 TEST(SpokenPractice, SaysWhatChangedOnScreenOnce) {
-    const PracticeView learn = problem("7 times 2 equals", "Learning for number 7  (Mult)");
+    const PracticeView learn = problem("7 times 2 equals", {K::Learn, 3, 7, 0, 0});
     const PracticeView right = with(learn, [](PracticeView& v) {
         v.status = PracticeText::correct;
         v.happyVisible = true;
     });
-    const PracticeView test = problem("3 plus 4 equals", "Test Mode - Add  (2 correct out of 3)");
-    const PracticeView drill = problem("2 minus 1 equals", "Drill Mode - Sub");
+    const PracticeView test = problem("3 plus 4 equals", {K::Test, 1, 0, 2, 3});
+    const PracticeView drill = problem("2 minus 1 equals", {K::Drill, 2, 0, 0, 0});
     const PracticeView drillCount = with(drill, [](PracticeView& v) {
+        v.titleLine = {K::Count, 2, 0, 1, 1};
         v.title = "  (1 correct out of 1)";
         v.status = PracticeText::correct;
     });
     const PracticeView waiting = with(PracticeView{}, [](PracticeView& v) {
         v.nextVisible = true;
         v.nextText = PracticeText::begin;
+        v.nextStep = NextStep::Begin;
     });
     const PracticeView shown = with(learn, [](PracticeView& v) {
         v.answerLabel = "14";
         v.spokenProblem = "7 times 2 equals 14";
         v.answerBoxVisible = false;
     });
-    const PracticeView timeOn = with(test, [](PracticeView& v) { v.status = PracticeText::time; });
+    const PracticeView timeOn = with(test, [](PracticeView& v) {
+        v.status = PracticeText::time;
+        v.statusNote = StatusNote::Time;
+    });
     struct Case {
         const char* what;
         PracticeView before, after;
@@ -55,13 +65,13 @@ TEST(SpokenPractice, SaysWhatChangedOnScreenOnce) {
         {"a right answer", learn, right, false, {"Correct answer - very good..."}},
         {"the next problem",
          right,
-         problem("7 times 3 equals", learn.title),
+         problem("7 times 3 equals", learn.titleLine),
          false,
          {"7 times 3 equals"}},
         {"the focus reads the problem", waiting, learn, true, {"Learning for number 7, Mult"}},
         {"a new score and problem",
          test,
-         problem("5 plus 1 equals", "Test Mode - Add  (3 correct out of 4)"),
+         problem("5 plus 1 equals", {K::Test, 1, 0, 3, 4}),
          false,
          {"3 correct out of 4", "5 plus 1 equals"}},
         {"Time: labels the bar", test, timeOn, false, {}},
@@ -72,10 +82,15 @@ TEST(SpokenPractice, SaysWhatChangedOnScreenOnce) {
          {"Correct answer - very good...", "1 correct out of 1"}},
         {"the drill title back",
          drillCount,
-         problem("4 minus 2 equals", drill.title),
+         problem("4 minus 2 equals", drill.titleLine),
          false,
          {"4 minus 2 equals"}},
         {"waiting to begin", PracticeView{}, waiting, false, {"Press Enter to begin"}},
+        {"a new test",
+         learn,
+         test,
+         false,
+         {"Test Mode - Add, 2 correct out of 3", "3 plus 4 equals"}},
         {"an answer shown", learn, shown, false, {}},
     };
     for (const Case& c : cases) {
@@ -88,6 +103,7 @@ TEST(SpokenPractice, AnswerLabelAndTimeInWords) {
     EXPECT_EQ(answerLabelName(view), "Answer");
     view.nextVisible = true;
     view.nextText = PracticeText::begin;
+    view.nextStep = NextStep::Begin;
     EXPECT_EQ(answerLabelName(view), "Answer: Press Enter to begin");
     view.answerLabel = "14";
     view.spokenProblem = "7 times 2 equals 14";
