@@ -17,9 +17,9 @@
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Sekunde</numerusform>
+            <numerusform>%n Sekunden</numerusform>
         </translation>
     </message>
 </context>
@@ -46,57 +46,57 @@
     <name>ChartPainter</name>
     <message>
         <source>Percent correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent richtig</translation>
     </message>
 </context>
 <context>
     <name>ChartSeries</name>
     <message>
         <source>There are no test results to show yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es gibt noch keine Testergebnisse zum Anzeigen.</translation>
     </message>
     <message>
         <source>%1: 1 test, %2 percent</source>
         <extracomment>the operation, then the percent correct of its one test</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: 1 Test, %2 Prozent</translation>
     </message>
     <message>
         <source>Percent correct of each test over time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent richtig bei jedem Test im Lauf der Zeit.</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>one sentence of the chart&apos;s description</extracomment>
-        <translation type="unfinished">%1.</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>1 test without a date, drawn on the day of the test before.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Test ohne Datum, eingezeichnet am Tag des vorherigen Tests.</translation>
     </message>
     <message numerus="yes">
         <source>%n tests without a date, drawn on the day of the test before.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Test ohne Datum, eingezeichnet am Tag des vorherigen Tests.</numerusform>
+            <numerusform>%n Tests ohne Datum, jeweils eingezeichnet am Tag des vorherigen Tests.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 result of an unknown kind not drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Ergebnis unbekannter Art nicht eingezeichnet.</translation>
     </message>
     <message numerus="yes">
         <source>%n results of an unknown kind not drawn.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Ergebnis unbekannter Art nicht eingezeichnet.</numerusform>
+            <numerusform>%n Ergebnisse unbekannter Art nicht eingezeichnet.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n tests, from %2 to %3 percent, latest %4</source>
         <extracomment>the operation, its number of tests, the lowest, the highest and the latest percent</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n Test, von %2 bis %3 Prozent, zuletzt %4</numerusform>
+            <numerusform>%1: %n Tests, von %2 bis %3 Prozent, zuletzt %4</numerusform>
         </translation>
     </message>
 </context>
@@ -104,63 +104,63 @@
     <name>ChartView</name>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschrittsdiagramm</translation>
     </message>
 </context>
 <context>
     <name>ChartWindow</name>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschrittsdiagramm</translation>
     </message>
     <message>
         <source>Progress Chart - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschrittsdiagramm - %1</translation>
     </message>
     <message>
         <source>the picture could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>%1-chart.png</source>
         <comment>the file name offered: the child&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1-Diagramm.png</translation>
     </message>
     <message>
         <source>Save Chart as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm als PNG speichern</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>PNG-Bilder (*.png)</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm speichern</translation>
     </message>
     <message>
         <source>The chart could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>Print Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagramm drucken</translation>
     </message>
     <message>
         <source>The chart could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Diagramm konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished">&amp;Drucken...</translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Save as P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als P&amp;NG speichern...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Schließen</translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -178,11 +178,11 @@
     <name>ChildFile</name>
     <message>
         <source>the file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei fehlt</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine normale Datei</translation>
     </message>
 </context>
 <context>
@@ -324,75 +324,75 @@ Wähle „Wiederholen“, um es noch einmal zu versuchen, %4, oder „Abbrechen�
     <name>ConfigureDialog</name>
     <message>
         <source>Configure Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmoptionen</translation>
     </message>
     <message>
         <source>Add and Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus und Minus</translation>
     </message>
     <message>
         <source>Number of problems per min:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben pro Minute:</translation>
     </message>
     <message>
         <source>Number Range to work with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zahlenbereich:</translation>
     </message>
     <message>
         <source>Add and Sub problems per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus und Minus: Aufgaben pro Minute</translation>
     </message>
     <message>
         <source>Add and Sub lowest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus und Minus: kleinste Zahl</translation>
     </message>
     <message>
         <source>thru</source>
-        <translation type="unfinished"></translation>
+        <translation>bis</translation>
     </message>
     <message>
         <source>Add and Sub highest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus und Minus: größte Zahl</translation>
     </message>
     <message>
         <source>Mult and Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal und Geteilt</translation>
     </message>
     <message>
         <source>Mult and Div problems per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal und Geteilt: Aufgaben pro Minute</translation>
     </message>
     <message>
         <source>Mult and Div lowest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal und Geteilt: kleinste Zahl</translation>
     </message>
     <message>
         <source>Mult and Div highest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal und Geteilt: größte Zahl</translation>
     </message>
     <message>
         <source>Answer time limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit pro Antwort:</translation>
     </message>
     <message>
         <source>Answer time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit pro Antwort</translation>
     </message>
     <message>
         <source>Data Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenordner:</translation>
     </message>
     <message>
         <source>Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenordner</translation>
     </message>
     <message>
         <source>Problems per minute must be a whole number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufgaben pro Minute müssen eine ganze Zahl von %1 bis %2 sein.</translation>
     </message>
     <message>
         <source>The numbers of a range must be whole numbers from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Zahlen eines Bereichs müssen ganze Zahlen von %1 bis %2 sein.</translation>
     </message>
 </context>
 <context>
@@ -434,23 +434,23 @@ Wähle „Wiederholen“, um es noch einmal zu versuchen, %4, oder „Abbrechen�
     </message>
     <message>
         <source>Name: ____________________   Date: ____________</source>
-        <translation type="unfinished"></translation>
+        <translation>Name: ____________________   Datum: ____________</translation>
     </message>
     <message>
         <source>Practice Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Übungsblatt</translation>
     </message>
     <message>
         <source>Look at the fact, copy it, then cover it and write it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schau dir die Aufgabe an, schreib sie ab, deck sie dann zu und schreib sie auf.</translation>
     </message>
     <message>
         <source>One-Minute Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Minutentest</translation>
     </message>
     <message>
         <source>Time: 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit: 1 Minute</translation>
     </message>
 </context>
 <context>
@@ -507,9 +507,9 @@ Wähle „Wiederholen“, um es noch einmal zu versuchen, %4, oder „Abbrechen�
     <message numerus="yes">
         <source>%1 of %n known</source>
         <extracomment>the known facts of all the facts of a grid</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 von %n sicher</numerusform>
+            <numerusform>%1 von %n sicher</numerusform>
         </translation>
     </message>
 </context>
@@ -538,42 +538,42 @@ Wähle „Wiederholen“, um es noch einmal zu versuchen, %4, oder „Abbrechen�
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>sicher</translation>
     </message>
     <message>
         <source>slow</source>
-        <translation type="unfinished"></translation>
+        <translation>langsam</translation>
     </message>
     <message>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>noch nicht sicher</translation>
     </message>
     <message>
         <source>not tried</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geübt</translation>
     </message>
     <message>
         <source>%1: known, %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sicher, %2 Sekunden</translation>
     </message>
     <message>
         <source>%1: slow, %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: langsam, %2 Sekunden</translation>
     </message>
     <message>
         <source>%1: not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: noch nicht sicher</translation>
     </message>
     <message>
         <source>%1: not tried</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: nicht geübt</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 of %n known</source>
         <comment>the operation, then its known facts of all its facts</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 von %n sicher</numerusform>
+            <numerusform>%1: %2 von %n sicher</numerusform>
         </translation>
     </message>
 </context>
@@ -977,23 +977,23 @@ Bitte gib deinen Namen noch einmal ein.</translation>
     <name>OverviewExport</name>
     <message>
         <source>Tallyburrow class overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow-Klassenübersicht</translation>
     </message>
     <message>
         <source>Folder %1, printed %2</source>
         <extracomment>the data folder, then the day it was printed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ordner %1, gedruckt am %2</translation>
     </message>
 </context>
 <context>
     <name>OverviewModel</name>
     <message>
         <source>%1 (cannot be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (nicht lesbar)</translation>
     </message>
     <message>
         <source>%1 (damaged file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (Datei beschädigt)</translation>
     </message>
 </context>
 <context>
@@ -1005,77 +1005,77 @@ Bitte gib deinen Namen noch einmal ein.</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Kind</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <source>First test</source>
-        <translation type="unfinished"></translation>
+        <translation>Erster Test</translation>
     </message>
     <message>
         <source>Last test</source>
-        <translation type="unfinished"></translation>
+        <translation>Letzter Test</translation>
     </message>
     <message>
         <source>%1 latest</source>
         <extracomment>A column of the class overview: the latest percent correct of the kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 zuletzt</translation>
     </message>
     <message>
         <source>%1 best</source>
         <extracomment>A column of the class overview: the best percent correct of the kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bestes</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis</translation>
     </message>
     <message>
         <source>The folder cannot be found or opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Ordner wurde nicht gefunden oder lässt sich nicht öffnen.</translation>
     </message>
     <message>
         <source>This folder holds no child files.</source>
-        <translation type="unfinished"></translation>
+        <translation>In diesem Ordner liegen keine Dateien von Kindern.</translation>
     </message>
     <message>
         <source>1 child.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Kind.</translation>
     </message>
     <message>
         <source>1 child, 1 file could not be read whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Kind, 1 Datei konnte nicht vollständig gelesen werden.</translation>
     </message>
     <message numerus="yes">
         <source>%n children.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kind.</numerusform>
+            <numerusform>%n Kinder.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n children, 1 file could not be read whole.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kind, 1 Datei konnte nicht vollständig gelesen werden.</numerusform>
+            <numerusform>%n Kinder, 1 Datei konnte nicht vollständig gelesen werden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 children, %n files could not be read whole.</source>
         <extracomment>%1 is the number of children, more than the files</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 Kinder, %n Datei konnte nicht vollständig gelesen werden.</numerusform>
+            <numerusform>%1 Kinder, %n Dateien konnten nicht vollständig gelesen werden.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Children whose answers could not be read whole (&quot;?&quot;): %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Kinder, deren Antworten nicht vollständig gelesen werden konnten („?“): %n.</numerusform>
+            <numerusform>Kinder, deren Antworten nicht vollständig gelesen werden konnten („?“): %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -1093,67 +1093,67 @@ Bitte gib deinen Namen noch einmal ein.</translation>
     </message>
     <message>
         <source>Tallyburrow class overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow-Klassenübersicht</translation>
     </message>
     <message>
         <source>Children in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder in %1</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Kinder</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Als CSV exportieren</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv)</translation>
     </message>
     <message>
         <source>The table could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle konnte nicht als %1 gespeichert werden.</translation>
     </message>
     <message>
         <source>The table could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle konnte nicht gedruckt werden.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>The file of %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei von %1 kann nicht gelesen werden: %2.</translation>
     </message>
     <message>
         <source>Fluency &amp;map</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lernstandskarte</translation>
     </message>
     <message>
         <source>Open &amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Dia&amp;gramm öffnen</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV &amp;exportieren...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished">&amp;Drucken...</translation>
+        <translation>&amp;Drucken...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;PDF speichern...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Schließen</translation>
+        <translation>&amp;Schließen</translation>
     </message>
 </context>
 <context>
@@ -1168,212 +1168,213 @@ Bitte gib deinen Namen noch einmal ein.</translation>
     <message>
         <source>Learning for number%1  (%2)</source>
         <extracomment>%1 is the number with a space before it when not negative, %2 the operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lernen mit der Zahl%1  (%2)</translation>
     </message>
     <message>
         <source>Drill Mode - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Üben - %1</translation>
     </message>
     <message>
         <source>  (%1 correct out of%2)</source>
         <extracomment>%2 has a space before it when not negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  (%1 von%2 richtig)</translation>
     </message>
     <message>
         <source>Test Mode - %1  (%2 correct out of%3)</source>
         <extracomment>%1 the operation; %3 has a space before it when not negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Test - %1  (%2 von%3 richtig)</translation>
     </message>
     <message>
         <source>Correct answer is: %1</source>
         <extracomment>%1 has a space before it when not negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Die richtige Antwort ist: %1</translation>
     </message>
     <message>
         <source>%1 ? %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ? %2 ist</translation>
     </message>
     <message>
         <source>%1 plus %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2 ist</translation>
     </message>
     <message>
         <source>%1 minus %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minus %2 ist</translation>
     </message>
     <message>
         <source>%1 times %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mal %2 ist</translation>
     </message>
     <message>
         <source>%1 divided by %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geteilt durch %2 ist</translation>
     </message>
     <message>
         <source>%1 ? %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ? %2 ist %3</translation>
     </message>
     <message>
         <source>%1 plus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2 ist %3</translation>
     </message>
     <message>
         <source>%1 minus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 minus %2 ist %3</translation>
     </message>
     <message>
         <source>%1 times %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mal %2 ist %3</translation>
     </message>
     <message>
         <source>%1 divided by %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 geteilt durch %2 ist %3</translation>
     </message>
     <message>
         <source>Test over: %1 correct out of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Test vorbei: %1 von %2 richtig</translation>
     </message>
     <message>
         <source>Facts to learn - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgaben zum Lernen - %1</translation>
     </message>
     <message>
         <source>Not quite: the answer is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht ganz: Die Lösung ist %1</translation>
     </message>
     <message>
         <source>You know all these facts - well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Du kannst schon alle diese Aufgaben - toll gemacht!</translation>
     </message>
     <message>
         <source>Well done! Keep practising and you will know them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Gut gemacht! Übe weiter, dann kannst du bald alle.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>a list of facts goes on: the list so far, then the next fact</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 und %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>You learned %1 today!</source>
         <extracomment>%1 is the list of facts learned, &quot;7 x 8 and 6 x 7&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Heute hast du %1 gelernt!</translation>
     </message>
     <message>
         <source>Enter --&gt; Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter --&gt; Start</translation>
     </message>
     <message>
         <source>Enter --&gt; Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Enter --&gt; Weiter</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Stopp</translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>Space --&gt; Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Leertaste --&gt; Lösung</translation>
     </message>
     <message>
         <source>Correct answer - very good...</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig - sehr gut...</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit:</translation>
     </message>
     <message>
         <source>*** WRONG ANSWER ***</source>
-        <translation type="unfinished"></translation>
+        <translation>*** FALSCHE ANTWORT ***</translation>
     </message>
     <message>
         <source>Time&apos;s up</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit ist um!</translation>
     </message>
     <message>
         <source>Right! Next time faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig! Nächstes Mal schneller.</translation>
     </message>
     <message>
         <source>Type the number you see</source>
-        <translation type="unfinished"></translation>
+        <translation>Tippe die Zahl, die du siehst</translation>
     </message>
     <message>
         <source>All typed - thank you!</source>
-        <translation type="unfinished"></translation>
+        <translation>Alles getippt - danke!</translation>
     </message>
     <message>
         <source>Typing check</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipptest</translation>
     </message>
 </context>
 <context>
     <name>PrintTestDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Plus</translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished">Minus</translation>
+        <translation>Minus</translation>
     </message>
     <message>
         <source>Mul</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished">Geteilt</translation>
+        <translation>Geteilt</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished">Gemischt</translation>
+        <translation>Gemischt</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished">Plus/Minus</translation>
+        <translation>Plus/Minus</translation>
     </message>
     <message>
         <source>Mul/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal/Geteilt</translation>
     </message>
     <message>
         <source>Test ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Testnummer</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Kopien</translation>
     </message>
     <message>
         <source>Problem types</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabenart</translation>
     </message>
     <message>
         <source>Answers to last page printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Lösungen auf die letzte Seite drucken</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Abbrechen</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>Print Test Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Testblätter drucken</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a problem type.
 Choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Aufgabenart.
+Bitte eine aus der Liste wählen.</translation>
     </message>
 </context>
 <context>
@@ -1395,46 +1396,46 @@ Choose one from the list.</source>
     <name>ProgressReportWindow</name>
     <message>
         <source>Score history</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisverlauf</translation>
     </message>
     <message>
         <source>Percent correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Prozent richtig</translation>
     </message>
     <message>
         <source>Correct / Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Richtig / Gesamt</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Abbrechen</translation>
+        <translation>&amp;Abbrechen</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Diagramm</translation>
     </message>
     <message>
         <source>&amp;Fluency map</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lernstandskarte</translation>
     </message>
     <message>
         <source>Report Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortschrittsbericht</translation>
     </message>
     <message>
         <source>Score history: no results yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisverlauf: noch keine Ergebnisse</translation>
     </message>
     <message>
         <source>Score history: 1 result. %1</source>
         <extracomment>%1 is the first result&apos;s row, &quot;03-15-2006, Add 71.43&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisverlauf: 1 Ergebnis. %1</translation>
     </message>
     <message numerus="yes">
         <source>Score history: %n results. %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Ergebnisverlauf: %n Ergebnis. %1</numerusform>
+            <numerusform>Ergebnisverlauf: %n Ergebnisse. %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1455,40 +1456,40 @@ Choose one from the list.</source>
     <name>ReportRows</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Add </source>
-        <translation type="unfinished"></translation>
+        <translation>Plus </translation>
     </message>
     <message>
         <source>Sub </source>
-        <translation type="unfinished"></translation>
+        <translation>Minus </translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished">Mal</translation>
+        <translation>Mal</translation>
     </message>
     <message>
         <source>Div </source>
-        <translation type="unfinished"></translation>
+        <translation>Geteilt </translation>
     </message>
     <message>
         <source>Mix </source>
-        <translation type="unfinished"></translation>
+        <translation>Gemischt </translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished">Plus/Minus</translation>
+        <translation>Plus/Minus</translation>
     </message>
     <message>
         <source>Mul/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal/Geteilt</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a column&apos;s heading, then its result</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1552,66 +1553,66 @@ Choose one from the list.</source>
     <name>SaveScoreDialog</name>
     <message>
         <source>Save Test Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Testergebnis speichern</translation>
     </message>
     <message>
         <source>Test date</source>
-        <translation type="unfinished"></translation>
+        <translation>Testdatum</translation>
     </message>
     <message>
         <source>Problem types</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgabenart</translation>
     </message>
     <message>
         <source>Number correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl richtig</translation>
     </message>
     <message>
         <source>Number of problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Aufgaben</translation>
     </message>
     <message>
         <source>Correct out of:</source>
-        <translation type="unfinished"></translation>
+        <translation>richtig von:</translation>
     </message>
 </context>
 <context>
     <name>ScoreEntry</name>
     <message>
         <source>The number of problems must be a whole number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl der Aufgaben muss eine ganze Zahl von 0 bis %1 sein.</translation>
     </message>
     <message>
         <source>The number correct must be a whole number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Anzahl richtiger Antworten muss eine ganze Zahl von 0 bis %1 sein.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Plus</translation>
+        <translation>Plus</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished">Minus</translation>
+        <translation>Minus</translation>
     </message>
     <message>
         <source>Mul</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished">Geteilt</translation>
+        <translation>Geteilt</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished">Gemischt</translation>
+        <translation>Gemischt</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished">Plus/Minus</translation>
+        <translation>Plus/Minus</translation>
     </message>
     <message>
         <source>Mul/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mal/Geteilt</translation>
     </message>
 </context>
 <context>
@@ -1871,11 +1872,11 @@ Du kannst schreibgeschützt öffnen (die Ergebnisse werden aufbewahrt und gespei
     <message>
         <source>Test No.%1 - %2</source>
         <extracomment>%1 is the test&apos;s number with a space before it when not negative, %2 the problem type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Test Nr.%1 - %2</translation>
     </message>
     <message>
         <source>Math Test</source>
-        <translation type="unfinished">Rechentest</translation>
+        <translation>Rechentest</translation>
     </message>
 </context>
 <context>
