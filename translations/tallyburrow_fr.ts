@@ -17,9 +17,9 @@
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n seconde</numerusform>
+            <numerusform>%n secondes</numerusform>
         </translation>
     </message>
 </context>
@@ -46,57 +46,57 @@
     <name>ChartPainter</name>
     <message>
         <source>Percent correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage de réussite</translation>
     </message>
 </context>
 <context>
     <name>ChartSeries</name>
     <message>
         <source>There are no test results to show yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Il n&apos;y a pas encore de résultats de test à montrer.</translation>
     </message>
     <message>
         <source>%1: 1 test, %2 percent</source>
         <extracomment>the operation, then the percent correct of its one test</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: 1 test, %2 pour cent</translation>
     </message>
     <message>
         <source>Percent correct of each test over time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pourcentage de réussite de chaque test au fil du temps.</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>one sentence of the chart&apos;s description</extracomment>
-        <translation type="unfinished">%1.</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>1 test without a date, drawn on the day of the test before.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 test sans date, placé au jour du test précédent.</translation>
     </message>
     <message numerus="yes">
         <source>%n tests without a date, drawn on the day of the test before.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n test sans date, placé au jour du test précédent.</numerusform>
+            <numerusform>%n tests sans date, placés au jour du test précédent.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 result of an unknown kind not drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 résultat d&apos;un type inconnu n&apos;est pas dessiné.</translation>
     </message>
     <message numerus="yes">
         <source>%n results of an unknown kind not drawn.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n résultat d&apos;un type inconnu n&apos;est pas dessiné.</numerusform>
+            <numerusform>%n résultats d&apos;un type inconnu ne sont pas dessinés.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n tests, from %2 to %3 percent, latest %4</source>
         <extracomment>the operation, its number of tests, the lowest, the highest and the latest percent</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %n test, de %2 à %3 pour cent, dernier&#xa0;: %4</numerusform>
+            <numerusform>%1&#xa0;: %n tests, de %2 à %3 pour cent, dernier&#xa0;: %4</numerusform>
         </translation>
     </message>
 </context>
@@ -104,63 +104,63 @@
     <name>ChartView</name>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des résultats</translation>
     </message>
 </context>
 <context>
     <name>ChartWindow</name>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des résultats</translation>
     </message>
     <message>
         <source>Progress Chart - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Graphique des résultats - %1</translation>
     </message>
     <message>
         <source>the picture could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image n&apos;a pas pu être créée</translation>
     </message>
     <message>
         <source>%1-chart.png</source>
         <comment>the file name offered: the child&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1-graphique.png</translation>
     </message>
     <message>
         <source>Save Chart as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique en PNG</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images PNG (*.png)</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le graphique</translation>
     </message>
     <message>
         <source>The chart could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n&apos;a pas pu être enregistré sous %1.</translation>
     </message>
     <message>
         <source>Print Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le graphique</translation>
     </message>
     <message>
         <source>The chart could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le graphique n&apos;a pas pu être imprimé.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished">&amp;Imprimer…</translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Save as P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en P&amp;NG…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Fermer</translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -178,11 +178,11 @@
     <name>ChildFile</name>
     <message>
         <source>the file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier est introuvable</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
@@ -324,75 +324,75 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     <name>ConfigureDialog</name>
     <message>
         <source>Configure Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Options du programme</translation>
     </message>
     <message>
         <source>Add and Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Addition et soustraction</translation>
     </message>
     <message>
         <source>Number of problems per min:</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs par minute&#xa0;:</translation>
     </message>
     <message>
         <source>Number Range to work with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Plage de nombres&#xa0;:</translation>
     </message>
     <message>
         <source>Add and Sub problems per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs par minute en addition et soustraction</translation>
     </message>
     <message>
         <source>Add and Sub lowest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus petit nombre en addition et soustraction</translation>
     </message>
     <message>
         <source>thru</source>
-        <translation type="unfinished"></translation>
+        <translation>à</translation>
     </message>
     <message>
         <source>Add and Sub highest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grand nombre en addition et soustraction</translation>
     </message>
     <message>
         <source>Mult and Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication et division</translation>
     </message>
     <message>
         <source>Mult and Div problems per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs par minute en multiplication et division</translation>
     </message>
     <message>
         <source>Mult and Div lowest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus petit nombre en multiplication et division</translation>
     </message>
     <message>
         <source>Mult and Div highest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Plus grand nombre en multiplication et division</translation>
     </message>
     <message>
         <source>Answer time limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps pour répondre&#xa0;:</translation>
     </message>
     <message>
         <source>Answer time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps pour répondre</translation>
     </message>
     <message>
         <source>Data Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier&#xa0;:</translation>
     </message>
     <message>
         <source>Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Dossier des données</translation>
     </message>
     <message>
         <source>Problems per minute must be a whole number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de calculs par minute doit être un nombre entier de %1 à %2.</translation>
     </message>
     <message>
         <source>The numbers of a range must be whole numbers from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les nombres d&apos;une plage doivent être des nombres entiers de %1 à %2.</translation>
     </message>
 </context>
 <context>
@@ -434,23 +434,23 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
     <message>
         <source>Name: ____________________   Date: ____________</source>
-        <translation type="unfinished"></translation>
+        <translation>Prénom&#xa0;: ____________________   Date&#xa0;: ____________</translation>
     </message>
     <message>
         <source>Practice Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche d&apos;entraînement</translation>
     </message>
     <message>
         <source>Look at the fact, copy it, then cover it and write it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Regarde le calcul, copie-le, puis cache-le et écris-le.</translation>
     </message>
     <message>
         <source>One-Minute Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Défi d&apos;une minute</translation>
     </message>
     <message>
         <source>Time: 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps&#xa0;: 1 minute</translation>
     </message>
 </context>
 <context>
@@ -507,9 +507,9 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     <message numerus="yes">
         <source>%1 of %n known</source>
         <extracomment>the known facts of all the facts of a grid</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 sur %n connu</numerusform>
+            <numerusform>%1 sur %n connus</numerusform>
         </translation>
     </message>
 </context>
@@ -538,42 +538,42 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>connu</translation>
     </message>
     <message>
         <source>slow</source>
-        <translation type="unfinished"></translation>
+        <translation>lent</translation>
     </message>
     <message>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>pas encore</translation>
     </message>
     <message>
         <source>not tried</source>
-        <translation type="unfinished"></translation>
+        <translation>pas essayé</translation>
     </message>
     <message>
         <source>%1: known, %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: connu, %2 secondes</translation>
     </message>
     <message>
         <source>%1: slow, %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: lent, %2 secondes</translation>
     </message>
     <message>
         <source>%1: not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas encore</translation>
     </message>
     <message>
         <source>%1: not tried</source>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: pas essayé</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 of %n known</source>
         <comment>the operation, then its known facts of all its facts</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1&#xa0;: %2 sur %n connu</numerusform>
+            <numerusform>%1&#xa0;: %2 sur %n connus</numerusform>
         </translation>
     </message>
 </context>
@@ -977,23 +977,23 @@ Tape à nouveau ton prénom.</translation>
     <name>OverviewExport</name>
     <message>
         <source>Tallyburrow class overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow - vue d&apos;ensemble de la classe</translation>
     </message>
     <message>
         <source>Folder %1, printed %2</source>
         <extracomment>the data folder, then the day it was printed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dossier %1, imprimé le %2</translation>
     </message>
 </context>
 <context>
     <name>OverviewModel</name>
     <message>
         <source>%1 (cannot be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (illisible)</translation>
     </message>
     <message>
         <source>%1 (damaged file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (fichier abîmé)</translation>
     </message>
 </context>
 <context>
@@ -1005,77 +1005,77 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfant</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Tests</translation>
     </message>
     <message>
         <source>First test</source>
-        <translation type="unfinished"></translation>
+        <translation>Premier test</translation>
     </message>
     <message>
         <source>Last test</source>
-        <translation type="unfinished"></translation>
+        <translation>Dernier test</translation>
     </message>
     <message>
         <source>%1 latest</source>
         <extracomment>A column of the class overview: the latest percent correct of the kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Dernier (%1)</translation>
     </message>
     <message>
         <source>%1 best</source>
         <extracomment>A column of the class overview: the best percent correct of the kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Meilleur (%1)</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque</translation>
     </message>
     <message>
         <source>The folder cannot be found or opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le dossier est introuvable ou ne peut pas être ouvert.</translation>
     </message>
     <message>
         <source>This folder holds no child files.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ce dossier ne contient aucun fichier d&apos;enfant.</translation>
     </message>
     <message>
         <source>1 child.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 enfant.</translation>
     </message>
     <message>
         <source>1 child, 1 file could not be read whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 enfant, 1 fichier n&apos;a pas pu être lu en entier.</translation>
     </message>
     <message numerus="yes">
         <source>%n children.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enfant.</numerusform>
+            <numerusform>%n enfants.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n children, 1 file could not be read whole.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n enfant, 1 fichier n&apos;a pas pu être lu en entier.</numerusform>
+            <numerusform>%n enfants, 1 fichier n&apos;a pas pu être lu en entier.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 children, %n files could not be read whole.</source>
         <extracomment>%1 is the number of children, more than the files</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 enfants, %n fichier n&apos;a pas pu être lu en entier.</numerusform>
+            <numerusform>%1 enfants, %n fichiers n&apos;ont pas pu être lus en entier.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Children whose answers could not be read whole (&quot;?&quot;): %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Enfants dont les réponses n&apos;ont pas pu être lues en entier («&#xa0;?&#xa0;»)&#xa0;: %n.</numerusform>
+            <numerusform>Enfants dont les réponses n&apos;ont pas pu être lues en entier («&#xa0;?&#xa0;»)&#xa0;: %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -1093,67 +1093,67 @@ Tape à nouveau ton prénom.</translation>
     </message>
     <message>
         <source>Tallyburrow class overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow - vue d&apos;ensemble de la classe</translation>
     </message>
     <message>
         <source>Children in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfants du dossier %1</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Enfants</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter en CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv)</translation>
     </message>
     <message>
         <source>The table could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau n&apos;a pas pu être enregistré sous %1.</translation>
     </message>
     <message>
         <source>The table could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le tableau n&apos;a pas pu être imprimé.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The file of %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de %1 ne peut pas être lu&#xa0;: %2.</translation>
     </message>
     <message>
         <source>Fluency &amp;map</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Carte des automatismes</translation>
     </message>
     <message>
         <source>Open &amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le &amp;graphique</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xporter en CSV…</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished">&amp;Imprimer…</translation>
+        <translation>&amp;Imprimer…</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en &amp;PDF…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Fermer</translation>
+        <translation>&amp;Fermer</translation>
     </message>
 </context>
 <context>
@@ -1168,212 +1168,213 @@ Tape à nouveau ton prénom.</translation>
     <message>
         <source>Learning for number%1  (%2)</source>
         <extracomment>%1 is the number with a space before it when not negative, %2 the operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Apprendre la table de%1  (%2)</translation>
     </message>
     <message>
         <source>Drill Mode - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Entraînement - %1</translation>
     </message>
     <message>
         <source>  (%1 correct out of%2)</source>
         <extracomment>%2 has a space before it when not negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  (bonnes réponses&#xa0;: %1 sur%2)</translation>
     </message>
     <message>
         <source>Test Mode - %1  (%2 correct out of%3)</source>
         <extracomment>%1 the operation; %3 has a space before it when not negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Test - %1  (bonnes réponses&#xa0;: %2 sur%3)</translation>
     </message>
     <message>
         <source>Correct answer is: %1</source>
         <extracomment>%1 has a space before it when not negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La bonne réponse est&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 ? %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ? %2 égale</translation>
     </message>
     <message>
         <source>%1 plus %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2 égale</translation>
     </message>
     <message>
         <source>%1 minus %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moins %2 égale</translation>
     </message>
     <message>
         <source>%1 times %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois %2 égale</translation>
     </message>
     <message>
         <source>%1 divided by %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 divisé par %2 égale</translation>
     </message>
     <message>
         <source>%1 ? %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ? %2 égale %3</translation>
     </message>
     <message>
         <source>%1 plus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 plus %2 égale %3</translation>
     </message>
     <message>
         <source>%1 minus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 moins %2 égale %3</translation>
     </message>
     <message>
         <source>%1 times %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fois %2 égale %3</translation>
     </message>
     <message>
         <source>%1 divided by %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 divisé par %2 égale %3</translation>
     </message>
     <message>
         <source>Test over: %1 correct out of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Test terminé&#xa0;! Bonnes réponses&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>Facts to learn - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Calculs à apprendre - %1</translation>
     </message>
     <message>
         <source>Not quite: the answer is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas tout à fait&#xa0;: la réponse est %1</translation>
     </message>
     <message>
         <source>You know all these facts - well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tu connais tous ces calculs, bravo&#xa0;!</translation>
     </message>
     <message>
         <source>Well done! Keep practising and you will know them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bravo&#xa0;! Continue à t&apos;entraîner et tu les connaîtras tous.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>a list of facts goes on: the list so far, then the next fact</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 et %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1&#xa0;: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>You learned %1 today!</source>
         <extracomment>%1 is the list of facts learned, &quot;7 x 8 and 6 x 7&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Aujourd&apos;hui, tu as appris %1&#xa0;!</translation>
     </message>
     <message>
         <source>Enter --&gt; Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée --&gt; Commencer</translation>
     </message>
     <message>
         <source>Enter --&gt; Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Entrée --&gt; Suivant</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Arrêter</translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>Space --&gt; Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Espace --&gt; Réponse</translation>
     </message>
     <message>
         <source>Correct answer - very good...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonne réponse, très bien…</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps&#xa0;:</translation>
     </message>
     <message>
         <source>*** WRONG ANSWER ***</source>
-        <translation type="unfinished"></translation>
+        <translation>*** MAUVAISE RÉPONSE ***</translation>
     </message>
     <message>
         <source>Time&apos;s up</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps écoulé</translation>
     </message>
     <message>
         <source>Right! Next time faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>Juste&#xa0;! La prochaine fois, plus vite.</translation>
     </message>
     <message>
         <source>Type the number you see</source>
-        <translation type="unfinished"></translation>
+        <translation>Tape le nombre que tu vois</translation>
     </message>
     <message>
         <source>All typed - thank you!</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout est tapé, merci&#xa0;!</translation>
     </message>
     <message>
         <source>Typing check</source>
-        <translation type="unfinished"></translation>
+        <translation>Essai du clavier</translation>
     </message>
 </context>
 <context>
     <name>PrintTestDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Addition</translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished">Soustraction</translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Mul</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished">Division</translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished">Mélange</translation>
+        <translation>Mélange</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished">Add/Sous</translation>
+        <translation>Add/Sous</translation>
     </message>
     <message>
         <source>Mul/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mult/Div</translation>
     </message>
     <message>
         <source>Test ID</source>
-        <translation type="unfinished"></translation>
+        <translation>N° du test</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;exemplaires</translation>
     </message>
     <message>
         <source>Problem types</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de calculs</translation>
     </message>
     <message>
         <source>Answers to last page printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer le corrigé en dernière page</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished">&amp;OK</translation>
+        <translation>&amp;OK</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Annuler</translation>
+        <translation>&amp;Annuler</translation>
     </message>
     <message>
         <source>Print Test Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer un test</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a problem type.
 Choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n&apos;est pas un type de calculs.
+Il faut en choisir un dans la liste.</translation>
     </message>
 </context>
 <context>
@@ -1395,46 +1396,46 @@ Choose one from the list.</source>
     <name>ProgressReportWindow</name>
     <message>
         <source>Score history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des résultats</translation>
     </message>
     <message>
         <source>Percent correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Réussite en %</translation>
     </message>
     <message>
         <source>Correct / Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Justes / Total</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Annuler</translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Graphique</translation>
     </message>
     <message>
         <source>&amp;Fluency map</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Automatismes</translation>
     </message>
     <message>
         <source>Report Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source>Score history: no results yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Historique des résultats&#xa0;: aucun résultat pour l&apos;instant</translation>
     </message>
     <message>
         <source>Score history: 1 result. %1</source>
         <extracomment>%1 is the first result&apos;s row, &quot;03-15-2006, Add 71.43&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Historique des résultats&#xa0;: 1 résultat. %1</translation>
     </message>
     <message numerus="yes">
         <source>Score history: %n results. %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Historique des résultats&#xa0;: %n résultat. %1</numerusform>
+            <numerusform>Historique des résultats&#xa0;: %n résultats. %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1455,40 +1456,40 @@ Choose one from the list.</source>
     <name>ReportRows</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Add </source>
-        <translation type="unfinished"></translation>
+        <translation>Add </translation>
     </message>
     <message>
         <source>Sub </source>
-        <translation type="unfinished"></translation>
+        <translation>Sous</translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished">Multiplication</translation>
+        <translation>Mult</translation>
     </message>
     <message>
         <source>Div </source>
-        <translation type="unfinished"></translation>
+        <translation>Div </translation>
     </message>
     <message>
         <source>Mix </source>
-        <translation type="unfinished"></translation>
+        <translation>Mél </translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished">Add/Sous</translation>
+        <translation>Add/Sous</translation>
     </message>
     <message>
         <source>Mul/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mul/Div</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a column&apos;s heading, then its result</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
@@ -1552,66 +1553,66 @@ Choose one from the list.</source>
     <name>SaveScoreDialog</name>
     <message>
         <source>Save Test Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer un résultat de test</translation>
     </message>
     <message>
         <source>Test date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du test</translation>
     </message>
     <message>
         <source>Problem types</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de calculs</translation>
     </message>
     <message>
         <source>Number correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Bonnes réponses</translation>
     </message>
     <message>
         <source>Number of problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de calculs</translation>
     </message>
     <message>
         <source>Correct out of:</source>
-        <translation type="unfinished"></translation>
+        <translation>justes sur&#xa0;:</translation>
     </message>
 </context>
 <context>
     <name>ScoreEntry</name>
     <message>
         <source>The number of problems must be a whole number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de calculs doit être un nombre entier de 0 à %1.</translation>
     </message>
     <message>
         <source>The number correct must be a whole number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nombre de bonnes réponses doit être un nombre entier de 0 à %1.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Addition</translation>
+        <translation>Addition</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished">Soustraction</translation>
+        <translation>Soustraction</translation>
     </message>
     <message>
         <source>Mul</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplication</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished">Division</translation>
+        <translation>Division</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished">Mélange</translation>
+        <translation>Mélange</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished">Add/Sous</translation>
+        <translation>Add/Sous</translation>
     </message>
     <message>
         <source>Mul/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mult/Div</translation>
     </message>
 </context>
 <context>
@@ -1871,11 +1872,11 @@ Vous pouvez l&apos;ouvrir en lecture seule (les résultats sont gardés et enreg
     <message>
         <source>Test No.%1 - %2</source>
         <extracomment>%1 is the test&apos;s number with a space before it when not negative, %2 the problem type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Test n°%1 - %2</translation>
     </message>
     <message>
         <source>Math Test</source>
-        <translation type="unfinished">Test de calcul</translation>
+        <translation>Test de calcul</translation>
     </message>
 </context>
 <context>
