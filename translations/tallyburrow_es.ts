@@ -17,9 +17,9 @@
     </message>
     <message numerus="yes">
         <source>%n seconds</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n segundo</numerusform>
+            <numerusform>%n segundos</numerusform>
         </translation>
     </message>
 </context>
@@ -46,57 +46,57 @@
     <name>ChartPainter</name>
     <message>
         <source>Percent correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de aciertos</translation>
     </message>
 </context>
 <context>
     <name>ChartSeries</name>
     <message>
         <source>There are no test results to show yet.</source>
-        <translation type="unfinished"></translation>
+        <translation>Todavía no hay resultados de exámenes que mostrar.</translation>
     </message>
     <message>
         <source>%1: 1 test, %2 percent</source>
         <extracomment>the operation, then the percent correct of its one test</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: 1 examen, %2 por ciento</translation>
     </message>
     <message>
         <source>Percent correct of each test over time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de aciertos de cada examen a lo largo del tiempo.</translation>
     </message>
     <message>
         <source>%1.</source>
         <extracomment>one sentence of the chart&apos;s description</extracomment>
-        <translation type="unfinished">%1.</translation>
+        <translation>%1.</translation>
     </message>
     <message>
         <source>1 test without a date, drawn on the day of the test before.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 examen sin fecha, dibujado en el día del examen anterior.</translation>
     </message>
     <message numerus="yes">
         <source>%n tests without a date, drawn on the day of the test before.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n examen sin fecha, dibujado en el día del examen anterior.</numerusform>
+            <numerusform>%n exámenes sin fecha, dibujados en el día del examen anterior.</numerusform>
         </translation>
     </message>
     <message>
         <source>1 result of an unknown kind not drawn.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha dibujado 1 resultado de tipo desconocido.</translation>
     </message>
     <message numerus="yes">
         <source>%n results of an unknown kind not drawn.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>No se ha dibujado %n resultado de tipo desconocido.</numerusform>
+            <numerusform>No se han dibujado %n resultados de tipo desconocido.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1: %n tests, from %2 to %3 percent, latest %4</source>
         <extracomment>the operation, its number of tests, the lowest, the highest and the latest percent</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %n examen, del %2 al %3 por ciento, el último %4</numerusform>
+            <numerusform>%1: %n exámenes, del %2 al %3 por ciento, el último %4</numerusform>
         </translation>
     </message>
 </context>
@@ -104,63 +104,63 @@
     <name>ChartView</name>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de progreso</translation>
     </message>
 </context>
 <context>
     <name>ChartWindow</name>
     <message>
         <source>Progress chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de progreso</translation>
     </message>
     <message>
         <source>Progress Chart - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Gráfico de progreso - %1</translation>
     </message>
     <message>
         <source>the picture could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear la imagen</translation>
     </message>
     <message>
         <source>%1-chart.png</source>
         <comment>the file name offered: the child&apos;s name</comment>
-        <translation type="unfinished"></translation>
+        <translation>%1-grafico.png</translation>
     </message>
     <message>
         <source>Save Chart as PNG</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el gráfico como PNG</translation>
     </message>
     <message>
         <source>PNG images (*.png)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes PNG (*.png)</translation>
     </message>
     <message>
         <source>Save Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el gráfico</translation>
     </message>
     <message>
         <source>The chart could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar el gráfico como %1.</translation>
     </message>
     <message>
         <source>Print Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir el gráfico</translation>
     </message>
     <message>
         <source>The chart could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir el gráfico.</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished">&amp;Imprimir...</translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Save as P&amp;NG...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como P&amp;NG...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Cerrar</translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
@@ -178,11 +178,11 @@
     <name>ChildFile</name>
     <message>
         <source>the file is missing</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el archivo</translation>
     </message>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
@@ -324,75 +324,75 @@ Elige Reintentar para volver a probar, %4 o Cancelar para dejar el programa abie
     <name>ConfigureDialog</name>
     <message>
         <source>Configure Program</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar el programa</translation>
     </message>
     <message>
         <source>Add and Sub</source>
-        <translation type="unfinished"></translation>
+        <translation>Suma y resta</translation>
     </message>
     <message>
         <source>Number of problems per min:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios por minuto:</translation>
     </message>
     <message>
         <source>Number Range to work with:</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango de números:</translation>
     </message>
     <message>
         <source>Add and Sub problems per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios de suma y resta por minuto</translation>
     </message>
     <message>
         <source>Add and Sub lowest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número más bajo de suma y resta</translation>
     </message>
     <message>
         <source>thru</source>
-        <translation type="unfinished"></translation>
+        <translation>a</translation>
     </message>
     <message>
         <source>Add and Sub highest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número más alto de suma y resta</translation>
     </message>
     <message>
         <source>Mult and Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Multiplicación y división</translation>
     </message>
     <message>
         <source>Mult and Div problems per minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Ejercicios de multiplicación y división por minuto</translation>
     </message>
     <message>
         <source>Mult and Div lowest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número más bajo de multiplicación y división</translation>
     </message>
     <message>
         <source>Mult and Div highest number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número más alto de multiplicación y división</translation>
     </message>
     <message>
         <source>Answer time limit:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo para responder:</translation>
     </message>
     <message>
         <source>Answer time limit</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo para responder</translation>
     </message>
     <message>
         <source>Data Folder:</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de datos:</translation>
     </message>
     <message>
         <source>Data Folder</source>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta de datos</translation>
     </message>
     <message>
         <source>Problems per minute must be a whole number from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los ejercicios por minuto deben ser un número entero de %1 a %2.</translation>
     </message>
     <message>
         <source>The numbers of a range must be whole numbers from %1 to %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los números de un rango deben ser enteros de %1 a %2.</translation>
     </message>
 </context>
 <context>
@@ -434,23 +434,23 @@ Elige Reintentar para volver a probar, %4 o Cancelar para dejar el programa abie
     </message>
     <message>
         <source>Name: ____________________   Date: ____________</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: ____________________   Fecha: ____________</translation>
     </message>
     <message>
         <source>Practice Sheet</source>
-        <translation type="unfinished"></translation>
+        <translation>Hoja de práctica</translation>
     </message>
     <message>
         <source>Look at the fact, copy it, then cover it and write it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mira la operación, cópiala, luego tápala y escríbela.</translation>
     </message>
     <message>
         <source>One-Minute Check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de un minuto</translation>
     </message>
     <message>
         <source>Time: 1 minute</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo: 1 minuto</translation>
     </message>
 </context>
 <context>
@@ -507,9 +507,9 @@ Elige Reintentar para volver a probar, %4 o Cancelar para dejar el programa abie
     <message numerus="yes">
         <source>%1 of %n known</source>
         <extracomment>the known facts of all the facts of a grid</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 de %n sabida</numerusform>
+            <numerusform>%1 de %n sabidas</numerusform>
         </translation>
     </message>
 </context>
@@ -538,42 +538,42 @@ Elige Reintentar para volver a probar, %4 o Cancelar para dejar el programa abie
     </message>
     <message>
         <source>known</source>
-        <translation type="unfinished"></translation>
+        <translation>sabida</translation>
     </message>
     <message>
         <source>slow</source>
-        <translation type="unfinished"></translation>
+        <translation>lenta</translation>
     </message>
     <message>
         <source>not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>todavía no</translation>
     </message>
     <message>
         <source>not tried</source>
-        <translation type="unfinished"></translation>
+        <translation>sin intentar</translation>
     </message>
     <message>
         <source>%1: known, %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sabida, %2 segundos</translation>
     </message>
     <message>
         <source>%1: slow, %2 seconds</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: lenta, %2 segundos</translation>
     </message>
     <message>
         <source>%1: not yet</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: todavía no</translation>
     </message>
     <message>
         <source>%1: not tried</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: sin intentar</translation>
     </message>
     <message numerus="yes">
         <source>%1: %2 of %n known</source>
         <comment>the operation, then its known facts of all its facts</comment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1: %2 de %n sabida</numerusform>
+            <numerusform>%1: %2 de %n sabidas</numerusform>
         </translation>
     </message>
 </context>
@@ -977,23 +977,23 @@ Escribe tu nombre otra vez, por favor.</translation>
     <name>OverviewExport</name>
     <message>
         <source>Tallyburrow class overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow: resumen de la clase</translation>
     </message>
     <message>
         <source>Folder %1, printed %2</source>
         <extracomment>the data folder, then the day it was printed</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Carpeta %1, impreso el %2</translation>
     </message>
 </context>
 <context>
     <name>OverviewModel</name>
     <message>
         <source>%1 (cannot be read)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (no se puede leer)</translation>
     </message>
     <message>
         <source>%1 (damaged file)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (archivo dañado)</translation>
     </message>
 </context>
 <context>
@@ -1005,77 +1005,77 @@ Escribe tu nombre otra vez, por favor.</translation>
     </message>
     <message>
         <source>Child</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumno</translation>
     </message>
     <message>
         <source>Tests</source>
-        <translation type="unfinished"></translation>
+        <translation>Exámenes</translation>
     </message>
     <message>
         <source>First test</source>
-        <translation type="unfinished"></translation>
+        <translation>Primer examen</translation>
     </message>
     <message>
         <source>Last test</source>
-        <translation type="unfinished"></translation>
+        <translation>Último examen</translation>
     </message>
     <message>
         <source>%1 latest</source>
         <extracomment>A column of the class overview: the latest percent correct of the kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: último</translation>
     </message>
     <message>
         <source>%1 best</source>
         <extracomment>A column of the class overview: the best percent correct of the kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: mejor</translation>
     </message>
     <message>
         <source>Note</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota</translation>
     </message>
     <message>
         <source>The folder cannot be found or opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra la carpeta o no se puede abrir.</translation>
     </message>
     <message>
         <source>This folder holds no child files.</source>
-        <translation type="unfinished"></translation>
+        <translation>En esta carpeta no hay archivos de alumnos.</translation>
     </message>
     <message>
         <source>1 child.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 alumno.</translation>
     </message>
     <message>
         <source>1 child, 1 file could not be read whole.</source>
-        <translation type="unfinished"></translation>
+        <translation>1 alumno; 1 archivo no se pudo leer entero.</translation>
     </message>
     <message numerus="yes">
         <source>%n children.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n alumno.</numerusform>
+            <numerusform>%n alumnos.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%n children, 1 file could not be read whole.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n alumno; 1 archivo no se pudo leer entero.</numerusform>
+            <numerusform>%n alumnos; 1 archivo no se pudo leer entero.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>%1 children, %n files could not be read whole.</source>
         <extracomment>%1 is the number of children, more than the files</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%1 alumnos; %n archivo no se pudo leer entero.</numerusform>
+            <numerusform>%1 alumnos; %n archivos no se pudieron leer enteros.</numerusform>
         </translation>
     </message>
     <message numerus="yes">
         <source>Children whose answers could not be read whole (&quot;?&quot;): %n.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Alumnos cuyas respuestas no se pudieron leer enteras («?»): %n.</numerusform>
+            <numerusform>Alumnos cuyas respuestas no se pudieron leer enteras («?»): %n.</numerusform>
         </translation>
     </message>
 </context>
@@ -1093,67 +1093,67 @@ Escribe tu nombre otra vez, por favor.</translation>
     </message>
     <message>
         <source>Tallyburrow class overview</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyburrow: resumen de la clase</translation>
     </message>
     <message>
         <source>Children in %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos en %1</translation>
     </message>
     <message>
         <source>Children</source>
-        <translation type="unfinished"></translation>
+        <translation>Alumnos</translation>
     </message>
     <message>
         <source>Export CSV</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar CSV</translation>
     </message>
     <message>
         <source>CSV files (*.csv)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv)</translation>
     </message>
     <message>
         <source>The table could not be saved as %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar la tabla como %1.</translation>
     </message>
     <message>
         <source>The table could not be printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo imprimir la tabla.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>The file of %1 cannot be read: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de %1: %2.</translation>
     </message>
     <message>
         <source>Fluency &amp;map</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mapa de fluidez</translation>
     </message>
     <message>
         <source>Open &amp;Chart</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir el &amp;gráfico</translation>
     </message>
     <message>
         <source>&amp;Export CSV...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exportar CSV...</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished">&amp;Imprimir...</translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
     <message>
         <source>Save as P&amp;DF...</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como P&amp;DF...</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished">&amp;Cerrar</translation>
+        <translation>&amp;Cerrar</translation>
     </message>
 </context>
 <context>
@@ -1168,212 +1168,213 @@ Escribe tu nombre otra vez, por favor.</translation>
     <message>
         <source>Learning for number%1  (%2)</source>
         <extracomment>%1 is the number with a space before it when not negative, %2 the operation</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tabla del%1  (%2)</translation>
     </message>
     <message>
         <source>Drill Mode - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo práctica - %1</translation>
     </message>
     <message>
         <source>  (%1 correct out of%2)</source>
         <extracomment>%2 has a space before it when not negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>  (%1 bien de%2)</translation>
     </message>
     <message>
         <source>Test Mode - %1  (%2 correct out of%3)</source>
         <extracomment>%1 the operation; %3 has a space before it when not negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Modo examen - %1  (%2 bien de%3)</translation>
     </message>
     <message>
         <source>Correct answer is: %1</source>
         <extracomment>%1 has a space before it when not negative</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>La respuesta correcta es: %1</translation>
     </message>
     <message>
         <source>%1 ? %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ? %2 es</translation>
     </message>
     <message>
         <source>%1 plus %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más %2 es</translation>
     </message>
     <message>
         <source>%1 minus %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2 es</translation>
     </message>
     <message>
         <source>%1 times %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2 es</translation>
     </message>
     <message>
         <source>%1 divided by %2 equals</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entre %2 es</translation>
     </message>
     <message>
         <source>%1 ? %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ? %2 es %3</translation>
     </message>
     <message>
         <source>%1 plus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 más %2 es %3</translation>
     </message>
     <message>
         <source>%1 minus %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 menos %2 es %3</translation>
     </message>
     <message>
         <source>%1 times %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 por %2 es %3</translation>
     </message>
     <message>
         <source>%1 divided by %2 equals %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 entre %2 es %3</translation>
     </message>
     <message>
         <source>Test over: %1 correct out of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin del examen: %1 bien de %2</translation>
     </message>
     <message>
         <source>Facts to learn - %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Operaciones por aprender - %1</translation>
     </message>
     <message>
         <source>Not quite: the answer is %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Casi: la respuesta es %1</translation>
     </message>
     <message>
         <source>You know all these facts - well done!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Ya te sabes todas estas operaciones! ¡Muy bien!</translation>
     </message>
     <message>
         <source>Well done! Keep practising and you will know them all.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Muy bien! Sigue practicando y te las sabrás todas.</translation>
     </message>
     <message>
         <source>%1 and %2</source>
         <extracomment>a list of facts goes on: the list so far, then the next fact</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 y %2</translation>
     </message>
     <message>
         <source>%1, %2</source>
-        <translation type="unfinished">%1: %2 {1,?}</translation>
+        <translation>%1, %2</translation>
     </message>
     <message>
         <source>You learned %1 today!</source>
         <extracomment>%1 is the list of facts learned, &quot;7 x 8 and 6 x 7&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>¡Hoy has aprendido %1!</translation>
     </message>
     <message>
         <source>Enter --&gt; Begin</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro --&gt; Empezar</translation>
     </message>
     <message>
         <source>Enter --&gt; Next</source>
-        <translation type="unfinished"></translation>
+        <translation>Intro --&gt; Siguiente</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished">Parar</translation>
+        <translation>Parar</translation>
     </message>
     <message>
         <source>Space --&gt; Answer</source>
-        <translation type="unfinished"></translation>
+        <translation>Espacio --&gt; Respuesta</translation>
     </message>
     <message>
         <source>Correct answer - very good...</source>
-        <translation type="unfinished"></translation>
+        <translation>Respuesta correcta - muy bien...</translation>
     </message>
     <message>
         <source>Time:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo:</translation>
     </message>
     <message>
         <source>*** WRONG ANSWER ***</source>
-        <translation type="unfinished"></translation>
+        <translation>*** RESPUESTA INCORRECTA ***</translation>
     </message>
     <message>
         <source>Time&apos;s up</source>
-        <translation type="unfinished"></translation>
+        <translation>Se acabó el tiempo</translation>
     </message>
     <message>
         <source>Right! Next time faster.</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Bien! La próxima vez, más rápido.</translation>
     </message>
     <message>
         <source>Type the number you see</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribe el número que ves</translation>
     </message>
     <message>
         <source>All typed - thank you!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Todo escrito, gracias!</translation>
     </message>
     <message>
         <source>Typing check</source>
-        <translation type="unfinished"></translation>
+        <translation>Prueba de teclado</translation>
     </message>
 </context>
 <context>
     <name>PrintTestDialog</name>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Suma</translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished">Resta</translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Mul</source>
-        <translation type="unfinished"></translation>
+        <translation>Mult</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished">División</translation>
+        <translation>Div</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished">Mezcla</translation>
+        <translation>Mezcla</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished">Suma/Resta</translation>
+        <translation>Suma/Resta</translation>
     </message>
     <message>
         <source>Mul/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mult/Div</translation>
     </message>
     <message>
         <source>Test ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de examen</translation>
     </message>
     <message>
         <source>Number of copies</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de copias</translation>
     </message>
     <message>
         <source>Problem types</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de ejercicios</translation>
     </message>
     <message>
         <source>Answers to last page printed</source>
-        <translation type="unfinished"></translation>
+        <translation>Soluciones en la última página</translation>
     </message>
     <message>
         <source>&amp;Ok</source>
-        <translation type="unfinished">&amp;Aceptar</translation>
+        <translation>&amp;Aceptar</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Cancelar</translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>Print Test Pages</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir hojas de examen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a problem type.
 Choose one from the list.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un tipo de ejercicio.
+Elija uno de la lista.</translation>
     </message>
 </context>
 <context>
@@ -1395,46 +1396,46 @@ Choose one from the list.</source>
     <name>ProgressReportWindow</name>
     <message>
         <source>Score history</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de resultados</translation>
     </message>
     <message>
         <source>Percent correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de aciertos</translation>
     </message>
     <message>
         <source>Correct / Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos / Total</translation>
     </message>
     <message>
         <source>&amp;Cancel</source>
-        <translation type="unfinished">&amp;Cancelar</translation>
+        <translation>&amp;Cancelar</translation>
     </message>
     <message>
         <source>C&amp;hart</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Gráfico</translation>
     </message>
     <message>
         <source>&amp;Fluency map</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mapa de fluidez</translation>
     </message>
     <message>
         <source>Report Progress</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe de progreso</translation>
     </message>
     <message>
         <source>Score history: no results yet</source>
-        <translation type="unfinished"></translation>
+        <translation>Historial de resultados: todavía no hay resultados</translation>
     </message>
     <message>
         <source>Score history: 1 result. %1</source>
         <extracomment>%1 is the first result&apos;s row, &quot;03-15-2006, Add 71.43&quot;</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Historial de resultados: 1 resultado. %1</translation>
     </message>
     <message numerus="yes">
         <source>Score history: %n results. %1</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Historial de resultados: %n resultado. %1</numerusform>
+            <numerusform>Historial de resultados: %n resultados. %1</numerusform>
         </translation>
     </message>
 </context>
@@ -1455,40 +1456,40 @@ Choose one from the list.</source>
     <name>ReportRows</name>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Add </source>
-        <translation type="unfinished"></translation>
+        <translation>Suma </translation>
     </message>
     <message>
         <source>Sub </source>
-        <translation type="unfinished"></translation>
+        <translation>Resta </translation>
     </message>
     <message>
         <source>Mult</source>
-        <translation type="unfinished">Multiplicación</translation>
+        <translation>Mult</translation>
     </message>
     <message>
         <source>Div </source>
-        <translation type="unfinished"></translation>
+        <translation>Div </translation>
     </message>
     <message>
         <source>Mix </source>
-        <translation type="unfinished"></translation>
+        <translation>Mezcla </translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished">Suma/Resta</translation>
+        <translation>Suma/Resta</translation>
     </message>
     <message>
         <source>Mul/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mult/Div</translation>
     </message>
     <message>
         <source>%1 %2</source>
         <comment>a column&apos;s heading, then its result</comment>
-        <translation type="unfinished">%1 %2</translation>
+        <translation>%1 %2</translation>
     </message>
 </context>
 <context>
@@ -1552,66 +1553,66 @@ Aciertos:%2 de%3</translation>
     <name>SaveScoreDialog</name>
     <message>
         <source>Save Test Score</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar la nota del examen</translation>
     </message>
     <message>
         <source>Test date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del examen</translation>
     </message>
     <message>
         <source>Problem types</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de ejercicios</translation>
     </message>
     <message>
         <source>Number correct</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos</translation>
     </message>
     <message>
         <source>Number of problems</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de ejercicios</translation>
     </message>
     <message>
         <source>Correct out of:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aciertos de:</translation>
     </message>
 </context>
 <context>
     <name>ScoreEntry</name>
     <message>
         <source>The number of problems must be a whole number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de ejercicios debe ser un número entero de 0 a %1.</translation>
     </message>
     <message>
         <source>The number correct must be a whole number from 0 to %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El número de aciertos debe ser un número entero de 0 a %1.</translation>
     </message>
     <message>
         <source>Add</source>
-        <translation type="unfinished">Suma</translation>
+        <translation>Suma</translation>
     </message>
     <message>
         <source>Sub</source>
-        <translation type="unfinished">Resta</translation>
+        <translation>Resta</translation>
     </message>
     <message>
         <source>Mul</source>
-        <translation type="unfinished"></translation>
+        <translation>Mult</translation>
     </message>
     <message>
         <source>Div</source>
-        <translation type="unfinished">División</translation>
+        <translation>Div</translation>
     </message>
     <message>
         <source>Mixed</source>
-        <translation type="unfinished">Mezcla</translation>
+        <translation>Mezcla</translation>
     </message>
     <message>
         <source>Add/Sub</source>
-        <translation type="unfinished">Suma/Resta</translation>
+        <translation>Suma/Resta</translation>
     </message>
     <message>
         <source>Mul/Div</source>
-        <translation type="unfinished"></translation>
+        <translation>Mult/Div</translation>
     </message>
 </context>
 <context>
@@ -1871,11 +1872,11 @@ Puedes abrirlo en solo lectura (los resultados se conservan y se guardarán cuan
     <message>
         <source>Test No.%1 - %2</source>
         <extracomment>%1 is the test&apos;s number with a space before it when not negative, %2 the problem type</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Examen n.º%1 - %2</translation>
     </message>
     <message>
         <source>Math Test</source>
-        <translation type="unfinished">Examen de cálculo</translation>
+        <translation>Examen de cálculo</translation>
     </message>
 </context>
 <context>
