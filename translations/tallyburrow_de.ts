@@ -1311,6 +1311,18 @@ Bitte gib deinen Namen noch einmal ein.</translation>
         <source>Typing check</source>
         <translation>Tipptest</translation>
     </message>
+    <message>
+        <source>%1 correct out of %2</source>
+        <translation>%1 von %2 richtig</translation>
+    </message>
+    <message>
+        <source>Learning for number %1, %2</source>
+        <translation>Lernen mit der Zahl %1, %2</translation>
+    </message>
+    <message>
+        <source>Test Mode - %1, %2 correct out of %3</source>
+        <translation>Test - %1, %2 von %3 richtig</translation>
+    </message>
 </context>
 <context>
     <name>PrintTestDialog</name>
@@ -1684,6 +1696,49 @@ It holds the highest Test ID printed so far, so new test pages may repeat an ear
 kann nicht gelesen werden (%2).
 
 Sie enthält die höchste bisher gedruckte Testnummer; neue Testblätter können deshalb eine frühere Testnummer noch einmal tragen. Die Datei bleibt unverändert.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenPractice</name>
+    <message>
+        <source>Press Enter to begin</source>
+        <translation>Drücke Enter zum Starten</translation>
+    </message>
+    <message>
+        <source>Press Enter to stop</source>
+        <translation>Drücke Enter zum Aufhören</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 Sekunde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 Sekunden</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Antwort: %1</translation>
+    </message>
+    <message>
+        <source>Time used: %1 of %2</source>
+        <translation>Zeit verbraucht: %1 von %2</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>noch %1</translation>
+    </message>
+    <message>
+        <source>1 minute left</source>
+        <translation>noch 1 Minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes left</source>
+        <translation>noch %1 Minuten</translation>
     </message>
 </context>
 <context>

@@ -1311,6 +1311,18 @@ Escribe tu nombre otra vez, por favor.</translation>
         <source>Typing check</source>
         <translation>Prueba de teclado</translation>
     </message>
+    <message>
+        <source>%1 correct out of %2</source>
+        <translation>%1 bien de %2</translation>
+    </message>
+    <message>
+        <source>Learning for number %1, %2</source>
+        <translation>Tabla del %1, %2</translation>
+    </message>
+    <message>
+        <source>Test Mode - %1, %2 correct out of %3</source>
+        <translation>Examen - %1, %2 bien de %3</translation>
+    </message>
 </context>
 <context>
     <name>PrintTestDialog</name>
@@ -1684,6 +1696,49 @@ It holds the highest Test ID printed so far, so new test pages may repeat an ear
 (%2).
 
 Guarda el ID de examen más alto impreso hasta ahora, así que las nuevas hojas de examen podrían repetir un ID de examen anterior. El archivo se deja como está.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenPractice</name>
+    <message>
+        <source>Press Enter to begin</source>
+        <translation>Pulsa Intro para empezar</translation>
+    </message>
+    <message>
+        <source>Press Enter to stop</source>
+        <translation>Pulsa Intro para parar</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 segundo</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 segundos</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Respuesta</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Respuesta: %1</translation>
+    </message>
+    <message>
+        <source>Time used: %1 of %2</source>
+        <translation>Tiempo usado: %1 de %2</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>quedan %1</translation>
+    </message>
+    <message>
+        <source>1 minute left</source>
+        <translation>queda 1 minuto</translation>
+    </message>
+    <message>
+        <source>%1 minutes left</source>
+        <translation>quedan %1 minutos</translation>
     </message>
 </context>
 <context>

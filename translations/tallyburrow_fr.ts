@@ -1311,6 +1311,18 @@ Tape à nouveau ton prénom.</translation>
         <source>Typing check</source>
         <translation>Essai du clavier</translation>
     </message>
+    <message>
+        <source>%1 correct out of %2</source>
+        <translation>%1 bonnes réponses sur %2</translation>
+    </message>
+    <message>
+        <source>Learning for number %1, %2</source>
+        <translation>Apprendre avec le nombre %1, %2</translation>
+    </message>
+    <message>
+        <source>Test Mode - %1, %2 correct out of %3</source>
+        <translation>Test - %1, %2 bonnes réponses sur %3</translation>
+    </message>
 </context>
 <context>
     <name>PrintTestDialog</name>
@@ -1684,6 +1696,49 @@ It holds the highest Test ID printed so far, so new test pages may repeat an ear
 ne peut pas être lu (%2).
 
 Il garde le plus grand numéro de test imprimé jusqu&apos;ici&#xa0;: les nouvelles pages de test risquent donc de reprendre un numéro déjà utilisé. Le fichier n&apos;est pas modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenPractice</name>
+    <message>
+        <source>Press Enter to begin</source>
+        <translation>Appuie sur Entrée pour commencer</translation>
+    </message>
+    <message>
+        <source>Press Enter to stop</source>
+        <translation>Appuie sur Entrée pour arrêter</translation>
+    </message>
+    <message>
+        <source>1 second</source>
+        <translation>1 seconde</translation>
+    </message>
+    <message>
+        <source>%1 seconds</source>
+        <translation>%1 secondes</translation>
+    </message>
+    <message>
+        <source>Answer</source>
+        <translation>Réponse</translation>
+    </message>
+    <message>
+        <source>Answer: %1</source>
+        <translation>Réponse : %1</translation>
+    </message>
+    <message>
+        <source>Time used: %1 of %2</source>
+        <translation>Temps écoulé : %1 sur %2</translation>
+    </message>
+    <message>
+        <source>%1 left</source>
+        <translation>encore %1</translation>
+    </message>
+    <message>
+        <source>1 minute left</source>
+        <translation>encore 1 minute</translation>
+    </message>
+    <message>
+        <source>%1 minutes left</source>
+        <translation>encore %1 minutes</translation>
     </message>
 </context>
 <context>
