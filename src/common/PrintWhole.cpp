@@ -5,6 +5,8 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QMessageBox>
+#include <QPrintDialog>
 #include <QPrinter>
 
 bool printsToFile(const QPrinter& printer) {
@@ -29,4 +31,26 @@ WriteOutcome printWhole(QPrinter& printer, const std::function<bool()>& paint) {
 
 QString notSavedText(const QString& sentence, const QString& path, const QString& reason) {
     return sentence.arg(QDir::toNativeSeparators(path)) + QStringLiteral("\n(%1)").arg(reason);
+}
+
+bool printWithDialog(QWidget* owner, const QString& documentName,
+                     const std::function<bool(QPrinter&)>& paint, const PrintFailureTexts& texts) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(documentName);
+    QPrintDialog dialog(&printer, owner);
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    if (dialog.exec() != QDialog::Accepted) {
+        return false;
+    }
+    const WriteOutcome printed = printWhole(printer, [&]() { return paint(printer); });
+    if (!printed) {
+        QMessageBox::warning(
+            owner, texts.caption,
+            printsToFile(printer)
+                ? notSavedText(texts.notSaved, printer.outputFileName(), printed.reason)
+                : texts.notPrinted);
+        return false;
+    }
+    return true;
 }

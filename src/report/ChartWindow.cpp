@@ -129,25 +129,10 @@ bool ChartWindow::savePngWithDialog() {
 }
 
 bool ChartWindow::printWithDialog() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(title());
-    QPrintDialog dialog(&printer, this);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted) {
-        return false;
-    }
-    const WriteOutcome printed =
-        printWhole(printer, [&]() { return printChart(printer, data_, title()); });
-    if (!printed) {
-        QMessageBox::warning(this, tr("Print Chart"),
-                             printsToFile(printer)
-                                 ? notSavedText(tr("The chart could not be saved as %1."),
-                                                printer.outputFileName(), printed.reason)
-                                 : tr("The chart could not be printed."));
-        return false;
-    }
-    return true;
+    return ::printWithDialog(
+        this, title(), [this](QPrinter& printer) { return printChart(printer, data_, title()); },
+        {tr("Print Chart"), tr("The chart could not be saved as %1."),
+         tr("The chart could not be printed.")});
 }
 
 void showProgressChart(QWidget* owner, const QString& childName,

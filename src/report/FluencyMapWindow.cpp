@@ -194,25 +194,11 @@ const FluencyGrid& FluencyMapWindow::shownGrid() const {
 }
 
 bool FluencyMapWindow::printMapWithDialog() {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(title());
-    QPrintDialog dialog(&printer, this);
-    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
-    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
-    if (dialog.exec() != QDialog::Accepted) {
-        return false;
-    }
-    const WriteOutcome printed =
-        printWhole(printer, [&]() { return printFluencyMap(printer, grids_, title()); });
-    if (!printed) {
-        QMessageBox::warning(this, tr("Print Fluency Map"),
-                             printsToFile(printer)
-                                 ? notSavedText(tr("The fluency map could not be saved as %1."),
-                                                printer.outputFileName(), printed.reason)
-                                 : tr("The fluency map could not be printed."));
-        return false;
-    }
-    return true;
+    return printWithDialog(
+        this, title(),
+        [this](QPrinter& printer) { return printFluencyMap(printer, grids_, title()); },
+        {tr("Print Fluency Map"), tr("The fluency map could not be saved as %1."),
+         tr("The fluency map could not be printed.")});
 }
 
 // A sheet needs facts still to learn; when the tab has none, the grown-up is told why and
