@@ -34,6 +34,7 @@ TEST(Fluency, TheLastTriesGiveTheState) {
         {{}, S::NotTried},
         {{{true, 1000}}, S::NotYet},
         {{{true, 1000}, {true, 3500}}, S::Known},
+        {{{true, 3500}, {true, 1000}}, S::Known},
         {{{true, 1000}, {true, 3501}}, S::Slow},
         {{{false, 900}, {true, 1000}, {true, 1000}}, S::Known},
         {{{true, 1000}, {true, 1000}, {false, 800}}, S::NotYet},

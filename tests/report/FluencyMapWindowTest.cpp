@@ -64,6 +64,9 @@ private slots:
             savePicture(&window, scale == 1.0 ? "fluency-map" : "fluency-map-large");
             QCOMPARE(window.tabs()->tabText(window.tabs()->currentIndex()), QString("Mult"));
             QTableView* table = window.table(2);
+            // Mult has a column for each of 0-9; Div none for 0 (nothing is divided by 0).
+            QCOMPARE(table->model()->columnCount(), 10);
+            QCOMPARE(window.table(3)->model()->columnCount(), 9);
             QCOMPARE(table->parentWidget()->findChild<QLabel*>()->text(),
                      QString("Mult: 1 of 100 known"));
             QAccessibleInterface* access = QAccessible::queryAccessibleInterface(table);
