@@ -64,6 +64,20 @@ private slots:
         }
         QCoreApplication::removeTranslator(&marking);
     }
+
+    // A drop-down list closes to one line and, opened, shows as many entries as the room its
+    // rectangle leaves below that line.
+    void aDropDownOpensWithinItsRectangle() {
+        QWidget window;
+        const ControlRow row{ControlKind::DropDown, "list", "Minutes", QRect(10, 20, 80, 120)};
+        auto* combo = new QComboBox(&window);
+        fitDropDown(combo, row);
+        const int entry = combo->fontMetrics().height() + 2;
+        QCOMPARE(combo->geometry(), QRect(10, 20, 80, std::min(combo->sizeHint().height(), 120)));
+        const int room = 120 - combo->height();
+        QVERIFY(combo->maxVisibleItems() * entry <= room);
+        QVERIFY((combo->maxVisibleItems() + 1) * entry > room); // the room is used
+    }
 };
 
 QTEST_MAIN(ControlTableTest)

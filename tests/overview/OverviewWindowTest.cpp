@@ -62,6 +62,12 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&window));
         window.waitForKnownFacts();
         saveShot(&window, "class-overview");
+        // Every child's name fits its column, the longest one too.
+        const QFontMetrics metrics(window.table()->font());
+        for (const QString& name : columnTexts(window.table(), 0)) {
+            QVERIFY2(metrics.horizontalAdvance(name) < window.table()->columnWidth(0),
+                     qPrintable(name));
+        }
         // Numbers and dates sort as such ("10" after "2"); empty cells below every value.
         const struct {
             int column;
