@@ -407,6 +407,69 @@ Wähle „Wiederholen“, um es noch einmal zu versuchen, %4, oder „Abbrechen�
     </message>
 </context>
 <context>
+    <name>DrillOptionsDialog</name>
+    <message>
+        <source>Add</source>
+        <translation>Plus</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>Minus</translation>
+    </message>
+    <message>
+        <source>Mult</source>
+        <translation>Mal</translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation>Geteilt</translation>
+    </message>
+    <message>
+        <source>Mix All</source>
+        <translation>Alles gemischt</translation>
+    </message>
+    <message>
+        <source>Mix Add+Sub</source>
+        <translation>Plus + Minus</translation>
+    </message>
+    <message>
+        <source>Mix Mult+Div</source>
+        <translation>Mal + Geteilt</translation>
+    </message>
+    <message>
+        <source>Choose a math function:</source>
+        <translation>Wähle eine Rechenart:</translation>
+    </message>
+    <message>
+        <source>Flash cards - Timer(secs):</source>
+        <translation>Blitzkarten - Sekunden:</translation>
+    </message>
+    <message>
+        <source>Seconds per flash card</source>
+        <translation>Sekunden pro Blitzkarte</translation>
+    </message>
+    <message>
+        <source>&amp;Practise the facts to learn</source>
+        <translation>Aufgaben zum Lernen &amp;üben</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <source>Drill Math Tables</source>
+        <translation>Rechenreihen üben</translation>
+    </message>
+    <message>
+        <source>Practise the facts to learn</source>
+        <translation>Aufgaben zum Lernen üben</translation>
+    </message>
+</context>
+<context>
     <name>FactSheet</name>
     <message>
         <source>Practice Sheet - %1</source>

@@ -407,6 +407,69 @@ Elige Reintentar para volver a probar, %4 o Cancelar para dejar el programa abie
     </message>
 </context>
 <context>
+    <name>DrillOptionsDialog</name>
+    <message>
+        <source>Add</source>
+        <translation>Suma</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>Resta</translation>
+    </message>
+    <message>
+        <source>Mult</source>
+        <translation>Multiplicación</translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation>División</translation>
+    </message>
+    <message>
+        <source>Mix All</source>
+        <translation>Todo mezclado</translation>
+    </message>
+    <message>
+        <source>Mix Add+Sub</source>
+        <translation>Mezcla Suma+Resta</translation>
+    </message>
+    <message>
+        <source>Mix Mult+Div</source>
+        <translation>Mezcla Mult+Div</translation>
+    </message>
+    <message>
+        <source>Choose a math function:</source>
+        <translation>Elige una operación:</translation>
+    </message>
+    <message>
+        <source>Flash cards - Timer(secs):</source>
+        <translation>Tarjetas - segundos:</translation>
+    </message>
+    <message>
+        <source>Seconds per flash card</source>
+        <translation>Segundos por tarjeta</translation>
+    </message>
+    <message>
+        <source>&amp;Practise the facts to learn</source>
+        <translation>&amp;Practicar las operaciones por aprender</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Cancelar</translation>
+    </message>
+    <message>
+        <source>Drill Math Tables</source>
+        <translation>Practicar las tablas</translation>
+    </message>
+    <message>
+        <source>Practise the facts to learn</source>
+        <translation>Practicar las operaciones por aprender</translation>
+    </message>
+</context>
+<context>
     <name>FactSheet</name>
     <message>
         <source>Practice Sheet - %1</source>

@@ -407,6 +407,69 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
 </context>
 <context>
+    <name>DrillOptionsDialog</name>
+    <message>
+        <source>Add</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Sub</source>
+        <translation>Soustraction</translation>
+    </message>
+    <message>
+        <source>Mult</source>
+        <translation>Multiplication</translation>
+    </message>
+    <message>
+        <source>Div</source>
+        <translation>Division</translation>
+    </message>
+    <message>
+        <source>Mix All</source>
+        <translation>Tout mélangé</translation>
+    </message>
+    <message>
+        <source>Mix Add+Sub</source>
+        <translation>Mélange Add+Sous</translation>
+    </message>
+    <message>
+        <source>Mix Mult+Div</source>
+        <translation>Mélange Mult+Div</translation>
+    </message>
+    <message>
+        <source>Choose a math function:</source>
+        <translation>Choisis une opération&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Flash cards - Timer(secs):</source>
+        <translation>Cartes éclair - secondes&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Seconds per flash card</source>
+        <translation>Secondes par carte éclair</translation>
+    </message>
+    <message>
+        <source>&amp;Practise the facts to learn</source>
+        <translation>&amp;Travailler les calculs à apprendre</translation>
+    </message>
+    <message>
+        <source>&amp;Ok</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Annuler</translation>
+    </message>
+    <message>
+        <source>Drill Math Tables</source>
+        <translation>S&apos;entraîner aux tables</translation>
+    </message>
+    <message>
+        <source>Practise the facts to learn</source>
+        <translation>Travailler les calculs à apprendre</translation>
+    </message>
+</context>
+<context>
     <name>FactSheet</name>
     <message>
         <source>Practice Sheet - %1</source>
@@ -1722,11 +1785,11 @@ Il garde le plus grand numéro de test imprimé jusqu&apos;ici&#xa0;: les nouvel
     </message>
     <message>
         <source>Answer: %1</source>
-        <translation>Réponse : %1</translation>
+        <translation>Réponse&#xa0;: %1</translation>
     </message>
     <message>
         <source>Time used: %1 of %2</source>
-        <translation>Temps écoulé : %1 sur %2</translation>
+        <translation>Temps écoulé&#xa0;: %1 sur %2</translation>
     </message>
     <message>
         <source>%1 left</source>

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QRadioButton>
 
@@ -19,27 +20,44 @@ namespace {
 constexpr int secondsPreselected = 1; // the second entry, "2"
 
 constexpr std::array<ControlRow, 13> controls = {{
-    {ControlKind::Option, "341", "Add", QRect(50, 40, 80, 15)},
-    {ControlKind::Option, "342", "Sub", QRect(50, 60, 80, 15)},
-    {ControlKind::Option, "343", "Mult", QRect(50, 80, 80, 15)},
-    {ControlKind::Option, "344", "Div", QRect(50, 100, 80, 15)},
-    {ControlKind::Option, "345", "Mix All", QRect(150, 40, 120, 15)},
-    {ControlKind::Option, "346", "Mix Add+Sub", QRect(150, 60, 120, 15)},
-    {ControlKind::Option, "347", "Mix Mult+Div", QRect(150, 80, 120, 15)},
-    {ControlKind::Label, "mathFunctionLabel", "Choose a math function:", QRect(20, 10, 200, 30)},
-    {ControlKind::CheckBox, "351", "Flash cards - Timer(secs):", QRect(20, 130, 180, 15)},
-    {ControlKind::DropDown, "352", "Seconds per flash card", QRect(200, 128, 45, 180)},
-    {ControlKind::CheckBox, "353", "&Practise the facts to learn", QRect(20, 152, 220, 15)},
-    {ControlKind::Button, "1", "&Ok", QRect(170, 175, 60, 30)},
-    {ControlKind::Button, "2", "&Cancel", QRect(240, 175, 60, 30)},
+    {ControlKind::Option, "341", QT_TRANSLATE_NOOP("DrillOptionsDialog", "Add"),
+     QRect(50, 40, 80, 15)},
+    {ControlKind::Option, "342", QT_TRANSLATE_NOOP("DrillOptionsDialog", "Sub"),
+     QRect(50, 60, 80, 15)},
+    {ControlKind::Option, "343", QT_TRANSLATE_NOOP("DrillOptionsDialog", "Mult"),
+     QRect(50, 80, 80, 15)},
+    {ControlKind::Option, "344", QT_TRANSLATE_NOOP("DrillOptionsDialog", "Div"),
+     QRect(50, 100, 80, 15)},
+    {ControlKind::Option, "345", QT_TRANSLATE_NOOP("DrillOptionsDialog", "Mix All"),
+     QRect(150, 40, 120, 15)},
+    {ControlKind::Option, "346", QT_TRANSLATE_NOOP("DrillOptionsDialog", "Mix Add+Sub"),
+     QRect(150, 60, 120, 15)},
+    {ControlKind::Option, "347", QT_TRANSLATE_NOOP("DrillOptionsDialog", "Mix Mult+Div"),
+     QRect(150, 80, 120, 15)},
+    {ControlKind::Label, "mathFunctionLabel",
+     QT_TRANSLATE_NOOP("DrillOptionsDialog", "Choose a math function:"), QRect(20, 10, 200, 30)},
+    {ControlKind::CheckBox, "351",
+     QT_TRANSLATE_NOOP("DrillOptionsDialog", "Flash cards - Timer(secs):"),
+     QRect(20, 130, 180, 15)},
+    {ControlKind::DropDown, "352",
+     QT_TRANSLATE_NOOP("DrillOptionsDialog", "Seconds per flash card"), QRect(200, 128, 45, 180)},
+    {ControlKind::CheckBox, "353",
+     QT_TRANSLATE_NOOP("DrillOptionsDialog", "&Practise the facts to learn"),
+     QRect(20, 152, 220, 15)},
+    {ControlKind::Button, "1", QT_TRANSLATE_NOOP("DrillOptionsDialog", "&Ok"),
+     QRect(170, 175, 60, 30)},
+    {ControlKind::Button, "2", QT_TRANSLATE_NOOP("DrillOptionsDialog", "&Cancel"),
+     QRect(240, 175, 60, 30)},
 }};
 
 class DrillOptionsDialog : public QDialog {
 public:
     DrillOptionsDialog(QWidget* owner, const std::vector<std::string>& timeChoices)
         : QDialog(owner) {
-        setUpDialogFrame(*this, "Drill Math Tables", 360, 220);
-        addControls(this, controls);
+        setUpDialogFrame(*this,
+                         QCoreApplication::translate("DrillOptionsDialog", "Drill Math Tables"),
+                         360, 220);
+        addControls(this, "DrillOptionsDialog", controls);
         options_ = OperationOptions(this, controls);
         options_.check(1);
         flashCards_ = findChild<QCheckBox*>("351");
@@ -51,7 +69,8 @@ public:
         seconds_->setCurrentIndex(
             preselectedTimeIndex(static_cast<int>(timeChoices.size()), secondsPreselected));
         facts_ = findChild<QCheckBox*>("353");
-        facts_->setAccessibleName(QStringLiteral("Practise the facts to learn"));
+        facts_->setAccessibleName(
+            QCoreApplication::translate("DrillOptionsDialog", "Practise the facts to learn"));
         connect(facts_, &QCheckBox::toggled, this, [this](bool on) { factsToggled(on); });
         connectOkCancelButtons(*this);
     }
