@@ -3,6 +3,7 @@
 
 #include "app/AnswerBox.h"
 #include "common/DialogFrame.h"
+#include "common/GrowingLayout.h"
 #include "common/ScreenReaderNotice.h"
 
 #include <QAccessibleWidget>
@@ -78,13 +79,16 @@ MainWindow::MainWindow(AppContext& context)
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
     setCentralWidget(client_);
-    setFixedSize(clientWidth, clientHeight);
+    client_->resize(clientWidth, clientHeight);
     initResources();
     QIcon icon;
     icon.addFile(QStringLiteral(":/icons/happy32.png"));
     icon.addFile(QStringLiteral(":/icons/happy16.png"));
     setWindowIcon(icon);
     buildControls();
+    growWithText(client_);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    adjustSize();
     setColours();
     connectActions();
     watchKeys();
@@ -116,6 +120,9 @@ void MainWindow::buildControls() {
         }
         widget->setVisible(entry.shownAtStart);
         controls_.insert(entry.id, widget);
+    }
+    if (problem != nullptr) {
+        growWithText(problem);
     }
     notice_ = new ScreenReaderNotice(client_);
     notice_->setObjectName(QStringLiteral("notice"));
@@ -259,6 +266,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
 void MainWindow::centreOnScreen() {
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         const QRect area = screen->availableGeometry();
-        move(area.center() - QPoint(clientWidth / 2, clientHeight / 2));
+        move(area.center() - QPoint(width() / 2, height() / 2));
     }
 }

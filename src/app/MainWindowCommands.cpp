@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/SpokenPractice.h"
+#include "common/GrowingLayout.h"
 #include "common/ScreenReaderNotice.h"
 #include "common/TextFit.h"
 
@@ -243,8 +244,7 @@ void MainWindow::announce(const std::string& text) {
     notice_->say({qText(text)});
 }
 
-// The large instruction buttons keep their font where the text fits, and are condensed or
-// made smaller where a wider system font would cut it.
+// The large instruction buttons keep their font where the text fits (see TextFit.h).
 void MainWindow::showButtonText(int id, const QString& text) {
     auto* button = controlAs<QPushButton>(id);
     if (button->text() != text) {
@@ -268,7 +268,8 @@ void MainWindow::showView(const PracticeView& view) {
     control(MainId::happy)->setVisible(view.happyVisible);
     auto* status = controlAs<QLabel>(MainId::status);
     status->setText(qText(view.status));
-    status->resize(statusWidth(view.statusRoom), status->height());
+    static_cast<GrowingLayout*>(client_->layout())
+        ->setDrawnWidth(status, statusWidth(view.statusRoom));
     controlAs<QLabel>(MainId::title)->setText(qText(view.title));
     for (int id = MainId::learn; id <= MainId::help; ++id) {
         const auto index = static_cast<std::size_t>(id - MainId::learn);

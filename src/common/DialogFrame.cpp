@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/DialogFrame.h"
 
+#include "common/GrowingLayout.h"
+
 #include <QDialog>
 #include <QGuiApplication>
+#include <QLayout>
 #include <QScreen>
 
 namespace {
@@ -13,6 +16,9 @@ QScreen* screenOf(const QWidget& dialog) {
 }
 
 void centreOnScreen(QDialog& dialog) {
+    if (dialog.layout() != nullptr) {
+        dialog.layout()->activate();
+    }
     QScreen* screen = screenOf(dialog);
     if (screen == nullptr) {
         return;
@@ -27,7 +33,8 @@ void setUpDialogFrame(QDialog& dialog, const QString& caption, int clientWidth, 
                           Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                           Qt::WindowCloseButtonHint);
     dialog.setWindowTitle(caption);
-    dialog.setFixedSize(clientWidth, clientHeight);
+    dialog.resize(clientWidth, clientHeight);
+    growWithText(&dialog);
     centreOnScreen(dialog);
 }
 

@@ -6,7 +6,8 @@
 class QDialog;
 
 // The frame every dialog of the program has: a caption bar with the system menu, a minimise
-// box and a close box, no maximise box and no help button; a fixed client size; centred on
+// box and a close box, no maximise box and no help button; the client size drawn, grown where a
+// text needs more room (GrowingLayout.h); centred on
 // the screen of its owner (the primary screen when it has none).
 void setUpDialogFrame(QDialog& dialog, const QString& caption, int clientWidth, int clientHeight);
 

@@ -30,10 +30,25 @@ void fitText(QWidget* control, int room) {
     fitTextFrom(control, inheritedFont(control), room);
 }
 
+namespace {
+bool asDrawn = true;
+} // namespace
+
+void setTextsAsDrawn(bool drawn) {
+    asDrawn = drawn;
+}
+
+bool textsAsDrawn() {
+    return asDrawn;
+}
+
 void fitTextFrom(QWidget* control, const QFont& start, int room) {
     const int available = room >= 0 ? room : control->width();
     QFont font = start;
     control->setFont(font);
+    if (!asDrawn) {
+        return;
+    }
     if (const auto* label = qobject_cast<const QLabel*>(control);
         label != nullptr && label->wordWrap()) {
         return;

@@ -69,9 +69,11 @@ void SaveScoreDialog::createFields(const std::string& todayText) {
 void SaveScoreDialog::createLabelsAndButtons() {
     for (const SaveScorePlace& place : saveScoreLayout) {
         if (place.id == 0) {
-            QLabel* label = addLabel(this, QString("label %1").arg(place.text), tr(place.text),
-                                     place.rect, Qt::AlignLeft | Qt::AlignVCenter);
-            fitText(label, place.room);
+            QRect room = place.rect;
+            room.setWidth(place.room);
+            // The label is fitted to its room before the box (DialogControls.h).
+            addLabel(this, QString("label %1").arg(place.text), tr(place.text), room,
+                     Qt::AlignLeft | Qt::AlignVCenter);
         }
     }
     addOkCancelButtons(*this, placeOf(SaveScoreControl::Ok).rect,

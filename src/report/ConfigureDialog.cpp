@@ -3,7 +3,6 @@
 
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
-#include "common/TextFit.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -48,11 +47,12 @@ void ConfigureDialog::createControl(const ConfigurePlace& place, const Configure
                                     const std::string& dataFolderText) {
     const int firstBox = idOf(ConfigureControl::AddSubPerMin);
     if (place.id == 0) {
-        QLabel* label = addLabel(this, QString("label %1").arg(place.text), tr(place.text),
-                                 place.rect, Qt::AlignLeft | Qt::AlignVCenter);
+        QRect room = place.rect;
         if (place.room > 0) {
-            fitText(label, place.room);
+            room.setWidth(place.room);
         }
+        addLabel(this, QString("label %1").arg(place.text), tr(place.text), room,
+                 Qt::AlignLeft | Qt::AlignVCenter);
     } else if (place.id >= firstBox && place.id < firstBox + 6) {
         const auto index = static_cast<std::size_t>(place.id - firstBox);
         boxes_[index] = addLineEdit(this, place.id, tr(place.text), place.rect,
