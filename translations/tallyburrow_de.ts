@@ -394,6 +394,30 @@ Wähle „Wiederholen“, um es noch einmal zu versuchen, %4, oder „Abbrechen�
         <source>The numbers of a range must be whole numbers from %1 to %2.</source>
         <translation>Die Zahlen eines Bereichs müssen ganze Zahlen von %1 bis %2 sein.</translation>
     </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Groß</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>Größer</translation>
+    </message>
+    <message>
+        <source>Largest</source>
+        <translation>Am größten</translation>
+    </message>
+    <message>
+        <source>Text size:</source>
+        <translation>Schriftgröße:</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Schriftgröße</translation>
+    </message>
 </context>
 <context>
     <name>DialogControls</name>

@@ -394,6 +394,30 @@ Elige Reintentar para volver a probar, %4 o Cancelar para dejar el programa abie
         <source>The numbers of a range must be whole numbers from %1 to %2.</source>
         <translation>Los números de un rango deben ser enteros de %1 a %2.</translation>
     </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>Más grande</translation>
+    </message>
+    <message>
+        <source>Largest</source>
+        <translation>Muy grande</translation>
+    </message>
+    <message>
+        <source>Text size:</source>
+        <translation>Tamaño del texto:</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Tamaño del texto</translation>
+    </message>
 </context>
 <context>
     <name>DialogControls</name>

@@ -394,6 +394,30 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
         <source>The numbers of a range must be whole numbers from %1 to %2.</source>
         <translation>Les nombres d&apos;une plage doivent être des nombres entiers de %1 à %2.</translation>
     </message>
+    <message>
+        <source>Normal</source>
+        <translation>Normale</translation>
+    </message>
+    <message>
+        <source>Large</source>
+        <translation>Grande</translation>
+    </message>
+    <message>
+        <source>Larger</source>
+        <translation>Plus grande</translation>
+    </message>
+    <message>
+        <source>Largest</source>
+        <translation>Très grande</translation>
+    </message>
+    <message>
+        <source>Text size:</source>
+        <translation>Taille du texte :</translation>
+    </message>
+    <message>
+        <source>Text size</source>
+        <translation>Taille du texte</translation>
+    </message>
 </context>
 <context>
     <name>DialogControls</name>

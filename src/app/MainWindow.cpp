@@ -5,6 +5,7 @@
 #include "common/DialogFrame.h"
 #include "common/GrowingLayout.h"
 #include "common/ScreenReaderNotice.h"
+#include "common/TextSize.h"
 
 #include <QAccessibleWidget>
 #include <QAction>
@@ -49,9 +50,9 @@ QAccessibleInterface* problemAccessible(const QString& className, QObject* objec
 QFont MainWindow::controlFont(ControlFont font, const QFont& base) {
     switch (font) {
     case ControlFont::Problem:
-        return QFont(base.family(), problemFontPoints, QFont::Bold);
+        return QFont(base.family(), qRound(problemFontPoints * textScale()), QFont::Bold);
     case ControlFont::Instruction:
-        return QFont(base.family(), instructionFontPoints, QFont::Bold, true);
+        return QFont(base.family(), qRound(instructionFontPoints * textScale()), QFont::Bold, true);
     case ControlFont::Standard:
         break;
     }
@@ -126,6 +127,19 @@ void MainWindow::buildControls() {
     }
     notice_ = new ScreenReaderNotice(client_);
     notice_->setObjectName(QStringLiteral("notice"));
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::FontChange) {
+        return;
+    }
+    for (const MainWindowControl& entry : mainWindowControls) {
+        if (entry.font != ControlFont::Standard) {
+            control(entry.id)->setFont(controlFont(entry.font, font()));
+        }
+    }
+    showView(engine_.view());
 }
 
 QWidget* MainWindow::buildControl(const MainWindowControl& entry, QWidget* problem) {

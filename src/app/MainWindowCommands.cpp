@@ -3,6 +3,7 @@
 
 #include "app/SpokenPractice.h"
 #include "common/GrowingLayout.h"
+#include "common/ProgramFont.h"
 #include "common/ScreenReaderNotice.h"
 #include "common/TextFit.h"
 
@@ -169,10 +170,14 @@ void MainWindow::report() {
 void MainWindow::configure() {
     practise([](auto& e) { e.beforeToolbarCommand(ToolbarButton::Config); });
     AnswerLimitChoice limit{grownUpLimitMs(context_.answers.contents())};
+    int textPercent = chosenTextPercent();
     showConfigureDialog(this, context_.student,
                         QString::fromStdU16String(context_.data.folder.u16string()).toStdString(),
-                        &limit);
+                        &limit, &textPercent);
     returnFocus();
+    if (textPercent != chosenTextPercent()) {
+        changeTextSize(textPercent);
+    }
     if (limit.changed) {
         emit limitChosen({LimitSource::GrownUp, limit.chosenMs, packDate(QDate::currentDate())});
     }

@@ -3,6 +3,7 @@
 #include "app/CommandLine.h"
 #include "app/DataLocation.h"
 #include "app/TerminationSignals.h"
+#include "common/ProgramFont.h"
 #include "common/Translations.h"
 
 #include <QApplication>
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr int defaultFontPoints = 10;
 constexpr int iconSizes[] = {16, 22, 32, 48, 64, 128, 256};
 
 // Names the program for the desktop: the version for --version, and the desktop-file name
@@ -57,12 +57,11 @@ int main(int argc, char* argv[]) {
         return answer.exitCode;
     }
     QApplication app(argc, argv);
-    installTranslations(
-        app, chooseLanguage(answer.language, QLocale::system().uiLanguages(), programLanguages()));
+    const QString language =
+        chooseLanguage(answer.language, QLocale::system().uiLanguages(), programLanguages());
+    installTranslations(app, language);
     setApplicationIcon();
-    QFont font = QApplication::font();
-    font.setPointSize(defaultFontPoints);
-    QApplication::setFont(font);
+    setUpProgramFont(!language.isEmpty());
 
     Application program(defaultDataFolder());
     QObject::connect(&program, &Application::ended, &app, &QCoreApplication::quit,

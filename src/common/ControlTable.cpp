@@ -4,6 +4,7 @@
 #include "common/ScreenReaderNotice.h"
 
 #include "common/TextFit.h"
+#include "common/TextSize.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -77,7 +78,7 @@ void placeControl(QWidget* control, const char* context, const ControlRow& row) 
     control->setGeometry(row.rect);
     if (row.fontPoints > 0) {
         QFont font = control->font();
-        font.setPointSize(row.fontPoints);
+        font.setPointSizeF(row.fontPoints * textScale());
         control->setFont(font);
     }
     if (row.kind == ControlKind::Placed && control->accessibleName().isEmpty()) {

@@ -3,6 +3,7 @@
 
 #include "common/DialogControls.h"
 #include "common/DialogFrame.h"
+#include "common/TextSize.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -30,8 +31,8 @@ QRect rectOf(int id) {
 } // namespace
 
 ConfigureDialog::ConfigureDialog(StudentRecord& student, const std::string& dataFolderText,
-                                 QWidget* owner, AnswerLimitChoice* limit)
-    : QDialog(owner), student_(student), limit_(limit) {
+                                 QWidget* owner, AnswerLimitChoice* limit, int* textPercent)
+    : QDialog(owner), student_(student), limit_(limit), textPercent_(textPercent) {
     setUpDialogFrame(*this, tr("Configure Program"), 400, 300);
     const ConfigureTexts texts = configureTexts(student_);
     for (const ConfigurePlace& place : configureLayout) {
@@ -60,6 +61,8 @@ void ConfigureDialog::createControl(const ConfigurePlace& place, const Configure
         boxes_[index]->setCursorPosition(0);
     } else if (place.id == idOf(ConfigureControl::AnswerLimit)) {
         limitBox_ = createLimitBox(place);
+    } else if (place.id == idOf(ConfigureControl::TextSize)) {
+        textSizeBox_ = createTextSizeBox(place);
     } else if (place.id == idOf(ConfigureControl::DataFolder)) {
         auto* folder = addLineEdit(this, place.id, tr(place.text), place.rect,
                                    QString::fromStdString(dataFolderText));
@@ -79,6 +82,23 @@ QComboBox* ConfigureDialog::createLimitBox(const ConfigurePlace& place) {
     }
     box->setCurrentIndex(box->findData(QVariant::fromValue(current)));
     box->setEnabled(limit_ != nullptr);
+    return box;
+}
+
+// The text sizes a grown-up can choose, the current one selected.
+QComboBox* ConfigureDialog::createTextSizeBox(const ConfigurePlace& place) {
+    static const char* const names[] = {QT_TR_NOOP("Normal"), QT_TR_NOOP("Large"),
+                                        QT_TR_NOOP("Larger"), QT_TR_NOOP("Largest")};
+    auto* box = new QComboBox(this);
+    placeControl(box, place.id, place.rect);
+    box->setAccessibleName(tr(place.text));
+    const QList<int> choices = textSizeChoices();
+    for (qsizetype i = 0; i < choices.size() && i < qsizetype(std::size(names)); ++i) {
+        box->addItem(tr(names[i]), choices[i]);
+    }
+    box->setCurrentIndex(
+        std::max(0, box->findData(textPercent_ != nullptr ? *textPercent_ : defaultTextPercent)));
+    box->setEnabled(textPercent_ != nullptr);
     return box;
 }
 
@@ -108,14 +128,17 @@ void ConfigureDialog::confirm() {
         limit_->changed = chosen != limit_->chosenMs;
         limit_->chosenMs = chosen;
     }
+    if (textPercent_ != nullptr) {
+        *textPercent_ = textSizeBox_->currentData().toInt();
+    }
     accept();
 }
 
 void showConfigureDialog(QWidget* owner, StudentRecord& student, const std::string& dataFolderText,
-                         AnswerLimitChoice* limit) {
+                         AnswerLimitChoice* limit, int* textPercent) {
     if (limit != nullptr) {
         limit->changed = false;
     }
-    ConfigureDialog dialog(student, dataFolderText, owner, limit);
+    ConfigureDialog dialog(student, dataFolderText, owner, limit, textPercent);
     runCentredWindowModal(dialog);
 }

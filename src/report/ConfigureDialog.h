@@ -28,6 +28,7 @@ enum class ConfigureControl : int {
     MulDivHigh = 316,
     AnswerLimit = 317,
     DataFolder = 325,
+    TextSize = 318,
 };
 
 // Where each control stands (client coordinates) and what it shows or is called, in the
@@ -82,6 +83,8 @@ inline constexpr ConfigurePlace configureLayout[] = {
     {317, QT_TRANSLATE_NOOP("ConfigureDialog", "Answer time limit"), {190, 163, 130, 22}},
     {0, QT_TRANSLATE_NOOP("ConfigureDialog", "Data Folder:"), {10, 200, 80, 30}, 90 - 10 - 2},
     {325, QT_TRANSLATE_NOOP("ConfigureDialog", "Data Folder"), {90, 200, 300, 25}},
+    {0, QT_TRANSLATE_NOOP("ConfigureDialog", "Text size:"), {10, 264, 80, 22}, 90 - 10 - 2},
+    {318, QT_TRANSLATE_NOOP("ConfigureDialog", "Text size"), {90, 264, 110, 22}},
     {1, "&Ok", {260, 260, 60, 30}},
     {2, "&Cancel", {330, 260, 60, 30}},
 };
@@ -94,8 +97,10 @@ class ConfigureDialog : public QDialog {
     Q_OBJECT
 public:
     // Without a limit choice the limit box shows "Automatic" and is disabled.
+    // Without a text size the text size box shows the default and is disabled; Ok stores the
+    // chosen percent in it.
     ConfigureDialog(StudentRecord& student, const std::string& dataFolderText, QWidget* owner,
-                    AnswerLimitChoice* limit = nullptr);
+                    AnswerLimitChoice* limit = nullptr, int* textPercent = nullptr);
 
     // The six number boxes' current texts.
     ConfigureTexts typedTexts() const;
@@ -104,11 +109,14 @@ private:
     void createControl(const ConfigurePlace& place, const ConfigureTexts& texts,
                        const std::string& dataFolderText);
     QComboBox* createLimitBox(const ConfigurePlace& place);
+    QComboBox* createTextSizeBox(const ConfigurePlace& place);
     void confirm();
 
     StudentRecord& student_;
     AnswerLimitChoice* limit_ = nullptr;
     QComboBox* limitBox_ = nullptr;
+    int* textPercent_ = nullptr;
+    QComboBox* textSizeBox_ = nullptr;
     std::array<QLineEdit*, 6> boxes_{}; // the number boxes in Tab order, 311 to 316
 };
 
@@ -116,4 +124,4 @@ private:
 // in as the grown-up's current choice (0: automatic) and goes out with `changed` telling
 // whether Ok stored another one; the caller then logs it as the child's limit.
 void showConfigureDialog(QWidget* owner, StudentRecord& student, const std::string& dataFolderText,
-                         AnswerLimitChoice* limit = nullptr);
+                         AnswerLimitChoice* limit = nullptr, int* textPercent = nullptr);

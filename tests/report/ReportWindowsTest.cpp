@@ -140,7 +140,8 @@ private slots:
 
     // Tab follows the layout; each box stores its value; one that cannot be stored is refused and
     // its box selected (the rules are the logic test's). The answer limit opens at the current
-    // one, even one not offered, and Ok gives the one chosen. Cancel changes nothing.
+    // one, even one not offered, and Ok gives the one chosen, as it does the text size. Cancel
+    // changes nothing.
     void okStoresWhatCanBeStoredCancelChangesNothing() {
         AnswerLimitChoice limit{7500, true};
         StudentRecord child = newChild();
@@ -173,21 +174,28 @@ private slots:
             auto* limitBox = control<QComboBox>(dialog, 317);
             QCOMPARE(limitBox->currentText(), QString("7.5 seconds"));
             QTest::keyClick(limitBox, Qt::Key_Up);
+            auto* sizeBox = control<QComboBox>(dialog, 318);
+            QCOMPARE(sizeBox->currentText(), QString("Large"));
+            QTest::keyClick(sizeBox, Qt::Key_Down);
             QTest::keyClick(control<QPushButton>(dialog, 1), Qt::Key_Space);
         });
-        showConfigureDialog(nullptr, child, folderText, &limit);
+        int textPercent = 125;
+        showConfigureDialog(nullptr, child, folderText, &limit, &textPercent);
         QCOMPARE(configValues(child), (ConfigValues{30, 0, 6, 21, 5, 15, 15}));
         QCOMPARE(child.changeState, ChangeState::ScoresChanged);
         QCOMPARE(limit, (AnswerLimitChoice{6000, true}));
+        QCOMPARE(textPercent, 150);
 
         whenModalOpens([](QWidget* dialog) {
             typeInto(control(dialog, 313), "3");
             QTest::keyClick(control<QComboBox>(dialog, 317), Qt::Key_Up);
+            QTest::keyClick(control<QComboBox>(dialog, 318), Qt::Key_Up);
             QTest::mouseClick(control<QPushButton>(dialog, 2), Qt::LeftButton);
         });
-        showConfigureDialog(nullptr, child, folderText, &limit);
+        showConfigureDialog(nullptr, child, folderText, &limit, &textPercent);
         QCOMPARE(configValues(child), (ConfigValues{30, 0, 6, 21, 5, 15, 15}));
         QCOMPARE(limit, (AnswerLimitChoice{6000, false}));
+        QCOMPARE(textPercent, 150);
     }
 
     // A kind's line, markers and legend entry are in its colour; a marker stays about the size
