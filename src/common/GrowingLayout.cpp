@@ -2,6 +2,7 @@
 #include "common/GrowingLayout.h"
 
 #include "common/TextFit.h"
+#include "common/TextSize.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -18,6 +19,8 @@ namespace {
 // A push button's frame and the least room beside its text.
 constexpr int buttonChromeWidth = 8;
 constexpr int buttonChromeHeight = 4;
+// A one-line box's frame and inner margins beside its text.
+constexpr int lineEditChrome = 10;
 
 // The height of a line of text in the font: what a box must show uncut.
 int lineHeight(const QFontMetrics& metrics) {
@@ -77,10 +80,15 @@ QSize neededSize(const QWidget* control, QSize drawn) {
         return {box->sizeHint().width(), lineHeight(box->fontMetrics())};
     }
     if (const auto* combo = qobject_cast<const QComboBox*>(control)) {
-        return {comboSize(combo).width(), lineHeight(combo->fontMetrics())};
+        const QSize needed = comboSize(combo);
+        return {needed.width(),
+                combo->isEditable() ? needed.height() : lineHeight(combo->fontMetrics())};
     }
     if (const auto* edit = qobject_cast<const QLineEdit*>(control)) {
-        return {0, lineHeight(edit->fontMetrics())};
+        // A box keeps the room it was drawn with for what is typed, in the larger text too.
+        const int typed = edit->fontMetrics().horizontalAdvance(edit->text()) + lineEditChrome;
+        return {std::max(typed, qRound(drawn.width() * textScale())),
+                lineHeight(edit->fontMetrics())};
     }
     if (control->layout() != nullptr) {
         return control->sizeHint();
@@ -154,6 +162,13 @@ void GrowingLayout::takeInNewChildren() const {
     }
 }
 
+void GrowingLayout::setDrawnSize(QSize size) {
+    if (drawnSize_ != size) {
+        drawnSize_ = size;
+        invalidate();
+    }
+}
+
 GrownPlacement GrowingLayout::placement() const {
     takeInNewChildren();
     if (cached_) {
@@ -190,10 +205,15 @@ QSize GrowingLayout::minimumSize() const {
 void GrowingLayout::setGeometry(const QRect& rect) {
     QLayout::setGeometry(rect);
     const GrownPlacement grown = placement();
+    // Right to left, the window is the mirror image of its drawing, as in Qt's own layouts.
+    const QRect window(rect.topLeft(), grown.windowSize);
+    const Qt::LayoutDirection direction =
+        parentWidget() != nullptr ? parentWidget()->layoutDirection() : Qt::LeftToRight;
     for (qsizetype i = 0; i < items_.size(); ++i) {
         if (QWidget* widget = items_[i]->widget()) {
-            widget->setGeometry(
-                grown.rects[static_cast<std::size_t>(i)].translated(rect.topLeft()));
+            const QRect placed =
+                grown.rects[static_cast<std::size_t>(i)].translated(rect.topLeft());
+            widget->setGeometry(QStyle::visualRect(direction, window, placed));
         }
     }
 }

@@ -36,6 +36,8 @@ public:
 
     // Draws a control at another width (a line whose room changes with what it shows).
     void setDrawnWidth(QWidget* control, int width);
+    // Draws the window at another size (a window measured before its frame was known).
+    void setDrawnSize(QSize size);
 
 private:
     GrownPlacement placement() const;

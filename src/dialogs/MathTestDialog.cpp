@@ -42,7 +42,7 @@ constexpr std::array<ControlRow, 13> controls = {{
     {ControlKind::Option, "347", QT_TRANSLATE_NOOP("MathTestDialog", "Mix Mul+Div"),
      QRect(150, 180, 120, 15)},
     {ControlKind::Label, "minutesLabel",
-     QT_TRANSLATE_NOOP("MathTestDialog", "Amount of time (mins):"), QRect(25, 10, 140, 15)},
+     QT_TRANSLATE_NOOP("MathTestDialog", "Amount of time (mins):"), QRect(25, 10, 135, 15)},
     {ControlKind::DropDown, "321", QT_TRANSLATE_NOOP("MathTestDialog", "Amount of time in minutes"),
      QRect(160, 9, 45, 180)},
     {ControlKind::Label, "323", "", QRect(25, 70, 160, 15)},

@@ -2,6 +2,7 @@
 #include "dialogs/MessageWindow.h"
 
 #include "common/DialogControls.h"
+#include "common/GrowingLayout.h"
 #include "dialogs/MessageLayout.h"
 
 #include <QApplication>
@@ -68,7 +69,8 @@ public:
         addText(text, colour);
         addButtons();
         escapeResult_ = layout_.escapeResult;
-        setFixedSize(layout_.window.size());
+        resize(layout_.window.size());
+        growWithText(this);
         move(layout_.window.topLeft());
     }
 
@@ -127,7 +129,8 @@ private:
         const int clientWidth = layout_.window.width() - frame.width();
         const int clientHeight =
             std::max(layout_.window.height() - frame.height(), buttonsBottom + roomBelowButtons);
-        setFixedSize(clientWidth, clientHeight);
+        static_cast<GrowingLayout*>(layout())->setDrawnSize({clientWidth, clientHeight});
+        layout()->activate();
         move(layout_.window.topLeft());
     }
 

@@ -178,7 +178,7 @@ QWidget* HelpWindow::createTopicSide() {
     layout->setColumnStretch(0, 1);
     layout->setColumnMinimumWidth(1, textRect.width() - heading->width());
     layout->setRowStretch(2, 1);
-    heading->setFixedHeight(heading->height());
+    heading->setFixedHeight(std::max(heading->height(), heading->sizeHint().height()));
     band->setFixedHeight(textRect.top() - band->y());
     layout->addWidget(heading, 0, 0);
     layout->addWidget(band, 1, 0);

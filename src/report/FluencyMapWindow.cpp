@@ -88,6 +88,7 @@ FluencyMapWindow::FluencyMapWindow(const StudentRecord& student, const AnswerLog
     auto* layout = new QVBoxLayout(this);
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tabs");
+    tabs_->setAccessibleName(tr("Operations"));
     for (const FluencyGrid& grid : grids_) {
         tabs_->addTab(createTab(grid), opText(grid.operation));
     }
