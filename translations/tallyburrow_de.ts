@@ -710,6 +710,10 @@ Wähle „Wiederholen“, um es noch einmal zu versuchen, %4, oder „Abbrechen�
         <source>Every %1 fact in the child&apos;s number range is known: there is nothing left to practise on paper.</source>
         <translation>Alle %1-Aufgaben im Zahlenbereich des Kindes sitzen sicher: Auf Papier gibt es nichts mehr zu üben.</translation>
     </message>
+    <message>
+        <source>Operations</source>
+        <translation>Rechenarten</translation>
+    </message>
 </context>
 <context>
     <name>GreetingDialog</name>

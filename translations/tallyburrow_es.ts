@@ -710,6 +710,10 @@ Elige Reintentar para volver a probar, %4 o Cancelar para dejar el programa abie
         <source>Every %1 fact in the child&apos;s number range is known: there is nothing left to practise on paper.</source>
         <translation>El alumno ya se sabe todas las operaciones de %1 de su rango de números: no queda nada que practicar en papel.</translation>
     </message>
+    <message>
+        <source>Operations</source>
+        <translation>Operaciones</translation>
+    </message>
 </context>
 <context>
     <name>GreetingDialog</name>

@@ -710,6 +710,10 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
         <source>Every %1 fact in the child&apos;s number range is known: there is nothing left to practise on paper.</source>
         <translation>Tous les calculs «&#xa0;%1&#xa0;» de la plage de nombres de l&apos;enfant sont connus&#xa0;: il ne reste rien à travailler sur papier.</translation>
     </message>
+    <message>
+        <source>Operations</source>
+        <translation>Opérations</translation>
+    </message>
 </context>
 <context>
     <name>GreetingDialog</name>
