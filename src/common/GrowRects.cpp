@@ -26,7 +26,8 @@ bool holds(const QRect& outer, const QRect& inner) {
 }
 
 // Moves every control past the ones drawn before it on the axis that overlap it across the
-// axis (`across(i, j)`), and widens holders to keep holding what they held.
+// axis (`across(i, j)`), keeps controls drawn in line in line, and widens holders to keep
+// holding what they held.
 void push(Axis& axis, const std::vector<QRect>& drawn,
           const std::function<bool(std::size_t, std::size_t)>& across) {
     const std::size_t count = drawn.size();
@@ -40,7 +41,11 @@ void push(Axis& axis, const std::vector<QRect>& drawn,
                 }
             }
             for (std::size_t j = 0; j < count; ++j) {
-                if (holds(drawn[j], drawn[i])) {
+                // What it sits in moves it; what is drawn in line with it (a row of buttons,
+                // a column of options) stays in line.
+                const bool inLine = axis.drawnStart[j] == axis.drawnStart[i] &&
+                                    axis.drawnEnd[j] == axis.drawnEnd[i];
+                if (holds(drawn[j], drawn[i]) || inLine) {
                     shift = std::max(shift, axis.shift[j]);
                 }
             }
