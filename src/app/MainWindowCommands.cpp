@@ -2,6 +2,7 @@
 #include "app/MainWindow.h"
 
 #include "app/SpokenPractice.h"
+#include "common/DisplayNumbers.h"
 #include "common/GrowingLayout.h"
 #include "common/ProgramFont.h"
 #include "common/ScreenReaderNotice.h"
@@ -150,8 +151,7 @@ void MainWindow::test() {
         break;
     case TestOptionsChoice::ReportPrintedTest: {
         const QDate today = QDate::currentDate();
-        showSaveScoreDialog(this, context_.student,
-                            dateText(today.year(), today.month(), today.day()));
+        showSaveScoreDialog(this, context_.student, displayDate(today).toStdString());
         break;
     }
     case TestOptionsChoice::Closed:

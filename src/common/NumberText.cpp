@@ -87,9 +87,13 @@ std::string formatPercent(double value) {
     return std::string(buffer, result.ptr);
 }
 
-std::string percentText(long long correct, long long total) {
+double percentValue(long long correct, long long total) {
     if (total == 0) {
-        return formatPercent(0.0);
+        return 0.0;
     }
-    return formatPercent(static_cast<double>(correct) / static_cast<double>(total) * 100.0);
+    return static_cast<double>(correct) / static_cast<double>(total) * 100.0;
+}
+
+std::string percentText(long long correct, long long total) {
+    return formatPercent(percentValue(correct, total));
 }

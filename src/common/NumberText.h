@@ -27,6 +27,8 @@ std::int32_t textToNumber(std::string_view text);
 // exactly two after it, the point a full stop in every locale.
 std::string formatPercent(double value);
 
-// correct / total x 100 with the mask "0.00"; a total of 0 gives "0.00" rather than a
-// division by zero.
+// correct / total x 100; a total of 0 gives 0 rather than a division by zero.
+double percentValue(long long correct, long long total);
+
+// percentValue with the mask "0.00".
 std::string percentText(long long correct, long long total);

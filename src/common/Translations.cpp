@@ -38,8 +38,20 @@ QString chooseLanguage(const QString& asked, const QStringList& uiLanguages,
     return {};
 }
 
+namespace {
+// An English program on a desktop of another language writes numbers and dates the English way
+// too, as its words are; the desktop's territory is kept.
+void keepEnglishLocale() {
+    const QLocale current;
+    if (current.language() != QLocale::English && current.language() != QLocale::C) {
+        QLocale::setDefault(QLocale(QLocale::English, current.territory()));
+    }
+}
+} // namespace
+
 bool installTranslations(QCoreApplication& application, const QString& language) {
     if (language.isEmpty()) {
+        keepEnglishLocale();
         return true;
     }
     auto* program = new QTranslator(&application);

@@ -18,5 +18,6 @@ QString chooseLanguage(const QString& asked, const QStringList& uiLanguages,
 
 // Loads the program's catalogue and Qt's own (standard buttons and dialogs) for the language,
 // and makes it the default locale, so numbers and dates on screen follow its customs. English
-// keeps the locale as it is and loads nothing. False when the program's catalogue is missing.
+// loads nothing and keeps the locale, made English when the desktop's is of another language
+// (its territory kept). False when the program's catalogue is missing.
 bool installTranslations(QCoreApplication& application, const QString& language);

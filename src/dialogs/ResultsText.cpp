@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/ResultsText.h"
 
+#include "common/DisplayNumbers.h"
 #include "common/NumberText.h"
 
 #include <QCoreApplication>
@@ -14,7 +15,7 @@ QString resultsCaption(int recordCount) {
 QString resultsScoreText(int correctCount, int testProblemCount) {
     //: %2 and %3 are counts with a blank before each (" 17", " 20")
     return QCoreApplication::translate("ResultsText", "Percent correct = %1\n%2 Correct out of%3")
-        .arg(QString::fromStdString(percentText(correctCount, testProblemCount)),
+        .arg(displayPercent(correctCount, testProblemCount),
              QString::fromStdString(numberWithSign(correctCount)),
              QString::fromStdString(numberWithSign(testProblemCount)));
 }

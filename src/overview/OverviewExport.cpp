@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/OverviewExport.h"
 
+#include "common/DisplayNumbers.h"
+
 #include <QCoreApplication>
 #include <QDir>
 
@@ -47,6 +49,11 @@ double columnWidthPercent(int column) {
     }
 }
 
+// The overview's English date is the ISO one; a translation writes the language's.
+QString printedDate(const QDate& date) {
+    return displayFollowsLanguage() ? displayDate(date) : date.toString("yyyy-MM-dd");
+}
+
 QString htmlRow(const QStringList& cells, const char* tag) {
     const bool heading = QString(tag) == "th";
     QString row = "<tr>";
@@ -62,7 +69,7 @@ QString htmlRow(const QStringList& cells, const char* tag) {
 QByteArray overviewCsv(const std::vector<const OverviewRow*>& rows) {
     QByteArray csv = csvLine(overviewFileHeadings());
     for (const OverviewRow* row : rows) {
-        csv += csvLine(overviewCells(*row));
+        csv += csvLine(overviewFileCells(*row));
     }
     return csv;
 }
@@ -75,7 +82,7 @@ QString overviewHtml(const std::vector<const OverviewRow*>& rows, const QString&
     const QString printedLine =
         QCoreApplication::translate("OverviewExport", "Folder %1, printed %2")
             .toHtmlEscaped()
-            .arg(QDir::toNativeSeparators(folder).toHtmlEscaped(), printed.toString("yyyy-MM-dd"));
+            .arg(QDir::toNativeSeparators(folder).toHtmlEscaped(), printedDate(printed));
     QString html = "<h2>" + title.toHtmlEscaped() + "</h2>\n<p>" + printedLine +
                    "</p>\n"
                    "<table width=\"100%\" border=\"1\" cellspacing=\"0\" cellpadding=\"2\">\n";

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "overview/OverviewRow.h"
 
+#include "common/DisplayNumbers.h"
 #include "common/NumberText.h"
 #include "report/ChartSeries.h"
 
@@ -15,8 +16,14 @@ constexpr int kindColumn = 4;
 constexpr int noteColumn = overviewNoteColumn;
 const char* const isoDate = "yyyy-MM-dd";
 
-QString percentCell(double value) {
-    return QString::fromStdString(formatPercent(value));
+// Dates and percentages as the user reads them, or as the CSV file always writes them: ISO
+// dates and a full stop. The overview's English form of a date is the ISO one.
+QString dateCell(const QDate& date, bool shown) {
+    return shown && displayFollowsLanguage() ? displayDate(date) : date.toString(isoDate);
+}
+
+QString percentCell(double value, bool shown) {
+    return shown ? displayDecimal(value, 2) : QString::fromStdString(formatPercent(value));
 }
 
 const std::optional<KindResult>& kindOfColumn(const OverviewRow& row, int column) {
@@ -119,21 +126,32 @@ QStringList overviewFileHeadings() {
     return headings(false);
 }
 
-QStringList overviewCells(const OverviewRow& row) {
+namespace {
+QStringList rowCells(const OverviewRow& row, bool shown) {
     const bool unreadable = row.file.state == ChildFileState::Unreadable;
     QStringList cells{row.file.name,
                       unreadable ? QString() : QString::number(row.file.history.size()),
-                      row.firstDate.toString(isoDate), row.lastDate.toString(isoDate)};
+                      dateCell(row.firstDate, shown), dateCell(row.lastDate, shown)};
     for (int column = kindColumn; column < noteColumn; ++column) {
         const auto& result = kindOfColumn(row, column);
-        cells << (!result ? QString()
-                          : percentCell(isBestColumn(column) ? result->best : result->latest));
+        cells << (!result
+                      ? QString()
+                      : percentCell(isBestColumn(column) ? result->best : result->latest, shown));
     }
     cells << row.file.problem;
     for (int operation = 1; operation <= fluencyOperationCount; ++operation) {
         cells << knownFactsCell(row.fluency, operation);
     }
     return cells;
+}
+} // namespace
+
+QStringList overviewCells(const OverviewRow& row) {
+    return rowCells(row, true);
+}
+
+QStringList overviewFileCells(const OverviewRow& row) {
+    return rowCells(row, false);
 }
 
 QVariant overviewSortKey(const OverviewRow& row, int column) {

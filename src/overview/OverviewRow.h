@@ -52,9 +52,12 @@ QStringList overviewHeadings();
 // them whatever the language.
 QStringList overviewFileHeadings();
 
-// The texts of a row's cells in column order: dates as yyyy-MM-dd, percentages with the
-// mask "0.00", facts known as "87/144", nothing where there is nothing.
+// The texts of a row's cells in column order as the user reads them, on screen and on paper:
+// dates and percentages in the language's way (in English yyyy-MM-dd and "0.00"), facts known
+// as "87/144", nothing where there is nothing.
 QStringList overviewCells(const OverviewRow& row);
+// The same for the CSV file, whatever the language: yyyy-MM-dd and the mask "0.00".
+QStringList overviewFileCells(const OverviewRow& row);
 
 // What a column sorts by: the name without regard to letter case, numbers as numbers,
 // dates as dates, facts known by their number ("?" just below 0); an empty cell sorts below

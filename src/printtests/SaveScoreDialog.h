@@ -67,6 +67,6 @@ private:
     QLineEdit* problems_ = nullptr;
 };
 
-// Shows the dialog modally over the owner, with today's date (month-day-year) in the date
-// box, and returns when it closes.
+// Shows the dialog modally over the owner, with today's date (as displayDate writes it) in the
+// date box, and returns when it closes.
 void showSaveScoreDialog(QWidget* owner, StudentRecord& student, const std::string& todayText);

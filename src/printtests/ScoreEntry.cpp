@@ -55,7 +55,7 @@ int kindFromText(std::string_view text) {
 
 ScoreRecord scoreFromEntry(const ScoreEntryTexts& texts) {
     ScoreRecord record;
-    record.date = packDate(texts.date);
+    record.date = packDate(texts.date, displayDateForm());
     record.kind = static_cast<std::uint8_t>(kindFromText(texts.kind));
     record.timeLimit = 0;
     record.problems = lowSixteenBits(textToNumber(texts.problems));

@@ -22,7 +22,7 @@ QString scoreKindText(const char* item);
 
 // What the user typed into the Save Test Score dialog.
 struct ScoreEntryTexts {
-    std::string date;     // month-day-year, "-" or "/" between the fields
+    std::string date;     // in the order the program writes dates (displayDateForm)
     std::string kind;     // the combo box's text, chosen from the list or typed
     std::string correct;  // number correct
     std::string problems; // number of problems
@@ -49,8 +49,8 @@ ScoreEntryProblem scoreEntryProblem(const ScoreEntryTexts& texts);
 // English, ignoring case and surrounding blanks, plus one; 0 when it names no item.
 int kindFromText(std::string_view text);
 
-// The record the dialog's Ok adds: packed date, kind, no time limit, the numbers the two
-// count texts start with (their low 16 bits).
+// The record the dialog's Ok adds: the date packed as read in the order of the dates shown, kind,
+// no time limit, the numbers the two count texts start with (their low 16 bits).
 ScoreRecord scoreFromEntry(const ScoreEntryTexts& texts);
 
 // Adds the record of an entry that passed the check to the history (a full history moves its

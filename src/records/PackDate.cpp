@@ -3,20 +3,35 @@
 
 #include "common/NumberText.h"
 
-#include <cstdio>
 #include <vector>
 
 namespace {
-std::vector<std::string_view> splitDateFields(std::string_view text) {
+std::vector<std::string_view> splitDateFields(std::string_view text, char separator) {
     std::vector<std::string_view> fields;
     std::size_t start = 0;
     for (std::size_t i = 0; i <= text.size(); ++i) {
-        if (i == text.size() || text[i] == '-' || text[i] == '/') {
+        if (i == text.size() || text[i] == '-' || text[i] == '/' || text[i] == separator) {
             fields.push_back(text.substr(start, i - start));
             start = i + 1;
         }
     }
     return fields;
+}
+
+// Where month, day and year stand among the fields of a typed date.
+struct FieldPlaces {
+    std::size_t month, day, year;
+};
+
+FieldPlaces placesOf(DateOrder order) {
+    switch (order) {
+    case DateOrder::DayMonthYear:
+        return {1, 0, 2};
+    case DateOrder::YearMonthDay:
+        return {1, 2, 0};
+    default:
+        return {0, 1, 2};
+    }
 }
 
 long long fieldValue(const std::vector<std::string_view>& fields, std::size_t index) {
@@ -35,23 +50,16 @@ std::uint16_t packDate(const QDate& date) {
     return packFields(date.year(), date.month(), date.day());
 }
 
-std::uint16_t packDate(std::string_view text) {
+std::uint16_t packDate(std::string_view text, DateForm form) {
     if (text.empty()) {
         return 0;
     }
-    const auto fields = splitDateFields(text);
-    const long long month = fieldValue(fields, 0);
-    const long long day = fieldValue(fields, 1);
-    long long year = fieldValue(fields, 2);
-    const bool fourDigitYear = fields.size() > 2 && fields[2].size() == 4;
+    const auto fields = splitDateFields(text, form.separator);
+    const FieldPlaces at = placesOf(form.order);
+    long long year = fieldValue(fields, at.year);
+    const bool fourDigitYear = at.year < fields.size() && fields[at.year].size() == 4;
     if (!fourDigitYear) {
         year += 2000;
     }
-    return packFields(year, month, day);
-}
-
-std::string dateText(int year, int month, int day) {
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%02d-%02d-%04d", month, day, year);
-    return buffer;
+    return packFields(year, fieldValue(fields, at.month), fieldValue(fields, at.day));
 }

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "records/SessionJournal.h"
 
+#include "common/DisplayNumbers.h"
 #include "records/BinaryIo.h"
-#include "records/PackDate.h"
 #include "records/RunName.h"
 #include "records/StudentFile.h"
 #include "records/StudentFolder.h"
@@ -289,8 +289,6 @@ QString unsavedSessionText(const StudentRecord& student, const UnsavedSession& s
                "Tallyburrow was closed before these results of %1 were saved:\n\n%2\n\n"
                "They are from the session that began on %3 at %4 on the computer %5.\n"
                "Keep them in %1's file?")
-        .arg(name, what.join(QLatin1Char('\n')),
-             QString::fromStdString(
-                 dateText(started.date().year(), started.date().month(), started.date().day())),
+        .arg(name, what.join(QLatin1Char('\n')), displayDate(started.date()),
              started.time().toString(QStringLiteral("HH:mm")), changes.host);
 }

@@ -4,7 +4,7 @@
 #include "common/FileRead.h"
 #include "records/StudentFile.h"
 
-#include "records/PackDate.h"
+#include "common/DisplayNumbers.h"
 #include "records/StudentFolder.h"
 
 #include <QCoreApplication>
@@ -171,8 +171,7 @@ QString heldSentence(const QString& name, const LockOutcome& lock) {
                                                  "Tallyburrow on the computer %2.")
                          .arg(name, lock.holder);
     }
-    const QDate day = lock.since.date();
-    const QString date = QString::fromStdString(dateText(day.year(), day.month(), day.day()));
+    const QString date = displayDate(lock.since.date());
     const QString time = lock.since.time().toString(QStringLiteral("HH:mm"));
     return lock.holder.isEmpty()
                ? QCoreApplication::translate(

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/AnswerLimitChoice.h"
 
+#include "common/DisplayNumbers.h"
+
 #include <QCoreApplication>
 
 #include <algorithm>
@@ -27,5 +29,5 @@ QString answerLimitText(std::uint32_t milliseconds) {
         return QCoreApplication::translate("AnswerLimit", "%n seconds", nullptr, seconds);
     }
     return QCoreApplication::translate("AnswerLimit", "%1 seconds")
-        .arg(QString::number(milliseconds / 1000.0, 'f', milliseconds % 100 == 0 ? 1 : 3));
+        .arg(displayDecimal(milliseconds / 1000.0, milliseconds % 100 == 0 ? 1 : 3));
 }

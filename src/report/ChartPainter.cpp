@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ChartPainter.h"
 
+#include "common/DisplayNumbers.h"
 #include "common/OperationKind.h"
 
 #include <QCoreApplication>
@@ -19,8 +20,6 @@ namespace {
 const std::array<QColor, 8> colours = {
     QColor(Qt::gray),      QColor(0, 114, 178), QColor(213, 94, 0),   QColor(0, 158, 115),
     QColor(204, 121, 167), QColor(230, 159, 0), QColor(86, 180, 233), QColor(136, 34, 85)};
-
-const char* const dateFormat = "MM-dd-yyyy";
 
 struct Axes {
     QRectF plot;
@@ -76,7 +75,8 @@ void drawPercentAxis(QPainter& painter, const Axes& axes) {
 void drawDateAxis(QPainter& painter, const Axes& axes) {
     const QFontMetricsF metrics(painter.font(), painter.device());
     const qreal em = lineHeight(painter);
-    const qreal labelWidth = metrics.horizontalAdvance("00-00-0000") + em;
+    // A date of two-digit fields, as wide as any in the usual fonts, whose digits have one width.
+    const qreal labelWidth = metrics.horizontalAdvance(displayDate(2000, 10, 28)) + em;
     const qint64 days = axes.lastDay - axes.firstDay;
     const qint64 room = std::max<qint64>(1, static_cast<qint64>(axes.plot.width() / labelWidth));
     const qint64 step = std::max<qint64>(1, (days + room - 1) / room);
@@ -86,7 +86,7 @@ void drawDateAxis(QPainter& painter, const Axes& axes) {
         const qreal x = axes.at(date, 0).x();
         painter.drawLine(QPointF(x, axes.plot.bottom()), QPointF(x, axes.plot.bottom() + em / 4));
         painter.drawText(QRectF(x - labelWidth / 2, axes.plot.bottom() + em / 3, labelWidth, em),
-                         Qt::AlignHCenter | Qt::AlignTop, date.toString(dateFormat));
+                         Qt::AlignHCenter | Qt::AlignTop, displayDate(date));
     }
     painter.drawRect(axes.plot);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ChartSeries.h"
 
-#include "common/NumberText.h"
+#include "common/DisplayNumbers.h"
 #include "common/OperationKind.h"
 
 #include <QCoreApplication>
@@ -17,7 +17,7 @@ QString noResultsSentence() {
 
 namespace {
 QString percent(double value) {
-    return QString::fromStdString(formatPercent(value));
+    return displayDecimal(value, 2);
 }
 
 // The dates of the history with undated results filled in from their neighbours.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/FluencyMapText.h"
 
+#include "common/DisplayNumbers.h"
 #include "common/OperationKind.h"
 
 #include <QCoreApplication>
@@ -12,7 +13,7 @@ QString translated(const char* text) {
 
 // Seconds with one decimal, in the user's way of writing numbers.
 QString secondsText(std::uint32_t milliseconds) {
-    return QString::number(static_cast<double>(milliseconds) / 1000.0, 'f', 1);
+    return displayDecimal(static_cast<double>(milliseconds) / 1000.0, 1);
 }
 } // namespace
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/FluencyMapWindow.h"
 
+#include "common/DisplayNumbers.h"
 #include "common/OperationKind.h"
 #include "common/PrintWhole.h"
 #include "print/QtPrintDevice.h"
@@ -161,7 +162,7 @@ QWidget* FluencyMapWindow::createLegend() {
     marks->addStretch();
     layout->addLayout(marks);
     const QString rule = tr("Known: right twice in a row, each time within %1 seconds.")
-                             .arg(QString::number(limitMs_ / 1000.0, 'f', 1));
+                             .arg(displayDecimal(limitMs_ / 1000.0, 1));
     QLabel* ruleLabel = namedLabel(rule, legend);
     ruleLabel->setWordWrap(true);
     layout->addWidget(ruleLabel);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/ReportRows.h"
 
+#include "common/DisplayNumbers.h"
 #include "common/NumberText.h"
 #include "common/OperationKind.h"
 
@@ -22,10 +23,10 @@ QStringList reportHeadings() {
 }
 
 QString formatScoreDate(std::uint16_t packedDate) {
-    const unsigned day = packedDate & 0x1Fu;
-    const unsigned month = (packedDate >> 5) & 0x0Fu;
-    const unsigned year = 1980u + (packedDate >> 9);
-    return QString("%1-%2-%3").arg(month, 2, 10, QChar('0')).arg(day, 2, 10, QChar('0')).arg(year);
+    const int day = packedDate & 0x1F;
+    const int month = (packedDate >> 5) & 0x0F;
+    const int year = 1980 + (packedDate >> 9);
+    return displayDate(year, month, day);
 }
 
 QString formatResult(const ScoreRecord& record, ReportMode mode) {
@@ -33,7 +34,7 @@ QString formatResult(const ScoreRecord& record, ReportMode mode) {
         return QString::fromStdString(numberWithSign(record.correct) + " /" +
                                       numberWithSign(record.problems));
     }
-    return QString::fromStdString(percentText(record.correct, record.problems));
+    return displayPercent(record.correct, record.problems);
 }
 
 QStringList reportCells(const ScoreRecord& record, ReportMode mode) {

@@ -11,17 +11,17 @@
 
 // How the progress report writes each result.
 enum class ReportMode {
-    Percent,        // correct / problems x 100 with the mask "0.00"
+    Percent,        // correct / problems x 100 with two decimals (displayPercent)
     CorrectOfTotal, // " 7 / 10"
 };
 
 // The report's column headings: "Date", then one per kind 1 to 7 ("Add ", ... "Mul/Div").
 QStringList reportHeadings();
 
-// The packed date of a score record as month-day-year: "03-15-2006" for 13423, "00-00-1980"
-// for 0. Month and day get two digits, the year is 1980 plus the top seven bits. The fields
-// are written as stored, so a date no calendar has (month 0 or 15) still shows what the
-// file holds, which QDate cannot represent.
+// The packed date of a score record as displayDate writes it, in English month-day-year:
+// "03-15-2006" for 13423, "00-00-1980" for 0. Month and day get two digits, the year is 1980
+// plus the top seven bits. The fields are written as stored, so a date no calendar has (month 0
+// or 15) still shows what the file holds, which QDate cannot represent.
 QString formatScoreDate(std::uint16_t packedDate);
 
 // The text of a record's result cell. A record of 0 problems shows "0.00" as a percentage

@@ -28,16 +28,21 @@ TEST(Translations, TheLanguageComesFromTheOptionElseTheDesktop) {
     }
 }
 
-// Each shipped catalogue loads and makes its language the locale; English loads nothing.
+// Each shipped catalogue loads and makes its language the locale; English loads nothing and
+// makes a German desktop's locale English, in Germany.
 TEST(Translations, EachLanguagesCatalogueIsBuiltIn) {
     int argc = 1;
     char name[] = "test";
     char* argv[] = {name};
     QCoreApplication app(argc, argv);
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     EXPECT_TRUE(installTranslations(app, QString()));
-    EXPECT_EQ(QLocale().language(), QLocale::system().language());
+    EXPECT_EQ(QLocale().language(), QLocale::English);
+    EXPECT_EQ(QLocale().territory(), QLocale::Germany);
     for (const QString& language : programLanguages()) {
         EXPECT_TRUE(installTranslations(app, language)) << language.toStdString();
         EXPECT_EQ(QLocale().name().left(2), language);
     }
+    QLocale::setDefault(before);
 }

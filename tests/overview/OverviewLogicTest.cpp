@@ -4,6 +4,7 @@
 #include "records/AnswerLog.h"
 
 #include <QCoreApplication>
+#include <QLocale>
 #include <QTranslator>
 
 #include <gtest/gtest.h>
@@ -58,6 +59,23 @@ TEST(Overview, TheCsvKeepsItsEnglishHeadingsInAnyLanguage) {
     EXPECT_EQ(csv, overviewFileHeadings().join(',').toUtf8() + "\r\n");
     EXPECT_TRUE(csv.startsWith("Child,Tests,First test,Last test,Add latest,Add best,Sub latest,"));
     EXPECT_TRUE(csv.contains(",Mult/Div best,Note,Add known,"));
+}
+
+// A translation writes the table's dates and percentages its way; the CSV file keeps ISO dates
+// and the full stop, byte for byte.
+TEST(Overview, TheCsvKeepsItsNumbersAndDatesInAnyLanguage) {
+    TempFolder folder;
+    writeBytes(folder.path() / "Ann.sbk", childBytes({score(inMarch(16), 1, 7, 5)}));
+    const std::vector<OverviewRow> rows = readOverview(folder.path());
+    const QByteArray english = overviewCsv(pointers(rows));
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const QStringList shown = overviewCells(rows.at(0));
+    const QByteArray german = overviewCsv(pointers(rows));
+    QLocale::setDefault(before);
+    EXPECT_EQ(german, english);
+    EXPECT_TRUE(english.contains("\r\nAnn,1,2026-03-16,2026-03-16,71.43,71.43,"));
+    EXPECT_EQ(shown.mid(2, 4).join(' '), "16.03.2026 16.03.2026 71,43 71,43");
 }
 
 // Every child file is read, none skipped (the rows are the window test's export): damaged and

@@ -2,6 +2,8 @@
 #include "printtests/ScoreEntry.h"
 #include "report/ReportTestData.h"
 
+#include <QLocale>
+
 #include <gtest/gtest.h>
 
 // The items match ignoring case and surrounding blanks; any other text gives no kind.
@@ -53,4 +55,14 @@ TEST(SaveScoreEntry, AppendsThePackedRecordAlsoToAFullHistory) {
     student.history.resize(maxScoreRecords);
     saveScoreEntry(student, {"03-15-2006", "Add", "5", "10"});
     EXPECT_EQ(student.history.back(), score(13423, 1, 10, 5));
+}
+
+// In German the typed date is read day first, as the dialog shows today's; English reads the
+// same text as it always has, all one month field.
+TEST(SaveScoreEntry, ReadsTheDateInTheOrderItIsShown) {
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(scoreFromEntry({"15.03.2006", "Add", "5", "10"}).date, 13423);
+    QLocale::setDefault(before);
+    EXPECT_EQ(scoreFromEntry({"15.03.2006", "Add", "5", "10"}).date, (2000 - 1980) * 512 + 15 * 32);
 }

@@ -124,6 +124,22 @@ private slots:
         QCOMPARE(table->tableInterface()->selectedRows(), QList<int>{1});
     }
 
+    // In German the report writes a decimal comma and the German date, as a screen reader hears.
+    void inGermanTheReportWritesTheLanguagesNumbers() {
+        const QLocale before;
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        StudentRecord child;
+        child.history = {score(13424, 1, 7, 5)};
+        ProgressReportWindow report(child, nullptr);
+        report.show();
+        QLocale::setDefault(before);
+        QAccessibleInterface* table = QAccessible::queryAccessibleInterface(report.scoreList());
+        QCOMPARE(table->tableInterface()->cellAt(0, 0)->text(QAccessible::Name),
+                 QString("16.03.2006"));
+        QCOMPARE(table->tableInterface()->cellAt(0, 1)->text(QAccessible::Name),
+                 QString("Add 71,43"));
+    }
+
     // The Chart button opens the chart of the child's history.
     void chartButtonOpensTheChildsChart() {
         QString description;
