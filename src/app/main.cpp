@@ -82,7 +82,7 @@ int main(int argc, char* argv[]) {
     font.setPointSize(defaultFontPoints);
     QApplication::setFont(font);
 
-    Application program(defaultDataFolder());
+    Application program(defaultDataFolder(), language.toStdString());
     QObject::connect(&program, &Application::ended, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     TerminationSignals termination;
