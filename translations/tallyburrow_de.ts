@@ -321,6 +321,41 @@ Wähle „Wiederholen“, um es noch einmal zu versuchen, %4, oder „Abbrechen�
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tallyburrow [options]</source>
+        <translation>Aufruf: tallyburrow [Optionen]</translation>
+    </message>
+    <message>
+        <source>Arithmetic tables practice for children.</source>
+        <translation>Kinder üben die Rechenreihen.</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, es, fr or en) instead of the desktop&apos;s.</source>
+        <translation>In dieser Sprache sprechen (de, es, fr oder en) statt in der Sprache des Desktops.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Unerwartetes Argument „%1“.</translation>
+    </message>
+    <message>
+        <source>Shows every child of a Tallyburrow data folder in one table: tests taken, first and last test date, the latest and best percent correct of each kind, and how many facts of each operation the child knows. Only reads the folder.</source>
+        <translation>Zeigt alle Kinder eines Tallyburrow-Datenordners in einer Tabelle: die Zahl der Tests, das Datum des ersten und des letzten Tests, das letzte und das beste Ergebnis in Prozent richtig für jede Rechenart und wie viele Aufgaben jeder Rechenart das Kind sicher kann. Liest den Ordner nur, ohne etwas zu ändern.</translation>
+    </message>
+    <message>
+        <source>Read the child files of &lt;folder&gt; (default: %1).</source>
+        <translation>Die Dateien der Kinder aus &lt;Ordner&gt; lesen (Standard: %1).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>Ordner</translation>
+    </message>
+</context>
+<context>
     <name>ConfigureDialog</name>
     <message>
         <source>Configure Program</source>

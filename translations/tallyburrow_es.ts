@@ -321,6 +321,41 @@ Elige Reintentar para volver a probar, %4 o Cancelar para dejar el programa abie
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tallyburrow [options]</source>
+        <translation>Uso: tallyburrow [opciones]</translation>
+    </message>
+    <message>
+        <source>Arithmetic tables practice for children.</source>
+        <translation>Práctica de las tablas para niños.</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, es, fr or en) instead of the desktop&apos;s.</source>
+        <translation>Usar este idioma (de, es, fr o en) en lugar del idioma del escritorio.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>código</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argumento inesperado «%1».</translation>
+    </message>
+    <message>
+        <source>Shows every child of a Tallyburrow data folder in one table: tests taken, first and last test date, the latest and best percent correct of each kind, and how many facts of each operation the child knows. Only reads the folder.</source>
+        <translation>Muestra a todos los alumnos de una carpeta de datos de Tallyburrow en una sola tabla: los exámenes hechos, la fecha del primero y del último, el último y el mejor porcentaje de aciertos de cada tipo, y cuántas operaciones de cada clase se sabe el alumno. Solo lee la carpeta.</translation>
+    </message>
+    <message>
+        <source>Read the child files of &lt;folder&gt; (default: %1).</source>
+        <translation>Leer los archivos de los alumnos de &lt;carpeta&gt; (por defecto: %1).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>carpeta</translation>
+    </message>
+</context>
+<context>
     <name>ConfigureDialog</name>
     <message>
         <source>Configure Program</source>

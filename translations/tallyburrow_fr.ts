@@ -321,6 +321,41 @@ Retry to try again, %4, or Cancel to keep the program open.</source>
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Usage: tallyburrow [options]</source>
+        <translation>Utilisation&#xa0;: tallyburrow [options]</translation>
+    </message>
+    <message>
+        <source>Arithmetic tables practice for children.</source>
+        <translation>Entraînement aux tables de calcul pour les enfants.</translation>
+    </message>
+    <message>
+        <source>Speak this language (de, es, fr or en) instead of the desktop&apos;s.</source>
+        <translation>Parler cette langue (de, es, fr ou en) au lieu de celle du bureau.</translation>
+    </message>
+    <message>
+        <source>code</source>
+        <translation>code</translation>
+    </message>
+    <message>
+        <source>Unexpected argument &apos;%1&apos;.</source>
+        <translation>Argument inattendu «&#xa0;%1&#xa0;».</translation>
+    </message>
+    <message>
+        <source>Shows every child of a Tallyburrow data folder in one table: tests taken, first and last test date, the latest and best percent correct of each kind, and how many facts of each operation the child knows. Only reads the folder.</source>
+        <translation>Affiche tous les enfants d&apos;un dossier de données Tallyburrow dans un seul tableau&#xa0;: les tests passés, la date du premier et du dernier test, le dernier et le meilleur pourcentage de réussite pour chaque sorte de calcul, et combien de calculs de chaque opération l&apos;enfant connaît. Ne fait que lire le dossier.</translation>
+    </message>
+    <message>
+        <source>Read the child files of &lt;folder&gt; (default: %1).</source>
+        <translation>Lire les fichiers des enfants dans &lt;dossier&gt; (par défaut&#xa0;: %1).</translation>
+    </message>
+    <message>
+        <source>folder</source>
+        <translation>dossier</translation>
+    </message>
+</context>
+<context>
     <name>ConfigureDialog</name>
     <message>
         <source>Configure Program</source>

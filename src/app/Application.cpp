@@ -4,7 +4,9 @@
 #include "app/MainWindow.h"
 #include "common/DialogFrame.h"
 #include "common/Version.h"
+#include "help/HelpFile.h"
 #include "help/HelpInstall.h"
+#include "help/HelpLanguage.h"
 #include "help/HelpLocation.h"
 #include "records/GreetingDialog.h"
 #include "records/StudentFolder.h"
@@ -14,7 +16,8 @@
 #include <QMessageBox>
 #include <QTimer>
 
-Application::Application(const std::filesystem::path& dataFolderPath) {
+Application::Application(const std::filesystem::path& dataFolderPath, const std::string& language) {
+    context_.language = language;
     window_ = std::make_unique<MainWindow>(context_);
     session_ = std::make_unique<ChildSession>(context_, window_.get());
     prepareDataFolder(dataFolderPath);
@@ -48,7 +51,11 @@ void Application::prepareDataFolder(const std::filesystem::path& dataFolderPath)
                              settingsProblemText(context_.data.settingsPath, settingsRead.reason));
     }
     installHelpFile(context_.data.helpPath, installedHelpFilePath());
-    if (!helpFileExists(context_.data)) {
+    if (!context_.language.empty()) {
+        installHelpFile(helpFileOfLanguage(context_.data.helpPath, context_.language),
+                        installedHelpFilePath(context_.language));
+    }
+    if (!HelpFile::isDataFile(chooseHelpFile(context_.data.helpPath, context_.language))) {
         QMessageBox::critical(nullptr, tr("Helpfile not found"), tr("Help is unavailable"));
     }
 }

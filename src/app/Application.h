@@ -8,6 +8,7 @@
 
 #include <filesystem>
 #include <memory>
+#include <string>
 
 class MainWindow;
 
@@ -18,8 +19,10 @@ class Application : public QObject {
     Q_OBJECT
 public:
     // Prepares the data folder (problems are told at once) and builds the main window; the
-    // greeting comes once the window is shown.
-    explicit Application(const std::filesystem::path& dataFolderPath);
+    // greeting comes once the window is shown. `language` is the code of the program's
+    // language (empty for English), whose help file is brought in and opened first.
+    explicit Application(const std::filesystem::path& dataFolderPath,
+                         const std::string& language = {});
     ~Application() override;
 
     AppContext& context() { return context_; }

@@ -2,6 +2,7 @@
 #include "app/CommandLine.h"
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 
 namespace {
 
@@ -53,7 +54,7 @@ void acceptQtOptions(QCommandLineParser& parser) {
 QString usageOf(const QCommandLineParser& parser) {
     QString text = parser.helpText();
     return text.replace(0, text.indexOf(QLatin1Char('\n')),
-                        QStringLiteral("Usage: tallyburrow [options]"));
+                        QCoreApplication::translate("CommandLine", "Usage: tallyburrow [options]"));
 }
 
 } // namespace
@@ -61,30 +62,32 @@ QString usageOf(const QCommandLineParser& parser) {
 CommandLineAnswer answerCommandLine(const QStringList& arguments, const QString& programVersion) {
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions); // -style fusion
-    parser.setApplicationDescription(QStringLiteral("Arithmetic tables practice for children."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("CommandLine", "Arithmetic tables practice for children."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     const QCommandLineOption language(
         QStringLiteral("language"),
-        QStringLiteral("Speak this language (de, es, fr or en) instead of the desktop's."),
-        QStringLiteral("code"));
+        QCoreApplication::translate("CommandLine",
+                                    "Speak this language (de, es, fr or en) instead of the "
+                                    "desktop's."),
+        QCoreApplication::translate("CommandLine", "code"));
     parser.addOption(language);
     acceptQtOptions(parser);
     const bool parsed = parser.parse(arguments);
     const QStringList stray = parser.positionalArguments();
     if (!parsed || !stray.isEmpty()) {
-        const QString error = parsed
-                                  ? QStringLiteral("Unexpected argument '%1'.").arg(stray.first())
-                                  : parser.errorText();
-        return {1, {}, QStringLiteral("tallyburrow: %1\n%2").arg(error, usageOf(parser)), {}};
+        const QString error =
+            parsed ? QCoreApplication::translate("CommandLine", "Unexpected argument '%1'.")
+                         .arg(stray.first())
+                   : parser.errorText();
+        return {1, {}, QStringLiteral("tallyburrow: %1\n%2").arg(error, usageOf(parser))};
     }
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
-        return {0, usageOf(parser), {}, {}};
+        return {0, usageOf(parser), {}};
     }
     if (parser.isSet(version)) {
-        return {0, QStringLiteral("tallyburrow %1\n").arg(programVersion), {}, {}};
+        return {0, QStringLiteral("tallyburrow %1\n").arg(programVersion), {}};
     }
-    CommandLineAnswer goOn;
-    goOn.language = parser.value(language);
-    return goOn;
+    return {};
 }

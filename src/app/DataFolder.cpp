@@ -21,7 +21,3 @@ void initDataFolder(const fs::path& folder, DataFolder& data, Settings& settings
     data.settingsRead = readOrCreateSettings(data.settingsPath, settings);
     data.helpPath = folder / helpFileName;
 }
-
-bool helpFileExists(const DataFolder& data) {
-    return entryKind(data.helpPath) == EntryKind::File; // a link in its place is not the help
-}

@@ -24,6 +24,3 @@ inline constexpr char helpFileName[] = "tallyburrow.ahp";
 // children, reads or creates the settings file. File errors are not fatal: the program goes on
 // with the values in memory, and the outcomes say what went wrong.
 void initDataFolder(const std::filesystem::path& folder, DataFolder& data, Settings& settings);
-
-// True when a plain file (not a folder, a link or a special file) lies at the help file's path.
-bool helpFileExists(const DataFolder& data);

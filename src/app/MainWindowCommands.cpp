@@ -14,6 +14,7 @@
 #include "dialogs/MessageWindow.h"
 #include "dialogs/ResultsWindow.h"
 #include "dialogs/TestOptionsDialog.h"
+#include "help/HelpLanguage.h"
 #include "help/ShowHelp.h"
 #include "printtests/PrintTestDialog.h"
 #include "printtests/SaveScoreDialog.h"
@@ -184,8 +185,8 @@ void MainWindow::configure() {
 }
 
 void MainWindow::openHelp(const std::string& caption) {
-    ShowHelp(QString::fromStdU16String(context_.data.helpPath.u16string()).toStdString(), caption,
-             nullptr);
+    const std::filesystem::path help = chooseHelpFile(context_.data.helpPath, context_.language);
+    ShowHelp(QString::fromStdU16String(help.u16string()).toStdString(), caption, nullptr);
 }
 
 // A window the program opened has closed: the keys belong to this window again at once,

@@ -12,6 +12,8 @@
 #include <QLocale>
 
 #include <cstdio>
+#include <optional>
+#include <vector>
 
 namespace {
 
@@ -44,26 +46,41 @@ QStringList argumentsOf(int argc, char* argv[]) {
     return arguments;
 }
 
+// Answers --help, --version and a wrong command line before a window system is needed, so
+// they work on a console without a display: under a console application object that speaks
+// the program's language. The exit code, or nothing when the window is to open.
+std::optional<int> answerOnConsole(int argc, char* argv[], const QStringList& arguments,
+                                   const QString& language) {
+    int consoleArgc = argc;
+    std::vector<char*> consoleArgv(argv, argv + argc + 1); // the application may take some out
+    QCoreApplication console(consoleArgc, consoleArgv.data());
+    installTranslations(console, language);
+    const CommandLineAnswer answer =
+        answerCommandLine(arguments, QCoreApplication::applicationVersion());
+    if (answer.exitCode < 0) {
+        return std::nullopt;
+    }
+    std::fputs(qPrintable(answer.output), stdout);
+    std::fputs(qPrintable(answer.error), stderr);
+    return answer.exitCode;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
     nameApplication();
-    // Answered before a window system is needed, so they work on a console without a display.
-    const CommandLineAnswer answer =
-        answerCommandLine(argumentsOf(argc, argv), QCoreApplication::applicationVersion());
-    if (answer.exitCode >= 0) {
-        std::fputs(qPrintable(answer.output), stdout);
-        std::fputs(qPrintable(answer.error), stderr);
-        return answer.exitCode;
+    const QStringList arguments = argumentsOf(argc, argv);
+    const QString language = chooseLanguage(languageAskedIn(arguments),
+                                            QLocale::system().uiLanguages(), programLanguages());
+    if (const std::optional<int> exitCode = answerOnConsole(argc, argv, arguments, language)) {
+        return *exitCode;
     }
     QApplication app(argc, argv);
-    const QString language =
-        chooseLanguage(answer.language, QLocale::system().uiLanguages(), programLanguages());
     installTranslations(app, language);
     setApplicationIcon();
     setUpProgramFont(!language.isEmpty());
 
-    Application program(defaultDataFolder());
+    Application program(defaultDataFolder(), language.toStdString());
     QObject::connect(&program, &Application::ended, &app, &QCoreApplication::quit,
                      Qt::QueuedConnection);
     TerminationSignals termination;

@@ -10,6 +10,25 @@ QStringList programLanguages() {
     return {QStringLiteral("de"), QStringLiteral("es"), QStringLiteral("fr")};
 }
 
+QString languageAskedIn(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == QLatin1String("--")) {
+            break;
+        }
+        const QString name = argument.startsWith(QLatin1String("--")) ? argument.mid(2)
+                             : argument.startsWith(QLatin1Char('-'))  ? argument.mid(1)
+                                                                      : QString();
+        if (name == QLatin1String("language")) {
+            return arguments.value(i + 1);
+        }
+        if (name.startsWith(QLatin1String("language="))) {
+            return name.mid(static_cast<qsizetype>(sizeof("language=") - 1));
+        }
+    }
+    return {};
+}
+
 namespace {
 // "de_DE.UTF-8", "de-AT", "de" -> "de"; "C" and "POSIX" are no language.
 QString languagePart(const QString& name) {

@@ -9,6 +9,12 @@ class QCoreApplication;
 // The languages the program speaks besides English, by their codes.
 QStringList programLanguages();
 
+// The code given with --language CODE or --language=CODE (also with one dash) among the
+// program's arguments (arguments[0] is the program), empty when there is none. Read before the
+// command line is parsed, so that its help and its errors are already in that language.
+// Nothing after "--" is an option.
+QString languageAskedIn(const QStringList& arguments);
+
 // The language to speak: the one asked for with --language when the program speaks it, else
 // the first of the desktop's languages (LANGUAGE, then LC_ALL, LC_MESSAGES, LANG, as Qt reads
 // them into uiLanguages) that it speaks; English (an empty code) otherwise. "de_DE", "de-AT"

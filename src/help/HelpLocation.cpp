@@ -2,6 +2,7 @@
 #include "help/HelpLocation.h"
 
 #include "help/HelpFile.h"
+#include "help/HelpLanguage.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,13 +13,13 @@ constexpr char shippedHelpName[] = "tallyburrow.ahp";
 
 } // namespace
 
-std::filesystem::path installedHelpFilePath() {
+std::filesystem::path installedHelpFilePath(const std::string& language) {
+    const QString name =
+        QString::fromStdU16String(helpFileOfLanguage(shippedHelpName, language).u16string());
     const QDir programFolder(QCoreApplication::applicationDirPath());
-    const std::filesystem::path beside =
-        programFolder.filePath(QLatin1String(shippedHelpName)).toStdU16String();
+    const std::filesystem::path beside = programFolder.filePath(name).toStdU16String();
     const std::filesystem::path installed =
-        QDir::cleanPath(programFolder.filePath(QStringLiteral(TB_HELP_FROM_PROGRAM "/") +
-                                               QLatin1String(shippedHelpName)))
+        QDir::cleanPath(programFolder.filePath(QStringLiteral(TB_HELP_FROM_PROGRAM "/") + name))
             .toStdU16String();
     if (!HelpFile::exists(beside) && HelpFile::exists(installed)) {
         return installed;

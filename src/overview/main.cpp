@@ -26,25 +26,33 @@ int main(int argc, char** argv) {
     QApplication::setOrganizationName("Quillbyte");
     QApplication::setApplicationVersion(appVersionText);
     QGuiApplication::setDesktopFileName("org.quillbyte.TallyburrowClass");
+    // The language is known before the command line is read, so its help and errors speak it.
+    installTranslations(app, chooseLanguage(languageAskedIn(QApplication::arguments()),
+                                            QLocale::system().uiLanguages(), programLanguages()));
 
     QCommandLineParser parser;
-    parser.setApplicationDescription(
+    parser.setApplicationDescription(QCoreApplication::translate(
+        "CommandLine",
         "Shows every child of a Tallyburrow data folder in one table: tests taken, first and "
         "last test date, the latest and best percent correct of each kind, and how many facts "
-        "of each operation the child knows. Only reads the folder.");
+        "of each operation the child knows. Only reads the folder."));
     parser.addHelpOption();
     parser.addVersionOption();
     const QCommandLineOption folder(
-        "folder", "Read the child files of <folder> (default: " + usualDataFolder() + ").",
-        "folder", usualDataFolder());
+        "folder",
+        QCoreApplication::translate("CommandLine",
+                                    "Read the child files of <folder> (default: %1).")
+            .arg(usualDataFolder()),
+        QCoreApplication::translate("CommandLine", "folder"), usualDataFolder());
     parser.addOption(folder);
     const QCommandLineOption language(
-        "language", "Speak this language (de, es, fr or en) instead of the desktop's.", "code");
+        "language",
+        QCoreApplication::translate("CommandLine",
+                                    "Speak this language (de, es, fr or en) instead of the "
+                                    "desktop's."),
+        QCoreApplication::translate("CommandLine", "code"));
     parser.addOption(language);
     parser.process(app);
-    // The command line is read in English: the language is known only once it is read.
-    installTranslations(app, chooseLanguage(parser.value(language), QLocale::system().uiLanguages(),
-                                            programLanguages()));
 
     OverviewWindow window(QDir(parser.value(folder)).absolutePath());
     window.show();

@@ -28,6 +28,25 @@ TEST(Translations, TheLanguageComesFromTheOptionElseTheDesktop) {
     }
 }
 
+// --language is found before the command line is parsed, with one dash or two, its value
+// after it or after "="; not after "--", and not in another option's name.
+TEST(Translations, TheLanguageAskedForIsFoundAmongTheArguments) {
+    const std::pair<QStringList, QString> cases[] = {
+        {{"--language", "de", "--help"}, "de"},
+        {{"--help", "--language=fr_CA"}, "fr_CA"},
+        {{"-style", "fusion", "-language", "es"}, "es"},
+        {{"--language"}, ""},
+        {{"--", "--language", "de"}, ""},
+        {{"--languages=de", "de"}, ""},
+        {{"language", "de"}, ""},
+        {{}, ""},
+    };
+    for (const auto& [arguments, expected] : cases) {
+        EXPECT_EQ(languageAskedIn(QStringList{"tallyburrow"} + arguments), expected)
+            << arguments.join(' ').toStdString();
+    }
+}
+
 // Each shipped catalogue loads and makes its language the locale; English loads nothing and
 // makes a German desktop's locale English, in Germany.
 TEST(Translations, EachLanguagesCatalogueIsBuiltIn) {

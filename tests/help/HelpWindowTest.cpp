@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "help/HelpWindow.h"
+#include "help/HelpLanguage.h"
 #include "help/HelpSource.h"
 #include "help/ShowHelp.h"
 #include "support/ControlHelpers.h"
@@ -221,6 +222,37 @@ private slots:
         });
         ShowHelp(path.string(), "", nullptr);
         QCOMPARE(seen, QString("Application Help at 100,80, 1 open"));
+    }
+
+    // The German help the build makes is the one chosen in German, and its window shows the
+    // topics in German (the picture is saved as help-window-de.png).
+    void theGermanHelpShowsGermanTopics() {
+        window.reset();
+        TempFolder folder;
+        for (const char* name : {"tallyburrow.ahp", "tallyburrow.de.ahp"}) {
+            std::filesystem::copy_file(std::filesystem::path(TB_BUILT_HELP_DIR) / name,
+                                       folder.path() / name);
+        }
+        const auto chosen = chooseHelpFile(folder.path() / "tallyburrow.ahp", "de");
+        QStringList chapters;
+        QTimer::singleShot(100, [&chapters] {
+            for (QWidget* shown : QApplication::topLevelWidgets()) {
+                if (shown->objectName() == "helpWindow" && shown->isVisible()) {
+                    auto* topics = control<QTreeWidget>(shown, 101);
+                    for (int i = 0; i < topics->topLevelItemCount(); ++i) {
+                        chapters << topics->topLevelItem(i)->text(0);
+                    }
+                    savePicture(shown, "help-window-de");
+                    shown->close();
+                }
+            }
+            if (QWidget* notice = QApplication::activeModalWidget()) {
+                notice->close(); // a notice in place of the window
+            }
+        });
+        ShowHelp(chosen.string(), "", nullptr);
+        QCOMPARE(chapters.value(0), QString("Willkommen bei Tallyburrow"));
+        QCOMPARE(chapters.value(2), QString("Üben"));
     }
 };
 

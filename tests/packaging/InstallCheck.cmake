@@ -45,6 +45,10 @@ run(${root}/bin/tallyburrow --help)
 if(NOT output MATCHES "^Usage: tallyburrow \\[options\\]\n.*--version")
   message(SEND_ERROR "--help printed '${output}'")
 endif()
+run(${root}/bin/tallyburrow --language de --help)
+if(NOT output MATCHES "^Aufruf: tallyburrow \\[Optionen\\]\n.*--version")
+  message(SEND_ERROR "--language de --help printed '${output}'")
+endif()
 execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
                         ${root}/bin/tallyburrow --no-such-option
                 RESULT_VARIABLE result ERROR_VARIABLE output OUTPUT_QUIET)
