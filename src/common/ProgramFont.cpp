@@ -33,6 +33,12 @@ void applyTextPercent(int percent) {
     setTextsAsDrawn(!speaksTranslation && points == drawnFontPoints && screenAsDrawn());
     QApplication::setFont(font);
 }
+
+// Both programs, Tallyburrow and its class overview, read the one choice of Tallyburrow.
+QSettings userSettings() {
+    return QSettings(QSettings::NativeFormat, QSettings::UserScope, QStringLiteral("Quillbyte"),
+                     QStringLiteral("Tallyburrow"));
+}
 } // namespace
 
 void setUpProgramFont(bool translated) {
@@ -42,11 +48,11 @@ void setUpProgramFont(bool translated) {
 }
 
 int chosenTextPercent() {
-    return readTextPercent(QSettings());
+    return readTextPercent(userSettings());
 }
 
 void changeTextSize(int percent) {
-    QSettings settings;
+    QSettings settings = userSettings();
     writeTextPercent(settings, percent);
     applyTextPercent(readTextPercent(settings));
 }

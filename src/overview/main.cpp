@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "common/ProgramFont.h"
 #include "common/Translations.h"
 #include "common/Version.h"
 #include "overview/OverviewWindow.h"
@@ -27,8 +28,10 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(appVersionText);
     QGuiApplication::setDesktopFileName("org.quillbyte.TallyburrowClass");
     // The language is known before the command line is read, so its help and errors speak it.
-    installTranslations(app, chooseLanguage(languageAskedIn(QApplication::arguments()),
-                                            QLocale::system().uiLanguages(), programLanguages()));
+    const QString spoken = chooseLanguage(languageAskedIn(QApplication::arguments()),
+                                          QLocale::system().uiLanguages(), programLanguages());
+    installTranslations(app, spoken);
+    setUpProgramFont(!spoken.isEmpty());
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QCoreApplication::translate(
