@@ -110,6 +110,9 @@ private slots:
     // The tree keeps its width. Its menu collapses and expands the topics; the text pane has
     // its own menu. Moving down the tree shows each topic; only a topic with text is printed.
     void menusKeysAndPrinting() {
+        for (const int side : {16, 32}) { // the icon is drawn at each size, never scaled
+            QCOMPARE(QImage(QString(":/help/GenHelp%1.png").arg(side)).size(), QSize(side, side));
+        }
         tree->setFocus();
         whenMenuOpens("Collapse topics");
         QTest::keyClick(tree, Qt::Key_F10);
@@ -150,6 +153,11 @@ private slots:
         QTRY_COMPARE(seen, QString("zebra: None found"));
         QCOMPARE(search.searchText, std::string("zebra"));
         QCOMPARE(window->focusWidget(), tree);
+        QVERIFY(QTest::qWaitForWindowActive(window.get()));
+        whenMessageOpens(&seen, window.get()); // backwards, with nothing found to go back to
+        QTest::keyClick(tree, Qt::Key_F3, Qt::ShiftModifier);
+        QCOMPARE(seen, QString("zebra: No more found"));
+        QCOMPARE(window->currentTopic(), 1);
         QVERIFY(QTest::qWaitForWindowActive(window.get()));
         whenModalOpens([](QWidget* dialog) { QTest::keyClick(dialog, Qt::Key_Escape); },
                        window.get());

@@ -183,6 +183,13 @@ const Case factCases[] = {
     {"facts begin", facts23, "", "||||Facts to learn - Mult|Enter --> Begin|N|l|", ""},
     {"right within the limit", facts23, "EttttR", F33 + "|9|" + right + F + "BNH|b|",
      "[3:3,3 R 4000] "},
+    {"division",
+     [](PracticeRun& r) {
+         facts23(r);
+         r.engine.startFactPractice(4, r.answerLog, 7);
+     },
+     "EW", "9 / 3 = |3|0|Not quite: the answer is 3|Facts to learn - Div|Enter --> Next|N|l|",
+     "[4:9,3 W 0] "},
     {"wrong shows the answer", facts23, "EW", F33 + "9|0|Not quite: the answer is 9" + F + "N|l|",
      W33},
     {"slow shows the answer", facts23, "EtttttR", F33 + "9|9|Right! Next time faster." + F + "N|l|",

@@ -80,6 +80,7 @@ TEST(StudentFile, ReadsWhatTheFileHoldsAndWritesItBack) {
         {"new child", {12, 12, 12, 0}, 0, {}, fileBytes(fresh)},
         {"values and two results", {15, 10, 15, 3}, 2, two, {}},
         {"ends at offset 35", {9, 9, 9, 1}, 0, fileBytes({9, 9, 9, 9, 1, 3}), {}},
+        {"count 0, no results", {12, 12, 12, 0}, 0, fileBytes(fresh, 0), {}},
         {"header cut short", {20, 12, 20, 0}, 0, cut, fileBytes({20, 12, 12, 12, 0, 0})},
         {"count < 0", {12, 12, 12, 0}, 0, fileBytes(fresh, -5, records(1, 1)), fileBytes(fresh, 0)},
         {"count beyond the bytes", {12, 12, 12, 0}, 2, torn, fileBytes(fresh, 2, records(1, 2))},

@@ -86,6 +86,8 @@ private slots:
             QTest::keyClick(table, Qt::Key_Right);
             QCOMPARE(table->currentIndex().data(Qt::AccessibleTextRole).toString(),
                      QString("7 times 3: not tried"));
+            QTest::keyClick(table, Qt::Key_Tab); // leaves the map, not cell by cell
+            QVERIFY(window.focusWidget() != table);
         }
         useProgramFont();
     }

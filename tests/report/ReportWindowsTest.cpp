@@ -226,6 +226,35 @@ private slots:
         }
     }
 
+    // A kind's name in the legend stands right of its line and marker, clear of them: no ink
+    // lies between the two ends of the line, the rightmost colour of the picture.
+    void legendNamesStandClearOfTheirMarkers() {
+        const QImage image = chartImage(chartData({score(march + 1, 1, 10, 5)}), QSize(480, 300));
+        const auto coloured = [&](int x, int y) {
+            const QColor pixel = image.pixelColor(x, y);
+            return qAbs(pixel.red() - pixel.green()) + qAbs(pixel.green() - pixel.blue()) > 60;
+        };
+        QPoint end;
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                end = coloured(x, y) ? QPoint(x, y) : end;
+            }
+        }
+        int start = end.x();
+        while (coloured(start - 1, end.y())) {
+            --start;
+        }
+        int inkOver = 0;
+        int inkBeside = 0;
+        for (int y = end.y() - 4; y <= end.y() + 4; ++y) {
+            for (int x = start; x < image.width(); ++x) {
+                (x <= end.x() ? inkOver : inkBeside) += qGray(image.pixel(x, y)) < 64 ? 1 : 0;
+            }
+        }
+        QVERIFY2(inkOver == 0 && inkBeside > 20,
+                 qPrintable(QString("%1, %2").arg(inkOver).arg(inkBeside)));
+    }
+
     // One result is saved as a picture and printed (over the chart window) with the title, the
     // legend and its date. No results show a sentence, with nothing to print or save.
     void savesPngAndPrintsPdf() {
