@@ -121,6 +121,7 @@ TEST(SpokenPractice, TimeLeftAtEachMinuteThenThirtyAndTenSeconds) {
         {600, 60, 61, ""},
         {120, 59, 60, "1 minute left"},
         {60, 29, 30, "30 seconds left"},
+        {60, 30, 31, ""},
         {60, 49, 50, "10 seconds left"},
         {60, 0, 1, ""},
         {60, 20, 55, "10 seconds left"},

@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/ControlTable.h"
+#include "common/GrowingLayout.h"
+#include "common/TextFit.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QTranslator>
 #include <QtTest>
 
@@ -77,6 +80,34 @@ private slots:
         const int room = 120 - combo->height();
         QVERIFY(combo->maxVisibleItems() * entry <= room);
         QVERIFY((combo->maxVisibleItems() + 1) * entry > room); // the room is used
+    }
+
+    // As drawn, a window keeps its places whatever its texts; otherwise a longer text widens
+    // its label, moves the button beside it and widens the window as far as it needs, and a
+    // control deleted leaves the layout and gives its room back.
+    void aWindowGrowsWithItsTexts() {
+        QWidget window;
+        window.resize(200, 60);
+        auto* label = new QLabel("Hi", &window);
+        label->setGeometry(10, 10, 50, 20);
+        auto* button = new QPushButton("Ok", &window);
+        button->setGeometry(70, 10, 50, 20);
+        growWithText(&window);
+        label->setText("A much longer text than the drawing has room for");
+        const int needed = label->sizeHint().width();
+        for (const bool asDrawn : {true, false}) {
+            setTextsAsDrawn(asDrawn);
+            window.layout()->invalidate();
+            window.layout()->activate();
+            const int grown = asDrawn ? 0 : needed - 50;
+            QCOMPARE(button->geometry(), QRect(70 + grown, 10, 50, 20));
+            QCOMPARE(window.size(), QSize(std::max(200, 130 + grown), 60)); // a margin of 10
+        }
+        delete label;
+        window.layout()->activate();
+        QCOMPARE(window.layout()->count(), 1);
+        QCOMPARE(button->geometry(), QRect(70, 10, 50, 20));
+        setTextsAsDrawn(true);
     }
 };
 
