@@ -43,6 +43,7 @@ TEST(HelpFind, StepsThroughTheTopics) {
         {{"Gr\xC9GOIRE"}, "gr\xC3\xA9goire", false, ">", "1:1"},
         {{"add adding add, add.", "-", "to add"}, "add", true, ">>>>", "1:1 1:12 1:17 3:4"},
         {{"adding address"}, "add", true, ">", "none"},
+        {{"F10 F1"}, "f1", true, ">", "1:5"},              // a digit is part of a word
         {{"one add"}, "\xE2\x98\x83", false, ">", "none"}, // no help text can hold it
         {{"one add", "two add"}, "add", false, ">>>>", "1:5 2:5 end 2:5 end 2:5"},
         {{"add a add", "-", "add"}, "add", false, "><>><<<", "1:1 end 1:1 1:7 3:1 1:7 1:1 end 1:1"},
