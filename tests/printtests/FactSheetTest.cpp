@@ -60,7 +60,8 @@ TEST(FactSheet, PracticeSheetRowsUnderTheirHeadings) {
     EXPECT_TRUE(cancelled.drawn.empty() && cancelled.events.filter("begin").isEmpty());
 }
 
-// The check asks without answers on its page; the key answers on a second page.
+// The check asks without answers on its page, in two columns; the key answers on a second
+// page.
 TEST(FactSheet, OneMinuteCheckThenItsKeyOnAPageOfItsOwn) {
     FakePrintDevice device;
     cTPrint printer(device);
@@ -71,4 +72,11 @@ TEST(FactSheet, OneMinuteCheckThenItsKeyOnAPageOfItsOwn) {
                   "Answer Key - One-Minute Check - Mult|7 \u00D7 8 = 56|11 \u2212 4 = 7|"
                   "56 \u00F7 8 = 7");
     EXPECT_EQ(device.events.filter("page").join('|'), "begin page|end page|begin page|end page");
+    FakePrintDevice fourFacts; // two in each column: the third leads the right column
+    cTPrint fourPrinter(fourFacts);
+    std::vector<Problem> four = threeFacts;
+    four.push_back({2, 3, 3});
+    printOneMinuteCheck(fourPrinter, four, 3);
+    EXPECT_GT(fourFacts.drawn[5].x, fourFacts.drawn[3].x);
+    EXPECT_EQ(fourFacts.drawn[5].y, fourFacts.drawn[3].y);
 }
