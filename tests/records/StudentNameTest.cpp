@@ -21,4 +21,5 @@ TEST(StudentName, CutBeforeTheFirstDotAndAcceptedWhereAFileCanHaveIt) {
         EXPECT_NE(studentNameProblem(name), "") << name;
     }
     EXPECT_NE(studentNameProblem(std::string(201, 'a')), "");
+    EXPECT_EQ(studentNameProblem(std::string(200, 'a')), ""); // the longest name a file can take
 }
